@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Tessamo builds and tests with; does nothing
+# when they are all present. Runs apt-get as root, or through sudo otherwise.
+set -euo pipefail
+
+packages=(g++ make cmake ninja-build qt6-base-dev libqt6opengl6-dev qt6-charts-dev
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth poppler-utils
+          fonts-dejavu-core fonts-liberation)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then as_root=(sudo); fi
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

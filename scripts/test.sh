@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds Tessamo with its tests and benchmarks and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh
+cd build
+ctest --output-on-failure --parallel "$(nproc)" --timeout 300

@@ -1,0 +1,54 @@
+// The windowed program: finds the data folder, takes its lock, gathers the
+// system's conventions and shows frmMainScreen.
+#include <QApplication>
+#include <QMessageBox>
+
+#include <unistd.h>
+
+#include "core/SharedState.h"
+#include "mainscreen/frmMainScreen.h"
+#include "platform/Clock.h"
+#include "platform/DataFolder.h"
+#include "platform/InstanceLock.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/SystemMoneyFormat.h"
+
+using namespace tessamo;
+
+namespace {
+
+int Refuse(const QString& text) {
+    QMessageBox::critical(nullptr, QString::fromLatin1(kProgramTitle), text);
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessamo"));
+
+    std::string folder;
+    if (Status s = ResolveDataFolder(ExecutableDirectory(), folder); !s.ok())
+        return Refuse(QString::fromStdString("The data folder could not be used:\n" + s.ToString()));
+    InstanceLock lock;
+    bool heldElsewhere = false;
+    Status lockStatus;
+    if (!lock.Acquire(folder, heldElsewhere, lockStatus))
+        return Refuse(QString::fromStdString(heldElsewhere ? FolderInUseMessage(folder)
+                                                           : "The data folder could not be locked:\n" +
+                                                                 lockStatus.ToString()));
+    if (::chdir(folder.c_str()) != 0) return Refuse(QString::fromStdString("Cannot enter " + folder));
+
+    PosixFileSystem files(folder);
+    QtDialogs dialogs;
+    SystemClock clock;
+    Env env{files, dialogs, clock, SystemMoneyFormat()};
+    SharedState state(env);
+
+    frmMainScreen window(state);
+    dialogs.SetParent(&window);
+    window.show();
+    return app.exec();
+}

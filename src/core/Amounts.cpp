@@ -1,0 +1,114 @@
+#include "core/Amounts.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/FixedText.h"
+
+namespace tessamo {
+namespace {
+
+constexpr std::uint64_t kMaxMagnitude = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+
+bool StartsWithAt(const std::string& text, std::size_t pos, const std::string& part) {
+    return !part.empty() && text.compare(pos, part.size(), part) == 0;
+}
+
+std::string GroupDigits(std::uint64_t whole, const std::string& separator) {
+    std::string digits = std::to_string(whole);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
+        out += digits[i];
+    }
+    return out;
+}
+
+std::string ApplyPattern(const std::string& pattern, const std::string& number) {
+    std::string out;
+    for (char c : pattern) {
+        if (c == '#') out += number;
+        else out += c;
+    }
+    return out;
+}
+
+std::uint64_t Magnitude(std::int64_t amount) {
+    return amount < 0 ? static_cast<std::uint64_t>(-(amount + 1)) + 1 : static_cast<std::uint64_t>(amount);
+}
+
+}  // namespace
+
+std::string CleanAmount(std::string& typed) {
+    typed = TrimBlanks(typed);
+    std::string cleaned;
+    for (char c : typed)
+        if ((c >= '0' && c <= '9') || c == '.' || c == ',') cleaned += c;
+    return cleaned;
+}
+
+std::optional<std::int64_t> ReadTypedAmount(const std::string& cleaned, const MoneyFormat& format) {
+    std::string whole, fraction;
+    bool point = false;
+    for (std::size_t i = 0; i < cleaned.size();) {
+        char c = cleaned[i];
+        if (c >= '0' && c <= '9') {
+            (point ? fraction : whole) += c;
+            ++i;
+        } else if (StartsWithAt(cleaned, i, format.decimalPoint)) {
+            if (point) return std::nullopt;  // two decimal points
+            point = true;
+            i += format.decimalPoint.size();
+        } else if (StartsWithAt(cleaned, i, format.groupSeparator)) {
+            i += format.groupSeparator.size();
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (whole.empty() && fraction.empty()) return std::nullopt;
+    // Exact decimal arithmetic: four decimals kept, the rest rounds half to even.
+    std::uint64_t value = 0;
+    for (char c : whole) {
+        if (value > (kMaxMagnitude - 9) / 10) return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    fraction.resize(std::max<std::size_t>(fraction.size(), 5), '0');
+    for (int k = 0; k < 4; ++k) {
+        if (value > (kMaxMagnitude - 9) / 10) return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(fraction[k] - '0');
+    }
+    const int next = fraction[4] - '0';
+    const bool restNonZero = fraction.find_first_not_of('0', 5) != std::string::npos;
+    if (next > 5 || (next == 5 && (restNonZero || value % 2 == 1))) ++value;
+    if (value > kMaxMagnitude) return std::nullopt;
+    return static_cast<std::int64_t>(value);
+}
+
+std::string InvalidAmountText(const std::string& cleaned) { return "Invalid Amount - " + cleaned; }
+
+std::string CurrencyText(std::int64_t amount, const MoneyFormat& format) {
+    // Two decimals shown, rounded half away from zero as the currency format does.
+    const std::uint64_t cents = (Magnitude(amount) + 50) / 100;
+    std::string number = GroupDigits(cents / 100, format.groupSeparator) + format.decimalPoint;
+    number += static_cast<char>('0' + (cents % 100) / 10);
+    number += static_cast<char>('0' + cents % 10);
+    return ApplyPattern(amount < 0 ? format.negativePattern : format.positivePattern, number);
+}
+
+std::optional<std::int64_t> AmountFromDouble(double value) {
+    double scaled = std::nearbyint(value * static_cast<double>(kAmountScale));  // ties to even
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2233720368547758e18) return std::nullopt;
+    return static_cast<std::int64_t>(scaled);
+}
+
+std::string PlainNumberText(std::int64_t amount, const MoneyFormat& format) {
+    const std::uint64_t magnitude = Magnitude(amount);
+    std::string text = (amount < 0 ? "-" : "") + std::to_string(magnitude / kAmountScale);
+    std::string fraction = std::to_string(magnitude % kAmountScale);
+    fraction.insert(0, 4 - fraction.size(), '0');
+    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+    if (!fraction.empty()) text += format.decimalPoint + fraction;
+    return text;
+}
+
+}  // namespace tessamo

@@ -1,0 +1,76 @@
+#include "core/Dates.h"
+
+#include <array>
+#include <cstdio>
+
+#include "core/FixedText.h"
+#include "core/LeadingNumber.h"
+
+namespace tessamo {
+namespace {
+
+constexpr std::array<const char*, 12> kMonths = {"January", "February", "March",     "April",   "May",      "June",
+                                                 "July",    "August",   "September", "October", "November", "December"};
+
+// Mid$-like: characters `start` (1-based) .. start+count-1, fewer at the end.
+std::string Mid(const std::string& text, std::size_t start, std::size_t count) {
+    return start - 1 < text.size() ? text.substr(start - 1, count) : std::string();
+}
+
+}  // namespace
+
+int CheckDate(const std::string& date, const std::string& style) {
+    const double p = LeadingNumber(Mid(date, 1, 2));
+    const double q = LeadingNumber(Mid(date, 4, 2));
+    const bool dayFirst = style == "E";
+    const double month = dayFirst ? q : p;
+    const double day = dayFirst ? p : q;
+    return (day > 31 || day < 1 || month > 12 || month < 1) ? 1 : 0;
+}
+
+double SortKey(const LedgerRecord& record, const std::string& style) {
+    const std::string date = FixedWidth(record.Date, 8);
+    const std::string code = FixedWidth(record.Code, 2);
+    const bool dayFirst = style == "E";
+    std::string joined = Mid(date, 7, 2);
+    joined += dayFirst ? Mid(date, 4, 2) : Mid(date, 1, 2);
+    joined += dayFirst ? Mid(date, 1, 2) : Mid(date, 4, 2);
+    for (char c : code) {
+        joined += ' ';
+        joined += std::to_string(static_cast<unsigned char>(c));
+    }
+    return LeadingNumber(joined);
+}
+
+std::string TodayText(const Clock& clock) {
+    const CalendarDate today = clock.Today();
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%02d-%02d-%04d", today.month, today.day, today.year);
+    return buffer;
+}
+
+std::string TodayInStyle(const Clock& clock, const std::string& style) {
+    const std::string today = TodayText(clock);
+    return style == "E" ? today.substr(3, 2) + "-" + today.substr(0, 2) : today.substr(0, 5);
+}
+
+std::string TodayYear(const Clock& clock) {
+    const std::string today = TodayText(clock);
+    return today.substr(today.size() - 4);
+}
+
+std::string StoredDate(const std::string& typed, const std::string& yearDigits) {
+    return FixedWidth(typed, 5) + "-" + FixedWidth(yearDigits, 2);
+}
+
+void MonthName(int month, std::string& name) {
+    if (month >= 1 && month <= 12) name = kMonths[static_cast<std::size_t>(month - 1)];
+}
+
+std::string MonthName(int month) {
+    std::string name;
+    MonthName(month, name);
+    return name;
+}
+
+}  // namespace tessamo

@@ -1,0 +1,15 @@
+#pragma once
+// The leading-number rule: how a text is read as a number wherever the
+// program reads numbers out of free text (dates, sort keys, passcodes, macro
+// amounts). Read from the start; blanks, tabs and line feeds are skipped
+// wherever they occur; an optional sign; digits with at most one "." and an
+// optional exponent ("E", either case), or "&H" hex / "&O" octal digits.
+// Reading stops at the first character that fits none of these; no digit
+// read gives 0. "07" -> 7, "1_" -> 1, "12 34" -> 1234, "1,234.50" -> 1.
+#include <string_view>
+
+namespace tessamo {
+
+double LeadingNumber(std::string_view text);
+
+}  // namespace tessamo

@@ -1,0 +1,53 @@
+#pragma once
+// SharedState: the values every window and routine of one run agrees on (the
+// active year's file names, date style, user name, current category, the
+// settings record, the line opened in the entry editor, the report's month
+// range), plus the platform services they work through. main() owns the one
+// instance and passes it by reference; there are no globals.
+#include <string>
+
+#include "core/Records.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/MoneyFormat.h"
+
+namespace tessamo {
+
+// The platform stand-ins one run works through; tests swap in doubles.
+struct Env {
+    FileSystem& files;
+    Dialogs& dialogs;
+    const Clock& clock;
+    MoneyFormat money;
+};
+
+enum class EditKind { None, Income, Expense };
+
+struct SharedState {
+    explicit SharedState(Env& environment) : env(environment) {}
+
+    Env& env;
+    std::string CurYear;           // the active year, 4 digits
+    std::string LedgerFileName;    // year + "TSM.DAT"
+    std::string CategoryFileName;  // year + "CATS.DAT" (year selection uses "cats.dat")
+    std::string DateStyle = "A";   // "A" month first, "E" day first
+    std::string UserName = std::string(28, ' ');
+    std::string CurrentCategory = "all";
+    SettingsRecord Settings;
+    LedgerRecord OpenedRecord;     // the line as opened in the entry editor
+    EditKind OpenedKind = EditKind::None;
+    int RepStartMonth = 1;         // the report window's month range
+    int RepEndMonth = 12;
+
+    // Makes `year` active: CurYear, LedgerFileName, CategoryFileName.
+    void SetActiveYear(const std::string& year, const std::string& categorySuffix = "CATS.DAT") {
+        CurYear = year;
+        LedgerFileName = year + "TSM.DAT";
+        CategoryFileName = year + categorySuffix;
+    }
+    // The two-digit year written into new dates: characters 3-4 of LedgerFileName.
+    std::string LedgerYearDigits() const { return LedgerFileName.substr(2, 2); }
+};
+
+}  // namespace tessamo

@@ -1,0 +1,28 @@
+#include "platform/Clock.h"
+
+#include <cstdlib>
+#include <ctime>
+
+namespace tessamo {
+
+bool ParseTodayOverride(const std::string& text, CalendarDate& date) {
+    if (text.size() != 10 || text[2] != '-' || text[5] != '-') return false;
+    for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
+        if (text[i] < '0' || text[i] > '9') return false;
+    CalendarDate d{std::atoi(text.substr(0, 2).c_str()), std::atoi(text.substr(3, 2).c_str()),
+                   std::atoi(text.substr(6, 4).c_str())};
+    if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > 31) return false;
+    date = d;
+    return true;
+}
+
+CalendarDate SystemClock::Today() const {
+    CalendarDate date;
+    if (const char* fixed = std::getenv("TESSAMO_TODAY"); fixed && ParseTodayOverride(fixed, date)) return date;
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_mon + 1, local.tm_mday, local.tm_year + 1900};
+}
+
+}  // namespace tessamo

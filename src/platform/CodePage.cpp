@@ -1,0 +1,81 @@
+#include "platform/CodePage.h"
+
+#include <cstdint>
+
+namespace tessamo {
+namespace {
+
+// Code points of bytes 0x80..0x9F; 0 marks the five bytes Windows-1252 leaves
+// undefined, which are kept as the C1 control of the same number.
+constexpr char32_t kHigh[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char32_t ToCodePoint(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0 && kHigh[byte - 0x80] != 0) return kHigh[byte - 0x80];
+    return byte;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 sequence at text[i], advancing i; malformed bytes give U+FFFD.
+char32_t NextCodePoint(const std::string& text, std::size_t& i) {
+    auto byte = static_cast<unsigned char>(text[i++]);
+    if (byte < 0x80) return byte;
+    int extra = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : -1;
+    if (extra < 0) return 0xFFFD;
+    char32_t cp = byte & (0x3F >> extra);
+    for (int k = 0; k < extra; ++k) {
+        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 0xFFFD;
+        cp = (cp << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
+    }
+    return cp;
+}
+
+}  // namespace
+
+std::string Cp1252ToUtf8(const std::string& bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (unsigned char byte : bytes) AppendUtf8(out, ToCodePoint(byte));
+    return out;
+}
+
+std::string Utf8ToCp1252(const std::string& text, bool* lossy) {
+    std::string out;
+    out.reserve(text.size());
+    if (lossy) *lossy = false;
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t cp = NextCodePoint(text, i);
+        int byte = -1;
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) byte = static_cast<int>(cp);
+        for (int k = 0; byte < 0 && k < 32; ++k)
+            if (kHigh[k] == cp) byte = 0x80 + k;
+        if (byte < 0 && cp >= 0x80 && cp < 0xA0 && kHigh[cp - 0x80] == 0) byte = static_cast<int>(cp);
+        if (byte < 0) {
+            byte = '?';
+            if (lossy) *lossy = true;
+        }
+        out += static_cast<char>(byte);
+    }
+    return out;
+}
+
+}  // namespace tessamo

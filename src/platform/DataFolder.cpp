@@ -1,0 +1,56 @@
+#include "platform/DataFolder.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace tessamo {
+namespace {
+
+bool HoldsSettingsFile(const std::string& dir) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
+        if (strcasecmp(entry.path().filename().c_str(), "PERSONAL.DAT") == 0) return true;
+    }
+    return false;
+}
+
+std::string UserDataFolder() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::string(xdg) + "/tessamo";
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : ".") + "/.local/share/tessamo";
+}
+
+}  // namespace
+
+std::string ExecutableDirectory() {
+    char buffer[PATH_MAX];
+    ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0) return {};
+    return std::filesystem::path(std::string(buffer, static_cast<std::size_t>(n))).parent_path().string();
+}
+
+Status ResolveDataFolder(const std::string& executableDir, std::string& folder) {
+    if (const char* home = std::getenv("TESSAMO_HOME"); home && *home) {
+        folder = home;
+    } else if (!executableDir.empty() && HoldsSettingsFile(executableDir)) {
+        folder = executableDir;
+    } else {
+        folder = UserDataFolder();
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) return Status::IOError(folder, ec.message());
+    folder = std::filesystem::absolute(folder, ec).lexically_normal().string();
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    if (!std::filesystem::is_directory(folder, ec)) return Status::IOError(folder, "Not a directory");
+    return Status::Ok();
+}
+
+}  // namespace tessamo

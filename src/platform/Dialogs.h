@@ -1,0 +1,38 @@
+#pragma once
+// Dialogs: the message boxes and input boxes the logic needs to ask or tell.
+// Texts are UTF-8. The Qt implementation (QtDialogs) shows the toolkit's own
+// boxes; tests use ScriptedDialogs, which records every message and plays
+// queued answers. A box without a title of its own shows "Tessamo 2.1".
+#include <optional>
+#include <string>
+
+namespace tessamo {
+
+inline constexpr const char* kProgramTitle = "Tessamo 2.1";
+
+enum class MessageIcon { None, Information, Exclamation, Critical, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct Message {
+    std::string text;
+    std::string title = kProgramTitle;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+    Answer defaultButton = Answer::Ok;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual Answer Show(const Message& message) = 0;
+    // The text the user typed, or nothing when the box was cancelled.
+    virtual std::optional<std::string> Input(const std::string& prompt, const std::string& title,
+                                             const std::string& defaultText) = 0;
+};
+
+// The messages every routine uses for refused input and file failures.
+Message EntryAborted(const std::string& text);  // "Entry Aborted", exclamation, OK
+Message ConfirmYesNo(const std::string& text, MessageIcon icon = MessageIcon::Exclamation);  // "Confirm", default No
+
+}  // namespace tessamo

@@ -1,0 +1,70 @@
+#include "platform/qt/QtDialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace tessamo {
+namespace {
+
+QMessageBox::Icon ToQt(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information: return QMessageBox::Information;
+        case MessageIcon::Exclamation: return QMessageBox::Warning;
+        case MessageIcon::Critical: return QMessageBox::Critical;
+        case MessageIcon::Question: return QMessageBox::Question;
+        case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MessageButtons::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton ToQt(Answer answer) {
+    switch (answer) {
+        case Answer::Cancel: return QMessageBox::Cancel;
+        case Answer::Yes: return QMessageBox::Yes;
+        case Answer::No: return QMessageBox::No;
+        case Answer::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+Answer FromQt(int button) {
+    switch (button) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        default: return Answer::Ok;
+    }
+}
+
+}  // namespace
+
+Answer QtDialogs::Show(const Message& message) {
+    // Windows line breaks in message texts show as plain line breaks.
+    QString text = QString::fromStdString(message.text);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(ToQt(message.icon), QString::fromStdString(message.title), text, ToQt(message.buttons), parent_);
+    box.setDefaultButton(ToQt(message.defaultButton));
+    if (message.buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
+    return FromQt(box.exec());
+}
+
+std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std::string& title,
+                                            const std::string& defaultText) {
+    bool ok = false;
+    QString answer = QInputDialog::getText(parent_, QString::fromStdString(title), QString::fromStdString(prompt),
+                                           QLineEdit::Normal, QString::fromStdString(defaultText), &ok);
+    if (!ok) return std::nullopt;
+    return answer.toStdString();
+}
+
+}  // namespace tessamo

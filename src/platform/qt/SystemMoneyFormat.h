@@ -1,0 +1,11 @@
+#pragma once
+// Gathers the system's currency and number conventions from QLocale::system()
+// into the plain MoneyFormat the logic uses. The C/POSIX locale gives the
+// reference form ("$1,234.50", "($12.00)"), as en_US does.
+#include "platform/MoneyFormat.h"
+
+namespace tessamo {
+
+MoneyFormat SystemMoneyFormat();
+
+}  // namespace tessamo

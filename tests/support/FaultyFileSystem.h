@@ -1,0 +1,62 @@
+#pragma once
+// FaultyFileSystem: wraps a real FileSystem and fails the operations a test
+// names, the way a full disk, a read-only folder or a failed rename would:
+// a failing ReplaceWhole leaves the data file untouched, as the real one does.
+#include <set>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace tessamo {
+
+class FaultyFileSystem : public FileSystem {
+public:
+    enum class Op { Read, Write, Replace, Rename, Remove, Create };
+    explicit FaultyFileSystem(FileSystem& real) : real_(real) {}
+
+    void Fail(Op op, std::string reason = "Read-only file system") {
+        failing_.insert(op);
+        reason_ = std::move(reason);
+    }
+    void Heal() { failing_.clear(); }
+
+    const std::string& Folder() const override { return real_.Folder(); }
+    std::string Resolve(const std::string& name) const override { return real_.Resolve(name); }
+    std::string PathOf(const std::string& name) const override { return real_.PathOf(name); }
+    bool Exists(const std::string& name) const override { return real_.Exists(name); }
+    Status FileLength(const std::string& name, std::uint64_t& length) const override {
+        return Fails(Op::Read) ? Failure(name) : real_.FileLength(name, length);
+    }
+    Status ReadAll(const std::string& name, std::string& bytes) const override {
+        return Fails(Op::Read) ? Failure(name) : real_.ReadAll(name, bytes);
+    }
+    Status CreateIfMissing(const std::string& name) override {
+        return Fails(Op::Create) ? Failure(name) : real_.CreateIfMissing(name);
+    }
+    Status WriteAt(const std::string& name, std::uint64_t offset, const std::string& bytes) override {
+        return Fails(Op::Write) ? Failure(name) : real_.WriteAt(name, offset, bytes);
+    }
+    Status Append(const std::string& name, const std::string& bytes) override {
+        return Fails(Op::Write) ? Failure(name) : real_.Append(name, bytes);
+    }
+    Status ReplaceWhole(const std::string& name, const std::string& tempName, const std::string& bytes) override {
+        return Fails(Op::Replace) ? Failure(name) : real_.ReplaceWhole(name, tempName, bytes);
+    }
+    Status Remove(const std::string& name) override {
+        return Fails(Op::Remove) ? Failure(name) : real_.Remove(name);
+    }
+    Status Rename(const std::string& from, const std::string& to) override {
+        return Fails(Op::Rename) ? Failure(from) : real_.Rename(from, to);
+    }
+    std::vector<std::string> List() const override { return real_.List(); }
+
+private:
+    bool Fails(Op op) const { return failing_.count(op) > 0; }
+    Status Failure(const std::string& name) const { return Status::IOError(real_.Resolve(name), reason_); }
+
+    FileSystem& real_;
+    std::set<Op> failing_;
+    std::string reason_;
+};
+
+}  // namespace tessamo

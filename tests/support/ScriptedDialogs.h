@@ -1,0 +1,49 @@
+#pragma once
+// ScriptedDialogs: the test double of Dialogs. Records every message and
+// input prompt, and answers from queues; with an empty queue a message box
+// gets its default button and an input box is cancelled.
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Dialogs.h"
+
+namespace tessamo {
+
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Prompt {
+        std::string prompt, title, defaultText;
+    };
+
+    Answer Show(const Message& message) override {
+        messages.push_back(message);
+        if (answers.empty()) return message.defaultButton;
+        Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::optional<std::string> Input(const std::string& prompt, const std::string& title,
+                                     const std::string& defaultText) override {
+        prompts.push_back({prompt, title, defaultText});
+        if (inputs.empty()) return std::nullopt;
+        auto a = inputs.front();
+        inputs.pop_front();
+        return a;
+    }
+
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const auto& m : messages) texts.push_back(m.text);
+        return texts;
+    }
+    const Message& Last() const { return messages.back(); }
+
+    std::deque<Answer> answers;
+    std::deque<std::optional<std::string>> inputs;
+    std::vector<Message> messages;
+    std::vector<Prompt> prompts;
+};
+
+}  // namespace tessamo

@@ -1,0 +1,57 @@
+#pragma once
+// TestEnv: a temporary data folder with the real file system (optionally
+// behind FaultyFileSystem), scripted dialogs, a fixed clock (03-15-1999 unless
+// set) and the reference money format, bundled into one SharedState whose
+// active year is the clock's year.
+#include <memory>
+
+#include "core/RecordFile.h"
+#include "core/SharedState.h"
+#include "platform/PosixFileSystem.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+
+namespace tessamo {
+
+struct TestEnv {
+    explicit TestEnv(CalendarDate today = {3, 15, 1999})
+        : real(folder.path()), files(real), clock(today), env{files, dialogs, clock, MoneyFormat::Reference()},
+          state(env) {
+        state.SetActiveYear(std::to_string(today.year));
+    }
+
+    std::vector<LedgerRecord> Ledger() const {
+        std::vector<LedgerRecord> records;
+        ReadRecords(real, state.LedgerFileName, records);
+        return records;
+    }
+    void PutLedger(const std::vector<LedgerRecord>& records) const {
+        folder.Write(state.LedgerFileName, EncodeRecords(records));
+    }
+    std::vector<CategoryRecord> Categories() const {
+        std::vector<CategoryRecord> records;
+        ReadRecords(real, state.CategoryFileName, records);
+        return records;
+    }
+    void PutCategories(const std::vector<CategoryRecord>& records) const {
+        folder.Write(state.CategoryFileName, EncodeRecords(records));
+    }
+
+    TempFolder folder;
+    PosixFileSystem real;
+    FaultyFileSystem files;
+    ScriptedDialogs dialogs;
+    FixedClock clock;
+    Env env;
+    SharedState state;
+};
+
+// A ledger line in one call: amount in whole units x 10000 (use Money()).
+inline LedgerRecord Line(const std::string& date, const std::string& code, std::int64_t amount,
+                         const std::string& note = "") {
+    return LedgerRecord::Make(date, code, amount, note);
+}
+inline std::int64_t Money(double units) { return static_cast<std::int64_t>(units * 10000 + (units < 0 ? -0.5 : 0.5)); }
+
+}  // namespace tessamo
