@@ -1,6 +1,8 @@
 #include "core/Amounts.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 #include "core/FixedText.h"
@@ -96,9 +98,35 @@ std::string CurrencyText(std::int64_t amount, const MoneyFormat& format) {
 }
 
 std::optional<std::int64_t> AmountFromDouble(double value) {
-    double scaled = std::nearbyint(value * static_cast<double>(kAmountScale));  // ties to even
-    if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.2233720368547758e18) return std::nullopt;
-    return static_cast<std::int64_t>(scaled);
+    // Rounded through the double's shortest decimal form (15 digits when they
+    // give the same double back, else 17), so that a typed 1.00005 is the tie
+    // it looks like and not the binary value just below it.
+    if (!std::isfinite(value)) return std::nullopt;
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    if (std::strtod(buffer, nullptr) != std::fabs(value)) std::snprintf(buffer, sizeof buffer, "%.16e", std::fabs(value));
+    std::string digits;
+    const char* p = buffer;
+    for (; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') digits += *p;
+    const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+    // digits = d1 d2 ... d15 with the point after d1; keep 4 decimals.
+    const int wholeDigits = exponent + 1 + 4;
+    if (wholeDigits > 19) return std::nullopt;
+    std::uint64_t scaled = 0;
+    for (int i = 0; i < wholeDigits; ++i) {
+        const bool stated = i < static_cast<int>(digits.size());
+        scaled = scaled * 10 + (stated ? static_cast<std::uint64_t>(digits[static_cast<std::size_t>(i)] - '0') : 0);
+    }
+    if (wholeDigits < 0) return 0;  // below 0.00001: nothing left after rounding
+    if (wholeDigits < static_cast<int>(digits.size())) {
+        const std::string rest = digits.substr(static_cast<std::size_t>(wholeDigits));
+        const int next = rest[0] - '0';
+        const bool beyond = rest.find_first_not_of('0', 1) != std::string::npos;
+        if (next > 5 || (next == 5 && (beyond || scaled % 2 == 1))) ++scaled;
+    }
+    if (scaled > kMaxMagnitude) return std::nullopt;
+    return value < 0 ? -static_cast<std::int64_t>(scaled) : static_cast<std::int64_t>(scaled);
 }
 
 std::string PlainNumberText(std::int64_t amount, const MoneyFormat& format) {

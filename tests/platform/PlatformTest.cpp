@@ -1,0 +1,71 @@
+// Platform stand-ins: code page, clock override, data folder, instance lock.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/Clock.h"
+#include "platform/CodePage.h"
+#include "platform/DataFolder.h"
+#include "platform/InstanceLock.h"
+#include "support/TempFolder.h"
+
+namespace tessamo {
+namespace {
+
+TEST(CodePage, Windows1252RoundTrip) {
+    const std::string stored = "Caf\xE9 \x80" "5 \x93quoted\x94";
+    const std::string utf8 = Cp1252ToUtf8(stored);
+    EXPECT_EQ(utf8, "Café €5 “quoted”");
+    bool lossy = true;
+    EXPECT_EQ(Utf8ToCp1252(utf8, &lossy), stored);
+    EXPECT_FALSE(lossy);
+    EXPECT_EQ(Utf8ToCp1252("漢x", &lossy), "?x");
+    EXPECT_TRUE(lossy);
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);  // undefined bytes survive too
+}
+
+TEST(Clock, TodayOverrideIsValidated) {
+    CalendarDate d;
+    EXPECT_TRUE(ParseTodayOverride("03-15-1999", d));
+    EXPECT_EQ(d.month, 3);
+    EXPECT_EQ(d.day, 15);
+    EXPECT_EQ(d.year, 1999);
+    EXPECT_FALSE(ParseTodayOverride("1999-03-15", d));
+    EXPECT_FALSE(ParseTodayOverride("13-01-1999", d));
+    ::setenv("TESSAMO_TODAY", "12-24-2001", 1);
+    EXPECT_EQ(SystemClock().Today().year, 2001);
+    ::unsetenv("TESSAMO_TODAY");
+}
+
+TEST(DataFolder, HomeVariableThenPortableThenUserFolder) {
+    TempFolder home, exe, xdg;
+    std::string folder;
+    ::setenv("TESSAMO_HOME", (home.path() + "/sub/").c_str(), 1);
+    ASSERT_TRUE(ResolveDataFolder(exe.path(), folder).ok());
+    EXPECT_EQ(folder, home.path() + "/sub");
+    ::unsetenv("TESSAMO_HOME");
+    ::setenv("XDG_DATA_HOME", xdg.path().c_str(), 1);
+    ASSERT_TRUE(ResolveDataFolder(exe.path(), folder).ok());
+    EXPECT_EQ(folder, xdg.path() + "/tessamo");
+    exe.Write("personal.DAT", "");
+    ASSERT_TRUE(ResolveDataFolder(exe.path(), folder).ok());
+    EXPECT_EQ(folder, exe.path());
+    ::unsetenv("XDG_DATA_HOME");
+}
+
+TEST(InstanceLock, SecondHolderIsRefusedUntilReleased) {
+    TempFolder folder;
+    InstanceLock first, second;
+    bool held = false;
+    Status s;
+    ASSERT_TRUE(first.Acquire(folder.path(), held, s));
+    EXPECT_FALSE(second.Acquire(folder.path(), held, s));
+    EXPECT_TRUE(held);
+    first.Release();
+    EXPECT_TRUE(second.Acquire(folder.path(), held, s));
+}
+
+}  // namespace
+}  // namespace tessamo
