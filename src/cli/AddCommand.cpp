@@ -1,0 +1,92 @@
+// add income|expense CODE AMOUNT [NOTE] [--date DATE]: one line item, entered
+// the way the entry editor's Save buttons enter it.
+#include <ostream>
+
+#include "cli/CommandArgs.h"
+#include "cli/Commands.h"
+#include "core/Amounts.h"
+#include "core/CategoryFile.h"
+#include "core/Dates.h"
+#include "core/LedgerEntry.h"
+#include "core/LedgerSummary.h"
+#include "platform/CodePage.h"
+#include "platform/qt/SystemMoneyFormat.h"
+
+namespace tessamo {
+
+std::string AddCommandHelp() {
+    return "  add income|expense CODE AMOUNT [NOTE] [--date DATE]\n"
+           "      Enters one line item of an existing category into the year's ledger at its place\n"
+           "      by date. AMOUNT is read as in the entry editor (\"1,234.50\"; its sign is ignored,\n"
+           "      an expense is stored negative). NOTE has at most 40 characters. DATE is the\n"
+           "      five-character day in the folder's date style (mm-dd, or dd-mm for style E);\n"
+           "      default today. Prints the entered line.\n";
+}
+
+namespace {
+
+struct TypedEntry {
+    bool expense = false;
+    std::string code;
+    std::int64_t amount = 0;
+    std::string note;  // Windows-1252
+    std::string date;  // five characters as typed, or empty for today
+};
+
+// Checks every argument before the folder is touched; "" when all are good.
+std::string ReadTypedEntry(const CommandArgs& parsed, const MoneyFormat& money, TypedEntry& entry) {
+    const auto& words = parsed.positional;
+    if (words.size() < 3 || words.size() > 4) return "add wants income|expense, a code, an amount and a note";
+    if (words[0] != "income" && words[0] != "expense") return "add: say \"income\" or \"expense\", not \"" + words[0] + "\"";
+    entry.expense = words[0] == "expense";
+    if (!ReadCategoryArgument(words[1], entry.code) || entry.code == "all") return "add: a code has one or two characters";
+    std::string typed = words[2];
+    // Unlike the editor, a word without digits is refused rather than read as
+    // 0: an open item is entered with "0".
+    std::string cleaned = CleanAmount(typed);
+    const std::optional<std::int64_t> amount = ReadTypedAmount(cleaned, money);
+    if (cleaned.empty() || !amount) return "add: " + InvalidAmountText(words[2]);
+    entry.amount = *amount < 0 ? -*amount : *amount;
+    if (entry.expense) entry.amount = -entry.amount;
+    bool lossy = false;
+    entry.note = words.size() == 4 ? Utf8ToCp1252(words[3], &lossy) : "";
+    if (lossy) return "add: the note holds characters the ledger cannot store";
+    if (entry.note.size() > 40) return "add: the note has more than 40 characters";
+    entry.date = parsed.Value("--date").value_or("");
+    if (parsed.Value("--date") && entry.date.size() != 5) return "add: --date wants five characters such as 03-15";
+    return "";
+}
+
+}  // namespace
+
+int RunAddCommand(CliContext& context, const std::vector<std::string>& args) {
+    CommandArgs parsed;
+    std::string error;
+    if (!ParseCommandArgs(args, {"--date"}, {}, parsed, error)) return BadArguments(context, "add: " + error);
+    // The amount is read by the system's conventions, which need no folder.
+    TypedEntry entry;
+    if (std::string bad = ReadTypedEntry(parsed, SystemMoneyFormat(), entry); !bad.empty())
+        return BadArguments(context, bad);
+    if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
+    SharedState& state = context.state();
+    std::string code = entry.code;
+    if (!CategoryExists(state, code))
+        return BadArguments(context, "add: there is no category \"" + entry.code + "\" in " + state.CategoryFileName);
+
+    const std::string typedDate = entry.date.empty() ? TodayInStyle(state.env.clock, state.DateStyle) : entry.date;
+    const LedgerRecord record =
+        LedgerRecord::Make(StoredDate(typedDate, state.LedgerYearDigits()), entry.code, entry.amount, entry.note);
+    switch (InsertRecord(state, record)) {
+        case EntryOutcome::Written: {
+            const auto cells = ItemCells(record, state.env.money);
+            context.out << cells[0] << '\t' << cells[1] << '\t' << cells[2] << '\t' << ToConsole(cells[3]) << '\n';
+            return kExitOk;
+        }
+        case EntryOutcome::Refused:
+            return kExitBadArguments;
+        default:
+            return kExitFailed;
+    }
+}
+
+}  // namespace tessamo

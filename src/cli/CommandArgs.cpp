@@ -1,0 +1,61 @@
+#include "cli/CommandArgs.h"
+
+#include "core/FixedText.h"
+#include "platform/CodePage.h"
+
+namespace tessamo {
+
+std::optional<std::string> CommandArgs::Value(const std::string& name) const {
+    auto it = values.find(name);
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+}
+
+bool ParseCommandArgs(const std::vector<std::string>& words, const std::set<std::string>& valueOptions,
+                      const std::set<std::string>& flagOptions, CommandArgs& parsed, std::string& error) {
+    parsed = CommandArgs{};
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (optionsEnded || word.rfind("--", 0) != 0) {
+            parsed.positional.push_back(word);
+            continue;
+        }
+        if (word == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t eq = word.find('=');
+        const std::string name = word.substr(0, eq);
+        if (valueOptions.count(name)) {
+            if (eq != std::string::npos) {
+                parsed.values[name] = word.substr(eq + 1);
+            } else if (i + 1 < words.size()) {
+                parsed.values[name] = words[++i];
+            } else {
+                error = "option " + name + " needs a value";
+                return false;
+            }
+        } else if (flagOptions.count(name) && eq == std::string::npos) {
+            parsed.flags.insert(name);
+        } else {
+            error = "unknown option " + word;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ReadCategoryArgument(const std::string& word, std::string& category) {
+    if (ToUpperAscii(word) == "ALL") {
+        category = "all";
+        return true;
+    }
+    if (word.empty() || word.size() > 2) return false;
+    category = FixedWidth(ToUpperAscii(word), 2);
+    return true;
+}
+
+std::string ToConsole(const std::string& cp1252) { return Cp1252ToUtf8(cp1252); }
+
+}  // namespace tessamo

@@ -1,0 +1,34 @@
+#pragma once
+// CommandArgs: the words after a command name, split into options and
+// positional words. An option is a word beginning with "--": a flag, or an
+// option with a value given as "--name value" or "--name=value". "--" ends
+// the options. Words such as "-100" are positional (amounts may be negative).
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tessamo {
+
+struct CommandArgs {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> values;
+    std::set<std::string> flags;
+
+    bool Has(const std::string& flag) const { return flags.count(flag) > 0; }
+    std::optional<std::string> Value(const std::string& name) const;
+};
+
+// False with a one-line `error` for an unknown option or a missing value.
+bool ParseCommandArgs(const std::vector<std::string>& words, const std::set<std::string>& valueOptions,
+                      const std::set<std::string>& flagOptions, CommandArgs& parsed, std::string& error);
+
+// Reads a category argument: "all" in any case, or a code of one or two
+// characters, upper-cased and padded to two. False when it is neither.
+bool ReadCategoryArgument(const std::string& word, std::string& category);
+
+// The records' Windows-1252 text as UTF-8 for the terminal.
+std::string ToConsole(const std::string& cp1252);
+
+}  // namespace tessamo

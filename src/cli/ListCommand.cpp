@@ -1,0 +1,45 @@
+// list [CATEGORY]: the ledger view of the year as text.
+#include <ostream>
+
+#include "cli/CommandArgs.h"
+#include "cli/Commands.h"
+#include "core/FileErrors.h"
+#include "core/LedgerSummary.h"
+
+namespace tessamo {
+
+std::string ListCommandHelp() {
+    return "  list [CATEGORY]\n"
+           "      The year's line items, newest first, of one category code or of \"all\" (the\n"
+           "      default), as tab-separated Date, Amount, Code, Note on standard output; the\n"
+           "      income, expense, balance and record-count texts on standard error.\n";
+}
+
+int RunListCommand(CliContext& context, const std::vector<std::string>& args) {
+    CommandArgs parsed;
+    std::string error;
+    if (!ParseCommandArgs(args, {}, {}, parsed, error)) return BadArguments(context, "list: " + error);
+    if (parsed.positional.size() > 1) return BadArguments(context, "list takes at most one category");
+    std::string category = "all";
+    if (!parsed.positional.empty() && !ReadCategoryArgument(parsed.positional[0], category))
+        return BadArguments(context, "list: a category is \"all\" or a code of one or two characters");
+
+    if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
+    SharedState& state = context.state();
+    LedgerSummary summary;
+    if (!ReportIfFailed(state.env.dialogs, LoadLedgerSummary(state, category, summary))) return kExitFailed;
+
+    context.out << kItemListHeaders[0] << '\t' << kItemListHeaders[1] << '\t' << kItemListHeaders[2] << '\t'
+                << kItemListHeaders[3] << '\n';
+    for (const LedgerRecord& record : summary.items) {
+        const auto cells = ItemCells(record, state.env.money);
+        context.out << cells[0] << '\t' << cells[1] << '\t' << cells[2] << '\t' << ToConsole(cells[3]) << '\n';
+    }
+    context.err << summary.incomeText << '\n'
+                << summary.expenseText << '\n'
+                << summary.balanceText << '\n'
+                << ToConsole(summary.recordsText) << '\n';
+    return kExitOk;
+}
+
+}  // namespace tessamo

@@ -1,0 +1,73 @@
+#include "core/LedgerSummary.h"
+
+#include "core/Amounts.h"
+#include "core/FixedText.h"
+#include "core/RecordFile.h"
+
+namespace tessamo {
+
+const std::array<const char*, 4> kItemListHeaders = {"Date", "Amount", "Code", "Note"};
+
+std::string ItemAmountText(std::int64_t amount, const MoneyFormat& money) {
+    return amount == 0 ? "****?****" : CurrencyText(amount, money);
+}
+
+std::array<std::string, 4> ItemCells(const LedgerRecord& record, const MoneyFormat& money) {
+    return {record.Date, ItemAmountText(record.Amount, money), record.Code, TrimBlanks(record.Note)};
+}
+
+bool ListedInCategory(const LedgerRecord& record, const std::string& category) {
+    return category == "all" || record.Code == category;
+}
+
+void CategoryLabel(const std::vector<CategoryRecord>& categories, const std::string& code, std::string& name) {
+    for (const CategoryRecord& c : categories) {
+        if (c.Code == code) {
+            name = c.Name;
+            return;
+        }
+    }
+}
+
+namespace {
+
+void WriteStatusTexts(LedgerSummary& s, const std::vector<CategoryRecord>& categories, const std::string& category,
+                      const std::string& yearText, const MoneyFormat& money) {
+    s.incomeText = s.income == 0 ? "  No Income! " : "  Income = " + CurrencyText(s.income, money) + "  ";
+    s.expenseText = s.expense == 0 ? "  No Expense! " : "  Expense = " + CurrencyText(s.expense, money) + "  ";
+    s.balanceText = "  Balance = " + CurrencyText(s.balance, money) + "  ";
+    std::string name;
+    CategoryLabel(categories, category, name);
+    s.recordsText = " " + std::to_string(s.items.size()) + "  " + yearText.substr(0, 4) +
+                    "  records for category: " + ToUpperAscii(category) + "  " + name;
+}
+
+}  // namespace
+
+LedgerSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger,
+                              const std::vector<CategoryRecord>& categories, const std::string& category,
+                              const std::string& yearText, const MoneyFormat& money) {
+    LedgerSummary s;
+    for (const LedgerRecord& r : ledger) {
+        if (!ListedInCategory(r, category)) continue;
+        s.items.push_back(r);
+        s.balance += r.Amount;
+        if (r.Amount > 0) s.income += r.Amount;
+        if (r.Amount < 0) s.expense += r.Amount;
+    }
+    WriteStatusTexts(s, categories, category, yearText, money);
+    return s;
+}
+
+Status LoadLedgerSummary(const SharedState& state, const std::string& category, LedgerSummary& summary) {
+    std::vector<LedgerRecord> ledger;
+    Status s = ReadRecords(state.env.files, state.LedgerFileName, ledger);
+    if (!s.ok()) return s;
+    std::vector<CategoryRecord> categories;
+    s = ReadRecords(state.env.files, state.CategoryFileName, categories);
+    if (!s.ok()) return s;
+    summary = SummarizeLedger(ledger, categories, category, state.LedgerFileName, state.env.money);
+    return Status::Ok();
+}
+
+}  // namespace tessamo

@@ -1,0 +1,60 @@
+#pragma once
+// LedgerSummary: what the ledger view shows for one category of the active
+// year, as text: the item list's cells and the four status panel texts. Shared
+// by the main window's item list and the command line's "list", so both show
+// the same. Texts that come from records (notes, category names) stay in
+// Windows-1252 bytes; the caller converts them at its edge.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/Records.h"
+#include "core/SharedState.h"
+#include "platform/MoneyFormat.h"
+#include "platform/Status.h"
+
+namespace tessamo {
+
+// The item list's header captions: "Date", "Amount", "Code", "Note".
+extern const std::array<const char*, 4> kItemListHeaders;
+
+// The amount cell: currency text, "****?****" for an open item (0).
+std::string ItemAmountText(std::int64_t amount, const MoneyFormat& money);
+
+// The four cells of one item row: Date as stored, amount text, Code as
+// stored, Note trimmed at both ends.
+std::array<std::string, 4> ItemCells(const LedgerRecord& record, const MoneyFormat& money);
+
+// True when the record belongs to the listing of `category` ("all", or a
+// code compared exactly with both characters).
+bool ListedInCategory(const LedgerRecord& record, const std::string& category);
+
+// The category's description (16 characters, trailing blanks kept) of the
+// first record whose Code equals `code` exactly; `name` is left as it was
+// when there is none.
+void CategoryLabel(const std::vector<CategoryRecord>& categories, const std::string& code, std::string& name);
+
+struct LedgerSummary {
+    std::vector<LedgerRecord> items;  // the listed records, in file order
+    std::int64_t income = 0;          // sum of positive amounts
+    std::int64_t expense = 0;         // sum of negative amounts
+    std::int64_t balance = 0;         // sum of all listed amounts
+    std::string incomeText;           // StatusBar0TSM panel 1
+    std::string expenseText;          // StatusBar0TSM panel 2
+    std::string balanceText;          // StatusBar0TSM panel 3
+    std::string recordsText;          // StatusBarTSM panel 1
+};
+
+// Builds the listing of `category` from the whole ledger and category list.
+// `yearText` is the year shown in the records panel (the first four
+// characters of LedgerFileName).
+LedgerSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger,
+                              const std::vector<CategoryRecord>& categories, const std::string& category,
+                              const std::string& yearText, const MoneyFormat& money);
+
+// Reads the active year's ledger and category files (without creating them)
+// and summarizes `category`.
+Status LoadLedgerSummary(const SharedState& state, const std::string& category, LedgerSummary& summary);
+
+}  // namespace tessamo

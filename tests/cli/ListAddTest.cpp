@@ -1,0 +1,95 @@
+// End to end: tessamo-cli "list", "add" and the shared argument, lock and
+// question rules, run as a separate program on a prepared folder.
+#include <gtest/gtest.h>
+
+#include "cli/CliRunner.h"
+#include "platform/InstanceLock.h"
+#include "support/TestEnv.h"
+
+namespace tessamo {
+namespace {
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+#ifndef TESSAMO_CLI_PATH
+        GTEST_SKIP() << "tessamo-cli is not built";
+#endif
+        t.PutCategories({CategoryRecord::Make("FO", "Food"), CategoryRecord::Make("PA", "Pay")});
+    }
+    CliRun Run(const std::vector<std::string>& args) { return RunCli(t.folder.path(), args); }
+    TestEnv t;
+};
+
+TEST_F(CliTest, ListShowsRowsAndStatusTexts) {
+    t.PutLedger({Line("03-10-99", "FO", Money(-12.5), "  Bread \xE9"), Line("03-01-99", "PA", Money(1000)),
+                 Line("02-01-99", "FO", 0, "open")});
+    CliRun all = Run({"list"});
+    EXPECT_EQ(all.exitCode, 0);
+    EXPECT_EQ(all.out,
+              "Date\tAmount\tCode\tNote\n"
+              "03-10-99\t($12.50)\tFO\tBread \xC3\xA9\n"
+              "03-01-99\t$1,000.00\tPA\t\n"
+              "02-01-99\t****?****\tFO\topen\n");
+    EXPECT_EQ(all.err,
+              "  Income = $1,000.00  \n  Expense = ($12.50)  \n  Balance = $987.50  \n"
+              " 3  1999  records for category: ALL  \n");
+
+    CliRun food = Run({"list", "fo"});
+    EXPECT_EQ(food.err, "  No Income! \n  Expense = ($12.50)  \n  Balance = ($12.50)  \n"
+                        " 2  1999  records for category: FO  Food            \n");
+}
+
+TEST_F(CliTest, AddInsertsAtItsPlaceByDate) {
+    t.PutLedger({Line("03-20-99", "FO", Money(-1)), Line("03-01-99", "FO", Money(-2))});
+    CliRun run = Run({"add", "expense", "fo", "-$1,234.5", "Caf\xC3\xA9"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "03-15-99\t($1,234.50)\tFO\tCaf\xC3\xA9\n");
+    auto ledger = t.Ledger();
+    ASSERT_EQ(ledger.size(), 3u);
+    EXPECT_EQ(ledger[1], Line("03-15-99", "FO", Money(-1234.5), "Caf\xE9"));
+
+    EXPECT_EQ(Run({"add", "income", "PA", "20", "--date", "01-02"}).exitCode, 0);
+    EXPECT_EQ(t.Ledger().back(), Line("01-02-99", "PA", Money(20)));
+}
+
+TEST_F(CliTest, BadArgumentsWriteNothing) {
+    t.PutLedger({Line("03-20-99", "FO", Money(-1))});
+    const std::string before = t.folder.Read("1999TSM.DAT");
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"add", "expense", "XX", "1"},          // no such category
+             {"add", "expense", "FO", "abc"},        // no amount
+             {"add", "gift", "FO", "1"},             // neither income nor expense
+             {"add", "income", "FO", "1", "--date", "13-01"},  // refused by the date check
+             {"add", "income", "FO", "1", std::string(41, 'n')},
+             {"list", "ABC"},
+             {"--year", "99", "list"},
+             {"frobnicate"},
+             {}}) {
+        CliRun run = Run(args);
+        EXPECT_EQ(run.exitCode, 2) << (args.empty() ? "" : args[0]) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err, "");
+    }
+    EXPECT_EQ(t.folder.Read("1999TSM.DAT"), before);
+}
+
+TEST_F(CliTest, ASecondProgramOnTheFolderIsRefused) {
+    InstanceLock lock;
+    bool elsewhere = false;
+    Status status;
+    ASSERT_TRUE(lock.Acquire(t.folder.path(), elsewhere, status));
+    CliRun run = Run({"list"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("already running"), std::string::npos);
+}
+
+TEST_F(CliTest, HelpDocumentsEveryCommand) {
+    CliRun run = Run({"--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* command : {"list", "add", "report", "export", "play", "sort", "backup"})
+        EXPECT_NE(run.out.find("\n  " + std::string(command)), std::string::npos) << command;
+}
+
+}  // namespace
+}  // namespace tessamo
