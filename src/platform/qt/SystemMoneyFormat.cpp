@@ -16,8 +16,10 @@ std::string PatternOf(const QString& formatted, const QString& number) {
 
 }  // namespace
 
-MoneyFormat SystemMoneyFormat() {
-    QLocale locale = QLocale::system();
+MoneyFormat SystemMoneyFormat() { return MoneyFormatOf(QLocale::system()); }
+
+MoneyFormat MoneyFormatOf(const QLocale& given) {
+    QLocale locale = given;
     if (locale.language() == QLocale::C) locale = QLocale(QLocale::English, QLocale::UnitedStates);
     MoneyFormat format;
     format.decimalPoint = locale.decimalPoint().toStdString();
