@@ -26,12 +26,22 @@ std::size_t InsertionPosition(const std::vector<LedgerRecord>& records, double k
     return records.size();
 }
 
-EntryOutcome InsertRecord(SharedState& state, const LedgerRecord& entry) {
+namespace {
+
+// Validates the entry and reads the ledger: Written means "go on".
+EntryOutcome PrepareEntry(SharedState& state, const LedgerRecord& entry, std::vector<LedgerRecord>& records) {
     if (!ValidateEntry(state, entry)) return EntryOutcome::Refused;
-    FileSystem& files = state.env.files;
-    std::vector<LedgerRecord> records;
-    if (!ReportIfFailed(state.env.dialogs, ReadRecords(files, state.LedgerFileName, records)))
+    if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.LedgerFileName, records)))
         return EntryOutcome::Failed;
+    return EntryOutcome::Written;
+}
+
+}  // namespace
+
+EntryOutcome InsertRecord(SharedState& state, const LedgerRecord& entry) {
+    std::vector<LedgerRecord> records;
+    if (EntryOutcome o = PrepareEntry(state, entry, records); o != EntryOutcome::Written) return o;
+    FileSystem& files = state.env.files;
     const LedgerRecord record = entry.Normalized();
     const std::size_t at = InsertionPosition(records, SortKey(record, state.DateStyle), state.DateStyle);
     records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), record);
@@ -41,11 +51,9 @@ EntryOutcome InsertRecord(SharedState& state, const LedgerRecord& entry) {
 }
 
 EntryOutcome ReplaceRecord(SharedState& state, const LedgerRecord& changed) {
-    if (!ValidateEntry(state, changed)) return EntryOutcome::Refused;
-    FileSystem& files = state.env.files;
     std::vector<LedgerRecord> records;
-    if (!ReportIfFailed(state.env.dialogs, ReadRecords(files, state.LedgerFileName, records)))
-        return EntryOutcome::Failed;
+    if (EntryOutcome o = PrepareEntry(state, changed, records); o != EntryOutcome::Written) return o;
+    FileSystem& files = state.env.files;
     for (std::size_t i = 0; i < records.size(); ++i) {
         if (records[i] == state.OpenedRecord) {
             if (!ReportIfFailed(state.env.dialogs,
