@@ -1,0 +1,110 @@
+#include "macros/MacroPlayback.h"
+
+#include "core/Amounts.h"
+#include "core/Dates.h"
+#include "core/FileErrors.h"
+#include "core/FixedText.h"
+#include "core/LedgerEntry.h"
+#include "core/RecordFile.h"
+#include "macros/MacroFile.h"
+
+namespace tessamo {
+namespace {
+
+Message NothingToDo(const std::string& text) {
+    return Message{text, "Nothing to do!", MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok};
+}
+
+// Copies the data lines into the staging file, emptied first, and reads them
+// back as the stored MacroLine records.
+Status StageDataLines(FileSystem& files, const std::string& macroBytes, std::vector<MacroLine>& staged) {
+    std::vector<MacroLine> lines;
+    for (const std::string& line : MacroDataLines(macroBytes)) lines.push_back(MacroLine::Make(line));
+    Status s = files.Remove(kMacroStagingFileName);
+    if (s.ok()) s = files.CreateIfMissing(kMacroStagingFileName);
+    if (s.ok() && !lines.empty()) s = files.Append(kMacroStagingFileName, EncodeRecords(lines));
+    if (s.ok()) s = ReadRecords(files, kMacroStagingFileName, staged);
+    return s;
+}
+
+Message IgnoredLinesMessage(const std::string& fileName, std::size_t count) {
+    return Message{std::to_string(count) + (count == 1 ? " line" : " lines") + " at the end of " + fileName +
+                       " did not make a complete entry (code, amount, note) and " +
+                       (count == 1 ? "was" : "were") + " ignored.",
+                   kProgramTitle, MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok};
+}
+
+// Enters the complete groups of the staged lines; stops at a file failure.
+void EnterGroups(SharedState& state, const std::vector<MacroLine>& staged, const std::string& playDate,
+                 MacroPlayResult& result) {
+    for (std::size_t r = 0; r + 3 <= staged.size(); r += 3) {
+        const std::optional<std::int64_t> amount = MacroAmount(staged[r + 1].Text);
+        if (!amount) {
+            state.env.dialogs.Show(EntryAborted(InvalidAmountText(TrimBlanks(staged[r + 1].Text))));
+            ++result.refused;
+            continue;
+        }
+        const LedgerRecord record =
+            LedgerRecord::Make(playDate, MacroCode(staged[r].Text), *amount, MacroNote(staged[r + 2].Text));
+        switch (InsertRecord(state, record)) {
+            case EntryOutcome::Written: ++result.entered; break;
+            case EntryOutcome::Failed: result.failed = true; return;
+            default: ++result.refused; break;
+        }
+    }
+}
+
+}  // namespace
+
+MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, const std::string& playDate) {
+    MacroPlayResult result;
+    FileSystem& files = state.env.files;
+    Dialogs& dialogs = state.env.dialogs;
+    std::string bytes;
+    Status s = files.Exists(fileName) ? files.ReadAll(fileName, bytes) : Status::IOError(fileName, "File not found");
+    std::vector<MacroLine> staged;
+    if (s.ok()) s = StageDataLines(files, bytes, staged);
+    if (!ReportIfFailed(dialogs, s)) {
+        files.Remove(kMacroStagingFileName);
+        result.failed = true;
+        return result;
+    }
+    EnterGroups(state, staged, playDate, result);
+    ReportIfFailed(dialogs, files.Remove(kMacroStagingFileName));
+    result.ignoredLines = result.failed ? 0 : staged.size() % 3;
+    if (result.ignoredLines > 0) dialogs.Show(IgnoredLinesMessage(fileName, result.ignoredLines));
+    return result;
+}
+
+MacroPlayOutcome PlayActiveMacro(SharedState& state, const std::string& macroName, const std::string& typedDate,
+                                 MacroPlayResult& result) {
+    Dialogs& dialogs = state.env.dialogs;
+    if (TrimBlanks(macroName).empty()) {
+        dialogs.Show(NothingToDo("Please select a macro file"));
+        return MacroPlayOutcome::NothingToDo;
+    }
+    const std::string playDate = StoredDate(typedDate, state.LedgerYearDigits());
+    if (CheckDate(playDate, state.DateStyle) != 0) {
+        dialogs.Show(Message{"Invalid Date - " + playDate, "Operation Aborted", MessageIcon::Exclamation,
+                             MessageButtons::Ok, Answer::Ok});
+        return MacroPlayOutcome::InvalidDate;
+    }
+    if (dialogs.Show(ConfirmYesNo("Play macro file?", MessageIcon::Question)) != Answer::Yes)
+        return MacroPlayOutcome::Declined;
+    result = PlayMacroFile(state, macroName, playDate);
+    return MacroPlayOutcome::Played;
+}
+
+MacroNewOutcome CreateMacroFile(SharedState& state, const std::string& typedName, std::string& editorFile) {
+    if (TrimBlanks(typedName).empty()) {
+        state.env.dialogs.Show(NothingToDo("Please provide a file name with no extension."));
+        return MacroNewOutcome::NothingToDo;
+    }
+    const std::string name = ToUpperAscii(typedName) + ".MCR";
+    if (!ReportIfFailed(state.env.dialogs, state.env.files.Append(name, MacroTemplateText())))
+        return MacroNewOutcome::Failed;
+    editorFile = state.env.files.Resolve(name);
+    return MacroNewOutcome::Created;
+}
+
+}  // namespace tessamo

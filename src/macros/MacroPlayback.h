@@ -1,0 +1,53 @@
+#pragma once
+// Macro playback and creation: what the macro frame's Play and New buttons do,
+// without the frame. Playback stages the file's data lines in "tempmac.$$$"
+// (80-byte MacroLine records, emptied first so that a leftover of an
+// interrupted run adds nothing), enters each complete group of three through
+// InsertRecord under one play date, and deletes the staging file at the end.
+#include <cstddef>
+#include <string>
+
+#include "core/SharedState.h"
+
+namespace tessamo {
+
+inline constexpr const char* kMacroStagingFileName = "tempmac.$$$";
+
+struct MacroPlayResult {
+    int entered = 0;              // groups written to the ledger
+    int refused = 0;              // groups refused (blank code, unreadable amount); the user was told
+    std::size_t ignoredLines = 0; // data lines of an incomplete last group
+    bool failed = false;          // a file failure ended the run; the user was told
+};
+
+// Plays `fileName` (a name in the data folder) under the 8-character
+// `playDate`. Groups are entered in file order, each through one InsertRecord;
+// a last group of one or two lines is not entered and the user is told how
+// many lines were ignored.
+MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, const std::string& playDate);
+
+enum class MacroPlayOutcome {
+    NothingToDo,  // no file name: "Please select a macro file" was shown
+    InvalidDate,  // "Invalid Date - ..." was shown; nothing written
+    Declined,     // the user answered No to "Play macro file?"
+    Played,       // the file was played (see the result for what was entered)
+};
+
+// The Play button: checks the name and the date typed in the five-character
+// date box, asks "Play macro file?" and plays. `result` receives what the
+// playback did when the outcome is Played.
+MacroPlayOutcome PlayActiveMacro(SharedState& state, const std::string& macroName, const std::string& typedDate,
+                                 MacroPlayResult& result);
+
+enum class MacroNewOutcome {
+    NothingToDo,  // no file name: "Please provide a file name with no extension." was shown
+    Failed,       // the file could not be written; the user was told
+    Created,      // the template was written (appended to an existing file)
+};
+
+// The New button: appends the template to the upper-cased typed name +
+// ".MCR". `editorFile` receives the file's name as it stands on disk, for
+// the text editor.
+MacroNewOutcome CreateMacroFile(SharedState& state, const std::string& typedName, std::string& editorFile);
+
+}  // namespace tessamo
