@@ -1,0 +1,47 @@
+#pragma once
+// Backup: copies every "*.mcr", "*.dat" and "*.nts" file of the data folder
+// (patterns without regard to case) to a target folder, under its own name,
+// replacing a file of that name there (found without regard to case). Each
+// copy is written atomically (temp file, fsync, rename), so an interrupted run
+// never leaves a half-written backup file. The run is refused when the target
+// is the data folder itself.
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/SharedState.h"
+
+namespace tessamo {
+
+inline constexpr const char* kBackupTempFileName = "tempcopy.$$$";
+
+// True for names ending in ".mcr", ".dat" or ".nts", in any letter case.
+bool IsBackupFile(const std::string& name);
+// The files a run copies, in the order of the window's file list (by name,
+// without regard to case).
+std::vector<std::string> BackupFileList(const FileSystem& source);
+
+// True when both texts name the same folder: equal once trimmed, upper-cased
+// and ended with a separator, or the same folder on disk.
+bool SameFolder(const std::string& a, const std::string& b);
+
+// Called before each copy with the file's name, its number (1-based) and the
+// count; the window shows "Copying: " + name and handles pending events.
+using BackupProgress = std::function<void(const std::string& name, std::size_t number, std::size_t count)>;
+
+enum class BackupOutcome {
+    Refused,   // "Chose a different target!" was shown; nothing copied
+    Finished,  // every file copied; "Finished" was shown
+    Stopped,   // the stop flag was seen before a copy; no further file copied
+    Failed,    // a copy failed and was shown to the user; the run ended there
+};
+
+BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const BackupProgress& progress,
+                            const std::atomic<bool>& stop);
+// The same onto the folder `targetFolder` of the local disk.
+BackupOutcome RunBackup(SharedState& state, const std::string& targetFolder, const BackupProgress& progress,
+                        const std::atomic<bool>& stop);
+
+}  // namespace tessamo

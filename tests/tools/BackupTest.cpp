@@ -1,0 +1,77 @@
+// Backup: which files, refusal of the data folder as target, replacing and
+// stopping.
+#include <gtest/gtest.h>
+
+#include "tools/Backup.h"
+#include "support/TestEnv.h"
+
+namespace tessamo {
+namespace {
+
+class Backup : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"1999TSM.DAT", "1999cats.dat", "PERSONAL.DAT", "pay.MCR", "1999_tsm.nts",
+                                 "TSM_DATA.TXT", "temp.$$$", "tsm21.hlp", "old.dat.bak"})
+            t.folder.Write(name, std::string("content of ") + name);
+    }
+    BackupOutcome Run(const std::string& target) { return RunBackup(t.state, target, recordProgress, stop); }
+
+    TestEnv t;
+    TempFolder target;
+    std::atomic<bool> stop{false};
+    std::vector<std::string> copied;
+    BackupProgress recordProgress = [this](const std::string& name, std::size_t, std::size_t) {
+        copied.push_back(name);
+    };
+};
+
+TEST_F(Backup, CopiesTheDataMacroAndNotesFilesReplacingSameNames) {
+    target.Write("personal.dat", "older");
+    target.Write("keep.txt", "untouched");
+    EXPECT_EQ(Run(target.path()), BackupOutcome::Finished);
+    EXPECT_EQ(copied, (std::vector<std::string>{"1999cats.dat", "1999TSM.DAT", "1999_tsm.nts", "pay.MCR",
+                                                "PERSONAL.DAT"}));
+    EXPECT_EQ(target.Read("1999TSM.DAT"), "content of 1999TSM.DAT");
+    EXPECT_EQ(target.Read("pay.MCR"), "content of pay.MCR");
+    EXPECT_EQ(target.Read("personal.dat"), "content of PERSONAL.DAT");
+    EXPECT_FALSE(target.Exists("PERSONAL.DAT"));
+    EXPECT_FALSE(target.Exists("TSM_DATA.TXT"));
+    EXPECT_FALSE(target.Exists("temp.$$$"));
+    EXPECT_FALSE(target.Exists(kBackupTempFileName));
+    EXPECT_EQ(target.Read("keep.txt"), "untouched");
+    EXPECT_EQ(t.dialogs.Last().text, "Finished");
+    EXPECT_EQ(t.dialogs.Last().icon, MessageIcon::None);
+}
+
+TEST_F(Backup, RefusesTheDataFolderInAnyCaseOrWithATrailingSeparator) {
+    std::string upper = t.folder.path();
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (const std::string& same : {t.folder.path(), t.folder.path() + "/", " " + upper + "/ ",
+                                    t.folder.path() + "/."}) {
+        EXPECT_EQ(Run(same), BackupOutcome::Refused) << same;
+        EXPECT_EQ(t.dialogs.Last().text, "Chose a different target!");
+        EXPECT_EQ(t.dialogs.Last().title, "Tessamo 2.1");
+    }
+    EXPECT_TRUE(copied.empty());
+}
+
+TEST_F(Backup, StopsBeforeTheNextFileAndReportsFailures) {
+    EXPECT_EQ(RunBackup(t.state, target.path(),
+                        [this](const std::string& name, std::size_t number, std::size_t) {
+                            copied.push_back(name);
+                            stop = number == 2;
+                        },
+                        stop),
+              BackupOutcome::Stopped);
+    EXPECT_TRUE(target.Exists("1999cats.dat"));
+    EXPECT_FALSE(target.Exists("1999TSM.DAT"));
+    EXPECT_TRUE(t.dialogs.messages.empty());
+
+    stop = false;
+    EXPECT_EQ(Run(target.PathOf("missing")), BackupOutcome::Failed);
+    EXPECT_EQ(t.dialogs.Last().title, "File Error");
+}
+
+}  // namespace
+}  // namespace tessamo
