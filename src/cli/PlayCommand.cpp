@@ -1,12 +1,47 @@
-// play: not available yet.
+// play MACRO [--date DATE]: plays a macro file of the data folder, as the
+// macro frame's Play button does.
+#include <ostream>
+
+#include "cli/CommandArgs.h"
 #include "cli/Commands.h"
+#include "core/Dates.h"
+#include "macros/MacroPlayback.h"
 
 namespace tessamo {
 
-std::string PlayCommandHelp() { return "  play\n      Not available yet.\n"; }
+std::string PlayCommandHelp() {
+    return "  play MACRO [--date DATE]  (asks first: give --yes)\n"
+           "      Enters every group of three data lines (code, amount, note) of the macro file\n"
+           "      MACRO (a \"*.mcr\" file in the data folder) into the year's ledger under one\n"
+           "      date: DATE in the folder's date style (mm-dd, or dd-mm for style E), default\n"
+           "      today. An incomplete last group is not entered.\n";
+}
 
-int RunPlayCommand(CliContext& context, const std::vector<std::string>&) {
-    return BadArguments(context, "play is not available yet");
+int RunPlayCommand(CliContext& context, const std::vector<std::string>& args) {
+    CommandArgs parsed;
+    std::string error;
+    if (!ParseCommandArgs(args, {"--date"}, {}, parsed, error)) return BadArguments(context, "play: " + error);
+    if (parsed.positional.size() != 1) return BadArguments(context, "play wants one macro file name");
+    const std::string macro = parsed.positional[0];
+    if (macro.find('/') != std::string::npos)
+        return BadArguments(context, "play: give the name of a macro file in the data folder, without a folder");
+    const std::optional<std::string> date = parsed.Value("--date");
+    if (date && date->size() != 5) return BadArguments(context, "play: --date wants five characters such as 03-15");
+
+    if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
+    SharedState& state = context.state();
+    MacroPlayResult result;
+    switch (PlayActiveMacro(state, macro, date.value_or(TodayInStyle(state.env.clock, state.DateStyle)), result)) {
+        case MacroPlayOutcome::Played:
+            break;
+        case MacroPlayOutcome::Declined:
+            return kExitFailed;
+        default:
+            return kExitBadArguments;
+    }
+    context.out << result.entered << (result.entered == 1 ? " entry" : " entries") << " entered into "
+                << state.LedgerFileName << "\n";
+    return result.failed || result.refused > 0 ? kExitFailed : kExitOk;
 }
 
 }  // namespace tessamo
