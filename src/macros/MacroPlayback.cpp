@@ -7,6 +7,7 @@
 #include "core/LedgerEntry.h"
 #include "core/RecordFile.h"
 #include "macros/MacroFile.h"
+#include "platform/CodePage.h"
 
 namespace tessamo {
 namespace {
@@ -40,7 +41,7 @@ void EnterGroups(SharedState& state, const std::vector<MacroLine>& staged, const
     for (std::size_t r = 0; r + 3 <= staged.size(); r += 3) {
         const std::optional<std::int64_t> amount = MacroAmount(staged[r + 1].Text);
         if (!amount) {
-            state.env.dialogs.Show(EntryAborted(InvalidAmountText(TrimBlanks(staged[r + 1].Text))));
+            state.env.dialogs.Show(EntryAborted(Cp1252ToUtf8(InvalidAmountText(TrimBlanks(staged[r + 1].Text)))));
             ++result.refused;
             continue;
         }

@@ -84,6 +84,17 @@ TEST_F(CliTest, ASecondProgramOnTheFolderIsRefused) {
     EXPECT_NE(run.err.find("already running"), std::string::npos);
 }
 
+TEST_F(CliTest, APassCodeFolderWantsTheCodeInTheEnvironment) {
+    SettingsRecord settings = SettingsRecord::NewFile("01-01-1999");
+    settings.SetPassCode(1234);
+    t.folder.Write("PERSONAL.DAT", settings.Bytes());
+    EXPECT_EQ(Run({"list"}).exitCode, 2);
+    EXPECT_EQ(RunCli(t.folder.path(), {"list"}, "03-15-1999", {{"TESSAMO_PASSCODE", "1233"}}).exitCode, 1);
+    CliRun run = RunCli(t.folder.path(), {"list"}, "03-15-1999", {{"TESSAMO_PASSCODE", "1234"}});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(t.folder.Read("PERSONAL.DAT"), settings.Bytes());
+}
+
 TEST_F(CliTest, HelpDocumentsEveryCommand) {
     CliRun run = Run({"--help"});
     EXPECT_EQ(run.exitCode, 0);

@@ -58,6 +58,14 @@ TEST_F(MacroPlayback, LinesOfBlanksAreDataAndABlankCodeIsRefusedAlone) {
     EXPECT_EQ(t.Ledger()[0].Code, "FO");
 }
 
+TEST_F(MacroPlayback, AmountBeyondTheStoredRangeRefusesItsGroupOnly) {
+    MacroPlayResult r = Play("fo\n9E20 \xE9\nbig\nfo\n2\nsmall\n");
+    EXPECT_EQ(r.entered, 1);
+    EXPECT_EQ(r.refused, 1);
+    EXPECT_EQ(t.dialogs.Texts(), std::vector<std::string>{"Invalid Amount - 9E20 \xC3\xA9"});
+    EXPECT_EQ(t.Ledger().size(), 1u);
+}
+
 TEST_F(MacroPlayback, LeftoverStagingFileAddsNothing) {
     t.folder.Write(kMacroStagingFileName, EncodeRecords(std::vector<MacroLine>(9, MacroLine::Make("zz"))));
     EXPECT_EQ(Play("fo\n1\nn\n").entered, 1);
