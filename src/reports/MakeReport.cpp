@@ -1,0 +1,61 @@
+#include "reports/MakeReport.h"
+
+#include "core/FileErrors.h"
+#include "reports/ReportCategoryList.h"
+
+namespace tessamo {
+namespace {
+
+// Removes every working file; the first failure is returned, the rest still tried.
+Status RemoveWorkingFiles(FileSystem& files) {
+    Status first;
+    for (const std::string& name : ReportWorkingFiles()) {
+        Status s = files.Remove(name);
+        if (first.ok() && !s.ok()) first = s;
+    }
+    return first;
+}
+
+// A file failure ends the report: the working files go, the user is told.
+ReportOutcome Failed(SharedState& state, const Status& status) {
+    ReportIfFailed(state.env.dialogs, status);
+    RemoveWorkingFiles(state.env.files);
+    return ReportOutcome{};
+}
+
+}  // namespace
+
+const std::vector<std::string>& ReportWorkingFiles() {
+    static const std::vector<std::string> names = {kReportCategoryFile, "temp.$$$", "ex_file.$$$", "ic_file.$$$",
+                                                   "todofile.$$$"};
+    return names;
+}
+
+ReportOutcome MakeReport(SharedState& state, const std::string& catfile, int begmo, int endmo,
+                         const std::string& reptype) {
+    FileSystem& files = state.env.files;
+    std::vector<CategoryRecord> categories;
+    Status s = ReadReportCategoryList(files, catfile, categories);
+    if (!s.ok()) return Failed(state, s);
+    std::string ledger;
+    s = files.ReadAll(state.LedgerFileName, ledger);
+    if (!s.ok()) return Failed(state, s);
+
+    ReportOptions options;
+    options.startMonth = begmo;
+    options.endMonth = endmo;
+    options.reportType = reptype;
+    options.dateStyle = state.DateStyle;
+    options.userName = state.UserName;
+    options.today = state.env.clock.Today();
+    options.ledgerFileName = state.LedgerFileName;
+    options.money = state.env.money;
+    ReportOutcome outcome{true, BuildReport(categories, ledger, options)};
+
+    // The report is complete; a working file that cannot be removed is told
+    // about but does not take the report away.
+    ReportIfFailed(state.env.dialogs, RemoveWorkingFiles(files));
+    return outcome;
+}
+
+}  // namespace tessamo

@@ -1,0 +1,31 @@
+#pragma once
+// MakeReport: builds the cash-flow report of the active year as the report
+// window's View shows it. Reads the category list file (always
+// "tempcats.$$$" from the window) and the ledger, lays the report out, and
+// removes the report's working files afterwards: "tempcats.$$$", "temp.$$$",
+// "ic_file.$$$", "ex_file.$$$" and "todofile.$$$" — none of them remains,
+// whether the report was completed or ended by a file failure. The working
+// sets are kept in memory, so a leftover file of an interrupted run never
+// adds lines. A failure to read the inputs is shown to the user (file name
+// and reason) and ends the report; a failure to remove a working file is
+// shown too, and the finished report is still returned.
+#include <string>
+#include <vector>
+
+#include "core/SharedState.h"
+#include "reports/ReportText.h"
+
+namespace tessamo {
+
+struct ReportOutcome {
+    bool ok = false;  // false: a file failure was shown; no report text
+    ReportText report;
+};
+
+ReportOutcome MakeReport(SharedState& state, const std::string& catfile, int begmo, int endmo,
+                         const std::string& reptype);
+
+// The report's working files, removed at the end of every report.
+const std::vector<std::string>& ReportWorkingFiles();
+
+}  // namespace tessamo

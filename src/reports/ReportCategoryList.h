@@ -1,0 +1,31 @@
+#pragma once
+// The report's category list file "tempcats.$$$": the categories chosen in
+// the report window, handed to the report generator and the export. For a
+// list of N categories (N >= 1) the file holds N + 1 records of 18 bytes:
+// record 1 is 18 zero bytes, which matches no ledger line, and records 2
+// onward are the chosen categories in list order. An empty list gives an
+// empty file. The file is rebuilt from nothing for each selection, so a
+// leftover of an interrupted run never adds categories.
+#include <string>
+#include <vector>
+
+#include "core/Records.h"
+#include "platform/FileSystem.h"
+
+namespace tessamo {
+
+inline constexpr const char* kReportCategoryFile = "tempcats.$$$";
+
+// The records the file holds for `chosen` (blank record first unless empty).
+std::vector<CategoryRecord> ReportCategoryRecords(const std::vector<CategoryRecord>& chosen);
+
+// MakeRepCatFile: writes "tempcats.$$$" for the chosen categories (each code
+// and name cut or padded to its width).
+Status MakeRepCatFile(FileSystem& files, const std::vector<CategoryRecord>& chosen);
+
+// Reads a category list file as the report and the export see it: every
+// whole record, the blank first one included.
+Status ReadReportCategoryList(const FileSystem& files, const std::string& catfile,
+                              std::vector<CategoryRecord>& categories);
+
+}  // namespace tessamo
