@@ -24,6 +24,10 @@ bool ValidateEntry(SharedState& state, const LedgerRecord& entry);
 // the ledger atomically. The file grows by exactly one record.
 EntryOutcome InsertRecord(SharedState& state, const LedgerRecord& entry);
 
+// Inserts already validated entries one after another as InsertRecord would,
+// with one read and one atomic write: either all of them land or none.
+EntryOutcome InsertValidatedRecords(SharedState& state, const std::vector<LedgerRecord>& entries);
+
 // Writes `changed` over the first record equal to state.OpenedRecord (all four
 // fields at full width), in place and without re-sorting.
 EntryOutcome ReplaceRecord(SharedState& state, const LedgerRecord& changed);

@@ -35,9 +35,13 @@ Message IgnoredLinesMessage(const std::string& fileName, std::size_t count) {
                    kProgramTitle, MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok};
 }
 
-// Enters the complete groups of the staged lines; stops at a file failure.
+// Enters the complete groups of the staged lines. Each group is checked in
+// turn (amount, date, code) and refused with its own message; the accepted
+// ones then land in one atomic rewrite, so a failure or a crash never leaves
+// half a macro in the ledger.
 void EnterGroups(SharedState& state, const std::vector<MacroLine>& staged, const std::string& playDate,
                  MacroPlayResult& result) {
+    std::vector<LedgerRecord> accepted;
     for (std::size_t r = 0; r + 3 <= staged.size(); r += 3) {
         const std::optional<std::int64_t> amount = MacroAmount(staged[r + 1].Text);
         if (!amount) {
@@ -47,12 +51,12 @@ void EnterGroups(SharedState& state, const std::vector<MacroLine>& staged, const
         }
         const LedgerRecord record =
             LedgerRecord::Make(playDate, MacroCode(staged[r].Text), *amount, MacroNote(staged[r + 2].Text));
-        switch (InsertRecord(state, record)) {
-            case EntryOutcome::Written: ++result.entered; break;
-            case EntryOutcome::Failed: result.failed = true; return;
-            default: ++result.refused; break;
-        }
+        if (ValidateEntry(state, record)) accepted.push_back(record);
+        else ++result.refused;
     }
+    if (accepted.empty()) return;
+    if (InsertValidatedRecords(state, accepted) == EntryOutcome::Written) result.entered += static_cast<int>(accepted.size());
+    else result.failed = true;
 }
 
 }  // namespace

@@ -21,8 +21,8 @@ struct MacroPlayResult {
 };
 
 // Plays `fileName` (a name in the data folder) under the 8-character
-// `playDate`. Groups are entered in file order, each through one InsertRecord;
-// a last group of one or two lines is not entered and the user is told how
+// `playDate`. Groups are checked in file order as InsertRecord checks them and
+// the accepted ones are inserted in that order in one atomic rewrite; a last group of one or two lines is not entered and the user is told how
 // many lines were ignored.
 MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, const std::string& playDate);
 

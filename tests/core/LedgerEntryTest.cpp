@@ -119,3 +119,22 @@ TEST(ReplaceRecord, NoEqualRecordWritesNothingSilently) {
 
 }  // namespace
 }  // namespace tessamo
+
+namespace tessamo {
+namespace {
+
+TEST(InsertValidatedRecords, SameOrderAsOneInsertionAfterAnother) {
+    TestEnv one, batch;
+    const std::vector<LedgerRecord> start = {Line("03-10-99", "FO", 1, "c"), Line("02-01-99", "FO", 2, "b"),
+                                             Line("01-01-99", "HO", 3, "a")};
+    one.PutLedger(start);
+    batch.PutLedger(start);
+    const std::vector<LedgerRecord> entries = {Line("02-01-99", "FO", 4, "x"), Line("02-01-99", "FO", 5, "y"),
+                                               Line("12-31-99", "fo", 6, "z"), Line("01-01-98", "AA", 7, "w")};
+    for (const auto& e : entries) ASSERT_EQ(InsertRecord(one.state, e), EntryOutcome::Written);
+    ASSERT_EQ(InsertValidatedRecords(batch.state, entries), EntryOutcome::Written);
+    EXPECT_EQ(batch.folder.Read("1999TSM.DAT"), one.folder.Read("1999TSM.DAT"));
+}
+
+}  // namespace
+}  // namespace tessamo
