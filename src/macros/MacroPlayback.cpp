@@ -20,7 +20,7 @@ Message NothingToDo(const std::string& text) {
 // back as the stored MacroLine records.
 Status StageDataLines(FileSystem& files, const std::string& macroBytes, std::vector<MacroLine>& staged) {
     std::vector<MacroLine> lines;
-    for (const std::string& line : MacroDataLines(macroBytes)) lines.push_back(MacroLine::Make(line));
+    for (const std::string& line : MacroDataLines(TextFileToCp1252(macroBytes))) lines.push_back(MacroLine::Make(line));
     Status s = files.Remove(kMacroStagingFileName);
     if (s.ok()) s = files.CreateIfMissing(kMacroStagingFileName);
     if (s.ok() && !lines.empty()) s = files.Append(kMacroStagingFileName, EncodeRecords(lines));

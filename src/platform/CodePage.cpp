@@ -49,7 +49,30 @@ char32_t NextCodePoint(const std::string& text, std::size_t& i) {
     return cp;
 }
 
+bool IsUtf8(const std::string& text, bool& hasNonAscii) {
+    hasNonAscii = false;
+    for (std::size_t i = 0; i < text.size();) {
+        auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) { ++i; continue; }
+        hasNonAscii = true;
+        const std::size_t start = i;
+        char32_t cp = NextCodePoint(text, i);
+        const std::size_t length = i - start;
+        // Reject what NextCodePoint replaced and overlong forms.
+        if (cp == 0xFFFD || (length == 2 && cp < 0x80) || (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+std::string TextFileToCp1252(const std::string& bytes) {
+    static const std::string kBom = "\xEF\xBB\xBF";
+    if (bytes.compare(0, kBom.size(), kBom) == 0) return Utf8ToCp1252(bytes.substr(kBom.size()));
+    bool hasNonAscii = false;
+    return IsUtf8(bytes, hasNonAscii) && hasNonAscii ? Utf8ToCp1252(bytes) : bytes;
+}
 
 std::string Cp1252ToUtf8(const std::string& bytes) {
     std::string out;

@@ -10,4 +10,10 @@ std::string Cp1252ToUtf8(const std::string& bytes);
 // Characters that Windows-1252 cannot hold become "?"; `lossy` tells whether any did.
 std::string Utf8ToCp1252(const std::string& text, bool* lossy = nullptr);
 
+// A text file written by hand may be Windows-1252 (from the old program) or
+// UTF-8 (from a Linux editor). Valid UTF-8 holding non-ASCII characters, or
+// starting with a byte-order mark, is converted to Windows-1252; anything
+// else is taken as Windows-1252 already.
+std::string TextFileToCp1252(const std::string& bytes);
+
 }  // namespace tessamo

@@ -31,6 +31,15 @@ TEST_F(MacroPlayback, EntersEachGroupUnderThePlayDateByteForByte) {
     EXPECT_FALSE(t.folder.Exists(kMacroStagingFileName));
 }
 
+TEST_F(MacroPlayback, NotesOfWindowsAndUtf8FilesAreStoredAlike) {
+    Play("fo\n1\nCaf\xE9 r\xE9sum\xE9\n");                 // written by the old program
+    Play("fo\n1\nCafé résumé\n");                         // written by a Linux editor
+    const auto ledger = t.Ledger();
+    ASSERT_EQ(ledger.size(), 2u);
+    EXPECT_EQ(ledger[0].Note, ledger[1].Note);
+    EXPECT_EQ(ledger[0].Note.substr(0, 11), "Caf\xE9 r\xE9sum\xE9");
+}
+
 TEST_F(MacroPlayback, IncompleteLastGroupIsIgnoredAndTold) {
     const std::string six = "a\nabc\nn1\nb\n2\nn2\n";
     EXPECT_EQ(Play(six).entered, 2);

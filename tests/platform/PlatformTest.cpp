@@ -26,6 +26,13 @@ TEST(CodePage, Windows1252RoundTrip) {
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);  // undefined bytes survive too
 }
 
+TEST(CodePage, HandWrittenTextFilesOfEitherEncoding) {
+    EXPECT_EQ(TextFileToCp1252("Caf\xE9\r\n"), "Caf\xE9\r\n");        // Windows-1252 kept
+    EXPECT_EQ(TextFileToCp1252("Café €5\n"), "Caf\xE9 \x80" "5\n");   // UTF-8 converted
+    EXPECT_EQ(TextFileToCp1252("\xEF\xBB\xBFplain"), "plain");          // byte-order mark dropped
+    EXPECT_EQ(TextFileToCp1252("plain ascii"), "plain ascii");
+}
+
 TEST(Clock, TodayOverrideIsValidated) {
     CalendarDate d;
     EXPECT_TRUE(ParseTodayOverride("03-15-1999", d));
