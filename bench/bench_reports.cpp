@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/RecordFile.h"
+#include "export/ExportToFile.h"
 #include "reports/MakeReport.h"
 #include "reports/ReportCategoryList.h"
 #include "support/BenchFolder.h"
@@ -49,6 +50,25 @@ void BM_BuildFullReportInMemory(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_BuildFullReportInMemory)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// "All Line Items (raw)" into a new file of the data folder.
+void BM_LineItemsExportAllCategories(benchmark::State& st) {
+    bench::BenchFolder folder;
+    PutLedger(folder);
+    MakeRepCatFile(folder.files, bench::GenerateCategories(30));
+    std::uint64_t length = 0;
+    for (auto _ : st) {
+        st.PauseTiming();
+        folder.files.Remove("TSM_DATA.TXT");
+        st.ResumeTiming();
+        if (ExportToFile(folder.state, ExportKind::LineItems, folder.files, "TSM_DATA.TXT", ExistingExportFile::Ask) !=
+            ExportOutcome::Written)
+            st.SkipWithError("export failed");
+    }
+    folder.files.FileLength("TSM_DATA.TXT", length);
+    st.counters["file_bytes"] = static_cast<double>(length);
+}
+BENCHMARK(BM_LineItemsExportAllCategories)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 

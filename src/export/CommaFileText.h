@@ -1,0 +1,38 @@
+#pragma once
+// The lines of the two comma-delimited exports, as 8-bit text (the records'
+// Windows-1252 bytes) with CR LF after every line. Fields are enclosed in
+// double quotes and separated by `","`.
+//
+// Line items: for each ledger line in file order, one line per entry of the
+// category list with the same code (a category listed twice gives its lines
+// twice) when the line's month lies in the range:
+//   "mm-dd-yyyy","CO", 12.5 ,"<note of 40 characters, double quotes blanked>"
+// The date is the stored date's first six characters and the four-digit year.
+//
+// Summary: "income", then per listed category with a non-zero income total a
+// line "CO", 1234.5 "; then "expense" and the same for the expense totals
+// (shown positive). The whole year counts; the month range is not used.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/Records.h"
+#include "platform/MoneyFormat.h"
+
+namespace tessamo {
+
+struct LineItemsExportOptions {
+    int startMonth = 1;
+    int endMonth = 12;
+    std::string dateStyle = "A";  // any style but "A" and "E" exports no line
+    std::string year;             // four digits: the first four of LedgerFileName
+    MoneyFormat money;
+};
+
+// `categories` as "tempcats.$$$" holds them; `ledger` the ledger file's bytes.
+std::string LineItemsExportText(const std::vector<CategoryRecord>& categories, std::string_view ledger,
+                                const LineItemsExportOptions& options);
+std::string SummaryExportText(const std::vector<CategoryRecord>& categories, std::string_view ledger,
+                              const MoneyFormat& money);
+
+}  // namespace tessamo

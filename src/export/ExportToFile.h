@@ -1,0 +1,40 @@
+#pragma once
+// The two exports of the export window, written into a file of a folder the
+// user chose (any folder, reached through its own FileSystem):
+//  - ExportToFile: what "All Line Items (raw)" and "Category Summary" do —
+//    check the file name, ask before appending to a file that is not empty
+//    (or append without asking when the caller says so), then run the export;
+//  - commafile / summarycommafile: append the export's lines to the file
+//    (created when missing) and tell the user it is finished.
+// The chosen categories come from "tempcats.$$$" and the lines from the
+// active ledger, both in the data folder; the month range is
+// state.RepStartMonth .. state.RepEndMonth. The new lines are appended in one
+// write after the existing content, which is never changed. A file failure is
+// shown with the file name and the system's reason.
+#include <string>
+
+#include "core/SharedState.h"
+#include "platform/FileSystem.h"
+
+namespace tessamo {
+
+enum class ExportKind { LineItems, Summary };
+// What to do with a target file that is not empty.
+enum class ExistingExportFile { Ask, Append };
+enum class ExportOutcome {
+    Written,   // the lines were appended; "Finished!" was shown
+    Declined,  // the user answered No to appending; nothing written
+    Refused,   // the file name was not usable; the user was told; nothing written
+    Failed,    // a file failure; the user was told
+};
+
+// The target's full name as messages show it: the folder, one "/", the name.
+std::string ExportTargetName(const FileSystem& targetFolder, const std::string& fileName);
+
+ExportOutcome ExportToFile(SharedState& state, ExportKind kind, FileSystem& targetFolder, const std::string& fileName,
+                           ExistingExportFile existing);
+
+ExportOutcome commafile(SharedState& state, FileSystem& targetFolder, const std::string& fileName);
+ExportOutcome summarycommafile(SharedState& state, FileSystem& targetFolder, const std::string& fileName);
+
+}  // namespace tessamo
