@@ -1,12 +1,82 @@
-// export: not available yet.
+// export FILE [CATEGORY...] [--summary] [--from M] [--to M] [--append]: the
+// comma-delimited export of the export window.
+#include <filesystem>
+#include <ostream>
+
+#include "cli/CommandArgs.h"
 #include "cli/Commands.h"
+#include "cli/ReportChoice.h"
+#include "export/ExportToFile.h"
+#include "platform/PosixFileSystem.h"
+#include "reports/ReportCategoryList.h"
 
 namespace tessamo {
+namespace {
 
-std::string ExportCommandHelp() { return "  export\n      Not available yet.\n"; }
+// The category list file is written for the export alone; it goes when the
+// command ends, also when a refused question ends it early.
+class CategoryListFile {
+public:
+    explicit CategoryListFile(FileSystem& files) : files_(files) {}
+    ~CategoryListFile() { files_.Remove(kReportCategoryFile); }
+    CategoryListFile(const CategoryListFile&) = delete;
+    CategoryListFile& operator=(const CategoryListFile&) = delete;
 
-int RunExportCommand(CliContext& context, const std::vector<std::string>&) {
-    return BadArguments(context, "export is not available yet");
+private:
+    FileSystem& files_;
+};
+
+int ExitCode(ExportOutcome outcome) {
+    switch (outcome) {
+        case ExportOutcome::Written:
+            return kExitOk;
+        case ExportOutcome::Refused:
+            return kExitBadArguments;
+        case ExportOutcome::Declined:
+        case ExportOutcome::Failed:
+            break;
+    }
+    return kExitFailed;
+}
+
+}  // namespace
+
+std::string ExportCommandHelp() {
+    return std::string(
+               "  export FILE [CATEGORY...] [--summary] [--from MONTH] [--to MONTH] [--append]\n"
+               "      Writes the line items of the chosen categories and months to the\n"
+               "      comma-delimited text file FILE, or with --summary each category's income\n"
+               "      and expense totals of the whole year. A FILE with content is appended to:\n"
+               "      give --append (or --yes) to allow that; without either, the command asks\n"
+               "      and stops with exit code 2.\n") +
+           kReportChoiceHelp;
+}
+
+int RunExportCommand(CliContext& context, const std::vector<std::string>& args) {
+    CommandArgs parsed;
+    std::string error;
+    if (!ParseCommandArgs(args, {"--from", "--to"}, {"--summary", "--append"}, parsed, error))
+        return BadArguments(context, "export: " + error);
+    if (parsed.positional.empty()) return BadArguments(context, "export wants the name of the file to write");
+    ReportChoice choice;
+    const std::vector<std::string> categoryWords(parsed.positional.begin() + 1, parsed.positional.end());
+    if (!ReadReportChoice(parsed, categoryWords, choice, error)) return BadArguments(context, "export: " + error);
+    // Relative to where the user stands, not to the data folder entered below.
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::absolute(parsed.positional[0], ec);
+    if (ec || !target.has_filename() || std::filesystem::is_directory(target, ec))
+        return BadArguments(context, "export: \"" + parsed.positional[0] + "\" is not a file name");
+    if (!std::filesystem::is_directory(target.parent_path(), ec))
+        return BadArguments(context, "export: there is no folder " + target.parent_path().string());
+
+    const int rc = ApplyReportChoice(context, choice, "export");
+    if (rc != kExitOk) return rc;
+    SharedState& state = context.state();
+    CategoryListFile listFile(state.env.files);
+    PosixFileSystem targetFolder(target.parent_path().string());
+    return ExitCode(ExportToFile(state, parsed.Has("--summary") ? ExportKind::Summary : ExportKind::LineItems,
+                                 targetFolder, target.filename().string(),
+                                 parsed.Has("--append") ? ExistingExportFile::Append : ExistingExportFile::Ask));
 }
 
 }  // namespace tessamo

@@ -1,0 +1,98 @@
+#include "cli/ReportChoice.h"
+
+#include <algorithm>
+
+#include "cli/Commands.h"
+#include "core/Dates.h"
+#include "core/FileErrors.h"
+#include "core/FixedText.h"
+#include "core/RecordFile.h"
+#include "reports/ReportCategoryList.h"
+
+namespace tessamo {
+namespace {
+
+// "4", "04" or the English name ("April", "april"), in any case.
+bool ReadMonth(const std::string& word, int& month) {
+    for (int m = 1; m <= 12; ++m) {
+        if (word == std::to_string(m) || (m < 10 && word == "0" + std::to_string(m)) ||
+            ToUpperAscii(word) == ToUpperAscii(MonthName(m))) {
+            month = m;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ReadMonthOption(const CommandArgs& parsed, const std::string& name, int& month, std::string& error) {
+    const auto value = parsed.Value(name);
+    if (!value) return true;
+    if (ReadMonth(*value, month)) return true;
+    error = name + " wants a month 1 to 12 or its name, not \"" + *value + "\"";
+    return false;
+}
+
+// The chosen categories with their names from the year's category file.
+// Returns kExitOk, kExitBadArguments for a code the file lacks (`error`
+// says which), or kExitFailed after a file failure was shown.
+int LoadChosenCategories(SharedState& state, const ReportChoice& choice, std::vector<CategoryRecord>& chosen,
+                         std::string& error) {
+    std::vector<CategoryRecord> all;
+    if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, all)))
+        return kExitFailed;
+    if (choice.codes.empty()) {
+        chosen = all;
+        return kExitOk;
+    }
+    chosen.clear();
+    for (const std::string& code : choice.codes) {
+        auto found = std::find_if(all.begin(), all.end(), [&](const CategoryRecord& c) { return c.Code == code; });
+        if (found == all.end()) {
+            error = "there is no category \"" + TrimRightBlanks(code) + "\" in " + state.CategoryFileName;
+            return kExitBadArguments;
+        }
+        chosen.push_back(*found);
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+bool ReadReportChoice(const CommandArgs& parsed, const std::vector<std::string>& categoryWords,
+                      ReportChoice& choice, std::string& error) {
+    choice = ReportChoice{};
+    for (const std::string& word : categoryWords) {
+        std::string category;
+        if (!ReadCategoryArgument(word, category)) {
+            error = "a category is \"all\" or a code of one or two characters, not \"" + word + "\"";
+            return false;
+        }
+        if (category == "all" && categoryWords.size() > 1) {
+            error = "\"all\" cannot be combined with category codes";
+            return false;
+        }
+        if (category != "all") choice.codes.push_back(category);
+    }
+    if (!ReadMonthOption(parsed, "--from", choice.fromMonth, error) ||
+        !ReadMonthOption(parsed, "--to", choice.toMonth, error))
+        return false;
+    if (choice.fromMonth > choice.toMonth) {
+        error = "--from " + std::to_string(choice.fromMonth) + " lies after --to " + std::to_string(choice.toMonth);
+        return false;
+    }
+    return true;
+}
+
+int ApplyReportChoice(CliContext& context, const ReportChoice& choice, const std::string& command) {
+    if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
+    SharedState& state = context.state();
+    std::vector<CategoryRecord> chosen;
+    std::string unknown;
+    if (int rc = LoadChosenCategories(state, choice, chosen, unknown); rc != kExitOk)
+        return rc == kExitBadArguments ? BadArguments(context, command + ": " + unknown) : rc;
+    state.RepStartMonth = choice.fromMonth;
+    state.RepEndMonth = choice.toMonth;
+    return ReportIfFailed(state.env.dialogs, MakeRepCatFile(state.env.files, chosen)) ? kExitOk : kExitFailed;
+}
+
+}  // namespace tessamo

@@ -1,0 +1,40 @@
+#pragma once
+// What the report and export commands choose, as the report window's
+// category lists and Start/End buttons do: categories by code (in the order
+// given, a code given twice counts twice) or all of the year's categories in
+// file order, and a month range within the year.
+#include <string>
+#include <vector>
+
+#include "cli/CommandArgs.h"
+#include "core/SharedState.h"
+
+namespace tessamo {
+
+struct ReportChoice {
+    std::vector<std::string> codes;  // two characters each; empty: all categories
+    int fromMonth = 1;
+    int toMonth = 12;
+};
+
+// Reads CATEGORY words ("all", or codes of one or two characters) and the
+// options --from and --to (a month number 1-12 or an English month name).
+// False with a one-line `error` (without the command name).
+bool ReadReportChoice(const CommandArgs& parsed, const std::vector<std::string>& categoryWords,
+                      ReportChoice& choice, std::string& error);
+
+class CliContext;
+
+// What the report window does before View and Export, for the commands:
+// opens the data folder, looks the chosen categories up in the year's
+// category file, sets the month range and writes "tempcats.$$$". Returns
+// kExitOk or an exit code after telling why (a code the category file lacks
+// is a bad argument of `command`).
+int ApplyReportChoice(CliContext& context, const ReportChoice& choice, const std::string& command);
+
+// The help text lines of the shared options.
+inline constexpr const char* kReportChoiceHelp =
+    "      CATEGORY is a category code, or \"all\" (the default) for every category of\n"
+    "      the year; --from and --to take a month number or name (default 1 and 12).\n";
+
+}  // namespace tessamo

@@ -1,0 +1,96 @@
+// End to end: tessamo-cli "report" and "export" on a prepared folder.
+#include <gtest/gtest.h>
+
+#include "cli/CliRunner.h"
+#include "reports/MakeReport.h"
+#include "support/TestEnv.h"
+
+namespace tessamo {
+namespace {
+
+class CliReportExport : public ::testing::Test {
+protected:
+    void SetUp() override {
+#ifndef TESSAMO_CLI_PATH
+        GTEST_SKIP() << "tessamo-cli is not built";
+#endif
+        t.PutCategories({CategoryRecord::Make("FD", "Food"), CategoryRecord::Make("SA", "Salary")});
+        t.PutLedger({Line("04-01-99", "SA", Money(1000), "Pay"), Line("03-02-99", "FD", Money(-12.5), "Bread \"white\""),
+                     Line("01-20-99", "FD", 0, "Coupons \xE9t\xE9")});
+    }
+    CliRun Run(const std::vector<std::string>& args) { return RunCli(t.folder.path(), args); }
+    void ExpectNoWorkingFiles() {
+        for (const std::string& name : ReportWorkingFiles()) EXPECT_FALSE(t.folder.Exists(name)) << name;
+    }
+    TestEnv t;
+};
+
+TEST_F(CliReportExport, ReportWritesTheTextAndTheStatusTexts) {
+    CliRun run = Run({"report", "fd", "SA", "--from", "march", "--to", "4", "--full"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, 71), "Cashflow Record for Your Name (click Options)      Printed: 03-15-1999\n");
+    EXPECT_NE(run.out.find("\nRecords found span :  3/99 through 4/99, inclusive.\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\n 03-02-99            $12.50\tBread \"white\""), std::string::npos);
+    EXPECT_EQ(run.out.find("Coupons"), std::string::npos);  // January lies outside the range
+    EXPECT_EQ(run.out.substr(run.out.size() - 7), "\n  END\n");
+    EXPECT_EQ(run.err, "(1 Items) Income = $1,000.00 \n(1 Items) Expense = ($12.50) \nBalance = $987.50 \n");
+    ExpectNoWorkingFiles();
+
+    CliRun exact = Run({"report", "--crlf"});
+    ASSERT_EQ(exact.exitCode, 0) << exact.err;
+    EXPECT_NE(exact.out.find("\r\n 01-20-99   FD  Coupons \xC3\xA9t\xC3\xA9"), std::string::npos);  // UTF-8
+    EXPECT_EQ(exact.out.substr(exact.out.size() - 8), "-\r\n  END");
+    EXPECT_EQ(exact.out.find("Line items"), std::string::npos);
+}
+
+TEST_F(CliReportExport, BadReportArgumentsWriteNothing) {
+    const std::string ledger = t.folder.Read("1999TSM.DAT");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"report", "XY"}, {"report", "--from", "13"}, {"report", "--from", "5", "--to", "4"},
+          {"report", "all", "FD"}, {"report", "--full", "--summary"}, {"report", "--bogus"}}) {
+        CliRun run = Run(args);
+        EXPECT_EQ(run.exitCode, 2) << args.back();
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("tessamo-cli: report", 0), 0u) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+    }
+    ExpectNoWorkingFiles();
+    EXPECT_EQ(t.folder.Read("1999TSM.DAT"), ledger);
+}
+
+TEST_F(CliReportExport, ExportAsksBeforeAppendingUnlessAllowed) {
+    TempFolder out;
+    const std::string file = out.PathOf("tsm.txt");
+    CliRun first = Run({"export", file, "FD", "--from", "3", "--to", "3"});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    const std::string line = "\"03-02-1999\",\"FD\",\"-12.5 \",\"Bread  white " + std::string(27, ' ') + "\"\r\n";
+    EXPECT_EQ(out.Read("tsm.txt"), line);
+    EXPECT_NE(first.err.find("Finished!"), std::string::npos);
+
+    CliRun asked = Run({"export", file, "--summary"});
+    EXPECT_EQ(asked.exitCode, 2);
+    EXPECT_NE(asked.err.find("already exists!"), std::string::npos);
+    EXPECT_NE(asked.err.find("--yes"), std::string::npos);
+    EXPECT_EQ(out.Read("tsm.txt"), line);
+
+    CliRun appended = Run({"export", file, "--summary", "--append"});
+    ASSERT_EQ(appended.exitCode, 0) << appended.err;
+    EXPECT_EQ(out.Read("tsm.txt"), line + "income\r\n\"SA\",\" 1000 \"\r\nexpense\r\n\"FD\",\" 12.5 \"\r\n");
+    ExpectNoWorkingFiles();
+}
+
+TEST_F(CliReportExport, BadExportArgumentsWriteNothing) {
+    TempFolder out;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"export"}, {"export", out.path()}, {"export", "/no/such/folder/x.txt"},
+          {"export", out.PathOf("x.txt"), "ZZ"}, {"export", out.PathOf("x.txt"), "--to", "0"}}) {
+        CliRun run = Run(args);
+        EXPECT_EQ(run.exitCode, 2) << args.back();
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    EXPECT_FALSE(out.Exists("x.txt"));
+    ExpectNoWorkingFiles();
+}
+
+}  // namespace
+}  // namespace tessamo
