@@ -1,5 +1,6 @@
 #include "export/ExportToFile.h"
 
+#include <filesystem>
 #include <vector>
 
 #include "core/FileErrors.h"
@@ -14,6 +15,18 @@ namespace {
 bool UsableFileName(const std::string& name) {
     const std::string trimmed = TrimBlanks(name);
     return !trimmed.empty() && trimmed != "." && trimmed != ".." && name.find('/') == std::string::npos;
+}
+
+bool EndsWithIgnoringCase(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && ToUpperAscii(text.substr(text.size() - end.size())) == end;
+}
+
+// Appending comma-delimited text to a record file of the data folder (the
+// ledger, the categories, the settings, a working file) would break it.
+bool IsRecordFileOfDataFolder(const FileSystem& dataFolder, const FileSystem& targetFolder, const std::string& name) {
+    std::error_code ec;
+    if (!std::filesystem::equivalent(dataFolder.Folder(), targetFolder.Folder(), ec)) return false;
+    return EndsWithIgnoringCase(name, ".DAT") || EndsWithIgnoringCase(name, ".$$$");
 }
 
 // The chosen categories and the ledger's bytes, or a failure already shown.
@@ -42,7 +55,7 @@ std::string ExportTargetName(const FileSystem& targetFolder, const std::string& 
 ExportOutcome ExportToFile(SharedState& state, ExportKind kind, FileSystem& targetFolder, const std::string& fileName,
                            ExistingExportFile existing) {
     Dialogs& dialogs = state.env.dialogs;
-    if (!UsableFileName(fileName)) {
+    if (!UsableFileName(fileName) || IsRecordFileOfDataFolder(state.env.files, targetFolder, fileName)) {
         dialogs.Show(EntryAborted("Invalid export file name - " + fileName));
         return ExportOutcome::Refused;
     }

@@ -24,7 +24,8 @@ enum class ExistingExportFile { Ask, Append };
 enum class ExportOutcome {
     Written,   // the lines were appended; "Finished!" was shown
     Declined,  // the user answered No to appending; nothing written
-    Refused,   // the file name was not usable; the user was told; nothing written
+    Refused,   // the file name was not usable (empty, a folder part, or a record
+               // file of the data folder); the user was told; nothing written
     Failed,    // a file failure; the user was told
 };
 

@@ -89,6 +89,15 @@ TEST_F(ExportOnDisk, AnUnusableNameIsRefusedAndNothingIsWritten) {
         EXPECT_EQ(t.dialogs.Last().title, "Entry Aborted");
     }
     EXPECT_TRUE(target.List().empty());
+
+    // The data folder's record files are never export targets.
+    const std::string ledger = t.folder.Read("1999TSM.DAT");
+    for (const std::string name : {"1999tsm.dat", "tempcats.$$$"})
+        EXPECT_EQ(ExportToFile(t.state, ExportKind::LineItems, t.real, name, ExistingExportFile::Append),
+                  ExportOutcome::Refused);
+    EXPECT_EQ(t.folder.Read("1999TSM.DAT"), ledger);
+    EXPECT_EQ(ExportToFile(t.state, ExportKind::LineItems, t.real, "TSM_DATA.TXT", ExistingExportFile::Ask),
+              ExportOutcome::Written);
 }
 
 TEST_F(ExportOnDisk, AFailingTargetIsReportedWithItsName) {
