@@ -1,7 +1,10 @@
 // The windowed program: finds the data folder, takes its lock, gathers the
-// system's conventions and shows frmMainScreen.
+// system's conventions, runs the start-up of frmMainScreen and shows it.
+// "--quit-after-show" ends the program as soon as the window is up (a check
+// that the program starts on a data folder).
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -49,6 +52,9 @@ int main(int argc, char* argv[]) {
 
     frmMainScreen window(state);
     dialogs.SetParent(&window);
+    if (!window.Form_Load()) return 0;  // three wrong passcodes, or settings unusable
     window.show();
+    if (QApplication::arguments().contains(QStringLiteral("--quit-after-show")))
+        QTimer::singleShot(0, &app, &QApplication::quit);
     return app.exec();
 }

@@ -1,11 +1,300 @@
 #include "mainscreen/frmMainScreen.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "core/Dates.h"
+#include "core/LedgerListing.h"
+#include "core/LoadSettings.h"
+
 namespace tessamo {
+namespace {
+
+// The layout rule's distances, in pixels for the original's twips (15 a pixel).
+constexpr int kRightGap = 7;          // 100: room left of the window's right edge
+constexpr int kFullYearNudge = 1;     // 15: FullYear sits that far left of CatList
+constexpr int kFullYearRise = 22;     // 330: FullYear's top above CatList's top
+constexpr int kLowestHeight = 151;    // 2265: below this the list heights stay
+constexpr int kToolbarButtons = 9;
+
+struct ToolbarEntry {
+    const char* caption;
+    const char* key;
+    const char* toolTip;
+    const char* themeIcon;
+    QStyle::StandardPixmap fallbackIcon;
+};
+
+// Left to right; each runs the menu entry of the same position in MenuOfButton.
+constexpr ToolbarEntry kToolbar[kToolbarButtons] = {
+    {"Help", "tbbHelp", "Click for Help Contents", "help-contents", QStyle::SP_DialogHelpButton},
+    {"Search", "tbbFind", "Find a Word", "edit-find", QStyle::SP_FileDialogContentsView},
+    {"Notes", "tbbNotes", "Click to edit your notes", "accessories-text-editor", QStyle::SP_FileDialogDetailedView},
+    {"Macro", "tbbMacro", "Macro Functions", "media-playlist-repeat", QStyle::SP_MediaPlay},
+    {"Reports", "tbbReports", "Reports", "x-office-document", QStyle::SP_FileDialogInfoView},
+    {"Year", "tbbYear", "Select Year", "x-office-calendar", QStyle::SP_FileDialogListView},
+    {"Passcode", "tbbSetup", "Set start-up passcode", "dialog-password", QStyle::SP_DialogYesButton},
+    {"Sort", "tbbSort", "Sort current year's data file", "view-sort-descending", QStyle::SP_ArrowDown},
+    {"New", "tbbNew", "New Item", "document-new", QStyle::SP_FileIcon},
+};
+
+QAction* MakeAction(QObject* parent, const char* name, const char* caption, bool enabled) {
+    auto* action = new QAction(QString::fromLatin1(caption), parent);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(enabled);
+    return action;
+}
+
+QLabel* MakePanel(QStatusBar* bar, const char* name, const char* spoken, int stretch) {
+    auto* panel = new QLabel(bar);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setAccessibleName(QString::fromLatin1(spoken));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->addWidget(panel, stretch);
+    return panel;
+}
+
+QStatusBar* MakeStatusBar(QWidget* parent, const char* name, const char* spoken) {
+    auto* bar = new QStatusBar(parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setAccessibleName(QString::fromLatin1(spoken));
+    bar->setSizeGripEnabled(false);
+    return bar;
+}
+
+}  // namespace
 
 frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
     setObjectName(QStringLiteral("frmMainScreen"));
     setWindowTitle(QString::fromLatin1(kProgramTitle));
+    ledgerArea_ = new QWidget(this);
+    ledgerArea_->setObjectName(QStringLiteral("LedgerArea"));
+    setCentralWidget(ledgerArea_);
+    createActions();
+    createMenus();
+    createToolBar();
+    createLedgerView();
+    createStatusBars();
+    createEntryEditor();
+    ledgerArea_->installEventFilter(this);
     resize(900, 600);
+}
+
+frmMainScreen::~frmMainScreen() = default;
+
+void frmMainScreen::createActions() {
+    mnuTinyCalc = MakeAction(this, "mnuTinyCalc", "Calculator", false);
+    mnuSort = MakeAction(this, "mnuSort", "Sort", false);
+    mnuYear = MakeAction(this, "mnuYear", "Select Year", false);
+    mnuBackup = MakeAction(this, "mnuBackup", "Backup", false);
+    mnuExit = MakeAction(this, "mnuExit", "E&xit", true);
+    mnuNewItem = MakeAction(this, "mnuNewItem", "New Line Item", true);
+    mnuNewCategory = MakeAction(this, "mnuNewCategory", "New Category", false);
+    mnuChangeCategory = MakeAction(this, "mnuChangeCategory", "Change Category", false);
+    mnuNotes = MakeAction(this, "mnuNotes", "Notes", false);
+    mnuFind = MakeAction(this, "mnuFind", "Find a word", false);
+    mnuShowMacro = MakeAction(this, "mnuShowMacro", "Show Macro Controls", false);
+    mnuShowMacro->setShortcut(QKeySequence(Qt::Key_F3));
+    mnuReports = MakeAction(this, "mnuReports", "&Reports", false);
+    mnuUserName = MakeAction(this, "mnuUserName", "User Name", false);
+    mnuPassCode = MakeAction(this, "mnuPassCode", "Pass Code", false);
+    mnuDateFormat = MakeAction(this, "mnuDateFormat", "Date Format", false);
+    mnuDateConvert = MakeAction(this, "mnuDateConvert", "Date Coverter", false);
+    mnuTTO = MakeAction(this, "mnuTTO", "Tool tips", false);
+    mnuTTO->setCheckable(true);
+    mnuTTO->setChecked(true);
+    mnuHelpContents = MakeAction(this, "mnuHelpContents", "Contents", false);
+    mnuHelpAbout = MakeAction(this, "mnuHelpAbout", "About", false);
+    mnuWebSite = MakeAction(this, "mnuWebSite", "Visit Velloran's Website", false);
+    mnu_KSN = MakeAction(this, "mnu_KSN", "Visit Kestrune's Website", false);
+
+    connect(mnuExit, &QAction::triggered, this, &frmMainScreen::mnuExit_Click);
+    connect(mnuNewItem, &QAction::triggered, this, &frmMainScreen::mnuNewItem_Click);
+}
+
+void frmMainScreen::createMenus() {
+    auto addMenu = [this](const char* name, const char* caption, std::initializer_list<QAction*> items) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(caption));
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name));
+        for (QAction* item : items) {
+            if (item)
+                menu->addAction(item);
+            else
+                menu->addSeparator();
+        }
+        return menu;
+    };
+    mnuFile = addMenu("mnuFile", "&File", {mnuTinyCalc, mnuSort, mnuYear, mnuBackup, mnuExit});
+    mnuEdit = addMenu("mnuEdit", "&Edit", {mnuNewItem, mnuNewCategory, mnuChangeCategory, mnuNotes});
+    mnuSearch = addMenu("mnuSearch", "&Search", {mnuFind});
+    mnuMacros = addMenu("mnuMacros", "&Macros", {mnuShowMacro});
+    menuBar()->addAction(mnuReports);  // a top-level entry that runs its command
+    mnuOptions = addMenu("mnuOptions", "&Options",
+                         {mnuUserName, mnuPassCode, mnuDateFormat, mnuDateConvert, nullptr, mnuTTO});
+    mnuHelp = addMenu("mnuHelp", "&Help", {mnuHelpContents, mnuHelpAbout, mnuWebSite, mnu_KSN});
+}
+
+void frmMainScreen::createToolBar() {
+    ToolbarTSM = new QToolBar(QStringLiteral("Toolbar"), this);
+    ToolbarTSM->setObjectName(QStringLiteral("ToolbarTSM"));
+    ToolbarTSM->setAccessibleName(QStringLiteral("Toolbar"));
+    ToolbarTSM->setMovable(false);
+    ToolbarTSM->setFloatable(false);
+    ToolbarTSM->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    ToolbarTSM->setContextMenuPolicy(Qt::PreventContextMenu);
+    ToolbarTSM->layout()->setSpacing(0);
+    ToolbarTSM->layout()->setContentsMargins(0, 0, 0, 0);
+    addToolBar(Qt::TopToolBarArea, ToolbarTSM);
+
+    QAction* const runs[kToolbarButtons] = {mnuHelpContents, mnuFind, mnuNotes,   mnuShowMacro, mnuReports,
+                                            mnuYear,         mnuPassCode, mnuSort, mnuNewItem};
+    for (int i = 0; i < kToolbarButtons; ++i) {
+        const ToolbarEntry& entry = kToolbar[i];
+        const QString key = QString::fromLatin1(entry.key);
+        QIcon icon = QIcon::fromTheme(QString::fromLatin1(entry.themeIcon), style()->standardIcon(entry.fallbackIcon));
+        QAction* button = ToolbarTSM->addAction(icon, QString::fromLatin1(entry.caption));
+        button->setObjectName(key);
+        button->setToolTip(QString::fromLatin1(entry.toolTip));
+        button->setEnabled(runs[i]->isEnabled());
+        connect(runs[i], &QAction::enabledChanged, button, &QAction::setEnabled);
+        connect(button, &QAction::triggered, this, [this, key] { ToolbarTSM_ButtonClick(key); });
+        if (QWidget* widget = ToolbarTSM->widgetForAction(button)) {
+            widget->setObjectName(key);
+            widget->setAccessibleName(QString::fromLatin1(entry.caption));
+        }
+        toolbarKeys_.emplace_back(key, button);
+        toolbarRuns_.emplace_back(key, runs[i]);
+    }
+}
+
+QAction* frmMainScreen::ToolbarButton(const QString& key) const {
+    for (const auto& [k, action] : toolbarKeys_)
+        if (k == key) return action;
+    return nullptr;
+}
+
+void frmMainScreen::ToolbarTSM_ButtonClick(const QString& key) {
+    for (const auto& [k, entry] : toolbarRuns_)
+        if (k == key) entry->trigger();
+}
+
+void frmMainScreen::createStatusBars() {
+    StatusBar0TSM = MakeStatusBar(ledgerArea_, "StatusBar0TSM", "Totals");
+    stbIncome = MakePanel(StatusBar0TSM, "stbIncome", "Income total", 3);
+    stbExpense = MakePanel(StatusBar0TSM, "stbExpense", "Expense total", 3);
+    stbBalance = MakePanel(StatusBar0TSM, "stbBalance", "Balance", 3);
+    stbDate = MakePanel(StatusBar0TSM, "stbDate", "Today's date", 1);
+    const CalendarDate today = state_.env.clock.Today();
+    stbDate->setText(QLocale::system().toString(QDate(today.year, today.month, today.day), QLocale::ShortFormat));
+    stbDate->setAlignment(Qt::AlignCenter);
+
+    StatusBarTSM = MakeStatusBar(ledgerArea_, "StatusBarTSM", "Records and year");
+    stbTotal = MakePanel(StatusBarTSM, "stbTotal", "Records listed", 3);
+    stbYear = MakePanel(StatusBarTSM, "stbYear", "Active year", 1);
+}
+
+bool frmMainScreen::Form_Load() {
+    help_.InitHelp(reinterpret_cast<std::uintptr_t>(this), state_.env.files.Folder());
+    if (!LoadSettings(state_)) return false;
+    state_.SetActiveYear(TodayYear(state_.env.clock));
+    Form_Resize(false);
+    PopCatList();
+    state_.CurrentCategory = kAllCategories;
+    PopItemList(state_.CurrentCategory);
+    SmYr->setText(QString::fromStdString(state_.CurYear));
+    stbYear->setText(QString::fromStdString(ActiveYearStatusText(state_.CurYear)));
+    CentrePanel(EntryEdFrame);
+    loaded_ = true;
+    return true;
+}
+
+void frmMainScreen::closeEvent(QCloseEvent* event) {
+    help_.QuitHelp();
+    event->accept();
+}
+
+void frmMainScreen::mnuExit_Click() {
+    // Ends the program at once: no file is open between two actions, and the
+    // unload step is not run.
+    QCoreApplication::exit(0);
+}
+
+void frmMainScreen::AddPanel(QWidget* frame) {
+    frame->setParent(ledgerArea_);
+    frame->hide();
+}
+
+void frmMainScreen::CentrePanel(QWidget* frame) {
+    frame->move((ledgerArea_->width() - frame->width()) / 2, (ledgerArea_->height() - frame->height()) / 2);
+}
+
+void frmMainScreen::placeStatusBars() {
+    const int width = ledgerArea_->width();
+    const int bottom = ledgerArea_->height();
+    const int lowerHeight = StatusBarTSM->sizeHint().height();
+    const int upperHeight = StatusBar0TSM->sizeHint().height();
+    StatusBarTSM->setGeometry(0, bottom - lowerHeight, width, lowerHeight);
+    StatusBar0TSM->setGeometry(0, bottom - lowerHeight - upperHeight, width, upperHeight);
+}
+
+void frmMainScreen::sizeToolbarButtons() {
+    const int buttonWidth = (width() - kRightGap) / kToolbarButtons;
+    if (buttonWidth <= 0) return;
+    for (const auto& [key, action] : toolbarKeys_)
+        if (QWidget* widget = ToolbarTSM->widgetForAction(action)) widget->setFixedWidth(buttonWidth);
+}
+
+// The ledger area starts below the toolbar, so the item list's top (toolbar
+// height in window terms) is 0 here and its height is the area's height less
+// the two status bars.
+void frmMainScreen::Form_Resize(bool guards) {
+    const int windowWidth = width();
+    const int windowHeight = height();
+    ItemList->move(ItemList->x(), 0);
+    CatList->move(CatList->x(), ItemList->y() + FullYear->height());
+    CentrePanel(EntryEdFrame);
+    const int itemListWidth = windowWidth - CatList->width() - kRightGap;
+    if (!guards || itemListWidth > 0) ItemList->resize(itemListWidth, ItemList->height());
+    CatList->move(ItemList->x() + ItemList->width(), CatList->y());
+    FullYear->move(CatList->x() - kFullYearNudge, CatList->y() - kFullYearRise);
+    if (!guards || windowHeight - kLowestHeight > 0) {
+        const int listHeight =
+            ledgerArea_->height() - StatusBar0TSM->sizeHint().height() - StatusBarTSM->sizeHint().height();
+        ItemList->resize(ItemList->width(), listHeight);
+        CatList->resize(CatList->width(), listHeight - FullYear->height());
+    }
+    placeStatusBars();
+    sizeToolbarButtons();
+}
+
+bool frmMainScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ledgerArea_ && event->type() == QEvent::Resize) {
+        Form_Resize(loaded_);
+        return false;
+    }
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        if (watched == ItemList || watched == CatList || watched == SmCatList)
+            SetFocusLook(static_cast<QTableView*>(watched), event->type() == QEvent::FocusIn);
+    }
+    if (event->type() == QEvent::KeyPress) {
+        if (watched == ItemList) return ItemList_KeyDown(static_cast<QKeyEvent*>(event)->key());
+        if (watched == CatList || watched == SmCatList) return ChooseOnKey(static_cast<QTableView*>(watched), event);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace tessamo

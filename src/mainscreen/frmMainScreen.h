@@ -1,19 +1,198 @@
 #pragma once
-// frmMainScreen: the program's main window. For now a bare window with its
-// title; the ledger view, menus and editors are built on top of this.
+// frmMainScreen: the program's main window. It carries the menu bar, the
+// toolbar ToolbarTSM, the ledger view (ItemList, FullYear, CatList), the two
+// status bars and the panels that open inside it (the entry editor here;
+// further panels are added with AddPanel). Start-up is Form_Load; closing the
+// window is Form_Unload.
+//
+// The window is split by topic over several files:
+//   frmMainScreen.cpp              construction, menus, toolbar, status bars,
+//                                  layout (Form_Resize), start-up, unload
+//   frmMainScreen_LedgerView.cpp   PopCatList, PopSmCatList, PopItemList,
+//                                  CatList and FullYear handlers
+//   frmMainScreen_EntryEditor.cpp  the entry editor (EntryEdFrame)
+// Decisions live in the logic (src/core); handlers gather input, call one
+// routine, show the result and rebuild the lists.
 #include <QMainWindow>
+#include <string>
 
 #include "core/SharedState.h"
+#include "core/TypedEntry.h"
+#include "help/ContextIDs.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTableView;
+class QToolBar;
 
 namespace tessamo {
+
+class CategoryListModel;
+class ItemListModel;
 
 class frmMainScreen : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMainScreen(SharedState& state, QWidget* parent = nullptr);
+    ~frmMainScreen() override;
+
+    // Start-up: help set-up, settings and passcode, active year, layout, lists.
+    // False when the program must end (three wrong passcodes, a file failure).
+    bool Form_Load();
+
+    SharedState& State() { return state_; }
+    ContextIDs& Help() { return help_; }
+
+    // The area below the toolbar that holds the lists, status bars and panels.
+    QWidget* LedgerArea() const { return ledgerArea_; }
+    // Puts a panel frame (category editor, year selector, macro controls) into
+    // the ledger area, hidden until its command shows it.
+    void AddPanel(QWidget* frame);
+    // Centres a panel in the ledger area (as the layout does for EntryEdFrame).
+    void CentrePanel(QWidget* frame);
+
+    // The toolbar button of a key ("tbbNew" ...), or nullptr.
+    QAction* ToolbarButton(const QString& key) const;
+    // Dispatches a toolbar click on the button's key; an unknown key does nothing.
+    void ToolbarTSM_ButtonClick(const QString& key);
+
+    // Ledger view (frmMainScreen_LedgerView.cpp).
+    void PopCatList();
+    void PopSmCatList();
+    void PopItemList(const std::string& category);
+    // The category's description (16 characters) as stored; `name` stays as it
+    // was when no category has the code.
+    void getlabel(const std::string& code, std::string& name);
+    void CatList_Click(const QModelIndex& index);
+    void FullYear_Click();
+
+    // Entry editor (frmMainScreen_EntryEditor.cpp).
+    void InitEntryEd();
+    void CloseEntryEd();
+    void DeleteRec(const std::string& key);
+    void ItemList_DblClick();
+    void Today_Click();
+    void SmCatList_DblClick();
+    void SaveNewIncome_Click();
+    void SaveNewExpense_Click();
+    void ReplaceRec_Click();
+    void KillRec_Click();
+    void CancelEdit_Click();
+
+    void mnuNewItem_Click() { InitEntryEd(); }
+    void mnuExit_Click();
+
+    // Menu entries, made once; a feature connects its entry and enables it.
+    // The toolbar buttons follow the enabled state of the entry they run.
+    QMenu* mnuFile = nullptr;
+    QAction* mnuTinyCalc = nullptr;
+    QAction* mnuSort = nullptr;
+    QAction* mnuYear = nullptr;
+    QAction* mnuBackup = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuNewItem = nullptr;
+    QAction* mnuNewCategory = nullptr;
+    QAction* mnuChangeCategory = nullptr;
+    QAction* mnuNotes = nullptr;
+    QMenu* mnuSearch = nullptr;
+    QAction* mnuFind = nullptr;
+    QMenu* mnuMacros = nullptr;
+    QAction* mnuShowMacro = nullptr;
+    QAction* mnuReports = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QAction* mnuUserName = nullptr;
+    QAction* mnuPassCode = nullptr;
+    QAction* mnuDateFormat = nullptr;
+    QAction* mnuDateConvert = nullptr;
+    QAction* mnuTTO = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpContents = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+    QAction* mnuWebSite = nullptr;
+    QAction* mnu_KSN = nullptr;
+
+    // Controls, named as the window names them.
+    QToolBar* ToolbarTSM = nullptr;
+    QTableView* ItemList = nullptr;
+    QTableView* CatList = nullptr;
+    QPushButton* FullYear = nullptr;
+    QStatusBar* StatusBar0TSM = nullptr;
+    QStatusBar* StatusBarTSM = nullptr;
+    QLabel* stbIncome = nullptr;
+    QLabel* stbExpense = nullptr;
+    QLabel* stbBalance = nullptr;
+    QLabel* stbDate = nullptr;
+    QLabel* stbTotal = nullptr;
+    QLabel* stbYear = nullptr;
+
+    QFrame* EntryEdFrame = nullptr;
+    QLabel* DateLabel = nullptr;
+    QLineEdit* DateEditor = nullptr;
+    QLabel* SmYr = nullptr;
+    QPushButton* Today = nullptr;
+    QLabel* AmountLabel = nullptr;
+    QLineEdit* AmountEditor = nullptr;
+    QLabel* NoteLabel = nullptr;
+    QLineEdit* NoteEditor = nullptr;
+    QLabel* CName = nullptr;
+    QLabel* CatCodeLabel = nullptr;
+    QLabel* CatNameLabel = nullptr;
+    QTableView* SmCatList = nullptr;
+    QPushButton* SaveNewIncome = nullptr;
+    QPushButton* SaveNewExpense = nullptr;
+    QPushButton* ReplaceRec = nullptr;
+    QPushButton* KillRec = nullptr;
+    QPushButton* CancelEdit = nullptr;
+
+    ItemListModel* ItemListData() const { return itemModel_; }
+    CategoryListModel* CatListData() const { return catModel_; }
+    CategoryListModel* SmCatListData() const { return smCatModel_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;  // Form_Unload
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBars();
+    void createLedgerView();
+    void createEntryEditor();
+    QWidget* createEntryFields();
+    QWidget* createEntryButtons();
+    QTableView* createCategoryGrid(const QString& name, CategoryListModel* model, QWidget* parent);
+
+    // The layout rule; `guards` false at start-up, when the window has its
+    // designed size.
+    void Form_Resize(bool guards = true);
+    void placeStatusBars();
+    void sizeToolbarButtons();
+
+    // A grid with the focus looks sunken (three-dimensional), else flat.
+    static void SetFocusLook(QTableView* grid, bool focused);
+    bool ItemList_KeyDown(int key);
+    void ItemListDeleteKey();
+    bool ChooseOnKey(QTableView* grid, QEvent* event);
+    TypedEntry TypedFields() const;
+    void ShowEntryFrame();
+    void SaveTypedLine(bool expense);
+
     SharedState& state_;
+    ContextIDs help_;
+    QWidget* ledgerArea_ = nullptr;
+    ItemListModel* itemModel_ = nullptr;
+    CategoryListModel* catModel_ = nullptr;
+    CategoryListModel* smCatModel_ = nullptr;
+    std::vector<std::pair<QString, QAction*>> toolbarKeys_;  // key -> toolbar action
+    std::vector<std::pair<QString, QAction*>> toolbarRuns_;  // key -> menu entry it runs
+    bool loaded_ = false;
 };
 
 }  // namespace tessamo

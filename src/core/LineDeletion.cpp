@@ -1,0 +1,41 @@
+#include "core/LineDeletion.h"
+
+#include "core/Amounts.h"
+#include "core/FileErrors.h"
+#include "core/FixedText.h"
+#include "core/RecordFile.h"
+
+namespace tessamo {
+
+std::string LineKey(const std::string& date, const std::string& amountText, const std::string& code,
+                    const std::string& note) {
+    return date + amountText + code + note;
+}
+
+std::string RecordLineKey(const LedgerRecord& record, const MoneyFormat& format) {
+    return LineKey(record.Date, CurrencyText(record.Amount, format), record.Code, TrimBlanks(record.Note));
+}
+
+std::string HeaderLineKey() { return LineKey("Date", "Amount", "Code", "Note"); }
+
+DeleteOutcome DeleteRec(SharedState& state, const std::string& key) {
+    Dialogs& dialogs = state.env.dialogs;
+    if (dialogs.Show(ConfirmYesNo("Delete record ?", MessageIcon::Question)) != Answer::Yes)
+        return DeleteOutcome::Declined;
+
+    std::vector<LedgerRecord> records;
+    if (!ReportIfFailed(dialogs, ReadRecords(state.env.files, state.LedgerFileName, records)))
+        return DeleteOutcome::Failed;
+    const std::string wanted = TrimBlanks(key);
+    std::vector<LedgerRecord> kept;
+    kept.reserve(records.size());
+    for (LedgerRecord& r : records)
+        if (TrimBlanks(RecordLineKey(r, state.env.money)) != wanted) kept.push_back(std::move(r));
+    if (kept.size() == records.size()) return DeleteOutcome::NoneMatched;
+
+    if (!ReportIfFailed(dialogs, RewriteRecords(state.env.files, state.LedgerFileName, "temp.$$$", kept)))
+        return DeleteOutcome::Failed;
+    return DeleteOutcome::Deleted;
+}
+
+}  // namespace tessamo

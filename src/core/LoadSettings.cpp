@@ -1,0 +1,65 @@
+#include "core/LoadSettings.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "core/Dates.h"
+#include "core/FileErrors.h"
+#include "core/FixedText.h"
+#include "core/LeadingNumber.h"
+#include "core/Settings.h"
+
+namespace tessamo {
+namespace {
+
+constexpr int kAllowedFailures = 3;
+
+bool RecordStartDate(SharedState& state, SettingsRecord& settings) {
+    settings.SetLastStartDate(TodayText(state.env.clock));
+    return ReportIfFailed(state.env.dialogs, state.env.files.WriteAt(kSettingsFileName, 0, settings.Bytes()));
+}
+
+// Asks until the answer matches; false after the third wrong answer.
+bool AskPasscode(SharedState& state, SettingsRecord& settings) {
+    std::string previous;
+    for (int failures = 0;;) {
+        std::optional<std::string> answer = state.env.dialogs.Input("Passcode?", "Passcode entry", previous);
+        const double number = ReadPasscodeAnswer(answer.value_or(""));
+        previous = NumberWithSignSpace(number);
+        if (number == settings.PassCode()) return true;
+        if (++failures >= kAllowedFailures) {
+            state.env.dialogs.Show(Message{"Sorry, three strikes and yer out!"});
+            return false;
+        }
+        state.env.dialogs.Show(Message{"Incorrect code. Try again."});
+        // A failed start still records its date, before every new prompt.
+        if (!RecordStartDate(state, settings)) return false;
+    }
+}
+
+}  // namespace
+
+double ReadPasscodeAnswer(const std::string& answer) { return LeadingNumber(TrimBlanks(ToUpperAscii(answer))); }
+
+std::string NumberWithSignSpace(double value) {
+    char text[40];
+    if (std::fabs(value) < 1e15 && value == std::floor(value))
+        std::snprintf(text, sizeof text, "%.0f", value);
+    else
+        std::snprintf(text, sizeof text, "%.15g", value);
+    return value < 0 ? std::string(text) : " " + std::string(text);
+}
+
+bool LoadSettings(SharedState& state) {
+    SettingsRecord settings;
+    if (!ReportIfFailed(state.env.dialogs, ReadOrCreateSettings(state.env.files, state.env.clock, settings)))
+        return false;
+    if (!RecordStartDate(state, settings)) return false;
+    if (settings.PassCode() != 0 && !AskPasscode(state, settings)) return false;
+    state.Settings = settings;
+    state.UserName = settings.UserName();
+    state.DateStyle = settings.DateStyle();
+    return true;
+}
+
+}  // namespace tessamo

@@ -1,0 +1,24 @@
+#pragma once
+// Start-up settings: reads or creates "PERSONAL.DAT", records the date of this
+// start, asks for the start-up passcode when one is set (three wrong answers
+// end the program) and copies the user name and date style into the shared
+// state.
+#include <string>
+
+#include "core/SharedState.h"
+
+namespace tessamo {
+
+// False when the program must end: after "Sorry, three strikes and yer out!",
+// or after a file failure that was shown to the user.
+bool LoadSettings(SharedState& state);
+
+// How an answer to "Passcode?" is read: upper-cased, blanks trimmed at both
+// ends, then the leading-number rule (letters alone read as 0).
+double ReadPasscodeAnswer(const std::string& answer);
+
+// A number as the passcode prompt shows it again: one leading blank for a
+// value that is not negative (" 0", " 1234", "-5", " 12.5").
+std::string NumberWithSignSpace(double value);
+
+}  // namespace tessamo

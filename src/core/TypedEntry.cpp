@@ -1,0 +1,71 @@
+#include "core/TypedEntry.h"
+
+#include "core/Amounts.h"
+#include "core/FixedText.h"
+#include "core/LineDeletion.h"
+
+namespace tessamo {
+namespace {
+
+std::int64_t Signed(std::int64_t amount, bool expense) {
+    const std::int64_t magnitude = amount < 0 ? -amount : amount;
+    return expense ? -magnitude : magnitude;
+}
+
+bool OpenedAsExpense(const SharedState& state) { return state.OpenedKind == EditKind::Expense; }
+
+// The list follows the code of a line that reached the file, unless it lists all.
+void FollowSavedCode(SharedState& state, const std::string& code, EntryOutcome outcome) {
+    if (outcome != EntryOutcome::Written && outcome != EntryOutcome::NotFound) return;
+    if (state.CurrentCategory != "all") state.CurrentCategory = code;
+}
+
+std::string ActiveYearDigits(const SharedState& state) {
+    return state.CurYear.size() >= 2 ? state.CurYear.substr(state.CurYear.size() - 2) : state.CurYear;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> ReadEditorAmount(SharedState& state, std::string& amount) {
+    amount = CleanAmount(amount);
+    if (amount.empty()) amount = "0";
+    std::optional<std::int64_t> value = ReadTypedAmount(amount, state.env.money);
+    if (!value) state.env.dialogs.Show(EntryAborted(InvalidAmountText(amount)));
+    return value;
+}
+
+std::optional<LedgerRecord> BuildEntryRecord(SharedState& state, TypedEntry& typed, const std::string& yearDigits,
+                                             bool expense) {
+    typed.code = FixedWidth(typed.code, 2);
+    std::optional<std::int64_t> amount = ReadEditorAmount(state, typed.amount);
+    if (!amount) return std::nullopt;
+    return LedgerRecord::Make(typed.date + "-" + yearDigits, typed.code, Signed(*amount, expense), typed.note);
+}
+
+EntryOutcome SaveTypedEntry(SharedState& state, TypedEntry& typed, bool expense) {
+    std::optional<LedgerRecord> record = BuildEntryRecord(state, typed, state.LedgerYearDigits(), expense);
+    if (!record) return EntryOutcome::Refused;
+    const EntryOutcome outcome = InsertRecord(state, *record);
+    FollowSavedCode(state, typed.code, outcome);
+    return outcome;
+}
+
+EntryOutcome ReplaceTypedEntry(SharedState& state, TypedEntry& typed) {
+    std::optional<LedgerRecord> record =
+        BuildEntryRecord(state, typed, ActiveYearDigits(state), OpenedAsExpense(state));
+    if (!record) return EntryOutcome::Refused;
+    const EntryOutcome outcome = ReplaceRecord(state, *record);
+    FollowSavedCode(state, typed.code, outcome);
+    return outcome;
+}
+
+std::optional<std::string> TypedLineKey(SharedState& state, const TypedEntry& typed) {
+    std::string amountText = typed.amount;
+    std::optional<std::int64_t> amount = ReadEditorAmount(state, amountText);
+    if (!amount) return std::nullopt;
+    const std::string date = typed.date + "-" + state.LedgerYearDigits();
+    return LineKey(date, CurrencyText(Signed(*amount, OpenedAsExpense(state)), state.env.money), typed.code,
+                   typed.note);
+}
+
+}  // namespace tessamo

@@ -1,0 +1,84 @@
+#include "mainscreen/ItemListModel.h"
+
+#include <QColor>
+
+#include "core/FixedText.h"
+#include "core/LedgerListing.h"
+#include "platform/CodePage.h"
+
+namespace tessamo {
+namespace {
+
+struct ColumnLook {
+    const char* header;
+    int widthInCharacters;
+    Qt::Alignment alignment;
+};
+
+// The item list's format string, column by column.
+constexpr ColumnLook kColumns[] = {
+    {"Date", 11, Qt::AlignLeft},
+    {"Amount", 15, Qt::AlignRight},
+    {"Code", 4, Qt::AlignRight},
+    {"Note", 151, Qt::AlignLeft},
+};
+
+QColor AmountColour(std::int64_t amount) {
+    if (amount < 0) return QColor(255, 0, 0);
+    if (amount == 0) return QColor(0, 0, 255);
+    return QColor(0, 0, 0);
+}
+
+}  // namespace
+
+ItemListModel::ItemListModel(MoneyFormat format, QObject* parent)
+    : QAbstractTableModel(parent), format_(std::move(format)) {}
+
+void ItemListModel::SetRecords(std::vector<LedgerRecord> records) {
+    beginResetModel();
+    records_ = std::move(records);
+    endResetModel();
+}
+
+int ItemListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(records_.size());
+}
+
+int ItemListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QString ItemListModel::CellText(const LedgerRecord& record, int column) const {
+    switch (column) {
+        case DateColumn: return QString::fromStdString(Cp1252ToUtf8(record.Date));
+        case AmountColumn: return QString::fromStdString(AmountCellText(record.Amount, format_));
+        case CodeColumn: return QString::fromStdString(Cp1252ToUtf8(record.Code));
+        default: return QString::fromStdString(Cp1252ToUtf8(TrimBlanks(record.Note)));
+    }
+}
+
+QVariant ItemListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const LedgerRecord& record = Record(index.row());
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::AccessibleTextRole: return CellText(record, index.column());
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(kColumns[index.column()].alignment | Qt::AlignVCenter);
+        case Qt::ForegroundRole:
+            if (index.column() == AmountColumn) return AmountColour(record.Amount);
+            return {};
+        default: return {};
+    }
+}
+
+QVariant ItemListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount) return {};
+    if (role == Qt::DisplayRole) return HeaderText(section);
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(kColumns[section].alignment | Qt::AlignVCenter);
+    return {};
+}
+
+QString ItemListModel::HeaderText(int column) { return QString::fromLatin1(kColumns[column].header); }
+
+int ItemListModel::HeaderWidthInCharacters(int column) { return kColumns[column].widthInCharacters; }
+
+}  // namespace tessamo

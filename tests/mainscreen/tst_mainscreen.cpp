@@ -1,0 +1,230 @@
+// The main window's start-up, menus, toolbar, status bars, layout and ledger
+// view, driven offscreen on a fresh folder.
+#include <QAction>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "core/Records.h"
+#include "mainscreen/ItemListModel.h"
+#include "mainscreen/MainScreenHarness.h"
+
+using namespace tessamo;
+
+class tst_mainscreen : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartInEmptyFolder();
+    void passcodeAnswers_data();
+    void passcodeAnswers();
+    void menusAndToolbar();
+    void listsShowLedgerAndTotals();
+    void categoryListChoosesCategory();
+    void layoutFollowsWindowAndGuards();
+};
+
+void tst_mainscreen::firstStartInEmptyFolder() {
+    MainScreenHarness h;
+    QVERIFY(h.Load());
+    QCOMPARE(h.env.folder.Read("PERSONAL.DAT"), SettingsRecord::NewFile("03-15-1999").Bytes());
+    QVERIFY(h.env.dialogs.prompts.empty());
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("Tessamo 2.1"));
+    QCOMPARE(h.window->stbYear->text(), QStringLiteral("   Active Year = 1999  "));
+    QCOMPARE(h.window->SmYr->text(), QStringLiteral("1999"));
+    QCOMPARE(h.window->ItemList->model()->rowCount(), 0);
+    QCOMPARE(h.window->CatList->model()->rowCount(), 0);
+    QCOMPARE(h.window->stbIncome->text(), QStringLiteral("  No Income! "));
+    QCOMPARE(h.window->stbExpense->text(), QStringLiteral("  No Expense! "));
+    QCOMPARE(h.window->stbBalance->text(), QStringLiteral("  Balance = $0.00  "));
+    QCOMPARE(h.window->stbTotal->text(), QStringLiteral(" 0  1999  records for category: ALL  "));
+    QCOMPARE(QString::fromStdString(h.env.state.CurrentCategory), QStringLiteral("all"));
+    QVERIFY(h.env.folder.Exists("1999TSM.DAT"));
+    QVERIFY(h.env.folder.Exists("1999CATS.DAT"));
+    QVERIFY(h.window->Help().Active());
+    h.window->close();
+    QVERIFY(!h.window->Help().Active());
+}
+
+void tst_mainscreen::passcodeAnswers_data() {
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("prefills");
+    const QString wrong = QStringLiteral("Incorrect code. Try again.");
+    const QString out = QStringLiteral("Sorry, three strikes and yer out!");
+    QTest::newRow("digits") << QStringList{"1234"} << true << QStringList{} << QStringList{""};
+    QTest::newRow("blanks and letters after") << QStringList{"  1234xyz "} << true << QStringList{}
+                                              << QStringList{""};
+    QTest::newRow("two wrong then right") << QStringList{"abc", "12", "1234"} << true << QStringList{wrong, wrong}
+                                          << QStringList{"", " 0", " 12"};
+    QTest::newRow("three wrong") << QStringList{"abc", "", "99"} << false << QStringList{wrong, wrong, out}
+                                 << QStringList{"", " 0", " 0"};
+}
+
+void tst_mainscreen::passcodeAnswers() {
+    QFETCH(QStringList, answers);
+    QFETCH(bool, opens);
+    QFETCH(QStringList, messages);
+    QFETCH(QStringList, prefills);
+    MainScreenHarness h;
+    h.PutSettings(1234);
+    for (const QString& a : answers) h.env.dialogs.inputs.push_back(a.toStdString());
+    QCOMPARE(h.window->Form_Load(), opens);
+    QStringList shown, prefilled;
+    for (const auto& m : h.env.dialogs.messages) shown << QString::fromStdString(m.text);
+    for (const auto& p : h.env.dialogs.prompts) {
+        QCOMPARE(p.prompt, std::string("Passcode?"));
+        QCOMPARE(p.title, std::string("Passcode entry"));
+        prefilled << QString::fromStdString(p.defaultText);
+    }
+    QCOMPARE(shown, messages);
+    QCOMPARE(prefilled, prefills);
+    // A failed start still records its date.
+    QCOMPARE(SettingsRecord::FromBytes(h.env.folder.Read("PERSONAL.DAT")).LastStartDate(), std::string("03-15-1999"));
+}
+
+void tst_mainscreen::menusAndToolbar() {
+    MainScreenHarness h;
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    QStringList captions;
+    for (QAction* top : w.menuBar()->actions()) {
+        captions << top->objectName() + "=" + top->text();
+        if (top->menu())
+            for (QAction* item : top->menu()->actions())
+                captions << (item->isSeparator() ? QStringLiteral("-") : item->objectName() + "=" + item->text());
+    }
+    QCOMPARE(captions, (QStringList{
+        "mnuFile=&File", "mnuTinyCalc=Calculator", "mnuSort=Sort", "mnuYear=Select Year", "mnuBackup=Backup",
+        "mnuExit=E&xit", "mnuEdit=&Edit", "mnuNewItem=New Line Item", "mnuNewCategory=New Category",
+        "mnuChangeCategory=Change Category", "mnuNotes=Notes", "mnuSearch=&Search", "mnuFind=Find a word",
+        "mnuMacros=&Macros", "mnuShowMacro=Show Macro Controls", "mnuReports=&Reports", "mnuOptions=&Options",
+        "mnuUserName=User Name", "mnuPassCode=Pass Code", "mnuDateFormat=Date Format",
+        "mnuDateConvert=Date Coverter", "-", "mnuTTO=Tool tips", "mnuHelp=&Help", "mnuHelpContents=Contents",
+        "mnuHelpAbout=About", "mnuWebSite=Visit Velloran's Website", "mnu_KSN=Visit Kestrune's Website"}));
+    QCOMPARE(w.mnuShowMacro->shortcut(), QKeySequence(Qt::Key_F3));
+    QVERIFY(w.mnuTTO->isChecked());
+
+    QStringList buttons;
+    for (QAction* a : w.ToolbarTSM->actions()) buttons << a->objectName() + "|" + a->text() + "|" + a->toolTip();
+    QCOMPARE(buttons, (QStringList{
+        "tbbHelp|Help|Click for Help Contents", "tbbFind|Search|Find a Word", "tbbNotes|Notes|Click to edit your notes",
+        "tbbMacro|Macro|Macro Functions", "tbbReports|Reports|Reports", "tbbYear|Year|Select Year",
+        "tbbSetup|Passcode|Set start-up passcode", "tbbSort|Sort|Sort current year's data file", "tbbNew|New|New Item"}));
+    // A toolbar button is usable exactly when the menu entry it runs is.
+    QVERIFY(w.ToolbarButton("tbbNew")->isEnabled());
+    QVERIFY(!w.ToolbarButton("tbbSetup")->isEnabled());
+    w.mnuPassCode->setEnabled(true);
+    QVERIFY(w.ToolbarButton("tbbSetup")->isEnabled());
+    int passcodeRuns = 0;
+    QObject::connect(w.mnuPassCode, &QAction::triggered, [&] { ++passcodeRuns; });
+    w.ToolbarTSM_ButtonClick("tbbSetup");
+    QCOMPARE(passcodeRuns, 1);
+    w.ToolbarTSM_ButtonClick("tbbNothing");  // no such key: nothing happens
+    QVERIFY(!w.EntryEdFrame->isVisible());
+    w.ToolbarTSM_ButtonClick("tbbNew");
+    QVERIFY(w.EntryEdFrame->isVisible());
+}
+
+void tst_mainscreen::listsShowLedgerAndTotals() {
+    MainScreenHarness h;
+    h.env.PutCategories({CategoryRecord::Make("FO", "Food"), CategoryRecord::Make("HO", "House")});
+    h.env.PutLedger({Line("03-10-99", "HO", Money(1234.5), "  pay  "), Line("03-09-99", "FO", Money(-12.5), "bread"),
+                     Line("03-08-99", "FO", 0, "open")});
+    QVERIFY(h.Load());
+    QTableView* grid = h.window->ItemList;
+    QCOMPARE(grid->model()->rowCount(), 3);
+    QStringList headers;
+    for (int c = 0; c < 4; ++c) headers << grid->model()->headerData(c, Qt::Horizontal).toString();
+    QCOMPARE(headers, (QStringList{"Date", "Amount", "Code", "Note"}));
+    QCOMPARE(h.Cell(grid, 0, 0), QStringLiteral("03-10-99"));
+    QCOMPARE(h.Cell(grid, 0, 1), QStringLiteral("$1,234.50"));
+    QCOMPARE(h.Cell(grid, 0, 3), QStringLiteral("pay"));
+    QCOMPARE(h.Cell(grid, 1, 1), QStringLiteral("($12.50)"));
+    QCOMPARE(h.Cell(grid, 2, 1), QStringLiteral("****?****"));
+    auto colour = [&](int row) { return grid->model()->index(row, 1).data(Qt::ForegroundRole).value<QColor>(); };
+    QCOMPARE(colour(0), QColor(0, 0, 0));
+    QCOMPARE(colour(1), QColor(255, 0, 0));
+    QCOMPARE(colour(2), QColor(0, 0, 255));
+    auto align = [&](int column) { return grid->model()->index(0, column).data(Qt::TextAlignmentRole).toInt(); };
+    QVERIFY(align(0) & Qt::AlignLeft);
+    QVERIFY(align(1) & Qt::AlignRight);
+    QVERIFY(align(2) & Qt::AlignRight);
+    QVERIFY(align(3) & Qt::AlignLeft);
+    QVERIFY(grid->columnWidth(3) > grid->columnWidth(1) && grid->columnWidth(1) > grid->columnWidth(0));
+    QCOMPARE(h.window->stbIncome->text(), QStringLiteral("  Income = $1,234.50  "));
+    QCOMPARE(h.window->stbExpense->text(), QStringLiteral("  Expense = ($12.50)  "));
+    QCOMPARE(h.window->stbBalance->text(), QStringLiteral("  Balance = $1,222.00  "));
+    QCOMPARE(h.window->stbTotal->text(), QStringLiteral(" 3  1999  records for category: ALL  "));
+    QCOMPARE(h.Cell(h.window->CatList, 1, 1), QStringLiteral("House           "));
+    QVERIFY(!grid->currentIndex().isValid());  // the header row is current after a rebuild
+}
+
+void tst_mainscreen::categoryListChoosesCategory() {
+    MainScreenHarness h;
+    h.env.PutCategories({CategoryRecord::Make("FO", "Food"), CategoryRecord::Make("HO", "House")});
+    h.env.PutLedger({Line("03-10-99", "HO", Money(100), "pay"), Line("03-09-99", "FO", Money(-12.5), "bread"),
+                     Line("03-08-99", "FO", 0, "open")});
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    h.ClickCell(w.CatList, 0, 0);
+    QCOMPARE(QString::fromStdString(h.env.state.CurrentCategory), QStringLiteral("FO"));
+    QCOMPARE(w.ItemList->model()->rowCount(), 2);
+    QCOMPARE(w.stbIncome->text(), QStringLiteral("  No Income! "));
+    QCOMPARE(w.stbTotal->text(), QStringLiteral(" 2  1999  records for category: FO  Food            "));
+    // A key in the category list chooses its current cell too.
+    w.CatList->setCurrentIndex(w.CatList->model()->index(1, 0));
+    QTest::keyClick(w.CatList, Qt::Key_Space);
+    QCOMPARE(w.stbTotal->text(), QStringLiteral(" 1  1999  records for category: HO  House           "));
+    // The description column gives its first two characters: no such code.
+    h.ClickCell(w.CatList, 1, 1);
+    QCOMPARE(w.ItemList->model()->rowCount(), 0);
+    QCOMPARE(w.stbTotal->text(), QStringLiteral(" 0  1999  records for category: HO  "));
+    QCOMPARE(QString::fromStdString(h.env.state.CurrentCategory), QStringLiteral("Ho"));
+    QTest::mouseClick(w.FullYear, Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(h.env.state.CurrentCategory), QStringLiteral("all"));
+    QCOMPARE(w.ItemList->model()->rowCount(), 3);
+}
+
+void tst_mainscreen::layoutFollowsWindowAndGuards() {
+    MainScreenHarness h;
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    w.resize(1000, 700);
+    QCoreApplication::processEvents();
+    QCOMPARE(w.ItemList->x() + w.ItemList->width(), w.CatList->x());
+    QCOMPARE(w.CatList->x() + w.CatList->width(), w.width() - 7);
+    QCOMPARE(w.CatList->y(), w.ItemList->y() + w.FullYear->height());
+    QCOMPARE(w.FullYear->x(), w.CatList->x() - 1);
+    QCOMPARE(w.ItemList->y() + w.ItemList->height(), w.StatusBar0TSM->y());
+    QCOMPARE(w.CatList->y() + w.CatList->height(), w.StatusBar0TSM->y());
+    QCOMPARE(w.StatusBar0TSM->y() + w.StatusBar0TSM->height(), w.StatusBarTSM->y());
+    QCOMPARE(w.StatusBarTSM->y() + w.StatusBarTSM->height(), w.LedgerArea()->height());
+    QSet<int> widths;
+    for (QAction* a : w.ToolbarTSM->actions()) {
+        QWidget* button = w.ToolbarTSM->widgetForAction(a);
+        QVERIFY(button && button->isVisible());
+        widths.insert(button->width());
+    }
+    QCOMPARE(widths, QSet<int>{(1000 - 7) / 9});
+    const QRect frame = w.EntryEdFrame->geometry();
+    QCOMPARE(frame.x(), (w.LedgerArea()->width() - frame.width()) / 2);
+
+    // Narrower than the category list: the item list keeps its width.
+    const int itemWidth = w.ItemList->width();
+    w.resize(w.CatList->width() + 5, 700);
+    QCoreApplication::processEvents();
+    QCOMPARE(w.ItemList->width(), itemWidth);
+    // Lower than the guard: both list heights stay.
+    w.resize(1000, 700);
+    QCoreApplication::processEvents();
+    const int itemHeight = w.ItemList->height(), catHeight = w.CatList->height();
+    w.resize(1000, 140);
+    QCoreApplication::processEvents();
+    QCOMPARE(w.ItemList->height(), itemHeight);
+    QCOMPARE(w.CatList->height(), catHeight);
+}
+
+QTEST_MAIN(tst_mainscreen)
+#include "tst_mainscreen.moc"
