@@ -44,19 +44,36 @@ void WriteStatusTexts(LedgerSummary& s, const std::vector<CategoryRecord>& categ
 
 }  // namespace
 
-LedgerSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger,
-                              const std::vector<CategoryRecord>& categories, const std::string& category,
-                              const std::string& yearText, const MoneyFormat& money) {
+namespace {
+
+// Copies or moves (as `Records` is a const or a non-const vector) the listed records.
+template <class Records>
+LedgerSummary Summarize(Records& ledger, const std::vector<CategoryRecord>& categories, const std::string& category,
+                        const std::string& yearText, const MoneyFormat& money) {
     LedgerSummary s;
-    for (const LedgerRecord& r : ledger) {
+    if (category == "all") s.items.reserve(ledger.size());
+    for (auto& r : ledger) {
         if (!ListedInCategory(r, category)) continue;
-        s.items.push_back(r);
         s.balance += r.Amount;
         if (r.Amount > 0) s.income += r.Amount;
         if (r.Amount < 0) s.expense += r.Amount;
+        s.items.push_back(std::move(r));
     }
     WriteStatusTexts(s, categories, category, yearText, money);
     return s;
+}
+
+}  // namespace
+
+LedgerSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger,
+                              const std::vector<CategoryRecord>& categories, const std::string& category,
+                              const std::string& yearText, const MoneyFormat& money) {
+    return Summarize(ledger, categories, category, yearText, money);
+}
+
+LedgerSummary SummarizeLedger(std::vector<LedgerRecord>&& ledger, const std::vector<CategoryRecord>& categories,
+                              const std::string& category, const std::string& yearText, const MoneyFormat& money) {
+    return Summarize(ledger, categories, category, yearText, money);
 }
 
 Status LoadLedgerSummary(const SharedState& state, const std::string& category, LedgerSummary& summary) {

@@ -52,6 +52,10 @@ struct LedgerSummary {
 LedgerSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger,
                               const std::vector<CategoryRecord>& categories, const std::string& category,
                               const std::string& yearText, const MoneyFormat& money);
+// The same, moving the listed records out of `ledger` instead of copying them
+// (a rebuild of a long ledger then costs one read).
+LedgerSummary SummarizeLedger(std::vector<LedgerRecord>&& ledger, const std::vector<CategoryRecord>& categories,
+                              const std::string& category, const std::string& yearText, const MoneyFormat& money);
 
 // Reads the active year's ledger and category files (without creating them)
 // and summarizes `category`.

@@ -3,24 +3,23 @@
 #include <QColor>
 
 #include "core/FixedText.h"
-#include "core/LedgerListing.h"
+#include "core/LedgerSummary.h"
 #include "platform/CodePage.h"
 
 namespace tessamo {
 namespace {
 
 struct ColumnLook {
-    const char* header;
     int widthInCharacters;
     Qt::Alignment alignment;
 };
 
 // The item list's format string, column by column.
 constexpr ColumnLook kColumns[] = {
-    {"Date", 11, Qt::AlignLeft},
-    {"Amount", 15, Qt::AlignRight},
-    {"Code", 4, Qt::AlignRight},
-    {"Note", 151, Qt::AlignLeft},
+    {11, Qt::AlignLeft},
+    {15, Qt::AlignRight},
+    {4, Qt::AlignRight},
+    {151, Qt::AlignLeft},
 };
 
 QColor AmountColour(std::int64_t amount) {
@@ -49,7 +48,7 @@ int ItemListModel::columnCount(const QModelIndex& parent) const { return parent.
 QString ItemListModel::CellText(const LedgerRecord& record, int column) const {
     switch (column) {
         case DateColumn: return QString::fromStdString(Cp1252ToUtf8(record.Date));
-        case AmountColumn: return QString::fromStdString(AmountCellText(record.Amount, format_));
+        case AmountColumn: return QString::fromStdString(ItemAmountText(record.Amount, format_));
         case CodeColumn: return QString::fromStdString(Cp1252ToUtf8(record.Code));
         default: return QString::fromStdString(Cp1252ToUtf8(TrimBlanks(record.Note)));
     }
@@ -77,7 +76,7 @@ QVariant ItemListModel::headerData(int section, Qt::Orientation orientation, int
     return {};
 }
 
-QString ItemListModel::HeaderText(int column) { return QString::fromLatin1(kColumns[column].header); }
+QString ItemListModel::HeaderText(int column) { return QString::fromLatin1(kItemListHeaders[static_cast<std::size_t>(column)]); }
 
 int ItemListModel::HeaderWidthInCharacters(int column) { return kColumns[column].widthInCharacters; }
 

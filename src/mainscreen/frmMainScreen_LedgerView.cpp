@@ -102,22 +102,18 @@ void frmMainScreen::PopSmCatList() {
 
 void frmMainScreen::PopItemList(const std::string& category) {
     setCursor(Qt::WaitCursor);
-    LedgerListing listing;
-    ReadLedgerListing(state_, category, listing);
-    const LedgerTotals totals = listing.totals;
-    itemModel_->SetRecords(std::move(listing.records));
+    LedgerSummary summary;
+    ReadLedgerView(state_, category, summary);
+    itemModel_->SetRecords(std::move(summary.items));
     // As after every rebuild, the current cell is the header's: nothing is open.
     ItemList->setCurrentIndex(QModelIndex());
     unsetCursor();
 
-    const MoneyFormat& money = state_.env.money;
-    stbIncome->setText(QString::fromStdString(IncomeStatusText(totals, money)));
-    stbExpense->setText(QString::fromStdString(ExpenseStatusText(totals, money)));
-    stbBalance->setText(QString::fromStdString(BalanceStatusText(totals, money)));
-    std::string name;
-    getlabel(category, name);
-    stbTotal->setText(QString::fromStdString(
-        RecordsStatusText(totals.count, state_.LedgerFileName, Cp1252ToUtf8(category), Cp1252ToUtf8(name))));
+    stbIncome->setText(QString::fromStdString(summary.incomeText));
+    stbExpense->setText(QString::fromStdString(summary.expenseText));
+    stbBalance->setText(QString::fromStdString(summary.balanceText));
+    // The records panel holds the category and its name, in the records' code page.
+    stbTotal->setText(QString::fromStdString(Cp1252ToUtf8(summary.recordsText)));
 }
 
 void frmMainScreen::CatList_Click(const QModelIndex& index) {
