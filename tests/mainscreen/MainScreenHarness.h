@@ -23,9 +23,10 @@ struct MainScreenHarness {
         window->show();
         return ok;
     }
-    void PutSettings(std::int16_t passCode) {
+    void PutSettings(std::int16_t passCode, const char* dateStyle = "A") {
         SettingsRecord settings = SettingsRecord::NewFile("01-01-1999");
         settings.SetPassCode(passCode);
+        settings.SetDateStyle(dateStyle);
         env.folder.Write("PERSONAL.DAT", settings.Bytes());
     }
 

@@ -1,0 +1,237 @@
+// The entry editor in the real main window: adding, opening, replacing and
+// deleting lines with mouse and keys, the editor's states, refused entries.
+#include <QToolBar>
+
+#include "core/Records.h"
+#include "mainscreen/MainScreenHarness.h"
+
+using namespace tessamo;
+
+namespace {
+
+std::vector<CategoryRecord> Categories() {
+    return {CategoryRecord::Make("FO", "Food"), CategoryRecord::Make("HO", "House")};
+}
+
+}  // namespace
+
+class tst_entryeditor : public QObject {
+    Q_OBJECT
+private slots:
+    void addExpenseAndIncome();
+    void newLineStates();
+    void currentCategoryFollowsSavedCode();
+    void openReplaceAndDeleteFromEditor();
+    void deleteKeyRemovesIdenticalLines();
+    void headerRowOpensNothing();
+    void refusedEntryKeepsEditorOpen_data();
+    void refusedEntryKeepsEditorOpen();
+    void failedDeleteLeavesLedger();
+};
+
+void tst_entryeditor::addExpenseAndIncome() {
+    MainScreenHarness h;
+    h.env.PutCategories(Categories());
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    h.AddLine(0, "12.50", "bread", true);
+    QVERIFY(!w.EntryEdFrame->isVisible());
+    QCOMPARE(h.env.Ledger(), (std::vector<LedgerRecord>{Line("03-15-99", "FO", Money(-12.5), "bread")}));
+    h.AddLine(1, "  1,234.50 ", "pay", false);
+    QCOMPARE(h.env.Ledger().front(), Line("03-15-99", "HO", Money(1234.5), "pay"));
+    QCOMPARE(w.AmountEditor->text(), QStringLiteral("1,234.50"));  // the cleaned text went back into the box
+    h.AddLine(0, "abc", "open", false);                           // no digit at all: an open item
+    QCOMPARE(h.env.Ledger().size(), 3u);
+
+    QTableView* grid = w.ItemList;
+    QCOMPARE(grid->model()->rowCount(), 3);
+    QStringList amounts;
+    for (int r = 0; r < 3; ++r) amounts << h.Cell(grid, r, 1);
+    QCOMPARE(amounts, (QStringList{"$1,234.50", "****?****", "($12.50)"}));
+    QCOMPARE(h.Cell(grid, 0, 2), QStringLiteral("HO"));
+    QCOMPARE(grid->model()->index(2, 1).data(Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
+    QCOMPARE(w.stbIncome->text(), QStringLiteral("  Income = $1,234.50  "));
+    QCOMPARE(w.stbExpense->text(), QStringLiteral("  Expense = ($12.50)  "));
+    QCOMPARE(w.stbBalance->text(), QStringLiteral("  Balance = $1,222.00  "));
+    QCOMPARE(w.stbTotal->text(), QStringLiteral(" 3  1999  records for category: ALL  "));
+    QVERIFY(h.env.dialogs.messages.empty());
+}
+
+void tst_entryeditor::newLineStates() {
+    MainScreenHarness h;
+    h.env.PutCategories(Categories());
+    h.PutSettings(0, "E");
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    QVERIFY(!w.EntryEdFrame->isVisible() && !w.EntryEdFrame->isEnabled());
+    h.SelectLine(0);
+    h.Key(w.ItemList, Qt::Key_Insert);
+    QVERIFY(w.EntryEdFrame->isVisible() && w.EntryEdFrame->isEnabled());
+    QCOMPARE(w.DateEditor->displayText(), QStringLiteral("15-03"));  // day first in style "E"
+    QCOMPARE(w.CatNameLabel->text(), QStringLiteral("(select)"));
+    QVERIFY(!w.SaveNewIncome->isEnabled() && !w.SaveNewExpense->isEnabled());
+    QVERIFY(!w.ReplaceRec->isEnabled() && !w.KillRec->isEnabled());
+    QVERIFY(!w.ItemList->isEnabled() && !w.CatList->isEnabled() && !w.ToolbarTSM->isEnabled());
+    QCOMPARE(w.SmCatList->model()->rowCount(), 2);
+    // Any key in the small category grid chooses its current row.
+    w.SmCatList->setCurrentIndex(w.SmCatList->model()->index(1, 0));
+    QTest::keyClick(w.SmCatList, Qt::Key_Return);
+    QCOMPARE(w.CatCodeLabel->text(), QStringLiteral("HO"));
+    QCOMPARE(w.CatNameLabel->text(), QStringLiteral("House           "));
+    QVERIFY(w.SaveNewIncome->isEnabled() && w.SaveNewExpense->isEnabled());
+    w.DateEditor->setText("01-01");
+    h.Click(w.Today);
+    QCOMPARE(w.DateEditor->displayText(), QStringLiteral("15-03"));
+    h.Click(w.CancelEdit);
+    QVERIFY(!w.EntryEdFrame->isVisible());
+    QVERIFY(w.ItemList->isEnabled() && w.CatList->isEnabled() && w.ToolbarTSM->isEnabled());
+    QVERIFY(!w.SaveNewIncome->isEnabled());
+    QVERIFY(h.env.Ledger().empty());
+}
+
+void tst_entryeditor::currentCategoryFollowsSavedCode() {
+    MainScreenHarness h;
+    h.env.PutCategories(Categories());
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    h.ClickCell(w.CatList, 0, 0);  // list FO
+    w.mnuNewItem->trigger();
+    QCOMPARE(w.CatCodeLabel->text(), QStringLiteral("FO"));
+    QCOMPARE(w.CatNameLabel->text(), QStringLiteral("Food            "));
+    QVERIFY(w.SaveNewExpense->isEnabled());
+    h.DoubleClickCell(w.SmCatList, 1, 1);  // choose HO instead
+    h.Type(w.AmountEditor, "5");
+    h.Click(w.SaveNewExpense);
+    QCOMPARE(QString::fromStdString(h.env.state.CurrentCategory), QStringLiteral("HO"));
+    QCOMPARE(w.stbTotal->text(), QStringLiteral(" 1  1999  records for category: HO  House           "));
+}
+
+void tst_entryeditor::openReplaceAndDeleteFromEditor() {
+    MainScreenHarness h;
+    h.env.PutCategories(Categories());
+    h.env.PutLedger({Line("03-07-99", "FO", Money(-12.5), "bread"), Line("03-07-99", "FO", Money(-12.5), "bread"),
+                     Line("03-01-99", "HO", Money(40), "rent back")});
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    h.SelectLine(0);
+    h.Key(w.ItemList, Qt::Key_Return);
+    QVERIFY(w.EntryEdFrame->isVisible());
+    QCOMPARE(w.DateEditor->displayText(), QStringLiteral("03-07"));
+    QCOMPARE(w.AmountEditor->text(), QStringLiteral("12.5"));
+    QCOMPARE(w.CatCodeLabel->text(), QStringLiteral("FO"));
+    QCOMPARE(w.NoteEditor->text(), QStringLiteral("bread"));
+    QCOMPARE(w.CatNameLabel->text(), QStringLiteral("Food            "));
+    QVERIFY(w.ReplaceRec->isEnabled() && w.KillRec->isEnabled() && w.SaveNewIncome->isEnabled());
+    QVERIFY(!w.ItemList->isEnabled() && w.ToolbarTSM->isEnabled());
+
+    // Replace reads the amount by the same conventions as Save and keeps the
+    // line an expense; only the first of two identical lines changes.
+    h.Type(w.AmountEditor, "1,234.50");
+    h.Type(w.NoteEditor, "groceries");
+    h.Click(w.ReplaceRec);
+    QVERIFY(!w.EntryEdFrame->isVisible());
+    auto ledger = h.env.Ledger();
+    QCOMPARE(ledger[0], Line("03-07-99", "FO", Money(-1234.5), "groceries"));
+    QCOMPARE(ledger[1], Line("03-07-99", "FO", Money(-12.5), "bread"));
+
+    // Delete from the editor, without changes: the line goes after "Delete record ?".
+    h.DoubleClickCell(w.ItemList, 2, 3);
+    QCOMPARE(w.AmountEditor->text(), QStringLiteral("40"));
+    h.env.dialogs.answers.push_back(Answer::Yes);
+    h.Click(w.KillRec);
+    const Message& asked = h.env.dialogs.Last();
+    QCOMPARE(asked.text, std::string("Delete record ?"));
+    QCOMPARE(asked.title, std::string("Confirm"));
+    QVERIFY(asked.icon == MessageIcon::Question && asked.defaultButton == Answer::No);
+    QCOMPARE(h.env.Ledger().size(), 2u);
+    QVERIFY(!h.env.folder.Exists("temp.$$$"));
+    QCOMPARE(w.ItemList->model()->rowCount(), 2);
+}
+
+void tst_entryeditor::deleteKeyRemovesIdenticalLines() {
+    MainScreenHarness h;
+    const LedgerRecord twin = Line("03-07-99", "FO", 0, "  open  ");
+    h.env.PutLedger({twin, Line("03-06-99", "FO", Money(3), "keep"), twin});
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    h.SelectLine(2);
+    h.Key(w.ItemList, Qt::Key_Delete);  // declined: nothing changes
+    QCOMPARE(h.env.Ledger().size(), 3u);
+    h.SelectLine(2);
+    h.env.dialogs.answers.push_back(Answer::Yes);
+    h.Key(w.ItemList, Qt::Key_Delete);
+    QCOMPARE(h.env.Ledger(), (std::vector<LedgerRecord>{Line("03-06-99", "FO", Money(3), "keep")}));
+    QCOMPARE(w.ItemList->model()->rowCount(), 1);
+    QCOMPARE(h.env.dialogs.messages.size(), 2u);
+}
+
+void tst_entryeditor::headerRowOpensNothing() {
+    MainScreenHarness h;
+    h.env.PutLedger({Line("03-07-99", "FO", Money(-1), "x")});
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    w.ItemList->setFocus();
+    QVERIFY(!w.ItemList->currentIndex().isValid());
+    h.Key(w.ItemList, Qt::Key_Return);
+    QVERIFY(!w.EntryEdFrame->isVisible());
+    h.env.dialogs.answers.push_back(Answer::Yes);
+    h.Key(w.ItemList, Qt::Key_Delete);  // asked, but the header matches no line
+    QCOMPARE(h.env.dialogs.Last().text, std::string("Delete record ?"));
+    QCOMPARE(h.env.Ledger().size(), 1u);
+}
+
+void tst_entryeditor::refusedEntryKeepsEditorOpen_data() {
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<int>("category");  // -1: none chosen
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("date") << "13-45" << 0 << "5" << "Invalid Date - 13-45-99";
+    QTest::newRow("half-typed date") << "03" << 0 << "5" << "Invalid Date - 03-__-99";
+    QTest::newRow("no category") << "03-10" << -1 << "5" << "No Category Selected";
+    QTest::newRow("two points") << "03-10" << 0 << "1.2.3" << "Invalid Amount - 1.2.3";
+    QTest::newRow("lone point") << "03-10" << 0 << " . " << "Invalid Amount - .";
+}
+
+void tst_entryeditor::refusedEntryKeepsEditorOpen() {
+    QFETCH(QString, date);
+    QFETCH(int, category);
+    QFETCH(QString, amount);
+    QFETCH(QString, message);
+    MainScreenHarness h;
+    h.env.PutCategories(Categories());
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    w.mnuNewItem->trigger();
+    if (category >= 0) h.DoubleClickCell(w.SmCatList, category, 0);
+    else w.SaveNewIncome->setEnabled(true);  // reachable when a category was blanked
+    h.Type(w.DateEditor, date);
+    h.Type(w.AmountEditor, amount);
+    h.Type(w.NoteEditor, "typed note");
+    h.Click(w.SaveNewIncome);
+    QVERIFY(!h.env.dialogs.messages.empty());
+    QCOMPARE(QString::fromStdString(h.env.dialogs.Last().text), message);
+    QCOMPARE(h.env.dialogs.Last().title, std::string("Entry Aborted"));
+    QVERIFY(h.env.dialogs.Last().icon == MessageIcon::Exclamation);
+    QVERIFY(w.EntryEdFrame->isVisible());
+    QCOMPARE(w.NoteEditor->text(), QStringLiteral("typed note"));
+    QCOMPARE(w.DateEditor->displayText().left(date.size()), date);
+    QVERIFY(h.env.Ledger().empty());
+}
+
+void tst_entryeditor::failedDeleteLeavesLedger() {
+    MainScreenHarness h;
+    const std::vector<LedgerRecord> lines{Line("03-07-99", "FO", Money(-1), "x"), Line("03-06-99", "FO", 5, "y")};
+    h.env.PutLedger(lines);
+    QVERIFY(h.Load());
+    h.env.files.Fail(FaultyFileSystem::Op::Replace, "No space left on device");
+    h.SelectLine(0);
+    h.env.dialogs.answers.push_back(Answer::Yes);
+    h.Key(h.window->ItemList, Qt::Key_Delete);
+    QCOMPARE(h.env.dialogs.Last().title, std::string("File Error"));
+    QVERIFY(h.env.dialogs.Last().text.find("No space left on device") != std::string::npos);
+    QCOMPARE(h.env.Ledger(), lines);
+    QCOMPARE(h.window->ItemList->model()->rowCount(), 2);
+}
+
+QTEST_MAIN(tst_entryeditor)
+#include "tst_entryeditor.moc"
