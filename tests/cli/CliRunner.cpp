@@ -10,12 +10,11 @@
 
 namespace tessamo {
 
-CliRun RunCli(const std::string& dataFolder, const std::vector<std::string>& args, const std::string& today,
-              const std::map<std::string, std::string>& extraEnv) {
-#ifdef TESSAMO_CLI_PATH
+CliRun RunProgram(const std::string& program, const std::string& dataFolder, const std::vector<std::string>& args,
+                  const std::string& today, const std::map<std::string, std::string>& extraEnv) {
     TempFolder capture;
     const std::string outPath = capture.PathOf("out"), errPath = capture.PathOf("err");
-    std::vector<std::string> words{TESSAMO_CLI_PATH};
+    std::vector<std::string> words{program};
     words.insert(words.end(), args.begin(), args.end());
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -41,6 +40,12 @@ CliRun RunCli(const std::string& dataFolder, const std::vector<std::string>& arg
     run.out = capture.Read("out");
     run.err = capture.Read("err");
     return run;
+}
+
+CliRun RunCli(const std::string& dataFolder, const std::vector<std::string>& args, const std::string& today,
+              const std::map<std::string, std::string>& extraEnv) {
+#ifdef TESSAMO_CLI_PATH
+    return RunProgram(TESSAMO_CLI_PATH, dataFolder, args, today, extraEnv);
 #else
     (void)dataFolder, (void)args, (void)today, (void)extraEnv;
     return CliRun{};

@@ -13,6 +13,10 @@ struct CliRun {
     std::string err;
 };
 
+// Runs `program` the same way (used for the windowed program too).
+CliRun RunProgram(const std::string& program, const std::string& dataFolder, const std::vector<std::string>& args,
+                  const std::string& today = "03-15-1999", const std::map<std::string, std::string>& extraEnv = {});
+
 CliRun RunCli(const std::string& dataFolder, const std::vector<std::string>& args,
               const std::string& today = "03-15-1999", const std::map<std::string, std::string>& extraEnv = {});
 
