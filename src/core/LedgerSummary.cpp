@@ -42,21 +42,20 @@ void WriteStatusTexts(LedgerSummary& s, const std::vector<CategoryRecord>& categ
                     "  records for category: " + ToUpperAscii(category) + "  " + name;
 }
 
-}  // namespace
-
-namespace {
+void AddToTotals(LedgerSummary& s, const LedgerRecord& r) {
+    s.balance += r.Amount;
+    if (r.Amount > 0) s.income += r.Amount;
+    if (r.Amount < 0) s.expense += r.Amount;
+}
 
 // Copies or moves (as `Records` is a const or a non-const vector) the listed records.
 template <class Records>
 LedgerSummary Summarize(Records& ledger, const std::vector<CategoryRecord>& categories, const std::string& category,
                         const std::string& yearText, const MoneyFormat& money) {
     LedgerSummary s;
-    if (category == "all") s.items.reserve(ledger.size());
     for (auto& r : ledger) {
         if (!ListedInCategory(r, category)) continue;
-        s.balance += r.Amount;
-        if (r.Amount > 0) s.income += r.Amount;
-        if (r.Amount < 0) s.expense += r.Amount;
+        AddToTotals(s, r);
         s.items.push_back(std::move(r));
     }
     WriteStatusTexts(s, categories, category, yearText, money);
@@ -73,7 +72,13 @@ LedgerSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger,
 
 LedgerSummary SummarizeLedger(std::vector<LedgerRecord>&& ledger, const std::vector<CategoryRecord>& categories,
                               const std::string& category, const std::string& yearText, const MoneyFormat& money) {
-    return Summarize(ledger, categories, category, yearText, money);
+    if (category != "all") return Summarize(ledger, categories, category, yearText, money);
+    // Every record is listed: take the vector whole and only add up the amounts.
+    LedgerSummary s;
+    s.items = std::move(ledger);
+    for (const LedgerRecord& r : s.items) AddToTotals(s, r);
+    WriteStatusTexts(s, categories, category, yearText, money);
+    return s;
 }
 
 Status LoadLedgerSummary(const SharedState& state, const std::string& category, LedgerSummary& summary) {
