@@ -36,7 +36,7 @@ void SetUpGrid(QTableView* grid, const QString& name, const QString& spoken) {
 }
 
 int CharacterWidth(const QWidget* widget, int characters) {
-    return widget->fontMetrics().averageCharWidth() * characters + 8;
+    return widget->fontMetrics().averageCharWidth() * characters + 12;
 }
 
 }  // namespace

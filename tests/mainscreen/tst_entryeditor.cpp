@@ -1,5 +1,6 @@
 // The entry editor in the real main window: adding, opening, replacing and
 // deleting lines with mouse and keys, the editor's states, refused entries.
+#include <QApplication>
 #include <QToolBar>
 
 #include "core/Records.h"
@@ -27,6 +28,7 @@ private slots:
     void refusedEntryKeepsEditorOpen_data();
     void refusedEntryKeepsEditorOpen();
     void failedDeleteLeavesLedger();
+    void keyboardAlone();
 };
 
 void tst_entryeditor::addExpenseAndIncome() {
@@ -231,6 +233,58 @@ void tst_entryeditor::failedDeleteLeavesLedger() {
     QVERIFY(h.env.dialogs.Last().text.find("No space left on device") != std::string::npos);
     QCOMPARE(h.env.Ledger(), lines);
     QCOMPARE(h.window->ItemList->model()->rowCount(), 2);
+}
+
+// Add, change and delete a line with the keyboard only, following the focus.
+void tst_entryeditor::keyboardAlone() {
+    MainScreenHarness h;
+    h.env.PutCategories(Categories());
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto key = [](Qt::Key k, const QString& text = {}) {
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        if (text.isEmpty()) QTest::keyClick(focused, k);
+        else QTest::keyClicks(focused, text);
+    };
+    w.ItemList->setFocus();
+    key(Qt::Key_Insert);
+    QCOMPARE(QApplication::focusWidget(), w.DateEditor);
+    w.DateEditor->home(false);
+    key(Qt::Key_unknown, "0310");
+    key(Qt::Key_Tab);  // "!"
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.AmountEditor);
+    key(Qt::Key_unknown, "7.25");
+    key(Qt::Key_Tab);
+    key(Qt::Key_unknown, "tea");
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.SmCatList);  // entering it makes the first row current
+    key(Qt::Key_Return);
+    QCOMPARE(w.CatCodeLabel->text(), QStringLiteral("FO"));
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.SaveNewIncome);
+    key(Qt::Key_Space);
+    QCOMPARE(h.env.Ledger(), (std::vector<LedgerRecord>{Line("03-10-99", "FO", Money(7.25), "tea")}));
+    QCOMPARE(QApplication::focusWidget(), w.ItemList);
+
+    key(Qt::Key_Down);  // the first line
+    key(Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), w.DateEditor);
+    for (int i = 0; i < 3; ++i) key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.NoteEditor);
+    w.NoteEditor->selectAll();
+    key(Qt::Key_unknown, "green tea");
+    while (QApplication::focusWidget() != w.ReplaceRec) key(Qt::Key_Tab);
+    key(Qt::Key_Space);
+    QCOMPARE(h.env.Ledger().front().Note.substr(0, 9), std::string("green tea"));
+
+    key(Qt::Key_Down);
+    h.env.dialogs.answers.push_back(Answer::Yes);
+    key(Qt::Key_Delete);
+    QVERIFY(h.env.Ledger().empty());
 }
 
 QTEST_MAIN(tst_entryeditor)
