@@ -22,6 +22,7 @@ private slots:
     void listsShowLedgerAndTotals();
     void categoryListChoosesCategory();
     void layoutFollowsWindowAndGuards();
+    void controlsNamedAndFocusVisible();
 };
 
 void tst_mainscreen::firstStartInEmptyFolder() {
@@ -224,6 +225,32 @@ void tst_mainscreen::layoutFollowsWindowAndGuards() {
     QCoreApplication::processEvents();
     QCOMPARE(w.ItemList->height(), itemHeight);
     QCOMPARE(w.CatList->height(), catHeight);
+}
+
+void tst_mainscreen::controlsNamedAndFocusVisible() {
+    MainScreenHarness h;
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    const char* names[] = {"ItemList", "CatList", "FullYear", "StatusBar0TSM", "StatusBarTSM", "stbIncome",
+                           "stbExpense", "stbBalance", "stbDate", "stbTotal", "stbYear", "EntryEdFrame",
+                           "DateEditor", "SmYr", "Today", "AmountEditor", "NoteEditor", "SmCatList", "CatCodeLabel",
+                           "CatNameLabel", "CName", "DateLabel", "AmountLabel", "NoteLabel", "SaveNewIncome",
+                           "SaveNewExpense", "ReplaceRec", "KillRec", "CancelEdit", "tbbNew", "tbbHelp"};
+    for (const char* name : names) {
+        auto* control = w.findChild<QWidget*>(QString::fromLatin1(name));
+        QVERIFY2(control, name);
+        QVERIFY2(!control->accessibleName().isEmpty(), name);
+    }
+    QCOMPARE(w.Today->toolTip(), QStringLiteral("Make Date = Today"));
+    QCOMPARE(w.SmCatList->toolTip(), QStringLiteral("Double-click or press <Enter> to select"));
+    QCOMPARE(w.NoteEditor->maxLength(), 40);
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.CatList->setFocus();
+    QCOMPARE(w.CatList->frameShadow(), QFrame::Sunken);
+    w.ItemList->setFocus();
+    QCOMPARE(w.CatList->frameShadow(), QFrame::Plain);
+    QCOMPARE(w.ItemList->frameShadow(), QFrame::Sunken);
 }
 
 QTEST_MAIN(tst_mainscreen)
