@@ -182,6 +182,7 @@ private:
     bool ChooseOnKey(QTableView* grid, QEvent* event);
     TypedEntry TypedFields() const;
     void ShowEntryFrame();
+    void FocusItemList();
     void SaveTypedLine(bool expense);
 
     SharedState& state_;

@@ -193,6 +193,11 @@ void frmMainScreen::InitEntryEd() {
     ToolbarTSM->setEnabled(false);
 }
 
+// Focus as a click gives it: the view then leaves the header row current, as
+// it is after a rebuild, instead of making the first line current the way a
+// Tab into the list does (so Enter or Delete right after a change touch nothing).
+void frmMainScreen::FocusItemList() { ItemList->setFocus(Qt::MouseFocusReason); }
+
 void frmMainScreen::CloseEntryEd() {
     EntryEdFrame->hide();
     for (QPushButton* b : {KillRec, SaveNewExpense, SaveNewIncome, ReplaceRec}) b->setEnabled(false);
@@ -200,7 +205,7 @@ void frmMainScreen::CloseEntryEd() {
     CatList->setEnabled(true);
     ItemList->setEnabled(true);
     ToolbarTSM->setEnabled(true);
-    ItemList->setFocus();
+    FocusItemList();
 }
 
 void frmMainScreen::ItemList_DblClick() {
@@ -265,14 +270,14 @@ void frmMainScreen::KillRec_Click() {
     CloseEntryEd();
     DeleteRec(*key);
     PopItemList(state_.CurrentCategory);
-    ItemList->setFocus();
+    FocusItemList();
 }
 
 void frmMainScreen::CancelEdit_Click() { CloseEntryEd(); }
 
 void frmMainScreen::DeleteRec(const std::string& key) {
     tessamo::DeleteRec(state_, key);
-    ItemList->setFocus();
+    FocusItemList();
 }
 
 void frmMainScreen::ItemListDeleteKey() {
@@ -281,7 +286,7 @@ void frmMainScreen::ItemListDeleteKey() {
                                               : HeaderLineKey();
     DeleteRec(key);
     PopItemList(state_.CurrentCategory);
-    ItemList->setFocus();
+    FocusItemList();
 }
 
 bool frmMainScreen::ItemList_KeyDown(int key) {
