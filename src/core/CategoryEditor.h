@@ -1,0 +1,38 @@
+#pragma once
+// The category editor's commands on the active year's category file: add a
+// category, change the selected one (moving its ledger lines to the new code),
+// delete one (and, when the user confirms twice, its ledger lines).
+//
+// Code and name arrive as typed (Windows-1252 bytes, untrimmed); each command
+// checks them, asks what it must through the Dialogs, and changes the files.
+// The caller hides the editor before calling and rebuilds the lists after.
+// A command returns true when it changed a file, false when it stopped on a
+// check, a No, or a file failure (which the user has been shown).
+#include <string>
+
+#include "core/SharedState.h"
+#include "platform/Dialogs.h"
+
+namespace tessamo {
+
+// The five-line warning for a code that is taken: `code` is the typed code,
+// trimmed and upper case; `currentCategory` the category it would mix with.
+Message CategoryExistsWarning(const std::string& code, const std::string& currentCategory);
+
+// "Save": appends the new category and sorts the file by code.
+bool SaveNewCategory(SharedState& state, const std::string& typedCode, const std::string& typedName);
+
+// "Replace": rewrites the first record whose code is state.CurrentCategory,
+// recodes that category's ledger lines, sorts the file and makes the new code
+// the current category.
+bool ReplaceCategory(SharedState& state, const std::string& typedCode, const std::string& typedName);
+
+// "Delete": asks, removes the first record whose code equals `typedCode`
+// exactly, then offers to remove that code's ledger lines.
+bool DeleteCategory(SharedState& state, const std::string& typedCode, const std::string& typedName);
+
+// The description of the first category whose code equals `code` exactly
+// (16 characters, blanks kept), or empty when there is none.
+std::string CategoryNameOf(SharedState& state, const std::string& code);
+
+}  // namespace tessamo

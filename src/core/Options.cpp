@@ -1,0 +1,82 @@
+#include "core/Options.h"
+
+#include <algorithm>
+
+#include "core/FileErrors.h"
+#include "core/FixedText.h"
+#include "core/Settings.h"
+#include "core/YearSelection.h"
+#include "platform/CodePage.h"
+
+namespace tessamo {
+
+namespace {
+
+constexpr std::size_t kUserNameWidth = 28;
+
+// Stores one field through `change`; on success `state.Settings` holds the record as written.
+bool StoreSetting(SharedState& state, const std::function<void(SettingsRecord&)>& change) {
+    return ReportIfFailed(state.env.dialogs, ChangeSettings(state.env.files, state.env.clock, change, state.Settings));
+}
+
+Message DateFormatQuestion(const std::string& current, const std::string& proposed) {
+    return Message{"Current date format is " + current + "\r\nChange to " + proposed + " ?", "Change Date Format",
+                   MessageIcon::Question, MessageButtons::YesNo, Answer::No};
+}
+
+Message Plain(const std::string& text) { return Message{text}; }
+
+}  // namespace
+
+bool ChangeDateFormat(SharedState& state) {
+    std::string style;
+    std::string shown;
+    if (state.DateStyle == "E") {
+        style = "A";
+        shown = "MM-DD-YY";
+        if (state.env.dialogs.Show(DateFormatQuestion("DD-MM-YY", shown)) != Answer::Yes) return false;
+    } else if (state.DateStyle == "A") {
+        style = "E";
+        shown = "DD-MM-YY";
+        if (state.env.dialogs.Show(DateFormatQuestion("MM-DD-YY", shown)) != Answer::Yes) return false;
+    } else {
+        return false;
+    }
+    if (!StoreSetting(state, [&](SettingsRecord& r) { r.SetDateStyle(style); })) return false;
+    state.DateStyle = style;
+    state.env.dialogs.Show(Plain("Date format set to " + shown + " (" + style + ")"));
+    return true;
+}
+
+bool ChangeUserName(SharedState& state) {
+    SettingsRecord stored;
+    if (!ReportIfFailed(state.env.dialogs, ReadOrCreateSettings(state.env.files, state.env.clock, stored)))
+        return false;
+    std::optional<std::string> answer =
+        state.env.dialogs.Input("Enter name to show on reports", "Your Name?", Cp1252ToUtf8(stored.UserName()));
+    if (!answer || answer->empty()) return false;
+    const std::string name = FixedWidth(Utf8ToCp1252(*answer), kUserNameWidth);
+    if (!StoreSetting(state, [&](SettingsRecord& r) { r.SetUserName(name); })) return false;
+    state.UserName = name;
+    return true;
+}
+
+bool ChangePassCode(SharedState& state) {
+    std::optional<std::string> answer =
+        state.env.dialogs.Input("Enter passcode - 4 characters, numbers ONLY", "Passcode entry", "");
+    if (!answer || answer->empty()) return false;
+    const std::string code = TrimBlanks(ToUpperAscii(Utf8ToCp1252(*answer).substr(0, 4)));
+    if (!std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        state.env.dialogs.Show(Plain("Bad Code! Try again..."));
+        return false;
+    }
+    const int number = code.empty() ? 0 : std::stoi(code);
+    if (!StoreSetting(state, [&](SettingsRecord& r) { r.SetPassCode(static_cast<std::int16_t>(number)); }))
+        return false;
+    state.env.dialogs.Show(Plain("Your passcode is set to: " + std::to_string(number) + "\r\nDont't forget!"));
+    return true;
+}
+
+std::string NotesFileName(const SharedState& state) { return ActiveYear(state) + "_tsm.nts"; }
+
+}  // namespace tessamo
