@@ -1,0 +1,93 @@
+#include "platform/qt/NotepadWindow.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/FileErrors.h"
+#include "platform/CodePage.h"
+#include "platform/Dialogs.h"
+#include "platform/PosixFileSystem.h"
+
+namespace tessamo {
+
+namespace {
+
+std::string ReadFileBytes(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+}  // namespace
+
+NotepadWindow::NotepadWindow(const QString& path, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent, Qt::Window), path_(path), dialogs_(dialogs), text_(new QPlainTextEdit(this)) {
+    setObjectName(QStringLiteral("NotepadWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    text_->setObjectName(QStringLiteral("NotepadText"));
+    text_->setAccessibleName(tr("Notes"));
+    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    setCentralWidget(text_);
+
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* saveAction = file->addAction(tr("&Save"), this, [this] { save(); });
+    saveAction->setObjectName(QStringLiteral("NotepadSave"));
+    saveAction->setShortcut(QKeySequence::Save);
+    QAction* closeAction = file->addAction(tr("&Close"), this, &QWidget::close);
+    closeAction->setObjectName(QStringLiteral("NotepadClose"));
+    closeAction->setShortcut(QKeySequence::Close);
+
+    load();
+    connect(text_->document(), &QTextDocument::modificationChanged, this, &NotepadWindow::updateTitle);
+    updateTitle();
+}
+
+void NotepadWindow::load() {
+    QString text = QString::fromStdString(Cp1252ToUtf8(ReadFileBytes(path_)));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text_->setPlainText(text);
+    text_->document()->setModified(false);
+}
+
+bool NotepadWindow::save() {
+    QString text = text_->toPlainText();
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    bool lossy = false;
+    const std::string bytes = Utf8ToCp1252(text.toStdString(), &lossy);
+    const QString folder = QFileInfo(path_).absolutePath();
+    Status s = WriteFileAtomically(path_.toStdString(), (folder + QStringLiteral("/tempnote.$$$")).toStdString(), bytes);
+    if (!ReportIfFailed(dialogs_, s)) return false;
+    if (lossy)
+        dialogs_.Show(Message{"Some characters cannot be kept in " + QFileInfo(path_).fileName().toStdString() +
+                                  " and were saved as \"?\".",
+                              kProgramTitle, MessageIcon::Exclamation});
+    text_->document()->setModified(false);
+    return true;
+}
+
+void NotepadWindow::closeEvent(QCloseEvent* event) {
+    if (text_->document()->isModified()) {
+        Message ask{"Save changes to " + QFileInfo(path_).fileName().toStdString() + "?", kProgramTitle,
+                    MessageIcon::Question, MessageButtons::YesNoCancel, Answer::Yes};
+        const Answer answer = dialogs_.Show(ask);
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !save())) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+void NotepadWindow::updateTitle() {
+    const QString mark = text_->document()->isModified() ? QStringLiteral("*") : QString();
+    setWindowTitle(mark + QFileInfo(path_).fileName() + QStringLiteral(" - Notes"));
+}
+
+}  // namespace tessamo

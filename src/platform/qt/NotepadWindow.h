@@ -1,0 +1,36 @@
+#pragma once
+// NotepadWindow: the built-in plain-text editor for the year's notes file. A
+// window of its own beside the main window (not modal); it opens the file if
+// it exists, else starts empty, and creates or replaces the file when the user
+// saves. The file keeps the Windows conventions it came with: Windows-1252
+// characters and CR LF line ends.
+#include <QMainWindow>
+
+class QPlainTextEdit;
+
+namespace tessamo {
+
+class Dialogs;
+
+class NotepadWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    NotepadWindow(const QString& path, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    const QString& path() const { return path_; }
+    // Writes the text to the file; false after showing why it failed.
+    bool save();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void load();
+    void updateTitle();
+
+    QString path_;
+    Dialogs& dialogs_;
+    QPlainTextEdit* text_;
+};
+
+}  // namespace tessamo

@@ -1,0 +1,42 @@
+#include "platform/qt/QtTextEditor.h"
+
+#include <QProcess>
+
+#include <algorithm>
+
+#include "platform/qt/NotepadWindow.h"
+
+namespace tessamo {
+
+Status QtTextEditor::Open(const std::string& path) {
+    const std::string command = ExternalEditorCommand();
+    if (!command.empty()) return StartExternal(command, path);
+    OpenNotepad(QString::fromStdString(path));
+    return Status::Ok();
+}
+
+Status QtTextEditor::StartExternal(const std::string& command, const std::string& path) {
+    QStringList arguments = QProcess::splitCommand(QString::fromStdString(command));
+    if (arguments.isEmpty()) return Status::IOError(command, "no program named");
+    const QString program = arguments.takeFirst();
+    arguments << QString::fromStdString(path);
+    if (!QProcess::startDetached(program, arguments))
+        return Status::IOError(program.toStdString(), "the program could not be started");
+    return Status::Ok();
+}
+
+void QtTextEditor::OpenNotepad(const QString& path) {
+    std::erase_if(windows_, [](const QPointer<NotepadWindow>& w) { return w.isNull(); });
+    auto open = std::find_if(windows_.begin(), windows_.end(),
+                             [&](const QPointer<NotepadWindow>& w) { return w->path() == path; });
+    NotepadWindow* window = open != windows_.end() ? open->data() : nullptr;
+    if (!window) {
+        window = new NotepadWindow(path, dialogs_, parent_);
+        windows_.emplace_back(window);
+    }
+    window->showMaximized();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace tessamo

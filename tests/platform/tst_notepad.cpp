@@ -1,0 +1,95 @@
+// The notes editor stand-in: the built-in notepad window and TESSAMO_EDITOR.
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+#include "platform/qt/NotepadWindow.h"
+#include "platform/qt/QtTextEditor.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+
+using namespace tessamo;
+
+class tst_notepad : public QObject {
+    Q_OBJECT
+
+    static NotepadWindow* OpenWindow() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* pad = qobject_cast<NotepadWindow*>(w); pad && pad->isVisible()) return pad;
+        return nullptr;
+    }
+    static QPlainTextEdit* Text(NotepadWindow* pad) { return pad->findChild<QPlainTextEdit*>("NotepadText"); }
+
+private slots:
+    void init() { qunsetenv("TESSAMO_EDITOR"); }
+    void cleanup() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<NotepadWindow*>(w)) delete w;
+    }
+
+    void createsTheFileOnlyWhenSaved() {
+        TempFolder folder;
+        ScriptedDialogs dialogs;
+        QtTextEditor editor(nullptr, dialogs);
+        const std::string path = folder.PathOf("1999_tsm.nts");
+        QVERIFY(editor.Open(path).ok());
+        NotepadWindow* pad = OpenWindow();
+        QVERIFY(pad);
+        QVERIFY(!pad->isModal());
+        QVERIFY(!folder.Exists("1999_tsm.nts"));
+        QTest::keyClicks(Text(pad), "Call Zo");
+        Text(pad)->insertPlainText(QString::fromUtf8("ë"));
+        QTest::keyClick(Text(pad), Qt::Key_Return);
+        QTest::keyClicks(Text(pad), "about rent");
+        QVERIFY(pad->windowTitle().startsWith('*'));
+        pad->findChild<QAction*>("NotepadSave")->trigger();
+        QCOMPARE(folder.Read("1999_tsm.nts"), std::string("Call Zo\xEB\r\nabout rent"));
+        QVERIFY(!folder.Exists("tempnote.$$$"));
+        QCOMPARE(pad->windowTitle(), QString("1999_tsm.nts - Notes"));
+        pad->close();
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    void opensAnExistingFileAndAsksBeforeLosingChanges() {
+        TempFolder folder;
+        folder.Write("1999_tsm.nts", "line one\r\nline two\r\n");
+        ScriptedDialogs dialogs;
+        QtTextEditor editor(nullptr, dialogs);
+        QVERIFY(editor.Open(folder.PathOf("1999_tsm.nts")).ok());
+        QVERIFY(editor.Open(folder.PathOf("1999_tsm.nts")).ok());  // the same window again
+        NotepadWindow* pad = OpenWindow();
+        QCOMPARE(Text(pad)->toPlainText(), QString("line one\nline two\n"));
+        int windows = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) windows += qobject_cast<NotepadWindow*>(w) && w->isVisible();
+        QCOMPARE(windows, 1);
+
+        Text(pad)->moveCursor(QTextCursor::End);
+        QTest::keyClicks(Text(pad), "three");
+        dialogs.answers = {Answer::Cancel, Answer::Yes};
+        QVERIFY(!pad->close());
+        QCOMPARE(dialogs.Last().text, std::string("Save changes to 1999_tsm.nts?"));
+        QCOMPARE(folder.Read("1999_tsm.nts"), std::string("line one\r\nline two\r\n"));
+        QVERIFY(pad->close());
+        QCOMPARE(folder.Read("1999_tsm.nts"), std::string("line one\r\nline two\r\nthree"));
+    }
+
+    void externalEditorIsStartedWithThePath() {
+        TempFolder folder;
+        folder.Write("editor.sh", "printf '%s' \"$1\" > \"$(dirname \"$1\")/started.txt\"\n");
+        qputenv("TESSAMO_EDITOR", QByteArray("/bin/sh ") + folder.PathOf("editor.sh").c_str());
+        ScriptedDialogs dialogs;
+        QtTextEditor editor(nullptr, dialogs);
+        const std::string path = folder.PathOf("2000_tsm.nts");
+        QVERIFY(editor.Open(path).ok());
+        QVERIFY(!OpenWindow());
+        QTRY_COMPARE(folder.Read("started.txt"), path);
+
+        qputenv("TESSAMO_EDITOR", "/nonexistent/editor");
+        Status s = editor.Open(path);
+        QVERIFY(!s.ok());
+        QCOMPARE(s.fileName(), std::string("/nonexistent/editor"));
+    }
+};
+
+QTEST_MAIN(tst_notepad)
+#include "tst_notepad.moc"
