@@ -23,8 +23,10 @@ class tst_notepad : public QObject {
 private slots:
     void init() { qunsetenv("TESSAMO_EDITOR"); }
     void cleanup() {
+        QList<QPointer<QWidget>> windows;
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<NotepadWindow*>(w)) delete w;
+            if (qobject_cast<NotepadWindow*>(w)) windows << w;
+        qDeleteAll(windows);
     }
 
     void createsTheFileOnlyWhenSaved() {
