@@ -110,11 +110,4 @@ bool DeleteCategory(SharedState& state, const std::string& typedCode, const std:
     return true;
 }
 
-std::string CategoryNameOf(SharedState& state, const std::string& code) {
-    std::vector<CategoryRecord> categories;
-    if (!ReadCategories(state, categories)) return {};
-    const std::ptrdiff_t at = FirstWithCode(categories, code);
-    return at >= 0 ? categories[static_cast<std::size_t>(at)].Name : std::string();
-}
-
 }  // namespace tessamo

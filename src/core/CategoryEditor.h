@@ -31,8 +31,4 @@ bool ReplaceCategory(SharedState& state, const std::string& typedCode, const std
 // exactly, then offers to remove that code's ledger lines.
 bool DeleteCategory(SharedState& state, const std::string& typedCode, const std::string& typedName);
 
-// The description of the first category whose code equals `code` exactly
-// (16 characters, blanks kept), or empty when there is none.
-std::string CategoryNameOf(SharedState& state, const std::string& code);
-
 }  // namespace tessamo

@@ -12,9 +12,14 @@ namespace tessamo {
 // "ab-cd-ef" becomes "cd-ab-ef".
 std::string SwapMonthAndDay(const std::string& date);
 
-// Asks "Swap place of month and day in this year's data?"; on Yes rewrites the
-// ledger with every date swapped, record positions unchanged, in one atomic
-// replacement. Returns true when the ledger was converted.
+// Asks "Swap place of month and day in this year's data?"; true on Yes.
+bool ConfirmDateConversion(Dialogs& dialogs);
+
+// Rewrites the ledger with every date swapped, record positions unchanged, in
+// one atomic replacement. False after a file failure was shown.
+bool SwapLedgerDates(SharedState& state);
+
+// Both: asks, and on Yes converts. True when the ledger was converted.
 bool ConvertLedgerDates(SharedState& state);
 
 }  // namespace tessamo

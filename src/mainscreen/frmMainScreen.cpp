@@ -89,6 +89,9 @@ frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(
     createLedgerView();
     createStatusBars();
     createEntryEditor();
+    createCategoryEditor();
+    createYearSelector();
+    connectFindAndOptions();
     ledgerArea_->installEventFilter(this);
     resize(900, 600);
 }

@@ -11,21 +11,29 @@
 //   frmMainScreen_LedgerView.cpp   PopCatList, PopSmCatList, PopItemList,
 //                                  CatList and FullYear handlers
 //   frmMainScreen_EntryEditor.cpp  the entry editor (EntryEdFrame)
+//   frmMainScreen_CategoryEditor.cpp  the category editor (CatEdFrame)
+//   frmMainScreen_YearSelector.cpp the year selector (YearEdFrame)
+//   frmMainScreen_FindOptions.cpp  find a word, notes and the Options menu
 // Decisions live in the logic (src/core); handlers gather input, call one
 // routine, show the result and rebuild the lists.
 #include <QMainWindow>
+#include <memory>
 #include <string>
 
 #include "core/SharedState.h"
 #include "core/TypedEntry.h"
+#include "core/WordSearch.h"
+#include "platform/TextEditor.h"
 #include "help/ContextIDs.h"
 
 class QAction;
 class QFrame;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QSpinBox;
 class QStatusBar;
 class QTableView;
 class QToolBar;
@@ -83,6 +91,31 @@ public:
     void ReplaceRec_Click();
     void KillRec_Click();
     void CancelEdit_Click();
+
+    // Category editor (frmMainScreen_CategoryEditor.cpp).
+    void mnuNewCategory_Click();
+    void mnuChangeCategory_Click();
+    void CatEdSave_Click();
+    void ReplaceCat_Click();
+    void CatDelete_Click();
+    void CatEdCancel_Click();
+
+    // Year selector (frmMainScreen_YearSelector.cpp).
+    void mnuYear_Click();
+    void DataYear_Change();
+    void SetYear_Click();
+    void YearOff_Click();
+
+    // Find and options (frmMainScreen_FindOptions.cpp).
+    void mnuFind_Click();
+    void mnuNotes_Click();
+    void mnuUserName_Click();
+    void mnuPassCode_Click();
+    void mnuDateFormat_Click();
+    void mnuDateConvert_Click();
+    void mnuTTO_Click();
+    // Where the notes file is edited; the built-in notepad unless replaced.
+    void SetTextEditor(std::unique_ptr<TextEditor> editor) { textEditor_ = std::move(editor); }
 
     void mnuNewItem_Click() { InitEntryEd(); }
     void mnuExit_Click();
@@ -150,6 +183,20 @@ public:
     QPushButton* KillRec = nullptr;
     QPushButton* CancelEdit = nullptr;
 
+    QGroupBox* CatEdFrame = nullptr;
+    QLineEdit* CatEdCatCode = nullptr;
+    QLineEdit* CatEdCatName = nullptr;
+    QPushButton* CatEdSave = nullptr;
+    QPushButton* ReplaceCat = nullptr;
+    QPushButton* CatDelete = nullptr;
+    QPushButton* CatEdCancel = nullptr;
+
+    QGroupBox* YearEdFrame = nullptr;
+    QSpinBox* DataYear = nullptr;
+    QLabel* CurYear = nullptr;
+    QPushButton* SetYear = nullptr;
+    QPushButton* YearOff = nullptr;
+
     ItemListModel* ItemListData() const { return itemModel_; }
     CategoryListModel* CatListData() const { return catModel_; }
     CategoryListModel* SmCatListData() const { return smCatModel_; }
@@ -167,6 +214,10 @@ private:
     void createEntryEditor();
     QWidget* createEntryFields();
     QWidget* createEntryButtons();
+    void createCategoryEditor();
+    void createYearSelector();
+    void connectFindAndOptions();
+    void SetListsEnabled(bool enabled);
     QTableView* createCategoryGrid(const QString& name, CategoryListModel* model, QWidget* parent);
 
     // The layout rule; `guards` false at start-up, when the window has its
@@ -194,6 +245,8 @@ private:
     std::vector<std::pair<QString, QAction*>> toolbarKeys_;  // key -> toolbar action
     std::vector<std::pair<QString, QAction*>> toolbarRuns_;  // key -> menu entry it runs
     bool loaded_ = false;
+    WordSearch wordSearch_;
+    std::unique_ptr<TextEditor> textEditor_;
 };
 
 }  // namespace tessamo

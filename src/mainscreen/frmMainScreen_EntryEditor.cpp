@@ -21,6 +21,7 @@
 #include "core/TypedEntry.h"
 #include "mainscreen/CategoryListModel.h"
 #include "mainscreen/ItemListModel.h"
+#include "mainscreen/PanelWidgets.h"
 #include "mainscreen/frmMainScreen.h"
 #include "platform/CodePage.h"
 
@@ -28,28 +29,6 @@ namespace tessamo {
 namespace {
 
 constexpr int kNoteLength = 40;
-
-QString FromRecordText(const std::string& bytes) { return QString::fromStdString(Cp1252ToUtf8(bytes)); }
-std::string ToRecordText(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
-
-template <class Widget>
-Widget* Named(Widget* widget, const char* name, const QString& spoken) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(spoken);
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
-    return Named(label, name, label->text());
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* toolTip) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setToolTip(QString::fromLatin1(toolTip));
-    button->setAutoDefault(false);
-    return Named(button, name, button->text());
-}
 
 }  // namespace
 

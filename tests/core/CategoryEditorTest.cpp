@@ -162,11 +162,5 @@ TEST_F(CategoryEditorTest, FailedCategoryRewriteIsReportedAndLeavesEverything) {
     EXPECT_EQ(env.folder.Read("1999TSM.DAT"), ledger);
 }
 
-TEST_F(CategoryEditorTest, NameLookupIsExact) {
-    EXPECT_EQ(CategoryNameOf(env.state, "FO"), "Food            ");
-    EXPECT_EQ(CategoryNameOf(env.state, "fo"), "");
-    EXPECT_EQ(CategoryNameOf(env.state, "all"), "");
-}
-
 }  // namespace
 }  // namespace tessamo

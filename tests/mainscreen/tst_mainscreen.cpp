@@ -115,6 +115,7 @@ void tst_mainscreen::menusAndToolbar() {
         "tbbSetup|Passcode|Set start-up passcode", "tbbSort|Sort|Sort current year's data file", "tbbNew|New|New Item"}));
     // A toolbar button is usable exactly when the menu entry it runs is.
     QVERIFY(w.ToolbarButton("tbbNew")->isEnabled());
+    w.mnuPassCode->setEnabled(false);
     QVERIFY(!w.ToolbarButton("tbbSetup")->isEnabled());
     w.mnuPassCode->setEnabled(true);
     QVERIFY(w.ToolbarButton("tbbSetup")->isEnabled());

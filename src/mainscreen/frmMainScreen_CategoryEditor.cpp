@@ -1,0 +1,129 @@
+// The category editor of frmMainScreen (CatEdFrame): adds a category,
+// changes the one selected in the category list, deletes one. The checks,
+// questions and file changes are the logic's (CategoryEditor); the editor
+// hides itself first and rebuilds the lists afterwards. It leaves the rest of
+// the window enabled.
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include "core/CategoryEditor.h"
+#include "core/FixedText.h"
+#include "core/LedgerListing.h"
+#include "mainscreen/PanelWidgets.h"
+#include "mainscreen/frmMainScreen.h"
+
+namespace tessamo {
+
+namespace {
+
+constexpr int kCodeLength = 2;
+constexpr int kNameLength = 16;
+
+}  // namespace
+
+void frmMainScreen::createCategoryEditor() {
+    CatEdFrame = Named(new QGroupBox(QStringLiteral(" Category Editor "), ledgerArea_), "CatEdFrame",
+                       QStringLiteral("Category Editor"));
+    CatEdFrame->setAutoFillBackground(true);
+
+    CatEdCatCode = Named(new QLineEdit(CatEdFrame), "CatEdCatCode", QStringLiteral("Category code"));
+    CatEdCatCode->setToolTip(QStringLiteral("Two-character category code here"));
+    // Limits typing to two characters; "Change Category" may still show "all".
+    CatEdCatCode->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral(".{0,2}")), CatEdCatCode));
+    CatEdCatCode->setMaximumWidth(CatEdCatCode->fontMetrics().averageCharWidth() * (kCodeLength + 2) + 16);
+    CatEdCatName = Named(new QLineEdit(CatEdFrame), "CatEdCatName", QStringLiteral("Category name"));
+    CatEdCatName->setToolTip(QStringLiteral("Category name here"));
+    CatEdCatName->setMaxLength(kNameLength);
+    CatEdCatName->setMinimumWidth(CatEdCatName->fontMetrics().averageCharWidth() * (kNameLength + 2));
+
+    CatEdSave = MakeButton(CatEdFrame, "CatEdSave", "Save", "Click to save NEW category");
+    ReplaceCat = MakeButton(CatEdFrame, "ReplaceCat", "Replace", "Click to REPLACE changed category");
+    CatDelete = MakeButton(CatEdFrame, "CatDelete", "Delete", "Click to remove category");
+    CatEdCancel = MakeButton(CatEdFrame, "CatEdCancel", "Cancel", "");
+    ReplaceCat->setEnabled(false);
+    CatDelete->setEnabled(false);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(MakeLabel(CatEdFrame, "CatEdCodeLabel", "Code"), 0, 0);
+    fields->addWidget(CatEdCatCode, 0, 1, Qt::AlignLeft);
+    fields->addWidget(MakeLabel(CatEdFrame, "CatEdNameLabel", "Description"), 1, 0);
+    fields->addWidget(CatEdCatName, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {CatEdSave, ReplaceCat, CatDelete, CatEdCancel}) buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(CatEdFrame);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+    CatEdFrame->adjustSize();
+    AddPanel(CatEdFrame);
+
+    connect(CatEdSave, &QPushButton::clicked, this, &frmMainScreen::CatEdSave_Click);
+    connect(ReplaceCat, &QPushButton::clicked, this, &frmMainScreen::ReplaceCat_Click);
+    connect(CatDelete, &QPushButton::clicked, this, &frmMainScreen::CatDelete_Click);
+    connect(CatEdCancel, &QPushButton::clicked, this, &frmMainScreen::CatEdCancel_Click);
+    connect(mnuNewCategory, &QAction::triggered, this, &frmMainScreen::mnuNewCategory_Click);
+    connect(mnuChangeCategory, &QAction::triggered, this, &frmMainScreen::mnuChangeCategory_Click);
+    mnuNewCategory->setEnabled(true);
+    mnuChangeCategory->setEnabled(true);
+}
+
+void frmMainScreen::mnuNewCategory_Click() {
+    CentrePanel(CatEdFrame);
+    CatEdFrame->show();
+    CatEdFrame->raise();
+    state_.CurrentCategory.clear();
+    CatEdCatCode->clear();
+    CatEdCatName->clear();
+    CatEdCatCode->setFocus();
+}
+
+void frmMainScreen::mnuChangeCategory_Click() {
+    if (TrimBlanks(state_.CurrentCategory).empty()) {
+        state_.env.dialogs.Show(Message{"Please select a category", "Nothing to do!", MessageIcon::Exclamation});
+        return;
+    }
+    CentrePanel(CatEdFrame);
+    CatEdFrame->show();
+    CatEdFrame->raise();
+    std::string name;
+    getlabel(state_.CurrentCategory, name);
+    CatEdCatCode->setText(FromRecordText(state_.CurrentCategory));
+    // Shown without its padding, so the description can be typed on at once.
+    CatEdCatName->setText(FromRecordText(TrimRightBlanks(name)));
+    ReplaceCat->setEnabled(true);
+    CatDelete->setEnabled(true);
+    CatEdCatName->setFocus();
+}
+
+void frmMainScreen::CatEdSave_Click() {
+    CatEdFrame->hide();
+    if (SaveNewCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text())))
+        PopCatList();
+}
+
+void frmMainScreen::ReplaceCat_Click() {
+    CatEdFrame->hide();
+    if (ReplaceCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text()))) {
+        PopCatList();
+        PopItemList(state_.CurrentCategory);
+    }
+}
+
+void frmMainScreen::CatDelete_Click() {
+    CatEdFrame->hide();
+    if (DeleteCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text()))) {
+        PopCatList();
+        PopItemList(kAllCategories);
+    }
+}
+
+void frmMainScreen::CatEdCancel_Click() {
+    state_.CurrentCategory.clear();
+    CatEdFrame->hide();
+}
+
+}  // namespace tessamo
