@@ -1,0 +1,100 @@
+// The year selector in the real main window: switching to a year without
+// categories (copy Yes and No), choosing the active year again, Cancel.
+#include <QGroupBox>
+#include <QSpinBox>
+#include <QToolBar>
+
+#include "mainscreen/MainScreenHarness.h"
+
+using namespace tessamo;
+
+class tst_yearselector : public QObject {
+    Q_OBJECT
+
+    static void Prepare(MainScreenHarness& h) {
+        h.env.PutCategories({CategoryRecord::Make("AU", "Auto"), CategoryRecord::Make("FO", "Food")});
+        h.env.PutLedger({Line("03-14-99", "FO", Money(-12.5), "bread")});
+        QVERIFY(h.Load());
+    }
+    // Opens the selector from the toolbar and spins `steps` years up (down when negative).
+    static void Spin(MainScreenHarness& h, int steps) {
+        h.window->ToolbarButton(QStringLiteral("tbbYear"))->trigger();
+        for (int i = 0; i < std::abs(steps); ++i) QTest::keyClick(h.window->DataYear, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
+    }
+
+private slots:
+    void openingDisablesTheLists() {
+        MainScreenHarness h;
+        Prepare(h);
+        frmMainScreen& w = *h.window;
+        QVERIFY(!w.YearEdFrame->isVisible());
+        QCOMPARE(w.YearEdFrame->title(), QStringLiteral(" Select Year "));
+        Spin(h, 1);
+        QVERIFY(w.YearEdFrame->isVisible() && w.YearEdFrame->isEnabled());
+        QVERIFY(!w.ItemList->isEnabled() && !w.CatList->isEnabled() && !w.ToolbarTSM->isEnabled());
+        QCOMPARE(w.CurYear->text(), QStringLiteral("2000"));
+        QCOMPARE(w.SetYear->text(), QStringLiteral("OK!"));
+        QCOMPARE(w.YearOff->text(), QStringLiteral("Cancel"));
+    }
+
+    void newYearCopyingCategories() {
+        MainScreenHarness h;
+        Prepare(h);
+        frmMainScreen& w = *h.window;
+        Spin(h, 1);
+        h.env.dialogs.answers = {Answer::Yes};
+        h.Click(w.SetYear);
+        QCOMPARE(h.env.dialogs.Last().text,
+                 std::string("There is no category file for 2000\r\nCopy over 1999's categories ?"));
+        QCOMPARE(h.env.dialogs.Last().title, std::string("No categories!"));
+        QVERIFY(!w.YearEdFrame->isVisible());
+        QVERIFY(w.ItemList->isEnabled() && w.CatList->isEnabled() && w.ToolbarTSM->isEnabled());
+        QCOMPARE(w.CatList->model()->rowCount(), 2);
+        QCOMPARE(w.ItemList->model()->rowCount(), 0);
+        QCOMPARE(w.stbYear->text(), QStringLiteral("  Active Year = 2000  "));
+        QCOMPARE(w.SmYr->text(), QStringLiteral("2000"));
+        QCOMPARE(w.stbTotal->text(), QStringLiteral(" 0  2000  records for category: ALL  "));
+        QCOMPARE(h.env.state.LedgerFileName, std::string("2000TSM.DAT"));
+        QCOMPARE(h.env.folder.Read("2000cats.dat"), h.env.folder.Read("1999CATS.DAT"));
+    }
+
+    void newYearWithoutCategories() {
+        MainScreenHarness h;
+        Prepare(h);
+        frmMainScreen& w = *h.window;
+        Spin(h, 2);
+        h.env.dialogs.answers = {Answer::No};
+        h.Click(w.SetYear);
+        QCOMPARE(h.env.dialogs.messages.size(), 1u);
+        QCOMPARE(w.CatList->model()->rowCount(), 0);
+        QCOMPARE(w.stbYear->text(), QStringLiteral("  Active Year = 2001  "));
+        // Back to 1999: its categories are there, so nothing is asked.
+        Spin(h, -2);
+        QCOMPARE(w.CurYear->text(), QStringLiteral("1999"));
+        h.Click(w.SetYear);
+        QCOMPARE(h.env.dialogs.messages.size(), 1u);
+        QCOMPARE(w.CatList->model()->rowCount(), 2);
+        QCOMPARE(w.ItemList->model()->rowCount(), 1);
+    }
+
+    void cancelKeepsTheActiveYear() {
+        MainScreenHarness h;
+        Prepare(h);
+        frmMainScreen& w = *h.window;
+        Spin(h, -1);
+        QCOMPARE(w.CurYear->text(), QStringLiteral("1998"));
+        h.Click(w.YearOff);
+        QVERIFY(!w.YearEdFrame->isVisible());
+        QVERIFY(w.ItemList->isEnabled() && w.ToolbarTSM->isEnabled());
+        QCOMPARE(w.CurYear->text(), QStringLiteral("1999"));
+        QCOMPARE(h.env.state.LedgerFileName, std::string("1999TSM.DAT"));
+        // "Click for All Categories" afterwards still lists 1999.
+        h.Click(w.FullYear);
+        QCOMPARE(w.ItemList->model()->rowCount(), 1);
+        QCOMPARE(w.CatList->model()->rowCount(), 2);
+        QVERIFY(h.env.dialogs.messages.empty());
+    }
+};
+
+QTEST_MAIN(tst_yearselector)
+#include "tst_yearselector.moc"
