@@ -8,7 +8,10 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "core/CategoryEditor.h"
 #include "core/FixedText.h"
@@ -22,6 +25,17 @@ namespace {
 
 constexpr int kCodeLength = 2;
 constexpr int kNameLength = 16;
+constexpr int kMargin = 24;
+
+// The editor leaves the window usable, so it sits in the item list's lower
+// right corner, clear of the centred panels (entry editor, year selector).
+void ShowInCorner(QWidget* frame, const QWidget* itemList) {
+    const QRect area = itemList->geometry();
+    frame->move(std::max(0, area.right() - frame->width() - kMargin),
+                std::max(0, area.bottom() - frame->height() - kMargin));
+    frame->show();
+    frame->raise();
+}
 
 }  // namespace
 
@@ -72,9 +86,7 @@ void frmMainScreen::createCategoryEditor() {
 }
 
 void frmMainScreen::mnuNewCategory_Click() {
-    CentrePanel(CatEdFrame);
-    CatEdFrame->show();
-    CatEdFrame->raise();
+    ShowInCorner(CatEdFrame, ItemList);
     state_.CurrentCategory.clear();
     CatEdCatCode->clear();
     CatEdCatName->clear();
@@ -86,9 +98,7 @@ void frmMainScreen::mnuChangeCategory_Click() {
         state_.env.dialogs.Show(Message{"Please select a category", "Nothing to do!", MessageIcon::Exclamation});
         return;
     }
-    CentrePanel(CatEdFrame);
-    CatEdFrame->show();
-    CatEdFrame->raise();
+    ShowInCorner(CatEdFrame, ItemList);
     std::string name;
     getlabel(state_.CurrentCategory, name);
     CatEdCatCode->setText(FromRecordText(state_.CurrentCategory));

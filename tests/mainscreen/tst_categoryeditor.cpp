@@ -178,6 +178,11 @@ private slots:
         QVERIFY(!w.CatEdFrame->isVisible());
         QCOMPARE(h.env.dialogs.Last().text, std::string("Please select a category"));
         QCOMPARE(h.env.dialogs.Last().title, std::string("Nothing to do!"));
+        // With all categories listed the editor opens on "all", which no record carries.
+        h.Click(w.FullYear);
+        w.mnuChangeCategory->trigger();
+        QCOMPARE(w.CatEdCatCode->text(), QStringLiteral("all"));
+        QCOMPARE(w.CatEdCatName->text(), QString());
         // "New Category" afterwards leaves Replace and Delete enabled.
         w.mnuNewCategory->trigger();
         QVERIFY(w.ReplaceCat->isEnabled() && w.CatDelete->isEnabled());

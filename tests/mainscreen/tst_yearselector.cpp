@@ -22,6 +22,13 @@ class tst_yearselector : public QObject {
         for (int i = 0; i < std::abs(steps); ++i) QTest::keyClick(h.window->DataYear, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
     }
 
+    // Spins and presses "OK!", answering the questions with `answers`.
+    static void ChooseYear(MainScreenHarness& h, int steps, std::deque<Answer> answers) {
+        Spin(h, steps);
+        h.env.dialogs.answers = std::move(answers);
+        h.Click(h.window->SetYear);
+    }
+
 private slots:
     void openingDisablesTheLists() {
         MainScreenHarness h;
@@ -41,9 +48,7 @@ private slots:
         MainScreenHarness h;
         Prepare(h);
         frmMainScreen& w = *h.window;
-        Spin(h, 1);
-        h.env.dialogs.answers = {Answer::Yes};
-        h.Click(w.SetYear);
+        ChooseYear(h, 1, {Answer::Yes});
         QCOMPARE(h.env.dialogs.Last().text,
                  std::string("There is no category file for 2000\r\nCopy over 1999's categories ?"));
         QCOMPARE(h.env.dialogs.Last().title, std::string("No categories!"));
@@ -62,9 +67,7 @@ private slots:
         MainScreenHarness h;
         Prepare(h);
         frmMainScreen& w = *h.window;
-        Spin(h, 2);
-        h.env.dialogs.answers = {Answer::No};
-        h.Click(w.SetYear);
+        ChooseYear(h, 2, {Answer::No});
         QCOMPARE(h.env.dialogs.messages.size(), 1u);
         QCOMPARE(w.CatList->model()->rowCount(), 0);
         QCOMPARE(w.stbYear->text(), QStringLiteral("  Active Year = 2001  "));
