@@ -13,8 +13,6 @@ namespace tessamo {
 
 namespace {
 
-constexpr const char* kCategoryTempName = "tempkeys.$$$";
-
 // Both fields must hold more than blanks; tells the user which one does not.
 bool CheckTypedCategory(Dialogs& dialogs, const std::string& typedCode, const std::string& typedName) {
     if (TrimBlanks(typedCode).empty()) {

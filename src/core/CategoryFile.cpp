@@ -21,7 +21,7 @@ bool SortCategoryFile(SharedState& state) {
     // it gives the same order. Comparison is by unsigned bytes, as ordinal text.
     std::stable_sort(categories.begin(), categories.end(), byUpperCode);
     return ReportIfFailed(state.env.dialogs,
-                          RewriteRecords(state.env.files, state.CategoryFileName, "tempkeys.$$$", categories));
+                          RewriteRecords(state.env.files, state.CategoryFileName, kCategoryTempName, categories));
 }
 
 bool CategoryExists(SharedState& state, std::string& code) {

@@ -11,6 +11,9 @@
 
 namespace tessamo {
 
+// The name a rewrite of the category file is built under.
+inline constexpr const char* kCategoryTempName = "tempkeys.$$$";
+
 // Stable sort by upper-case code; records are written back unchanged.
 // Returns false after reporting a file failure.
 bool SortCategoryFile(SharedState& state);

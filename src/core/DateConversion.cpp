@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/FileErrors.h"
+#include "core/LedgerEntry.h"
 #include "core/RecordFile.h"
 
 namespace tessamo {
@@ -22,7 +23,7 @@ bool SwapLedgerDates(SharedState& state) {
     if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.LedgerFileName, records))) return false;
     for (LedgerRecord& r : records) r.Date = SwapMonthAndDay(r.Date);
     return ReportIfFailed(state.env.dialogs,
-                          RewriteRecords(state.env.files, state.LedgerFileName, "temp.$$$", records));
+                          RewriteRecords(state.env.files, state.LedgerFileName, kLedgerTempName, records));
 }
 
 bool ConvertLedgerDates(SharedState& state) {

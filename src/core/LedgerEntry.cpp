@@ -59,7 +59,7 @@ EntryOutcome InsertValidatedRecords(SharedState& state, const std::vector<Ledger
         InsertInKeyOrder(records, entries, state.DateStyle);
     }
     if (!ReportIfFailed(state.env.dialogs,
-                        RewriteRecords(state.env.files, state.LedgerFileName, "temp.$$$", records)))
+                        RewriteRecords(state.env.files, state.LedgerFileName, kLedgerTempName, records)))
         return EntryOutcome::Failed;
     return EntryOutcome::Written;
 }

@@ -8,6 +8,9 @@
 
 namespace tessamo {
 
+// The name a rewrite of the ledger file is built under.
+inline constexpr const char* kLedgerTempName = "temp.$$$";
+
 enum class EntryOutcome {
     Written,   // the ledger file holds the entry
     Refused,   // validation failed; the user was told; nothing written

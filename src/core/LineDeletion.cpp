@@ -3,6 +3,7 @@
 #include "core/Amounts.h"
 #include "core/FileErrors.h"
 #include "core/FixedText.h"
+#include "core/LedgerEntry.h"
 #include "core/RecordFile.h"
 
 namespace tessamo {
@@ -33,7 +34,7 @@ DeleteOutcome DeleteRec(SharedState& state, const std::string& key) {
         if (TrimBlanks(RecordLineKey(r, state.env.money)) != wanted) kept.push_back(std::move(r));
     if (kept.size() == records.size()) return DeleteOutcome::NoneMatched;
 
-    if (!ReportIfFailed(dialogs, RewriteRecords(state.env.files, state.LedgerFileName, "temp.$$$", kept)))
+    if (!ReportIfFailed(dialogs, RewriteRecords(state.env.files, state.LedgerFileName, kLedgerTempName, kept)))
         return DeleteOutcome::Failed;
     return DeleteOutcome::Deleted;
 }

@@ -1,13 +1,12 @@
 #include "core/YearSelection.h"
 
+#include "core/CategoryFile.h"
 #include "core/FileErrors.h"
 #include "core/FixedText.h"
 
 namespace tessamo {
 
 namespace {
-
-constexpr const char* kCategoryTempName = "tempkeys.$$$";
 
 Message CopyQuestion(const std::string& year, const std::string& oldYear) {
     return Message{"There is no category file for " + year + "\r\nCopy over " + oldYear + "'s categories ?",
