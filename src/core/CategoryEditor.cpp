@@ -13,25 +13,16 @@ namespace tessamo {
 
 namespace {
 
-// Both fields must hold more than blanks; tells the user which one does not.
-bool CheckTypedCategory(Dialogs& dialogs, const std::string& typedCode, const std::string& typedName) {
-    if (TrimBlanks(typedCode).empty()) {
-        dialogs.Show(EntryAborted("No category code!"));
-        return false;
-    }
-    if (TrimBlanks(typedName).empty()) {
-        dialogs.Show(EntryAborted("No category name!"));
-        return false;
-    }
-    return true;
+// False, after telling the user `refusal`, when `field` holds nothing but blanks.
+bool Filled(Dialogs& dialogs, const std::string& field, const std::string& refusal) {
+    if (!TrimBlanks(field).empty()) return true;
+    dialogs.Show(EntryAborted(refusal));
+    return false;
 }
 
-// When the typed code is taken, the user must agree to mixing the two.
-bool AgreedToCodeInUse(SharedState& state, const std::string& typedCode) {
-    std::string code = typedCode;  // CategoryExists upper-cases its argument
-    if (!CategoryExists(state, code)) return true;
-    Message warning = CategoryExistsWarning(TrimBlanks(code), state.CurrentCategory);
-    return state.env.dialogs.Show(warning) == Answer::Yes;
+// Both fields must hold more than blanks; tells the user which one does not.
+bool CheckTypedCategory(Dialogs& dialogs, const std::string& typedCode, const std::string& typedName) {
+    return Filled(dialogs, typedCode, "No category code!") && Filled(dialogs, typedName, "No category name!");
 }
 
 // The record the editor stores for what was typed.
@@ -50,6 +41,23 @@ std::ptrdiff_t FirstWithCode(const std::vector<CategoryRecord>& categories, cons
     return it == categories.end() ? -1 : it - categories.begin();
 }
 
+// When the typed code is taken, the user must agree to mixing the two. The
+// typed code is upper-cased but not trimmed, and compared with the whole field.
+bool AgreedToCodeInUse(SharedState& state, const std::vector<CategoryRecord>& categories,
+                       const std::string& typedCode) {
+    const std::string code = ToUpperAscii(typedCode);
+    if (FirstWithCode(categories, code) < 0) return true;
+    return state.env.dialogs.Show(CategoryExistsWarning(TrimBlanks(code), state.CurrentCategory)) == Answer::Yes;
+}
+
+// The checks Save and Replace share, on one reading of the category file,
+// which `categories` receives.
+bool AcceptTypedCategory(SharedState& state, const std::string& typedCode, const std::string& typedName,
+                         std::vector<CategoryRecord>& categories) {
+    return CheckTypedCategory(state.env.dialogs, typedCode, typedName) && ReadCategories(state, categories) &&
+           AgreedToCodeInUse(state, categories, typedCode);
+}
+
 }  // namespace
 
 Message CategoryExistsWarning(const std::string& code, const std::string& currentCategory) {
@@ -61,22 +69,18 @@ Message CategoryExistsWarning(const std::string& code, const std::string& curren
 }
 
 bool SaveNewCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
-    if (!CheckTypedCategory(state.env.dialogs, typedCode, typedName)) return false;
-    if (!AgreedToCodeInUse(state, typedCode)) return false;
-    std::size_t count = 0;
-    Status s = CountRecords<CategoryRecord>(state.env.files, state.CategoryFileName, count);
+    std::vector<CategoryRecord> categories;
+    if (!AcceptTypedCategory(state, typedCode, typedName, categories)) return false;
     // Written at record count + 1, so a partial record left at the end is overwritten, not kept.
-    if (s.ok())
-        s = WriteRecordAt(state.env.files, state.CategoryFileName, count + 1, TypedRecord(typedCode, typedName));
+    Status s = WriteRecordAt(state.env.files, state.CategoryFileName, categories.size() + 1,
+                             TypedRecord(typedCode, typedName));
     if (!ReportIfFailed(state.env.dialogs, s)) return false;
     return SortCategoryFile(state);
 }
 
 bool ReplaceCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
-    if (!CheckTypedCategory(state.env.dialogs, typedCode, typedName)) return false;
-    if (!AgreedToCodeInUse(state, typedCode)) return false;
     std::vector<CategoryRecord> categories;
-    if (!ReadCategories(state, categories)) return false;
+    if (!AcceptTypedCategory(state, typedCode, typedName, categories)) return false;
     const CategoryRecord changed = TypedRecord(typedCode, typedName);
     const std::ptrdiff_t at = FirstWithCode(categories, state.CurrentCategory);
     if (at >= 0) {
@@ -90,10 +94,7 @@ bool ReplaceCategory(SharedState& state, const std::string& typedCode, const std
 
 bool DeleteCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
     Dialogs& dialogs = state.env.dialogs;
-    if (TrimBlanks(typedCode).empty()) {
-        dialogs.Show(EntryAborted("No category code!"));
-        return false;
-    }
+    if (!Filled(dialogs, typedCode, "No category code!")) return false;
     const std::string question = "Delete category " + Cp1252ToUtf8(TrimBlanks(typedName)) + " ?";
     if (dialogs.Show(ConfirmYesNo(question)) != Answer::Yes) return false;
     std::vector<CategoryRecord> categories;
