@@ -13,8 +13,6 @@
 
 namespace tessamo {
 
-inline constexpr const char* kAllCategories = "all";
-
 // Lists `category` of the active ledger. False after a file failure was shown.
 bool ReadLedgerView(SharedState& state, const std::string& category, LedgerSummary& summary);
 

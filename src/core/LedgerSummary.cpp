@@ -17,7 +17,7 @@ std::array<std::string, 4> ItemCells(const LedgerRecord& record, const MoneyForm
 }
 
 bool ListedInCategory(const LedgerRecord& record, const std::string& category) {
-    return category == "all" || record.Code == category;
+    return category == kAllCategories || record.Code == category;
 }
 
 void CategoryLabel(const std::vector<CategoryRecord>& categories, const std::string& code, std::string& name) {
@@ -72,7 +72,7 @@ LedgerSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger,
 
 LedgerSummary SummarizeLedger(std::vector<LedgerRecord>&& ledger, const std::vector<CategoryRecord>& categories,
                               const std::string& category, const std::string& yearText, const MoneyFormat& money) {
-    if (category != "all") return Summarize(ledger, categories, category, yearText, money);
+    if (category != kAllCategories) return Summarize(ledger, categories, category, yearText, money);
     // Every record is listed: take the vector whole and only add up the amounts.
     LedgerSummary s;
     s.items = std::move(ledger);

@@ -16,6 +16,9 @@
 
 namespace tessamo {
 
+// The category value that lists every line.
+inline constexpr const char* kAllCategories = "all";
+
 // The item list's header captions: "Date", "Amount", "Code", "Note".
 extern const std::array<const char*, 4> kItemListHeaders;
 

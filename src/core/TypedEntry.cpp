@@ -2,6 +2,7 @@
 
 #include "core/Amounts.h"
 #include "core/FixedText.h"
+#include "core/LedgerSummary.h"
 #include "core/LineDeletion.h"
 
 namespace tessamo {
@@ -17,7 +18,7 @@ bool OpenedAsExpense(const SharedState& state) { return state.OpenedKind == Edit
 // The list follows the code of a line that reached the file, unless it lists all.
 void FollowSavedCode(SharedState& state, const std::string& code, EntryOutcome outcome) {
     if (outcome != EntryOutcome::Written && outcome != EntryOutcome::NotFound) return;
-    if (state.CurrentCategory != "all") state.CurrentCategory = code;
+    if (state.CurrentCategory != kAllCategories) state.CurrentCategory = code;
 }
 
 std::string ActiveYearDigits(const SharedState& state) {
