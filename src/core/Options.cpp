@@ -24,27 +24,20 @@ Message DateFormatQuestion(const std::string& current, const std::string& propos
                    MessageIcon::Question, MessageButtons::YesNo, Answer::No};
 }
 
-Message Plain(const std::string& text) { return Message{text}; }
+// How the dialogs name a date style.
+const char* DateFormatText(const std::string& style) { return style == "E" ? "DD-MM-YY" : "MM-DD-YY"; }
 
 }  // namespace
 
 bool ChangeDateFormat(SharedState& state) {
-    std::string style;
-    std::string shown;
-    if (state.DateStyle == "E") {
-        style = "A";
-        shown = "MM-DD-YY";
-        if (state.env.dialogs.Show(DateFormatQuestion("DD-MM-YY", shown)) != Answer::Yes) return false;
-    } else if (state.DateStyle == "A") {
-        style = "E";
-        shown = "DD-MM-YY";
-        if (state.env.dialogs.Show(DateFormatQuestion("MM-DD-YY", shown)) != Answer::Yes) return false;
-    } else {
+    if (state.DateStyle != "A" && state.DateStyle != "E") return false;
+    const std::string style = state.DateStyle == "E" ? "A" : "E";
+    const std::string shown = DateFormatText(style);
+    if (state.env.dialogs.Show(DateFormatQuestion(DateFormatText(state.DateStyle), shown)) != Answer::Yes)
         return false;
-    }
     if (!StoreSetting(state, [&](SettingsRecord& r) { r.SetDateStyle(style); })) return false;
     state.DateStyle = style;
-    state.env.dialogs.Show(Plain("Date format set to " + shown + " (" + style + ")"));
+    state.env.dialogs.Show(Message{"Date format set to " + shown + " (" + style + ")"});
     return true;
 }
 
@@ -67,13 +60,13 @@ bool ChangePassCode(SharedState& state) {
     if (!answer || answer->empty()) return false;
     const std::string code = TrimBlanks(ToUpperAscii(Utf8ToCp1252(*answer).substr(0, 4)));
     if (!std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        state.env.dialogs.Show(Plain("Bad Code! Try again..."));
+        state.env.dialogs.Show(Message{"Bad Code! Try again..."});
         return false;
     }
     const int number = code.empty() ? 0 : std::stoi(code);
     if (!StoreSetting(state, [&](SettingsRecord& r) { r.SetPassCode(static_cast<std::int16_t>(number)); }))
         return false;
-    state.env.dialogs.Show(Plain("Your passcode is set to: " + std::to_string(number) + "\r\nDont't forget!"));
+    state.env.dialogs.Show(Message{"Your passcode is set to: " + std::to_string(number) + "\r\nDont't forget!"});
     return true;
 }
 

@@ -38,10 +38,6 @@ std::string FolderText(const std::string& folder) {
     return text;
 }
 
-Message PlainMessage(const std::string& text) {
-    return Message{text, kProgramTitle, MessageIcon::None, MessageButtons::Ok, Answer::Ok};
-}
-
 Status CheckFolder(const std::string& folder) {
     struct stat st;
     if (::stat(folder.c_str(), &st) != 0) return Status::IOError(folder, std::strerror(errno));
@@ -62,7 +58,7 @@ BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const Backup
     FileSystem& source = state.env.files;
     Dialogs& dialogs = state.env.dialogs;
     if (SameFolder(source.Folder(), target.Folder())) {
-        dialogs.Show(PlainMessage("Chose a different target!"));
+        dialogs.Show(Message{"Chose a different target!"});
         return BackupOutcome::Refused;
     }
     const std::vector<std::string> names = BackupFileList(source);
@@ -74,7 +70,7 @@ BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const Backup
         if (s.ok()) s = target.ReplaceWhole(names[k], kBackupTempFileName, bytes);
         if (!ReportIfFailed(dialogs, s)) return BackupOutcome::Failed;
     }
-    dialogs.Show(PlainMessage("Finished"));
+    dialogs.Show(Message{"Finished"});
     return BackupOutcome::Finished;
 }
 
