@@ -14,16 +14,8 @@ protected:
         env.PutLedger({Line("03-14-99", "FO", Money(-12.5), "Bread"), Line("03-10-99", "AU", Money(-30), "Gas"),
                        Line("03-02-99", "FO", Money(-4), "Milk"), Line("02-01-99", "fo", Money(-1), "lower")});
     }
-    std::vector<std::string> Codes() const {
-        std::vector<std::string> codes;
-        for (const auto& c : env.Categories()) codes.push_back(c.Code);
-        return codes;
-    }
-    std::vector<std::string> LedgerCodes() const {
-        std::vector<std::string> codes;
-        for (const auto& r : env.Ledger()) codes.push_back(r.Code);
-        return codes;
-    }
+    std::vector<std::string> Codes() const { return CodesOf(env.Categories()); }
+    std::vector<std::string> LedgerCodes() const { return CodesOf(env.Ledger()); }
     TestEnv env;
 };
 

@@ -8,17 +8,6 @@
 namespace tessamo {
 namespace {
 
-std::vector<std::string> Codes(const std::vector<CategoryRecord>& records) {
-    std::vector<std::string> codes;
-    for (const auto& r : records) codes.push_back(r.Code);
-    return codes;
-}
-std::vector<std::string> Codes(const std::vector<LedgerRecord>& records) {
-    std::vector<std::string> codes;
-    for (const auto& r : records) codes.push_back(r.Code);
-    return codes;
-}
-
 TEST(SortCategoryFile, OrdersByUpperCaseCodeStablyAndKeepsRecords) {
     TestEnv t;
     t.PutCategories({CategoryRecord::Make("HO", "House"), CategoryRecord::Make("FO", "Food"),
@@ -26,7 +15,7 @@ TEST(SortCategoryFile, OrdersByUpperCaseCodeStablyAndKeepsRecords) {
                      CategoryRecord::Make("FO", "Fuel")});
     t.folder.Write("tempkeys.$$$", std::string(18 * 3, 'Z'));  // leftover of an interrupted run
     ASSERT_TRUE(SortCategoryFile(t.state));
-    EXPECT_EQ(Codes(t.Categories()), (std::vector<std::string>{"AU", "FO", "fo", "FO", "HO"}));
+    EXPECT_EQ(CodesOf(t.Categories()), (std::vector<std::string>{"AU", "FO", "fo", "FO", "HO"}));
     EXPECT_EQ(t.Categories()[3].Name, FixedWidth("Fuel", 16));
     EXPECT_FALSE(t.folder.Exists("tempkeys.$$$"));
 }
@@ -58,10 +47,10 @@ TEST(RecodeLedgerRecords, MovesExactMatchesOnly) {
     TestEnv t;
     t.PutLedger({Line("03-01-99", "FO", 1, "a"), Line("02-01-99", "fo", 2, "b"), Line("01-01-99", "FO", 3, "c")});
     ASSERT_TRUE(RecodeLedgerRecords(t.state, "FO", "GR"));
-    EXPECT_EQ(Codes(t.Ledger()), (std::vector<std::string>{"GR", "fo", "GR"}));
+    EXPECT_EQ(CodesOf(t.Ledger()), (std::vector<std::string>{"GR", "fo", "GR"}));
     EXPECT_EQ(t.Ledger()[2].Amount, 3);
     ASSERT_TRUE(RecodeLedgerRecords(t.state, "all", "XX"));  // matches nothing, writes nothing
-    EXPECT_EQ(Codes(t.Ledger()), (std::vector<std::string>{"GR", "fo", "GR"}));
+    EXPECT_EQ(CodesOf(t.Ledger()), (std::vector<std::string>{"GR", "fo", "GR"}));
 }
 
 class DeleteCategoryRecordsTest : public ::testing::Test {

@@ -52,6 +52,14 @@ inline LedgerRecord Line(const std::string& date, const std::string& code, std::
                          const std::string& note = "") {
     return LedgerRecord::Make(date, code, amount, note);
 }
+// The Code field of each record, in order.
+template <class Record>
+std::vector<std::string> CodesOf(const std::vector<Record>& records) {
+    std::vector<std::string> codes;
+    for (const Record& r : records) codes.push_back(r.Code);
+    return codes;
+}
+
 inline std::int64_t Money(double units) { return static_cast<std::int64_t>(units * 10000 + (units < 0 ? -0.5 : 0.5)); }
 
 }  // namespace tessamo
