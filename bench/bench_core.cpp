@@ -31,7 +31,6 @@ BENCHMARK(BM_LoadLedger)->Unit(benchmark::kMillisecond);
 
 void BM_InsertRecordNewest(benchmark::State& st) {
     bench::BenchFolder folder;
-    folder.state.SetActiveYear("1999");
     folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", EncodeRecords(bench::GenerateLedger(kRecords)));
     const LedgerRecord entry = LedgerRecord::Make("12-31-99", "ZZ", -125000, "Newest line");
     for (auto _ : st) {
