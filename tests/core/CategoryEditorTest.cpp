@@ -154,5 +154,20 @@ TEST_F(CategoryEditorTest, FailedCategoryRewriteIsReportedAndLeavesEverything) {
     EXPECT_EQ(env.folder.Read("1999TSM.DAT"), ledger);
 }
 
+TEST_F(CategoryEditorTest, UnreadableCategoryFileIsReportedOnceAndNothingWritten) {
+    const std::string categories = env.folder.Read("1999CATS.DAT");
+    const std::string ledger = env.folder.Read("1999TSM.DAT");
+    env.state.CurrentCategory = "FO";
+    env.files.Fail(FaultyFileSystem::Op::Read, "Input/output error");
+    EXPECT_FALSE(SaveNewCategory(env.state, "GR", "Groceries"));
+    EXPECT_FALSE(ReplaceCategory(env.state, "GR", "Groceries"));
+    ASSERT_EQ(env.dialogs.messages.size(), 2u);
+    for (const Message& m : env.dialogs.messages) EXPECT_EQ(m.title, "File Error");
+    EXPECT_EQ(env.state.CurrentCategory, "FO");
+    env.files.Heal();
+    EXPECT_EQ(env.folder.Read("1999CATS.DAT"), categories);
+    EXPECT_EQ(env.folder.Read("1999TSM.DAT"), ledger);
+}
+
 }  // namespace
 }  // namespace tessamo
