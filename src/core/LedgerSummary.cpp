@@ -1,5 +1,7 @@
 #include "core/LedgerSummary.h"
 
+#include <utility>
+
 #include "core/Amounts.h"
 #include "core/FixedText.h"
 #include "core/RecordFile.h"
@@ -48,34 +50,17 @@ void AddToTotals(LedgerSummary& s, const LedgerRecord& r) {
     if (r.Amount < 0) s.expense += r.Amount;
 }
 
-// Copies or moves (as `Records` is a const or a non-const vector) the listed records.
-template <class Records>
-LedgerSummary Summarize(Records& ledger, const std::vector<CategoryRecord>& categories, const std::string& category,
-                        const std::string& yearText, const MoneyFormat& money) {
-    LedgerSummary s;
-    for (auto& r : ledger) {
-        if (!ListedInCategory(r, category)) continue;
-        AddToTotals(s, r);
-        s.items.push_back(std::move(r));
-    }
-    WriteStatusTexts(s, categories, category, yearText, money);
-    return s;
-}
-
 }  // namespace
 
-LedgerSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger,
-                              const std::vector<CategoryRecord>& categories, const std::string& category,
-                              const std::string& yearText, const MoneyFormat& money) {
-    return Summarize(ledger, categories, category, yearText, money);
-}
-
-LedgerSummary SummarizeLedger(std::vector<LedgerRecord>&& ledger, const std::vector<CategoryRecord>& categories,
+LedgerSummary SummarizeLedger(std::vector<LedgerRecord> ledger, const std::vector<CategoryRecord>& categories,
                               const std::string& category, const std::string& yearText, const MoneyFormat& money) {
-    if (category != kAllCategories) return Summarize(ledger, categories, category, yearText, money);
-    // Every record is listed: take the vector whole and only add up the amounts.
     LedgerSummary s;
-    s.items = std::move(ledger);
+    if (category == kAllCategories) {
+        s.items = std::move(ledger);  // every record is listed: take the vector whole
+    } else {
+        for (LedgerRecord& r : ledger)
+            if (ListedInCategory(r, category)) s.items.push_back(std::move(r));
+    }
     for (const LedgerRecord& r : s.items) AddToTotals(s, r);
     WriteStatusTexts(s, categories, category, yearText, money);
     return s;
@@ -88,7 +73,7 @@ Status LoadLedgerSummary(const SharedState& state, const std::string& category, 
     std::vector<CategoryRecord> categories;
     s = ReadRecords(state.env.files, state.CategoryFileName, categories);
     if (!s.ok()) return s;
-    summary = SummarizeLedger(ledger, categories, category, state.LedgerFileName, state.env.money);
+    summary = SummarizeLedger(std::move(ledger), categories, category, state.LedgerFileName, state.env.money);
     return Status::Ok();
 }
 

@@ -51,13 +51,10 @@ struct LedgerSummary {
 
 // Builds the listing of `category` from the whole ledger and category list.
 // `yearText` is the year shown in the records panel (the first four
-// characters of LedgerFileName).
-LedgerSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger,
-                              const std::vector<CategoryRecord>& categories, const std::string& category,
-                              const std::string& yearText, const MoneyFormat& money);
-// The same, moving the listed records out of `ledger` instead of copying them
-// (a rebuild of a long ledger then costs one read).
-LedgerSummary SummarizeLedger(std::vector<LedgerRecord>&& ledger, const std::vector<CategoryRecord>& categories,
+// characters of LedgerFileName). The listed records are moved out of
+// `ledger`: pass it with std::move so a rebuild of a long ledger costs one
+// read and no copy.
+LedgerSummary SummarizeLedger(std::vector<LedgerRecord> ledger, const std::vector<CategoryRecord>& categories,
                               const std::string& category, const std::string& yearText, const MoneyFormat& money);
 
 // Reads the active year's ledger and category files (without creating them)
