@@ -31,8 +31,7 @@ struct LoadedWindow {
     frmMainScreen window{folder.state};
 };
 
-void PopItemListOf(benchmark::State& st, const std::string& category) {
-    LoadedWindow w;
+void PopItemListOf(benchmark::State& st, LoadedWindow& w, const std::string& category) {
     for (auto _ : st) {
         w.window.PopItemList(category);
         QApplication::processEvents();  // the repaint of the rebuilt list
@@ -40,13 +39,16 @@ void PopItemListOf(benchmark::State& st, const std::string& category) {
     st.counters["rows"] = w.window.ItemList->model()->rowCount();
 }
 
-void BM_PopItemListAll(benchmark::State& st) { PopItemListOf(st, "all"); }
+void BM_PopItemListAll(benchmark::State& st) {
+    LoadedWindow w;
+    PopItemListOf(st, w, "all");
+}
 BENCHMARK(BM_PopItemListAll)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_PopItemListOneCategory(benchmark::State& st) {
     LoadedWindow w;
     const std::string code = w.window.ItemListData()->index(0, 2).data().toString().toStdString();
-    PopItemListOf(st, code);
+    PopItemListOf(st, w, code);
 }
 BENCHMARK(BM_PopItemListOneCategory)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

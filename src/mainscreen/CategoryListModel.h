@@ -18,6 +18,7 @@ public:
 
     void SetRecords(std::vector<CategoryRecord> records);
     const CategoryRecord& Record(int row) const { return records_[static_cast<std::size_t>(row)]; }
+    const std::vector<CategoryRecord>& Records() const { return records_; }
     // The stored bytes of a cell: the code, or the whole 16-character name.
     const std::string& CellBytes(const QModelIndex& index) const;
 

@@ -234,7 +234,9 @@ private:
     TypedEntry TypedFields() const;
     void ShowEntryFrame();
     void FocusItemList();
+    std::string SmCatListLabel(const std::string& code) const;
     void SaveTypedLine(bool expense);
+    void FinishTypedLine(const TypedEntry& typed, EntryOutcome outcome);
 
     SharedState& state_;
     ContextIDs help_;

@@ -143,9 +143,16 @@ void frmMainScreen::Today_Click() {
     DateEditor->setText(QString::fromStdString(TodayInStyle(state_.env.clock, state_.DateStyle)));
 }
 
-// Fills the category grid, shows the editor over the lists and locks the lists.
+// The description of `code` as getlabel gives it, taken from the category
+// grid just filled from the same file, so opening the editor reads it once.
+std::string frmMainScreen::SmCatListLabel(const std::string& code) const {
+    std::string name;
+    CategoryLabel(smCatModel_->Records(), code, name);
+    return name;
+}
+
+// Shows the editor over the lists and locks the lists.
 void frmMainScreen::ShowEntryFrame() {
-    PopSmCatList();
     EntryEdFrame->show();
     EntryEdFrame->raise();
     EntryEdFrame->setEnabled(true);
@@ -160,11 +167,10 @@ void frmMainScreen::InitEntryEd() {
     NoteEditor->clear();
     CatCodeLabel->clear();
     CatNameLabel->setText(QStringLiteral("(select)"));
+    PopSmCatList();
     if (state_.CurrentCategory != kAllCategories) {
         CatCodeLabel->setText(FromRecordText(state_.CurrentCategory));
-        std::string name;
-        getlabel(state_.CurrentCategory, name);
-        CatNameLabel->setText(FromRecordText(name));
+        CatNameLabel->setText(FromRecordText(SmCatListLabel(state_.CurrentCategory)));
         SaveNewExpense->setEnabled(true);
         SaveNewIncome->setEnabled(true);
     }
@@ -203,9 +209,8 @@ void frmMainScreen::ItemList_DblClick() {
                                                                  state_.env.money)));
     CatCodeLabel->setText(FromRecordText(line.Code));
     NoteEditor->setText(FromRecordText(TrimBlanks(line.Note)));
-    std::string name;
-    getlabel(line.Code, name);
-    CatNameLabel->setText(FromRecordText(name));
+    PopSmCatList();
+    CatNameLabel->setText(FromRecordText(SmCatListLabel(line.Code)));
     ReplaceRec->setEnabled(true);
     ShowEntryFrame();
 }
@@ -220,13 +225,19 @@ void frmMainScreen::SmCatList_DblClick() {
     CatNameLabel->setText(FromRecordText(category.Name));
 }
 
-void frmMainScreen::SaveTypedLine(bool expense) {
-    TypedEntry typed = TypedFields();
-    const EntryOutcome outcome = SaveTypedEntry(state_, typed, expense);
+// Shows the amount as the logic cleaned it; a line that was written rebuilds
+// the item list and closes the editor (which disables its command buttons).
+void frmMainScreen::FinishTypedLine(const TypedEntry& typed, EntryOutcome outcome) {
     AmountEditor->setText(FromRecordText(typed.amount));
     if (outcome == EntryOutcome::Refused || outcome == EntryOutcome::Failed) return;
     PopItemList(state_.CurrentCategory);
     CloseEntryEd();
+}
+
+void frmMainScreen::SaveTypedLine(bool expense) {
+    TypedEntry typed = TypedFields();
+    const EntryOutcome outcome = SaveTypedEntry(state_, typed, expense);
+    FinishTypedLine(typed, outcome);
 }
 
 void frmMainScreen::SaveNewIncome_Click() { SaveTypedLine(false); }
@@ -235,11 +246,7 @@ void frmMainScreen::SaveNewExpense_Click() { SaveTypedLine(true); }
 void frmMainScreen::ReplaceRec_Click() {
     TypedEntry typed = TypedFields();
     const EntryOutcome outcome = ReplaceTypedEntry(state_, typed);
-    AmountEditor->setText(FromRecordText(typed.amount));
-    if (outcome == EntryOutcome::Refused || outcome == EntryOutcome::Failed) return;
-    ReplaceRec->setEnabled(false);
-    PopItemList(state_.CurrentCategory);
-    CloseEntryEd();
+    FinishTypedLine(typed, outcome);
 }
 
 void frmMainScreen::KillRec_Click() {
