@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
+#include <filesystem>
+
 #include "platform/qt/NotepadWindow.h"
 #include "platform/qt/QtTextEditor.h"
 #include "support/ScriptedDialogs.h"
@@ -73,6 +75,19 @@ private slots:
         QCOMPARE(folder.Read("1999_tsm.nts"), std::string("line one\r\nline two\r\n"));
         QVERIFY(pad->close());
         QCOMPARE(folder.Read("1999_tsm.nts"), std::string("line one\r\nline two\r\nthree"));
+    }
+
+    void unreadableFileIsNotOpened() {
+        TempFolder folder;
+        // A folder (not empty) stands where the notes file should be.
+        std::filesystem::create_directory(folder.PathOf("1999_tsm.nts"));
+        folder.Write("1999_tsm.nts/inside", "x");
+        ScriptedDialogs dialogs;
+        QtTextEditor editor(nullptr, dialogs);
+        const Status s = editor.Open(folder.PathOf("1999_tsm.nts"));
+        QVERIFY(!s.ok());
+        QCOMPARE(s.fileName(), std::string("1999_tsm.nts"));
+        QVERIFY(!OpenWindow());
     }
 
     void externalEditorIsStartedWithThePath() {

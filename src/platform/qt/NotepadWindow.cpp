@@ -6,9 +6,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
-#include <fstream>
-#include <sstream>
-
 #include "core/FileErrors.h"
 #include "platform/CodePage.h"
 #include "platform/Dialogs.h"
@@ -16,18 +13,7 @@
 
 namespace tessamo {
 
-namespace {
-
-std::string ReadFileBytes(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-}  // namespace
-
-NotepadWindow::NotepadWindow(const QString& path, Dialogs& dialogs, QWidget* parent)
+NotepadWindow::NotepadWindow(const QString& path, const std::string& bytes, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent, Qt::Window), path_(path), dialogs_(dialogs), text_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("NotepadWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -44,13 +30,13 @@ NotepadWindow::NotepadWindow(const QString& path, Dialogs& dialogs, QWidget* par
     closeAction->setObjectName(QStringLiteral("NotepadClose"));
     closeAction->setShortcut(QKeySequence::Close);
 
-    load();
+    load(bytes);
     connect(text_->document(), &QTextDocument::modificationChanged, this, &NotepadWindow::updateTitle);
     updateTitle();
 }
 
-void NotepadWindow::load() {
-    QString text = QString::fromStdString(Cp1252ToUtf8(ReadFileBytes(path_)));
+void NotepadWindow::load(const std::string& bytes) {
+    QString text = QString::fromStdString(Cp1252ToUtf8(bytes));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text_->setPlainText(text);
     text_->document()->setModified(false);

@@ -2,9 +2,10 @@
 // NotepadWindow: the built-in plain-text editor for the year's notes file. A
 // window of its own beside the main window (not modal); it opens the file if
 // it exists, else starts empty, and creates or replaces the file when the user
-// saves. The file keeps the Windows conventions it came with: Windows-1252
+// saves (QtTextEditor reads the file and hands over its bytes). The file keeps the Windows conventions it came with: Windows-1252
 // characters and CR LF line ends.
 #include <QMainWindow>
+#include <string>
 
 class QPlainTextEdit;
 
@@ -15,7 +16,8 @@ class Dialogs;
 class NotepadWindow : public QMainWindow {
     Q_OBJECT
 public:
-    NotepadWindow(const QString& path, Dialogs& dialogs, QWidget* parent = nullptr);
+    // `bytes` is the file's content as read (empty for a missing file).
+    NotepadWindow(const QString& path, const std::string& bytes, Dialogs& dialogs, QWidget* parent = nullptr);
 
     const QString& path() const { return path_; }
     // Writes the text to the file; false after showing why it failed.
@@ -25,7 +27,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void load();
+    void load(const std::string& bytes);
     void updateTitle();
 
     QString path_;

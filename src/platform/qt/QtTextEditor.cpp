@@ -1,9 +1,11 @@
 #include "platform/qt/QtTextEditor.h"
 
+#include <QFileInfo>
 #include <QProcess>
 
 #include <algorithm>
 
+#include "platform/PosixFileSystem.h"
 #include "platform/qt/NotepadWindow.h"
 
 namespace tessamo {
@@ -11,8 +13,7 @@ namespace tessamo {
 Status QtTextEditor::Open(const std::string& path) {
     const std::string command = ExternalEditorCommand();
     if (!command.empty()) return StartExternal(command, path);
-    OpenNotepad(QString::fromStdString(path));
-    return Status::Ok();
+    return OpenNotepad(QString::fromStdString(path));
 }
 
 Status QtTextEditor::StartExternal(const std::string& command, const std::string& path) {
@@ -25,18 +26,26 @@ Status QtTextEditor::StartExternal(const std::string& command, const std::string
     return Status::Ok();
 }
 
-void QtTextEditor::OpenNotepad(const QString& path) {
+Status QtTextEditor::OpenNotepad(const QString& path) {
     std::erase_if(windows_, [](const QPointer<NotepadWindow>& w) { return w.isNull(); });
     auto open = std::find_if(windows_.begin(), windows_.end(),
                              [&](const QPointer<NotepadWindow>& w) { return w->path() == path; });
     NotepadWindow* window = open != windows_.end() ? open->data() : nullptr;
     if (!window) {
-        window = new NotepadWindow(path, dialogs_, parent_);
+        // A file that is there but cannot be read is not opened: an empty
+        // window saved over it would lose the notes.
+        const QFileInfo file(path);
+        std::string bytes;
+        const Status read =
+            PosixFileSystem(file.absolutePath().toStdString()).ReadAll(file.fileName().toStdString(), bytes);
+        if (!read.ok()) return read;
+        window = new NotepadWindow(path, bytes, dialogs_, parent_);
         windows_.emplace_back(window);
     }
     window->showMaximized();
     window->raise();
     window->activateWindow();
+    return Status::Ok();
 }
 
 }  // namespace tessamo

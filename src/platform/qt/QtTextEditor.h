@@ -1,7 +1,8 @@
 #pragma once
 // QtTextEditor: opens a text file in the program named by TESSAMO_EDITOR,
 // started and not waited for, or else in the built-in NotepadWindow. A file
-// that is already open in a notepad window brings that window to the front.
+// that is already open in a notepad window brings that window to the front;
+// one that cannot be read is reported and not opened.
 #include <QPointer>
 #include <QWidget>
 #include <vector>
@@ -20,7 +21,7 @@ public:
 
 private:
     Status StartExternal(const std::string& command, const std::string& path);
-    void OpenNotepad(const QString& path);
+    Status OpenNotepad(const QString& path);
 
     QWidget* parent_;
     Dialogs& dialogs_;
