@@ -31,9 +31,8 @@ bool IsRecordFileOfDataFolder(const FileSystem& dataFolder, const FileSystem& ta
 
 // The chosen categories and the ledger's bytes, or a failure already shown.
 bool ReadExportInputs(SharedState& state, std::vector<CategoryRecord>& categories, std::string& ledger) {
-    Dialogs& dialogs = state.env.dialogs;
-    return ReportIfFailed(dialogs, ReadReportCategoryList(state.env.files, kReportCategoryFile, categories)) &&
-           ReportIfFailed(dialogs, state.env.files.ReadAll(state.LedgerFileName, ledger));
+    return ReportIfFailed(state.env.dialogs, ReadReportInputs(state.env.files, kReportCategoryFile,
+                                                              state.LedgerFileName, categories, ledger));
 }
 
 ExportOutcome AppendAndFinish(SharedState& state, FileSystem& targetFolder, const std::string& fileName,

@@ -35,11 +35,9 @@ ReportOutcome MakeReport(SharedState& state, const std::string& catfile, int beg
                          const std::string& reptype) {
     FileSystem& files = state.env.files;
     std::vector<CategoryRecord> categories;
-    Status s = ReadReportCategoryList(files, catfile, categories);
-    if (!s.ok()) return Failed(state, s);
     std::string ledger;
-    s = files.ReadAll(state.LedgerFileName, ledger);
-    if (!s.ok()) return Failed(state, s);
+    if (Status s = ReadReportInputs(files, catfile, state.LedgerFileName, categories, ledger); !s.ok())
+        return Failed(state, s);
 
     ReportOptions options;
     options.startMonth = begmo;

@@ -22,9 +22,10 @@ Status MakeRepCatFile(FileSystem& files, const std::vector<CategoryRecord>& chos
     return bytes.empty() ? files.CreateIfMissing(kReportCategoryFile) : files.Append(kReportCategoryFile, bytes);
 }
 
-Status ReadReportCategoryList(const FileSystem& files, const std::string& catfile,
-                              std::vector<CategoryRecord>& categories) {
-    return ReadRecords(files, catfile, categories);
+Status ReadReportInputs(const FileSystem& files, const std::string& catfile, const std::string& ledgerFile,
+                        std::vector<CategoryRecord>& categories, std::string& ledger) {
+    Status s = ReadRecords(files, catfile, categories);
+    return s.ok() ? files.ReadAll(ledgerFile, ledger) : s;
 }
 
 }  // namespace tessamo

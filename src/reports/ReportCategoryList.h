@@ -23,9 +23,10 @@ std::vector<CategoryRecord> ReportCategoryRecords(const std::vector<CategoryReco
 // and name cut or padded to its width).
 Status MakeRepCatFile(FileSystem& files, const std::vector<CategoryRecord>& chosen);
 
-// Reads a category list file as the report and the export see it: every
-// whole record, the blank first one included.
-Status ReadReportCategoryList(const FileSystem& files, const std::string& catfile,
-                              std::vector<CategoryRecord>& categories);
+// Reads what the report and the export work from: every whole record of the
+// category list file `catfile` (the blank first one included), then the bytes
+// of the ledger file `ledgerFile`. The first failure ends the reading.
+Status ReadReportInputs(const FileSystem& files, const std::string& catfile, const std::string& ledgerFile,
+                        std::vector<CategoryRecord>& categories, std::string& ledger);
 
 }  // namespace tessamo
