@@ -8,7 +8,6 @@
 #include "core/CategoryFile.h"
 #include "core/Dates.h"
 #include "core/LedgerEntry.h"
-#include "core/LedgerSummary.h"
 #include "platform/CodePage.h"
 #include "platform/qt/SystemMoneyFormat.h"
 
@@ -77,11 +76,9 @@ int RunAddCommand(CliContext& context, const std::vector<std::string>& args) {
     const LedgerRecord record =
         LedgerRecord::Make(StoredDate(typedDate, state.LedgerYearDigits()), entry.code, entry.amount, entry.note);
     switch (InsertRecord(state, record)) {
-        case EntryOutcome::Written: {
-            const auto cells = ItemCells(record, state.env.money);
-            context.out << cells[0] << '\t' << cells[1] << '\t' << cells[2] << '\t' << ToConsole(cells[3]) << '\n';
+        case EntryOutcome::Written:
+            context.out << ItemRowText(record, state.env.money);
             return kExitOk;
-        }
         case EntryOutcome::Refused:
             return kExitBadArguments;
         default:

@@ -6,7 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/ConsoleDialogs.h"
 #include "core/Dates.h"
-#include "core/LeadingNumber.h"
+#include "core/LoadSettings.h"
 #include "core/Settings.h"
 #include "platform/DataFolder.h"
 #include "platform/InstanceLock.h"
@@ -52,7 +52,8 @@ Status ReadSettings(const FileSystem& files, const Clock& clock, SettingsRecord&
 }
 
 // A folder with a passcode opens only when TESSAMO_PASSCODE carries it (an
-// environment variable, so the code does not show in the process list).
+// environment variable, so the code does not show in the process list); it is
+// read as the start-up prompt reads an answer.
 int CheckPassCode(CliContext& context, const SettingsRecord& settings) {
     if (settings.PassCode() == 0) return kExitOk;
     const char* given = std::getenv("TESSAMO_PASSCODE");
@@ -60,7 +61,7 @@ int CheckPassCode(CliContext& context, const SettingsRecord& settings) {
         context.err << "tessamo-cli: this data folder is protected by a passcode; set TESSAMO_PASSCODE.\n";
         return kExitBadArguments;
     }
-    if (LeadingNumber(given) != settings.PassCode()) {
+    if (ReadPasscodeAnswer(given) != settings.PassCode()) {
         context.err << "tessamo-cli: Incorrect code.\n";
         return kExitFailed;
     }

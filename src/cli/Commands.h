@@ -52,6 +52,10 @@ private:
 // "tessamo-cli: <text>" on standard error; returns kExitBadArguments.
 int BadArguments(CliContext& context, const std::string& text);
 
+// One line item as "list" and "add" print it: Date, Amount, Code and Note
+// (as UTF-8) separated by tabs, ended by a line feed.
+std::string ItemRowText(const LedgerRecord& record, const MoneyFormat& money);
+
 int RunListCommand(CliContext& context, const std::vector<std::string>& args);
 int RunAddCommand(CliContext& context, const std::vector<std::string>& args);
 int RunReportCommand(CliContext& context, const std::vector<std::string>& args);

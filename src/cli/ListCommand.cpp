@@ -15,6 +15,11 @@ std::string ListCommandHelp() {
            "      income, expense, balance and record-count texts on standard error.\n";
 }
 
+std::string ItemRowText(const LedgerRecord& record, const MoneyFormat& money) {
+    const auto cells = ItemCells(record, money);
+    return cells[0] + '\t' + cells[1] + '\t' + cells[2] + '\t' + ToConsole(cells[3]) + '\n';
+}
+
 int RunListCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
     std::string error;
@@ -31,10 +36,7 @@ int RunListCommand(CliContext& context, const std::vector<std::string>& args) {
 
     context.out << kItemListHeaders[0] << '\t' << kItemListHeaders[1] << '\t' << kItemListHeaders[2] << '\t'
                 << kItemListHeaders[3] << '\n';
-    for (const LedgerRecord& record : summary.items) {
-        const auto cells = ItemCells(record, state.env.money);
-        context.out << cells[0] << '\t' << cells[1] << '\t' << cells[2] << '\t' << ToConsole(cells[3]) << '\n';
-    }
+    for (const LedgerRecord& record : summary.items) context.out << ItemRowText(record, state.env.money);
     context.err << summary.incomeText << '\n'
                 << summary.expenseText << '\n'
                 << summary.balanceText << '\n'
