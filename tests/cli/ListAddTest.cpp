@@ -2,23 +2,19 @@
 // question rules, run as a separate program on a prepared folder.
 #include <gtest/gtest.h>
 
-#include "cli/CliRunner.h"
+#include "cli/CliFixture.h"
 #include "platform/InstanceLock.h"
-#include "support/TestEnv.h"
 
 namespace tessamo {
 namespace {
 
-class CliTest : public ::testing::Test {
+class CliTest : public CliFolderTest {
 protected:
     void SetUp() override {
-#ifndef TESSAMO_CLI_PATH
-        GTEST_SKIP() << "tessamo-cli is not built";
-#endif
+        CliFolderTest::SetUp();
+        if (IsSkipped()) return;
         t.PutCategories({CategoryRecord::Make("FO", "Food"), CategoryRecord::Make("PA", "Pay")});
     }
-    CliRun Run(const std::vector<std::string>& args) { return RunCli(t.folder.path(), args); }
-    TestEnv t;
 };
 
 TEST_F(CliTest, ListShowsRowsAndStatusTexts) {

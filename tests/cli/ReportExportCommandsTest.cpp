@@ -1,28 +1,24 @@
 // End to end: tessamo-cli "report" and "export" on a prepared folder.
 #include <gtest/gtest.h>
 
-#include "cli/CliRunner.h"
+#include "cli/CliFixture.h"
 #include "reports/MakeReport.h"
-#include "support/TestEnv.h"
 
 namespace tessamo {
 namespace {
 
-class CliReportExport : public ::testing::Test {
+class CliReportExport : public CliFolderTest {
 protected:
     void SetUp() override {
-#ifndef TESSAMO_CLI_PATH
-        GTEST_SKIP() << "tessamo-cli is not built";
-#endif
+        CliFolderTest::SetUp();
+        if (IsSkipped()) return;
         t.PutCategories({CategoryRecord::Make("FD", "Food"), CategoryRecord::Make("SA", "Salary")});
         t.PutLedger({Line("04-01-99", "SA", Money(1000), "Pay"), Line("03-02-99", "FD", Money(-12.5), "Bread \"white\""),
                      Line("01-20-99", "FD", 0, "Coupons \xE9t\xE9")});
     }
-    CliRun Run(const std::vector<std::string>& args) { return RunCli(t.folder.path(), args); }
     void ExpectNoWorkingFiles() {
         for (const std::string& name : ReportWorkingFiles()) EXPECT_FALSE(t.folder.Exists(name)) << name;
     }
-    TestEnv t;
 };
 
 TEST_F(CliReportExport, ReportWritesTheTextAndTheStatusTexts) {

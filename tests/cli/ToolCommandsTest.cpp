@@ -1,22 +1,12 @@
 // End to end: tessamo-cli "play", "sort" and "backup" on a prepared folder.
 #include <gtest/gtest.h>
 
-#include "cli/CliRunner.h"
-#include "support/TestEnv.h"
+#include "cli/CliFixture.h"
 
 namespace tessamo {
 namespace {
 
-class CliTools : public ::testing::Test {
-protected:
-    void SetUp() override {
-#ifndef TESSAMO_CLI_PATH
-        GTEST_SKIP() << "tessamo-cli is not built";
-#endif
-    }
-    CliRun Run(const std::vector<std::string>& args) { return RunCli(t.folder.path(), args); }
-    TestEnv t;
-};
+using CliTools = CliFolderTest;
 
 TEST_F(CliTools, PlayAsksFirstAndEntersCompleteGroups) {
     t.folder.Write("Pay.mcr", "'pay day\r\nft\r\n-100.00\r\nfederal tax\r\nss\r\n-40\r\n");

@@ -6,6 +6,7 @@
 #include "export/CommaFileText.h"
 #include "export/ExportNumberText.h"
 #include "export/ExportRange.h"
+#include "reports/ReportCategoryList.h"
 #include "support/TestEnv.h"
 
 namespace tessamo {
@@ -13,12 +14,6 @@ namespace {
 
 const MoneyFormat kMoney = MoneyFormat::Reference();
 const std::string kBlank31(31, ' ');
-
-std::vector<CategoryRecord> List(std::initializer_list<CategoryRecord> chosen) {
-    std::vector<CategoryRecord> list = {CategoryRecord{std::string(2, '\0'), std::string(16, '\0')}};
-    list.insert(list.end(), chosen);
-    return list;
-}
 
 LineItemsExportOptions Options(int start, int end, const std::string& style = "A") {
     LineItemsExportOptions o;
@@ -48,8 +43,8 @@ TEST(LineItemsExport, LedgerOrderMonthRangeQuotesAndFullNotes) {
         Line("04-01-99", "ZZ", Money(7), "Not chosen"),
         Line("03-31-99", "FD", Money(-1), "March, outside"),
     };
-    const auto categories = List({CategoryRecord::Make("FD", "Food"), CategoryRecord::Make("X", "Extra"),
-                                  CategoryRecord::Make("RN", "Rent")});
+    const auto categories = ReportCategoryRecords(
+        {CategoryRecord::Make("FD", "Food"), CategoryRecord::Make("X", "Extra"), CategoryRecord::Make("RN", "Rent")});
     EXPECT_EQ(LineItemsExportText(categories, EncodeRecords(ledger), Options(4, 6)),
               "\"06-30-1999\",\"FD\",\" .5 \",\"Say  cheese " + std::string(28, ' ') + "\"\r\n"
               "\"05-10-1999\",\"X \",\"-100 \",\"Groceries" + kBlank31 + "\"\r\n"
@@ -59,7 +54,7 @@ TEST(LineItemsExport, LedgerOrderMonthRangeQuotesAndFullNotes) {
 TEST(LineItemsExport, DayFirstDatesAndACategoryListedTwice) {
     const std::vector<LedgerRecord> ledger = {Line("15-04-99", "AB", Money(3), "Spring"),
                                               Line("04-05-99", "AB", Money(4), "May the fourth")};
-    const auto twice = List({CategoryRecord::Make("AB", "Misc"), CategoryRecord::Make("AB", "Misc")});
+    const auto twice = ReportCategoryRecords({CategoryRecord::Make("AB", "Misc"), CategoryRecord::Make("AB", "Misc")});
     const std::string line = "\"15-04-1999\",\"AB\",\" 3 \",\"Spring" + std::string(34, ' ') + "\"\r\n";
     EXPECT_EQ(LineItemsExportText(twice, EncodeRecords(ledger), Options(4, 4, "E")), line + line);
     EXPECT_EQ(LineItemsExportText(twice, EncodeRecords(ledger), Options(1, 12, "X")), "");
@@ -72,8 +67,9 @@ TEST(SummaryExport, IncomeThenExpenseInListOrderSkippingZeroTotals) {
         Line("05-01-99", "SA", Money(-10), "Fee"),   Line("04-01-99", "OP", 0, "Open item"),
         Line("03-01-99", "ZZ", Money(99), "Unlisted"),
     };
-    const auto categories = List({CategoryRecord::Make("FD", "Food"), CategoryRecord::Make("SA", "Salary"),
-                                  CategoryRecord::Make("OP", "Open"), CategoryRecord::Make("NO", "Nothing")});
+    const auto categories =
+        ReportCategoryRecords({CategoryRecord::Make("FD", "Food"), CategoryRecord::Make("SA", "Salary"),
+                               CategoryRecord::Make("OP", "Open"), CategoryRecord::Make("NO", "Nothing")});
     EXPECT_EQ(SummaryExportText(categories, EncodeRecords(ledger), kMoney),
               "income\r\n"
               "\"SA\",\" 1234.5 \"\r\n"

@@ -1,6 +1,7 @@
 // The report text against hand-worked examples: every line, every character.
 #include <gtest/gtest.h>
 
+#include "reports/ReportCategoryList.h"
 #include "reports/ReportText.h"
 #include "support/TestEnv.h"
 
@@ -40,9 +41,8 @@ std::vector<std::string> Out() { return {" --- Summary of money that went OUT --
 std::vector<std::string> In() { return {" --- Summary of money that came IN ---", " ", kHeaderColumns, " "}; }
 
 std::vector<CategoryRecord> ExampleCategories() {
-    return {CategoryRecord{std::string(2, '\0'), std::string(16, '\0')}, CategoryRecord::Make("FD", "Food"),
-            CategoryRecord::Make("RN", "Rent"), CategoryRecord::Make("SA", "Salary"),
-            CategoryRecord::Make("GI", "Gifts")};
+    return ReportCategoryRecords({CategoryRecord::Make("FD", "Food"), CategoryRecord::Make("RN", "Rent"),
+                                  CategoryRecord::Make("SA", "Salary"), CategoryRecord::Make("GI", "Gifts")});
 }
 
 std::vector<LedgerRecord> ExampleLedger() {
