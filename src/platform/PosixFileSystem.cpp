@@ -140,6 +140,10 @@ Status PosixFileSystem::ReadAll(const std::string& name, std::string& bytes) con
 
 Status PosixFileSystem::CreateIfMissing(const std::string& name) {
     const std::string resolved = Resolve(name);
+    // An existing file is left alone: opening it for writing would make a
+    // read-only ledger fail to list although it reads fine.
+    struct stat st;
+    if (::stat((folder_ + "/" + resolved).c_str(), &st) == 0) return Status::Ok();
     FileHandle fd(::open((folder_ + "/" + resolved).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
     if (fd.get() < 0) return Failure(resolved, errno);
     return fd.Close() == 0 ? Status::Ok() : Failure(resolved, errno);
