@@ -42,15 +42,6 @@ int BadArguments(CliContext& context, const std::string& text) {
 
 namespace {
 
-// The settings as the windowed program would read them; a missing file is
-// not created here, it reads as the new-file values.
-Status ReadSettings(const FileSystem& files, const Clock& clock, SettingsRecord& settings) {
-    std::string bytes;
-    Status s = files.ReadAll(kSettingsFileName, bytes);
-    settings = bytes.empty() ? SettingsRecord::NewFile(TodayText(clock)) : SettingsRecord::FromBytes(bytes);
-    return s;
-}
-
 // A folder with a passcode opens only when TESSAMO_PASSCODE carries it (an
 // environment variable, so the code does not show in the process list); it is
 // read as the start-up prompt reads an answer.
@@ -91,6 +82,7 @@ int CliContext::OpenDataFolder() {
         return kExitFailed;
     }
     SharedState& st = opened->state;
+    // A missing settings file is not created here; it reads as the new-file values.
     if (Status s = ReadSettings(opened->files, opened->clock, st.Settings); !s.ok()) {
         err << "tessamo-cli: " << s.ToString() << "\n";
         return kExitFailed;

@@ -5,15 +5,27 @@
 
 namespace tessamo {
 
-Status ReadOrCreateSettings(FileSystem& files, const Clock& clock, SettingsRecord& settings) {
+namespace {
+
+Status ReadSettingsBytes(const FileSystem& files, const Clock& clock, SettingsRecord& settings, bool& found) {
     std::string bytes;
     Status s = files.ReadAll(kSettingsFileName, bytes);
-    if (!s.ok()) return s;
-    if (!bytes.empty()) {
-        settings = SettingsRecord::FromBytes(bytes);
-        return Status::Ok();
-    }
-    settings = SettingsRecord::NewFile(TodayText(clock));
+    found = s.ok() && !bytes.empty();
+    settings = found ? SettingsRecord::FromBytes(bytes) : SettingsRecord::NewFile(TodayText(clock));
+    return s;
+}
+
+}  // namespace
+
+Status ReadSettings(const FileSystem& files, const Clock& clock, SettingsRecord& settings) {
+    bool found = false;
+    return ReadSettingsBytes(files, clock, settings, found);
+}
+
+Status ReadOrCreateSettings(FileSystem& files, const Clock& clock, SettingsRecord& settings) {
+    bool found = false;
+    Status s = ReadSettingsBytes(files, clock, settings, found);
+    if (!s.ok() || found) return s;
     return files.WriteAt(kSettingsFileName, 0, settings.Bytes());
 }
 

@@ -12,6 +12,10 @@ namespace tessamo {
 
 inline constexpr const char* kSettingsFileName = "PERSONAL.DAT";
 
+// Reads record 1 without creating anything: a missing or empty file gives the
+// new-file values (LastStartDate = today).
+Status ReadSettings(const FileSystem& files, const Clock& clock, SettingsRecord& settings);
+
 // Reads record 1, or, when the file is empty or missing, creates it with the
 // new-file values (LastStartDate = today) and writes it.
 Status ReadOrCreateSettings(FileSystem& files, const Clock& clock, SettingsRecord& settings);
