@@ -28,10 +28,12 @@ int CheckDate(const std::string& date, const std::string& style) {
     return (day > 31 || day < 1 || month > 12 || month < 1) ? 1 : 0;
 }
 
-double SortKey(const LedgerRecord& record, const std::string& style) {
+namespace {
+
+// The key as the leading-number rule reads the joined text, for any date.
+double SortKeyByText(const LedgerRecord& record, bool dayFirst) {
     const std::string date = FixedWidth(record.Date, 8);
     const std::string code = FixedWidth(record.Code, 2);
-    const bool dayFirst = style == "E";
     std::string joined = Mid(date, 7, 2);
     joined += dayFirst ? Mid(date, 4, 2) : Mid(date, 1, 2);
     joined += dayFirst ? Mid(date, 1, 2) : Mid(date, 4, 2);
@@ -40,6 +42,33 @@ double SortKey(const LedgerRecord& record, const std::string& style) {
         joined += std::to_string(static_cast<unsigned char>(c));
     }
     return LeadingNumber(joined);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+int Digit(const std::string& text, std::size_t i) { return text[i] - '0'; }
+
+// Appends the decimal digits of a character number (1 to 3 of them).
+double AppendCharacterNumber(double value, unsigned char c) {
+    const double scale = c >= 100 ? 1000 : c >= 10 ? 100 : 10;
+    return value * scale + c;
+}
+
+}  // namespace
+
+double SortKey(const LedgerRecord& record, const std::string& style) {
+    const bool dayFirst = style == "E";
+    const std::string& date = record.Date;
+    // A well-formed date reads as plain digits, so the key is the same number
+    // computed without building the text (the ledger's sort runs this a lot).
+    if (date.size() < 8 || record.Code.size() < 2 || !IsDigit(date[0]) || !IsDigit(date[1]) || !IsDigit(date[3]) ||
+        !IsDigit(date[4]) || !IsDigit(date[6]) || !IsDigit(date[7]))
+        return SortKeyByText(record, dayFirst);
+    const std::size_t month = dayFirst ? 3 : 0, day = dayFirst ? 0 : 3;
+    double value = Digit(date, 6) * 10 + Digit(date, 7);
+    value = value * 100 + Digit(date, month) * 10 + Digit(date, month + 1);
+    value = value * 100 + Digit(date, day) * 10 + Digit(date, day + 1);
+    value = AppendCharacterNumber(value, static_cast<unsigned char>(record.Code[0]));
+    return AppendCharacterNumber(value, static_cast<unsigned char>(record.Code[1]));
 }
 
 std::string TodayText(const Clock& clock) {

@@ -50,6 +50,21 @@ TEST(SortKey, JoinsYearMonthDayAndCharacterNumbers) {
               SortKey(LedgerRecord::Make("12-31-99", "ZZ", 0, ""), "A"));
 }
 
+TEST(SortKey, DatesWithOddCharactersReadLikeTheText) {
+    // Reading stops at the first character that is no part of a number.
+    EXPECT_EQ(SortKey(LedgerRecord::Make("1--05-99", "AB", 0, ""), "A"), 991.0);
+    EXPECT_EQ(SortKey(LedgerRecord::Make("03-15-9 ", "AB", 0, ""), "A"), 9031565.0 * 100 + 66);
+    EXPECT_EQ(SortKey(LedgerRecord::Make("03-15-.9", "AB", 0, ""), "A"), 0.903156566);
+    EXPECT_EQ(SortKey(LedgerRecord{"03-15", "A", 0, ""}, "A"), SortKey(LedgerRecord::Make("03-15", "A", 0, ""), "A"));
+    // Every character number, one to three digits, on both code places.
+    for (int c = 0; c < 256; c += 7) {
+        const std::string code = {static_cast<char>(c), static_cast<char>(255 - c)};
+        const double expected = std::stod("990315" + std::to_string(c) + std::to_string(255 - c));
+        EXPECT_EQ(SortKey(LedgerRecord::Make("03-15-99", code, 0, ""), "A"), expected) << c;
+        EXPECT_EQ(SortKey(LedgerRecord::Make("15-03-99", code, 0, ""), "E"), expected) << c;
+    }
+}
+
 TEST(TodayAndMonths, StylesAndNames) {
     FixedClock clock({3, 5, 1999});
     EXPECT_EQ(TodayText(clock), "03-05-1999");
