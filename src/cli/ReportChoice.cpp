@@ -71,7 +71,9 @@ bool ReadReportChoice(const CommandArgs& parsed, const std::vector<std::string>&
             error = "\"all\" cannot be combined with category codes";
             return false;
         }
-        if (category != "all") choice.codes.push_back(category);
+        // A code given twice is taken once: listed twice it would double its lines and totals.
+        if (category != "all" && std::find(choice.codes.begin(), choice.codes.end(), category) == choice.codes.end())
+            choice.codes.push_back(category);
     }
     if (!ReadMonthOption(parsed, "--from", choice.fromMonth, error) ||
         !ReadMonthOption(parsed, "--to", choice.toMonth, error))
