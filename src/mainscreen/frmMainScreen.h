@@ -118,6 +118,8 @@ public:
     void SetTextEditor(std::unique_ptr<TextEditor> editor) { textEditor_ = std::move(editor); }
 
     void mnuNewItem_Click() { InitEntryEd(); }
+    // Opens the report window (once); the main window is disabled while it is open.
+    void mnuReports_Click();
     void mnuExit_Click();
 
     // Commands, each one action made once and put into its menu and, where it

@@ -1,0 +1,74 @@
+#pragma once
+// frmExport: the export window. The user picks a drive (ExportDrive), a
+// folder (ExportDir) and a file name (exFileName, or a click on one of the
+// folder's text files in ExportedFiles), then one of the two exports: all line
+// items of the chosen categories and months ("All Line Items (raw)") or each
+// category's totals of the year ("Category Summary"). The export itself is
+// ExportToFile, as for the command line; a finished export closes the window.
+//
+// Opened from the report window through OpenOwnedWindow, which keeps the
+// report window disabled while this one is open, however it closes.
+#include <QWidget>
+
+#include "core/SharedState.h"
+
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QTreeView;
+
+namespace tessamo {
+
+class frmExport : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmExport(SharedState& state, QWidget* parent = nullptr);
+    ~frmExport() override;
+
+    // The range text: months, year and the number of chosen categories.
+    void Form_Load();
+
+    void ExportDrive_Change(int index);
+    void ExportDir_Change();
+    void ExportedFiles_Click(const QModelIndex& index);
+    void ExportGo_Click();
+    void ExportGoSummary_Click();
+    void ExportQuit_Click();
+
+    // The folder the export goes to (ExportDir's), and choosing it.
+    QString TargetFolder() const { return folder_; }
+    void SetTargetFolder(const QString& folder);
+
+    QLabel* exRangeLab = nullptr;
+    QComboBox* ExportDrive = nullptr;
+    QTreeView* ExportDir = nullptr;
+    QListView* ExportedFiles = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* exFileName = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* ExportGo = nullptr;
+    QPushButton* ExportGoSummary = nullptr;
+    QPushButton* ExportQuit = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createLists();
+    void fillDrives();
+    void layOut();
+    void RunExport(bool summary);
+    // Scrolls the folder list to the target folder.
+    void ShowTargetFolder();
+
+    SharedState& state_;
+    QFileSystemModel* folders_ = nullptr;
+    QFileSystemModel* files_ = nullptr;
+    QString folder_;
+    int driveIndex_ = -1;
+};
+
+}  // namespace tessamo
