@@ -15,12 +15,12 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "export/ExportRange.h"
 #include "export/ExportToFile.h"
 #include "platform/FolderAccess.h"
 #include "platform/PosixFileSystem.h"
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 #include "widgets/PanelWidgets.h"
 
 namespace tessamo {

@@ -32,15 +32,18 @@ PrintResult PaintReportPages(QPrinter& printer, const QString& text, PrintProgre
     return PrintOn(printer, QStringLiteral("Print preview"), text, progress);
 }
 
-PrintResult ReportPdf(const QString& text, PrintProgress& progress, QByteArray& pdf) {
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    // The printer's resolution, so that lines and pages fall as on paper.
-    QPdfWriter writer(&buffer);
+void SetUpReportPdf(QPdfWriter& writer) {
     writer.setResolution(QPrinter(QPrinter::HighResolution).resolution());
     writer.setPageLayout(ReportPageLayout());
     writer.setTitle(QStringLiteral("Cashflow report"));
     writer.setCreator(QStringLiteral("Tessamo"));
+}
+
+PrintResult ReportPdf(const QString& text, PrintProgress& progress, QByteArray& pdf) {
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    SetUpReportPdf(writer);
     QtPrinter out(writer, nullptr, QStringLiteral("PDF"));
     PrintResult result = NewPrintReport(out, text.toStdString(), progress);
     buffer.close();

@@ -8,6 +8,7 @@
 #include "platform/Printer.h"
 #include "reports/NewPrintReport.h"
 
+class QPdfWriter;
 class QPrinter;
 
 namespace tessamo {
@@ -20,6 +21,10 @@ PrintResult PrintOnDefaultPrinter(const QString& text, PrintProgress& progress);
 
 // Paints `text` on `printer` (the pages of a print preview).
 PrintResult PaintReportPages(QPrinter& printer, const QString& text, PrintProgress& progress);
+
+// Gives a PDF the printer's page layout and resolution, so that its lines and
+// pages fall as on paper.
+void SetUpReportPdf(QPdfWriter& writer);
 
 // The PDF of `text`, built in memory; `pdf` is set when the outcome is Printed.
 PrintResult ReportPdf(const QString& text, PrintProgress& progress, QByteArray& pdf);

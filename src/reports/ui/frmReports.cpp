@@ -16,14 +16,14 @@
 #include <QToolButton>
 
 #include "core/Dates.h"
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/LedgerListing.h"
 #include "export/ui/frmExport.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/qt/QtPrintProgress.h"
 #include "platform/qt/QtPrinter.h"
 #include "reports/MakeReport.h"
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 #include "reports/ui/ReportPreview.h"
 #include "reports/ui/ReportPrinting.h"
 #include "widgets/CategoryListModel.h"
