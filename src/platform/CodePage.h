@@ -7,6 +7,8 @@
 namespace tessamo {
 
 std::string Cp1252ToUtf8(const std::string& bytes);
+// The character one Windows-1252 byte stands for (always within 16 bits).
+char32_t Cp1252CodePoint(unsigned char byte);
 // Characters that Windows-1252 cannot hold become "?"; `lossy` tells whether any did.
 std::string Utf8ToCp1252(const std::string& text, bool* lossy = nullptr);
 

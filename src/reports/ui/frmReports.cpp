@@ -19,6 +19,7 @@
 #include "platform/FileErrors.h"
 #include "core/LedgerListing.h"
 #include "export/ui/frmExport.h"
+#include "platform/CodePage.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/qt/QtPrintProgress.h"
 #include "platform/qt/QtPrinter.h"
@@ -80,8 +81,18 @@ QLabel* AddPanel(QStatusBar* bar, const char* key, const char* text, const char*
 QString MonthText(int month) { return QString::fromStdString(MonthName(month)); }
 
 // The report's Windows-1252 text with CR LF line breaks as the text box holds
-// it: line breaks are one character there.
-QString ReportTextForWindow(const std::string& report) { return FromRecordText(report).remove(QLatin1Char('\r')); }
+// it: line breaks are one character there. One pass: a full report of a
+// large year is several megabytes.
+QString ReportTextForWindow(const std::string& report) {
+    QString text(static_cast<qsizetype>(report.size()), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (std::size_t i = 0; i < report.size(); ++i) {
+        if (report[i] == '\r' && i + 1 < report.size() && report[i + 1] == '\n') continue;
+        *out++ = QChar(static_cast<char16_t>(Cp1252CodePoint(static_cast<unsigned char>(report[i]))));
+    }
+    text.truncate(out - text.constData());
+    return text;
+}
 
 }  // namespace
 
