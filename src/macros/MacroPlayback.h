@@ -28,6 +28,7 @@ MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, c
 
 enum class MacroPlayOutcome {
     NothingToDo,  // no file name: "Please select a macro file" was shown
+    Refused,      // the name cannot be a macro file's (MacroNameProblem); the user was told
     InvalidDate,  // "Invalid Date - ..." was shown; nothing written
     Declined,     // the user answered No to "Play macro file?"
     Played,       // the file was played (see the result for what was entered)
@@ -41,6 +42,7 @@ MacroPlayOutcome PlayActiveMacro(SharedState& state, const std::string& macroNam
 
 enum class MacroNewOutcome {
     NothingToDo,  // no file name: "Please provide a file name with no extension." was shown
+    Refused,      // the name cannot be a macro file's; the user was told, nothing written
     Failed,       // the file could not be written; the user was told
     Created,      // the template was written (appended to an existing file)
 };
@@ -49,5 +51,15 @@ enum class MacroNewOutcome {
 // ".MCR". `editorFile` receives the file's name as it stands on disk, for
 // the text editor.
 MacroNewOutcome CreateMacroFile(SharedState& state, const std::string& typedName, std::string& editorFile);
+
+enum class MacroEditOutcome {
+    NothingToDo,  // no file name: "Please select a macro file" was shown
+    Refused,      // the name cannot be a macro file's; the user was told
+    Open,         // `editorFile` names the file to open in the text editor
+};
+
+// The Edit button: the active macro's name as it stands on disk (the name as
+// given when there is no such file yet), for the text editor.
+MacroEditOutcome EditActiveMacro(SharedState& state, const std::string& macroName, std::string& editorFile);
 
 }  // namespace tessamo
