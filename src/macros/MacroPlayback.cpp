@@ -92,7 +92,7 @@ MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, c
 }
 
 MacroPlayOutcome PlayActiveMacro(SharedState& state, const std::string& macroName, const std::string& typedDate,
-                                 MacroPlayResult& result) {
+                                 MacroPlayResult& result, const std::function<void()>& starting) {
     Dialogs& dialogs = state.env.dialogs;
     if (TrimBlanks(macroName).empty()) {
         dialogs.Show(NothingToDo(kSelectMacroFile));
@@ -107,6 +107,7 @@ MacroPlayOutcome PlayActiveMacro(SharedState& state, const std::string& macroNam
     }
     if (dialogs.Show(ConfirmYesNo("Play macro file?", MessageIcon::Question)) != Answer::Yes)
         return MacroPlayOutcome::Declined;
+    if (starting) starting();
     result = PlayMacroFile(state, macroName, playDate);
     return MacroPlayOutcome::Played;
 }

@@ -5,6 +5,7 @@
 // interrupted run adds nothing), enters each complete group of three through
 // InsertRecord under one play date, and deletes the staging file at the end.
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "core/SharedState.h"
@@ -36,9 +37,10 @@ enum class MacroPlayOutcome {
 
 // The Play button: checks the name and the date typed in the five-character
 // date box, asks "Play macro file?" and plays. `result` receives what the
-// playback did when the outcome is Played.
+// playback did when the outcome is Played. `starting`, when given, is called
+// after the Yes and before the playback (the window shows the hourglass).
 MacroPlayOutcome PlayActiveMacro(SharedState& state, const std::string& macroName, const std::string& typedDate,
-                                 MacroPlayResult& result);
+                                 MacroPlayResult& result, const std::function<void()>& starting = nullptr);
 
 enum class MacroNewOutcome {
     NothingToDo,  // no file name: "Please provide a file name with no extension." was shown

@@ -72,6 +72,8 @@ frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(
     createCategoryEditor();
     createYearSelector();
     connectFindAndOptions();
+    createMacroControls();
+    connectTools();
     ledgerArea_->installEventFilter(this);
     resize(900, 600);
 }

@@ -1,8 +1,9 @@
 #include "widgets/FolderLists.h"
 
 #include <QDir>
-#include <QFileSystemModel>
-#include <QHeaderView>
+#include <QFileInfo>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 
@@ -39,28 +40,64 @@ void DriveList::ShowDriveOf(const QString& folder) {
     setCurrentIndex(row);
 }
 
-DirectoryList::DirectoryList(QWidget* parent) : QTreeView(parent), model_(new QFileSystemModel(this)) {
-    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    model_->setReadOnly(true);
-    setModel(model_);
-    for (int column = 1; column < model_->columnCount(); ++column) hideColumn(column);
-    header()->hide();
-    setUniformRowHeights(true);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { emit FolderChanged(); });
+namespace {
+
+constexpr int kLevelRole = Qt::UserRole + 1;
+constexpr int kIndentPixels = 12;
+
+// Draws each folder indented by its level, so that the captions stay the
+// plain folder names (typing a name's first letters finds it).
+class IndentDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem shifted(option);
+        shifted.rect.setLeft(option.rect.left() + index.data(kLevelRole).toInt() * kIndentPixels);
+        QStyledItemDelegate::paint(painter, shifted, index);
+    }
+};
+
+QListWidgetItem* AddFolder(QListWidget* list, const QString& path, const QString& caption, int level,
+                           QStyle::StandardPixmap icon) {
+    auto* item = new QListWidgetItem(list->style()->standardIcon(icon), caption, list);
+    item->setData(Qt::UserRole, path);
+    item->setData(kLevelRole, level);
+    return item;
+}
+
+}  // namespace
+
+DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent) {
+    setItemDelegate(new IndentDelegate(this));
+    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        SetFolder(item->data(Qt::UserRole).toString());
+        emit FolderChanged();
+    });
 }
 
 void DirectoryList::SetFolder(const QString& folder) {
-    const QString path = QDir(folder).absolutePath();
-    model_->setRootPath(QStorageInfo(path).rootPath());
-    const QModelIndex index = model_->index(path);
-    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent()) expand(up);
-    setCurrentIndex(index);
-    scrollTo(index);
+    folder_ = QDir(folder).absolutePath();
+    Fill();
 }
 
-QString DirectoryList::Folder() const {
-    const QModelIndex index = currentIndex();
-    return index.isValid() ? QDir(model_->filePath(index)).absolutePath() : QString();
+void DirectoryList::Fill() {
+    clear();
+    QStringList way;
+    for (QDir dir(folder_);; ) {
+        way.prepend(dir.absolutePath());
+        if (!dir.cdUp()) break;
+    }
+    int level = 0;
+    QListWidgetItem* chosen = nullptr;
+    for (const QString& path : way) {
+        const QString caption = level == 0 ? path : QFileInfo(path).fileName();
+        chosen = AddFolder(this, path, caption, level++, QStyle::SP_DirOpenIcon);
+    }
+    const QDir here(folder_);
+    for (const QString& name : here.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+        AddFolder(this, here.filePath(name), name, level, QStyle::SP_DirClosedIcon);
+    setCurrentItem(chosen);
+    scrollToItem(chosen, QAbstractItemView::PositionAtCenter);
 }
 
 }  // namespace tessamo

@@ -1,12 +1,10 @@
 #pragma once
 // The drive and directory lists of the windows that pick a target folder (the
 // backup window, the export window). The drive list holds the mounted volumes
-// by their root folders; the directory list shows the folders of one drive
-// as a tree, the current folder chosen and shown.
+// by their root folders; the directory list shows where the chosen folder is
+// and what it holds, as a directory list box does.
 #include <QComboBox>
-#include <QTreeView>
-
-class QFileSystemModel;
+#include <QListWidget>
 
 namespace tessamo {
 
@@ -21,20 +19,25 @@ public:
     void ShowDriveOf(const QString& folder);
 };
 
-class DirectoryList : public QTreeView {
+// The folders on the way to the chosen folder, each indented below the one
+// before, then the chosen folder's own subfolders. Activating a folder
+// (double-click, Enter) chooses it.
+class DirectoryList : public QListWidget {
     Q_OBJECT
 public:
     explicit DirectoryList(QWidget* parent);
-    // Shows the folders of the drive holding `folder` and chooses `folder`.
+    // Chooses `folder` (made absolute) and lists its way and its subfolders.
     void SetFolder(const QString& folder);
     // The chosen folder, absolute, without a trailing separator (but "/").
-    QString Folder() const;
+    QString Folder() const { return folder_; }
 
 signals:
     void FolderChanged();
 
 private:
-    QFileSystemModel* model_;
+    void Fill();
+
+    QString folder_;
 };
 
 }  // namespace tessamo

@@ -34,6 +34,8 @@ QLineEdit* MakeNumberBox(QWidget* parent, const char* name, const char* spoken) 
 TinyCalc::TinyCalc(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("TinyCalc"));
     setWindowTitle(QStringLiteral("TinyCalc"));
+    // A closed calculator is gone: the next "Calculator" starts from 0.
+    setAttribute(Qt::WA_DeleteOnClose);
     createMenu();
     createControls();
 }
