@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/Dates.h"
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/LedgerListing.h"
 #include "macros/MacroFileName.h"
 #include "macros/MacroPlayback.h"
@@ -31,10 +31,7 @@ void frmMainScreen::createMacroControls() {
     MacToday = MakeButton(MacroFrame, "MacToday", "!", "Make Date = Today");
     MacToday->setAccessibleName(QStringLiteral("Make Date = Today"));
     MacToday->setFixedWidth(MacToday->fontMetrics().horizontalAdvance(QStringLiteral("!")) * 6 + 12);
-    // The active year beside the date; a screen reader hears the year itself.
-    MacSmYr = new QLabel(MacroFrame);
-    MacSmYr->setObjectName(QStringLiteral("MacSmYr"));
-    MacSmYr->setAccessibleDescription(QStringLiteral("Active year"));
+    MacSmYr = MakeReadout(MacroFrame, "MacSmYr", "Active year");
     MacroEd = Named(new QLineEdit(MacroFrame), "MacroEd", QStringLiteral("Macro file name"));
     MacroEd->setToolTip(QStringLiteral("Active macro file name must be here"));
     MacroSelect = Named(new QListWidget(MacroFrame), "MacroSelect", QStringLiteral("Macro files"));

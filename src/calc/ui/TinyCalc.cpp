@@ -14,11 +14,8 @@
 namespace tessamo {
 namespace {
 
-// A label whose text changes: a screen reader hears the text, the role is its description.
-QLabel* MakeReadout(QWidget* parent, const char* name, const char* role, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleDescription(QString::fromLatin1(role));
+QLabel* MakeSunkenReadout(QWidget* parent, const char* name, const char* role, const QString& text) {
+    QLabel* label = MakeReadout(parent, name, role, text);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return label;
 }
@@ -55,12 +52,12 @@ void TinyCalc::createControls() {
     TCClear = MakeButton(area, "TCClear", "C", "");
     TCTopNum = MakeNumberBox(area, "TCTopNum", "Top number");
     TCSub = MakeButton(area, "TCSub", "-", "");
-    TCOp = MakeReadout(area, "TCOp", "Operator", QStringLiteral("+"));
+    TCOp = MakeSunkenReadout(area, "TCOp", "Operator", QStringLiteral("+"));
     TCOp->setAlignment(Qt::AlignCenter);
     TCBotNum = MakeNumberBox(area, "TCBotNum", "Bottom number");
     TCMul = MakeButton(area, "TCMul", "x", "");
     TCCompute = MakeButton(area, "TCCompute", "=", "");
-    TCResult = MakeReadout(area, "TCResult", "Result", QString());
+    TCResult = MakeSunkenReadout(area, "TCResult", "Result", QString());
     TCDiv = MakeButton(area, "TCDiv", "/", "");
     TCRepeat = MakeButton(area, "TCRepeat", "result on top", "");
     // Spoken names for the one-character captions.

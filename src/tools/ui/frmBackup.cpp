@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -18,12 +17,9 @@
 namespace tessamo {
 namespace {
 
-// A label whose text is a folder or the progress: a screen reader hears the
-// text, the role is its description.
-QLabel* MakeReadout(QWidget* parent, const char* name, const char* role, const char* text) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleDescription(QString::fromLatin1(role));
+// A folder or the progress, in a sunken box; a folder's text may be copied.
+QLabel* MakeFolderReadout(QWidget* parent, const char* name, const char* role, const char* text) {
+    QLabel* label = MakeReadout(parent, name, role, QString::fromLatin1(text));
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
@@ -38,15 +34,15 @@ frmBackup::frmBackup(SharedState& state, QWidget* parent) : QWidget(parent, Qt::
     const QString source = QString::fromStdString(state_.env.files.Folder());
 
     Label1 = MakeLabel(this, "Label1", "Source:");
-    Backuplist = MakeReadout(this, "Backuplist", "Source folder", "File list");
+    Backuplist = MakeFolderReadout(this, "Backuplist", "Source folder", "File list");
     BackMeUp = Named(new QListWidget(this), "BackMeUp", QStringLiteral("Source files"));
     BackMeUp->setMinimumWidth(CharacterWidth(BackMeUp, 24));
     Label2 = MakeLabel(this, "Label2", "Target:");
-    BackUpTarget = MakeReadout(this, "BackUpTarget", "Target folder", "target");
+    BackUpTarget = MakeFolderReadout(this, "BackUpTarget", "Target folder", "target");
     BackUpDrive = Named(new DriveList(this, source), "BackUpDrive", QStringLiteral("Target drive"));
     BackUpDir = Named(new DirectoryList(this), "BackUpDir", QStringLiteral("Target folders"));
     BackUpDir->setMinimumSize(CharacterWidth(BackUpDir, 36), 220);
-    BackUpProgress = MakeReadout(this, "BackUpProgress", "Copy progress", "progress");
+    BackUpProgress = MakeFolderReadout(this, "BackUpProgress", "Copy progress", "progress");
     RunBackup = MakeButton(this, "RunBackup", "Copy all Source files to Target", "");
     StopBackup = MakeButton(this, "StopBackup", "Cancel", "");
     Label1->setBuddy(BackMeUp);

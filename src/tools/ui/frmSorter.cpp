@@ -20,10 +20,7 @@ frmSorter::frmSorter(SharedState& state, QWidget* parent) : QWidget(parent, Qt::
 
     startPlace_ = new QStackedWidget(this);
     StartSort = MakeButton(startPlace_, "StartSort", "Start", "");
-    // The label's text changes as the sort goes on: a screen reader hears it.
-    SorterLabel = new QLabel(startPlace_);
-    SorterLabel->setObjectName(QStringLiteral("SorterLabel"));
-    SorterLabel->setAccessibleDescription(QStringLiteral("Sort state"));
+    SorterLabel = MakeReadout(startPlace_, "SorterLabel", "Sort state");
     SorterLabel->setAlignment(Qt::AlignCenter);
     startPlace_->addWidget(StartSort);
     startPlace_->addWidget(SorterLabel);
