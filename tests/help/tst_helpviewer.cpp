@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(engine->Viewer(), first);
         QCOMPARE(Shown(), QStringLiteral("reports.html"));
         QVERIFY(first->HelpContents->count() >= 20);
-        QCOMPARE(first->HelpContents->item(0)->text(), QStringLiteral("Tessamo Help: Contents"));
+        QCOMPARE(first->HelpContents->item(0)->text(), QStringLiteral("Tessamo Help"));
         QVERIFY(first->HelpBack->isEnabled());
         first->HelpBack->trigger();
         QCOMPARE(Shown(), QStringLiteral("index.html"));

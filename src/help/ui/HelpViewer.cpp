@@ -65,6 +65,9 @@ HelpViewer::HelpViewer(const QString& folder, QWidget* parent) : QMainWindow(par
     HelpText->setObjectName(QStringLiteral("HelpText"));
     HelpText->setAccessibleName(QStringLiteral("Help page"));
     HelpText->setOpenExternalLinks(true);
+    // The pages' own style sheet, applied to every page shown.
+    HelpText->document()->setDefaultStyleSheet(ReadPage(QDir(folder_).filePath(QStringLiteral("help.css"))));
+    connect(HelpText, &QTextBrowser::sourceChanged, this, &HelpViewer::FollowPage);
     HelpTabs = new QTabWidget(this);
     HelpTabs->setObjectName(QStringLiteral("HelpTabs"));
     HelpTabs->setAccessibleName(QStringLiteral("Help navigation"));
@@ -76,10 +79,10 @@ HelpViewer::HelpViewer(const QString& folder, QWidget* parent) : QMainWindow(par
     splitter->addWidget(HelpTabs);
     splitter->addWidget(HelpText);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({230, 620});
+    splitter->setSizes({300, 700});
     setCentralWidget(splitter);
     createActions();
-    resize(880, 640);
+    resize(1000, 720);
 }
 
 void HelpViewer::LoadPages() {
@@ -126,6 +129,7 @@ void HelpViewer::createActions() {
 
 QWidget* HelpViewer::createContentsTab() {
     HelpContents = MakeList("HelpContents", "Help contents", this);
+    HelpContents->setWordWrap(true);
     // The contents follow the order of the contents page's links.
     const HelpPage* contents = index_.Find("index");
     const std::vector<std::string> order =
@@ -152,6 +156,7 @@ QWidget* HelpViewer::createIndexTab() {
     HelpIndexFilter = MakeField("HelpIndexFilter", "Index: type a word", tab);
     HelpIndexFilter->setPlaceholderText(QStringLiteral("Type a word"));
     HelpIndexList = MakeList("HelpIndexList", "Index entries", tab);
+    HelpIndexList->setWordWrap(true);
     layout->addWidget(HelpIndexFilter);
     layout->addWidget(HelpIndexList);
     FillIndex(QString());
@@ -171,6 +176,7 @@ QWidget* HelpViewer::createSearchTab() {
     HelpSearchWords = MakeField("HelpSearchWords", "Search for words", tab);
     HelpSearchWords->setPlaceholderText(QStringLiteral("Words to find, then Enter"));
     HelpSearchResults = MakeList("HelpSearchResults", "Pages found", tab);
+    HelpSearchResults->setWordWrap(true);
     layout->addWidget(HelpSearchWords);
     layout->addWidget(HelpSearchResults);
     connect(HelpSearchWords, &QLineEdit::returnPressed, this, [this] { Search(HelpSearchWords->text()); });
@@ -225,6 +231,15 @@ QUrl HelpViewer::UrlOf(const QString& path) const {
 }
 
 void HelpViewer::ShowPage(const QString& path) { HelpText->setSource(UrlOf(path)); }
+
+void HelpViewer::FollowPage(const QUrl& url) {
+    const QString topic = url.fileName().section(QLatin1Char('.'), 0, 0);
+    const HelpPage* page = index_.Find(topic.toStdString());
+    setWindowTitle(page ? QStringLiteral("Tessamo Help - %1").arg(QString::fromStdString(page->title))
+                        : QStringLiteral("Tessamo Help"));
+    for (int row = 0; row < HelpContents->count(); ++row)
+        if (HelpContents->item(row)->data(kTopicRole).toString() == topic) HelpContents->setCurrentRow(row);
+}
 
 void HelpViewer::ShowContents() { ShowPage(QDir(folder_).filePath(QStringLiteral("index.html"))); }
 

@@ -50,6 +50,8 @@ private:
     QWidget* createSearchTab();
     void FillIndex(const QString& filter);
     void OpenItem(QListWidgetItem* item);
+    // Title and contents follow the page shown.
+    void FollowPage(const QUrl& url);
     QUrl UrlOf(const QString& path) const;
 
     QString folder_;
