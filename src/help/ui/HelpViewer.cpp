@@ -34,15 +34,29 @@ QListWidget* MakeList(const char* name, const char* spoken, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->setAccessibleName(QString::fromLatin1(spoken));
+    list->setWordWrap(true);
     return list;
 }
 
-QLineEdit* MakeField(const char* name, const char* spoken, QWidget* parent) {
+QLineEdit* MakeField(const char* name, const char* spoken, const char* placeholder, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(name));
     field->setAccessibleName(QString::fromLatin1(spoken));
+    field->setPlaceholderText(QString::fromLatin1(placeholder));
     field->setClearButtonEnabled(true);
     return field;
+}
+
+// A tab page with a field above a list.
+QWidget* FieldOverList(QWidget* parent, QLineEdit*& field, const char* fieldName, const char* fieldSpoken,
+                       const char* placeholder, QListWidget*& list, const char* listName, const char* listSpoken) {
+    auto* tab = new QWidget(parent);
+    auto* layout = new QVBoxLayout(tab);
+    field = MakeField(fieldName, fieldSpoken, placeholder, tab);
+    list = MakeList(listName, listSpoken, tab);
+    layout->addWidget(field);
+    layout->addWidget(list);
+    return tab;
 }
 
 QAction* MakeAction(QObject* parent, const char* name, const char* caption, QKeySequence key, QIcon icon) {
@@ -129,7 +143,6 @@ void HelpViewer::createActions() {
 
 QWidget* HelpViewer::createContentsTab() {
     HelpContents = MakeList("HelpContents", "Help contents", this);
-    HelpContents->setWordWrap(true);
     // The contents follow the order of the contents page's links.
     const HelpPage* contents = index_.Find("index");
     const std::vector<std::string> order =
@@ -145,44 +158,33 @@ QWidget* HelpViewer::createContentsTab() {
         if (const HelpPage* page = index_.Find(topic); page && topic != "index") add(*page);
         listed.push_back(topic);
     }
-    connect(HelpContents, &QListWidget::itemActivated, this, &HelpViewer::OpenItem);
-    connect(HelpContents, &QListWidget::itemClicked, this, &HelpViewer::OpenItem);
+    OpenOnActivate(HelpContents);
     return HelpContents;
 }
 
 QWidget* HelpViewer::createIndexTab() {
-    auto* tab = new QWidget(this);
-    auto* layout = new QVBoxLayout(tab);
-    HelpIndexFilter = MakeField("HelpIndexFilter", "Index: type a word", tab);
-    HelpIndexFilter->setPlaceholderText(QStringLiteral("Type a word"));
-    HelpIndexList = MakeList("HelpIndexList", "Index entries", tab);
-    HelpIndexList->setWordWrap(true);
-    layout->addWidget(HelpIndexFilter);
-    layout->addWidget(HelpIndexList);
+    QWidget* tab = FieldOverList(this, HelpIndexFilter, "HelpIndexFilter", "Index: type a word", "Type a word",
+                                 HelpIndexList, "HelpIndexList", "Index entries");
     FillIndex(QString());
     connect(HelpIndexFilter, &QLineEdit::textChanged, this, &HelpViewer::FillIndex);
     connect(HelpIndexFilter, &QLineEdit::returnPressed, this, [this] {
-        if (HelpIndexList->count() > 0) OpenItem(HelpIndexList->currentItem() ? HelpIndexList->currentItem()
-                                                                                : HelpIndexList->item(0));
+        OpenItem(HelpIndexList->currentItem() ? HelpIndexList->currentItem() : HelpIndexList->item(0));
     });
-    connect(HelpIndexList, &QListWidget::itemActivated, this, &HelpViewer::OpenItem);
-    connect(HelpIndexList, &QListWidget::itemClicked, this, &HelpViewer::OpenItem);
+    OpenOnActivate(HelpIndexList);
     return tab;
 }
 
 QWidget* HelpViewer::createSearchTab() {
-    auto* tab = new QWidget(this);
-    auto* layout = new QVBoxLayout(tab);
-    HelpSearchWords = MakeField("HelpSearchWords", "Search for words", tab);
-    HelpSearchWords->setPlaceholderText(QStringLiteral("Words to find, then Enter"));
-    HelpSearchResults = MakeList("HelpSearchResults", "Pages found", tab);
-    HelpSearchResults->setWordWrap(true);
-    layout->addWidget(HelpSearchWords);
-    layout->addWidget(HelpSearchResults);
+    QWidget* tab = FieldOverList(this, HelpSearchWords, "HelpSearchWords", "Search for words",
+                                 "Words to find, then Enter", HelpSearchResults, "HelpSearchResults", "Pages found");
     connect(HelpSearchWords, &QLineEdit::returnPressed, this, [this] { Search(HelpSearchWords->text()); });
-    connect(HelpSearchResults, &QListWidget::itemActivated, this, &HelpViewer::OpenItem);
-    connect(HelpSearchResults, &QListWidget::itemClicked, this, &HelpViewer::OpenItem);
+    OpenOnActivate(HelpSearchResults);
     return tab;
+}
+
+void HelpViewer::OpenOnActivate(QListWidget* list) {
+    connect(list, &QListWidget::itemActivated, this, &HelpViewer::OpenItem);
+    connect(list, &QListWidget::itemClicked, this, &HelpViewer::OpenItem);
 }
 
 void HelpViewer::FillIndex(const QString& filter) {

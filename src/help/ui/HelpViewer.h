@@ -50,6 +50,7 @@ private:
     QWidget* createSearchTab();
     void FillIndex(const QString& filter);
     void OpenItem(QListWidgetItem* item);
+    void OpenOnActivate(QListWidget* list);
     // Title and contents follow the page shown.
     void FollowPage(const QUrl& url);
     QUrl UrlOf(const QString& path) const;
