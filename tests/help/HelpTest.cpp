@@ -23,7 +23,7 @@ namespace {
 struct RecordingEngine : HelpEngine {
     Status ShowPage(const std::string& page) override {
         shown.push_back(page);
-        return missing ? Status::IOError(page, "no such help page") : Status::Ok();
+        return missing ? Status::NotFound(page, "no such help page") : Status::Ok();
     }
     void Quit() override { ++quits; }
     std::vector<std::string> shown;

@@ -41,7 +41,7 @@ QtHelpEngine::~QtHelpEngine() { delete viewer_.data(); }
 
 Status QtHelpEngine::ShowPage(const std::string& pagePath) {
     const QString path = QString::fromStdString(pagePath);
-    if (!QFile::exists(path)) return Status::IOError(pagePath, "no such help page");
+    if (!QFile::exists(path)) return Status::NotFound(pagePath, "no such help page");
     if (!viewer_) viewer_ = new HelpViewer(FolderOf(path));
     viewer_->ShowPage(path);
     viewer_->show();

@@ -22,7 +22,7 @@ std::string SystemBrowser::Find(const std::string& /*scratchFile*/) {
 Status SystemBrowser::Start(const std::string& command, const std::string& address) {
     QStringList arguments;
     for (const std::string& word : BrowserArguments(command, address)) arguments << QString::fromStdString(word);
-    if (arguments.isEmpty()) return Status::IOError(command, "no program named");
+    if (arguments.isEmpty()) return Status::InvalidArgument(command, "no program named");
     const QString program = arguments.takeFirst();
     if (!QProcess::startDetached(program, arguments))
         return Status::IOError(program.toStdString(), "the program could not be started");
