@@ -16,6 +16,7 @@
 //   frmMainScreen_FindOptions.cpp  find a word, notes and the Options menu
 //   frmMainScreen_Macros.cpp       the macro controls (MacroFrame)
 //   frmMainScreen_Tools.cpp        calculator, sorter and backup windows
+//   frmMainScreen_Help.cpp         the Help menu: contents, About, web pages
 // Decisions live in the logic (src/core); handlers gather input, call one
 // routine, show the result and rebuild the lists.
 #include <QMainWindow>
@@ -25,8 +26,9 @@
 #include "core/SharedState.h"
 #include "core/TypedEntry.h"
 #include "core/WordSearch.h"
-#include "platform/TextEditor.h"
 #include "help/ContextIDs.h"
+#include "platform/Browser.h"
+#include "platform/TextEditor.h"
 
 class QAction;
 class QFrame;
@@ -44,6 +46,7 @@ class QToolBar;
 namespace tessamo {
 
 class CategoryListModel;
+class QtHelpEngine;
 class ItemListModel;
 
 class frmMainScreen : public QMainWindow {
@@ -133,6 +136,15 @@ public:
     void mnuTinyCalc_Click();
     void mnuSort_Click();
     void mnuBackup_Click();
+
+    // Help menu (frmMainScreen_Help.cpp).
+    void mnuHelpContents_Click();
+    void mnuHelpAbout_Click();
+    void mnuWebSite_Click();
+    void mnu_KSN_Click();
+    // Where web pages open; the system's browser unless replaced.
+    void SetBrowser(std::unique_ptr<Browser> browser) { browser_ = std::move(browser); }
+    QtHelpEngine* HelpEngine() const { return helpEngine_.get(); }
 
     void mnuNewItem_Click() { InitEntryEd(); }
     void mnuExit_Click();
@@ -251,6 +263,7 @@ private:
     void FillMacroSelect();
     void HideMacroFrame();
     void OpenMacroInEditor(const std::string& fileName);
+    void connectHelp();
     void SetListsEnabled(bool enabled);
 
     // The layout rule; `guards` false at start-up, when the window has its
@@ -278,6 +291,8 @@ private:
     bool loaded_ = false;
     WordSearch wordSearch_;
     std::unique_ptr<TextEditor> textEditor_;
+    std::unique_ptr<QtHelpEngine> helpEngine_;
+    std::unique_ptr<Browser> browser_;
 };
 
 }  // namespace tessamo
