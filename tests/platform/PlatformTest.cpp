@@ -6,7 +6,6 @@
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/DataFolder.h"
-#include "platform/FolderAccess.h"
 #include "platform/InstanceLock.h"
 #include "platform/PosixFileSystem.h"
 #include "support/TempFolder.h"
@@ -78,12 +77,6 @@ TEST(InstanceLock, SecondHolderIsRefusedUntilReleased) {
 
 // The real file system tells a missing file apart from a refusal; both keep
 // the "<file>: <reason>" text the messages show.
-TEST(FolderAccess, AnUnreadableFolderGivesTheSystemsTextTwoBlanksAndTheNumber) {
-    TempFolder folder;
-    EXPECT_EQ(UnreadableFolderText(folder.path()), "");
-    EXPECT_EQ(UnreadableFolderText(folder.path() + "/gone"), "No such file or directory  2");
-}
-
 TEST(Status, FileSystemFailuresCarryTheirKind) {
     TempFolder folder;
     PosixFileSystem files(folder.path());

@@ -1,26 +1,22 @@
 #include "export/ui/frmExport.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QStorageInfo>
-#include <QTimer>
-#include <QTreeView>
 
 #include "platform/FileErrors.h"
 #include "export/ExportRange.h"
 #include "export/ExportToFile.h"
-#include "platform/FolderAccess.h"
+#include "platform/DriveCheck.h"
 #include "platform/PosixFileSystem.h"
 #include "core/ReportCategoryList.h"
+#include "widgets/FolderLists.h"
 #include "widgets/PanelWidgets.h"
 
 namespace tessamo {
@@ -51,28 +47,11 @@ frmExport::frmExport(SharedState& state, QWidget* parent) : QWidget(parent, Qt::
 frmExport::~frmExport() = default;
 
 void frmExport::createLists() {
-    ExportDrive = Named(new QComboBox(this), "ExportDrive", QStringLiteral("Drive"));
-    fillDrives();
-    connect(ExportDrive, &QComboBox::activated, this, &frmExport::ExportDrive_Change);
-
-    folders_ = new QFileSystemModel(this);
-    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    folders_->setRootPath(QDir::rootPath());
-    // The folders are read in the background: the chosen one is shown once its
-    // parent has been read.
-    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
-        if (folder_.startsWith(path)) QTimer::singleShot(0, this, &frmExport::ShowTargetFolder);
-    });
-    ExportDir = Named(new QTreeView(this), "ExportDir", QStringLiteral("Folders"));
-    ExportDir->setModel(folders_);
-    for (int column = 1; column < folders_->columnCount(); ++column) ExportDir->hideColumn(column);
-    ExportDir->header()->hide();
-    connect(ExportDir->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (!current.isValid()) return;
-                folder_ = folders_->filePath(current);
-                ExportDir_Change();
-            });
+    const QString dataFolder = QString::fromStdString(state_.env.files.Folder());
+    ExportDrive = Named(new DriveList(this, dataFolder), "ExportDrive", QStringLiteral("Drive"));
+    ExportDir = Named(new DirectoryList(this), "ExportDir", QStringLiteral("Folders"));
+    connect(ExportDrive, &QComboBox::currentIndexChanged, this, &frmExport::ExportDrive_Change);
+    connect(ExportDir, &DirectoryList::FolderChanged, this, &frmExport::ExportDir_Change);
 
     files_ = new QFileSystemModel(this);
     files_->setFilter(QDir::Files);
@@ -83,16 +62,6 @@ void frmExport::createLists() {
     ExportedFiles->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(ExportedFiles, &QAbstractItemView::clicked, this, &frmExport::ExportedFiles_Click);
     connect(ExportedFiles, &QAbstractItemView::activated, this, &frmExport::ExportedFiles_Click);
-}
-
-void frmExport::fillDrives() {
-    const QString dataDrive = QStorageInfo(QString::fromStdString(state_.env.files.Folder())).rootPath();
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid()) continue;
-        ExportDrive->addItem(volume.rootPath(), volume.rootPath());
-        if (volume.rootPath() == dataDrive) driveIndex_ = ExportDrive->count() - 1;
-    }
-    ExportDrive->setCurrentIndex(driveIndex_);
 }
 
 void frmExport::layOut() {
@@ -122,33 +91,27 @@ void frmExport::Form_Load() {
         exRangeLab->setText(QString::fromStdString(text));
 }
 
+QString frmExport::TargetFolder() const { return ExportDir->Folder(); }
+
 void frmExport::SetTargetFolder(const QString& folder) {
-    folder_ = QDir(folder).absolutePath();
-    const QModelIndex index = folders_->index(folder_);
-    ExportDir->setCurrentIndex(index);
-    ShowTargetFolder();
+    ExportDir->SetFolder(folder);
     ExportDir_Change();
 }
 
-void frmExport::ShowTargetFolder() {
-    ExportDir->scrollTo(folders_->index(folder_), QAbstractItemView::PositionAtCenter);
-}
-
-void frmExport::ExportDrive_Change(int index) {
-    const QString root = ExportDrive->itemData(index).toString();
-    const std::string problem = UnreadableFolderText(root.toStdString());
-    if (!problem.empty()) {
+// A drive that cannot be read is told; the lists keep the folder they showed.
+void frmExport::ExportDrive_Change() {
+    const std::string problem = UnreadableDriveText(ExportDrive->Drive().toStdString());
+    if (problem.empty())
+        ExportDir->SetFolder(ExportDrive->Drive());
+    else
         state_.env.dialogs.Show(Message{problem});
-        // The lists keep the folder they showed, and the drive its choice.
-        ExportDrive->setCurrentIndex(driveIndex_);
-        ExportDir_Change();
-        return;
-    }
-    driveIndex_ = index;
-    SetTargetFolder(root);
+    ExportDir_Change();
 }
 
-void frmExport::ExportDir_Change() { ExportedFiles->setRootIndex(files_->setRootPath(folder_)); }
+void frmExport::ExportDir_Change() {
+    ExportDrive->ShowDriveOf(ExportDir->Folder());
+    ExportedFiles->setRootIndex(files_->setRootPath(ExportDir->Folder()));
+}
 
 void frmExport::ExportedFiles_Click(const QModelIndex& index) {
     if (index.isValid()) exFileName->setText(files_->fileName(index));
@@ -156,7 +119,7 @@ void frmExport::ExportedFiles_Click(const QModelIndex& index) {
 
 // No hourglass: the export asks before appending, and takes a moment only.
 void frmExport::RunExport(bool summary) {
-    PosixFileSystem target(folder_.toStdString());
+    PosixFileSystem target(TargetFolder().toStdString());
     const ExportOutcome outcome = ExportToFile(state_, summary ? ExportKind::Summary : ExportKind::LineItems, target,
                                                exFileName->text().toStdString(), ExistingExportFile::Ask);
     if (outcome == ExportOutcome::Written) ExportQuit_Click();
@@ -167,8 +130,10 @@ void frmExport::ExportGoSummary_Click() { RunExport(true); }
 void frmExport::ExportQuit_Click() { close(); }
 
 void frmExport::closeEvent(QCloseEvent* event) {
-    // The chosen categories were written for this window alone.
-    state_.env.files.Remove(kReportCategoryFile);
+    // The chosen categories were written for this window alone; a leftover
+    // is rewritten from nothing by the next View or Export, so a failure to
+    // remove it changes nothing the user relies on.
+    (void)state_.env.files.Remove(kReportCategoryFile);
     event->accept();
 }
 

@@ -12,15 +12,16 @@
 
 #include "core/SharedState.h"
 
-class QComboBox;
 class QFileSystemModel;
 class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
-class QTreeView;
 
 namespace tessamo {
+
+class DirectoryList;
+class DriveList;
 
 class frmExport : public QWidget {
     Q_OBJECT
@@ -31,7 +32,7 @@ public:
     // The range text: months, year and the number of chosen categories.
     void Form_Load();
 
-    void ExportDrive_Change(int index);
+    void ExportDrive_Change();
     void ExportDir_Change();
     void ExportedFiles_Click(const QModelIndex& index);
     void ExportGo_Click();
@@ -39,12 +40,12 @@ public:
     void ExportQuit_Click();
 
     // The folder the export goes to (ExportDir's), and choosing it.
-    QString TargetFolder() const { return folder_; }
+    QString TargetFolder() const;
     void SetTargetFolder(const QString& folder);
 
     QLabel* exRangeLab = nullptr;
-    QComboBox* ExportDrive = nullptr;
-    QTreeView* ExportDir = nullptr;
+    DriveList* ExportDrive = nullptr;
+    DirectoryList* ExportDir = nullptr;
     QListView* ExportedFiles = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* exFileName = nullptr;
@@ -58,17 +59,11 @@ protected:
 
 private:
     void createLists();
-    void fillDrives();
     void layOut();
     void RunExport(bool summary);
-    // Scrolls the folder list to the target folder.
-    void ShowTargetFolder();
 
     SharedState& state_;
-    QFileSystemModel* folders_ = nullptr;
     QFileSystemModel* files_ = nullptr;
-    QString folder_;
-    int driveIndex_ = -1;
 };
 
 }  // namespace tessamo

@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 #include "core/Dates.h"
+#include "help/ui/QtHelpEngine.h"
 #include "platform/FileErrors.h"
 #include "core/LedgerListing.h"
 #include "export/ui/frmExport.h"
@@ -163,7 +164,6 @@ void frmReports::createToolbar() {
         // The buttons take the focus by Tab, so the window works from the keyboard.
         RepToolbar->widgetForAction(action)->setFocusPolicy(Qt::TabFocus);
     }
-    Button("rtbHelp")->setShortcut(QKeySequence::HelpContents);
     Button("rtbPrint")->setShortcut(QKeySequence::Print);
     Button("rtbView")->setEnabled(false);
     Button("rtbPrint")->setEnabled(false);
@@ -284,8 +284,9 @@ void frmReports::RepToolbar_ButtonClick(const QString& key) {
         NewPrintReport();
     } else if (key == QLatin1String("rtbClear")) {
         Clear();
+    } else if (key == QLatin1String("rtbHelp")) {
+        ShowHelpTopic("reports");
     }
-    // rtbHelp: the help viewer opens the reports topic once help is there.
 }
 
 void frmReports::View() {
