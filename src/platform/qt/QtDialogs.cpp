@@ -1,6 +1,8 @@
 #include "platform/qt/QtDialogs.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -47,12 +49,33 @@ Answer FromQt(int button) {
     }
 }
 
+// Room beside a title for the window frame's buttons and margins.
+constexpr int kTitleAllowance = 140;
+
+// The width a box needs so that the window frame shows its whole title.
+int TitleWidth(const QWidget* box) {
+    QFont bold = box->font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + kTitleAllowance;
+}
+
+// A message box fixes its own size from its text; a spacer across the
+// bottom of its grid makes it at least as wide as its title.
+void WidenToTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    grid->addItem(new QSpacerItem(TitleWidth(&box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
+                  1, grid->columnCount());
+}
+
 }  // namespace
 
 QWidget* QtDialogs::AskingWindow() const {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
     if (QWidget* active = QApplication::activeWindow()) return active;
-    return fallback_;
+    // Before the main window is shown (the start-up passcode) a box over it
+    // would sit in the screen's corner; without a parent it is centred.
+    return fallback_ && fallback_->isVisible() ? fallback_ : nullptr;
 }
 
 Answer QtDialogs::Show(const Message& message) {
@@ -64,6 +87,7 @@ Answer QtDialogs::Show(const Message& message) {
     box.setWindowModality(Qt::WindowModal);
     box.setDefaultButton(ToQt(message.defaultButton));
     if (message.buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
+    WidenToTitle(box);
     return FromQt(box.exec());
 }
 
@@ -74,6 +98,7 @@ std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std
     box.setWindowTitle(QString::fromStdString(title));
     box.setLabelText(QString::fromStdString(prompt));
     box.setTextValue(QString::fromStdString(defaultText));
+    box.setMinimumWidth(TitleWidth(&box));
     if (box.exec() != QDialog::Accepted) return std::nullopt;
     return box.textValue().toStdString();
 }

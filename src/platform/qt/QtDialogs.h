@@ -3,8 +3,10 @@
 // and input boxes, so screen readers read their text and buttons. Each box
 // sits over the window that asked and is modal to that window only: the
 // modal box in front if there is one, else the active window, else the
-// fallback window given here (the main window). Windows beside it (the
-// calculator, the help viewer) stay usable.
+// fallback window given here (the main window) once it is shown; a box asked
+// before any window is shown is centred on the screen. Windows beside it (the
+// calculator, the help viewer) stay usable. Every box is at least as wide as
+// its title, so the window frame shows the whole title.
 #include "platform/Dialogs.h"
 
 class QWidget;
