@@ -148,7 +148,8 @@ private slots:
         CatchShow catcher([&](QDialog* dialog) {
             QFont bold = dialog->font();
             bold.setBold(true);
-            titleWidth = QFontMetrics(bold).horizontalAdvance(dialog->windowTitle());
+            // and room for the frame's buttons beside it
+            titleWidth = QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + 100;
             width = dialog->width();
             dialog->reject();
         });

@@ -59,13 +59,17 @@ int TitleWidth(const QWidget* box) {
     return QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + kTitleAllowance;
 }
 
-// A message box fixes its own size from its text; a spacer across the
-// bottom of its grid makes it at least as wide as its title.
-void WidenToTitle(QMessageBox& box) {
-    auto* grid = qobject_cast<QGridLayout*>(box.layout());
-    if (!grid) return;
-    grid->addItem(new QSpacerItem(TitleWidth(&box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
-                  1, grid->columnCount());
+// The boxes fix their own size from their contents (a message box from its
+// text, an input box through its layout); a spacer across the bottom of the
+// layout makes them at least as wide as their title.
+void WidenToTitle(QDialog& box) {
+    auto* spacer = new QSpacerItem(TitleWidth(&box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(spacer, grid->rowCount(), 0, 1, grid->columnCount());
+    else if (box.layout())
+        box.layout()->addItem(spacer);
+    else
+        delete spacer;
 }
 
 }  // namespace
@@ -98,7 +102,8 @@ std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std
     box.setWindowTitle(QString::fromStdString(title));
     box.setLabelText(QString::fromStdString(prompt));
     box.setTextValue(QString::fromStdString(defaultText));
-    box.setMinimumWidth(TitleWidth(&box));
+    box.adjustSize();  // builds the box's layout
+    WidenToTitle(box);
     if (box.exec() != QDialog::Accepted) return std::nullopt;
     return box.textValue().toStdString();
 }
