@@ -136,7 +136,7 @@ private slots:
         OpenOn(h, 1);
         frmMainScreen& w = *h.window;
         w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(QTest::qWaitForWindowActive(&w));  // keys reach the frame's shortcuts
         QVERIFY(w.ReplaceCat->isDefault() && !w.CatEdSave->isDefault());
         h.Type(w.CatEdCatCode, "gr");
         QTest::keyClick(w.CatEdCatCode, Qt::Key_Return);  // Replace

@@ -290,17 +290,12 @@ void tst_entryeditor::keyboardAlone() {
     QVERIFY(h.env.Ledger().empty());
 }
 
-QTEST_MAIN(tst_entryeditor)
-#include "tst_entryeditor.moc"
-
 // However the date box gets the focus, typing replaces the whole date.
 void tst_entryeditor::dateBoxTypingReplacesIt() {
     MainScreenHarness h;
     h.env.PutCategories(Categories());
-    QVERIFY(h.Load());
+    QVERIFY(h.LoadActive());
     frmMainScreen& w = *h.window;
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
     w.mnuNewItem->trigger();
     QTest::keyClicks(w.DateEditor, "0405");
     QCOMPARE(w.DateEditor->displayText(), QStringLiteral("04-05"));
@@ -318,10 +313,8 @@ void tst_entryeditor::dateBoxTypingReplacesIt() {
 
 void tst_entryeditor::keysAndHints() {
     MainScreenHarness h;
-    QVERIFY(h.Load());
+    QVERIFY(h.LoadActive());
     frmMainScreen& w = *h.window;
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
     // No categories yet: the editor says so, and where to make one.
     w.mnuNewItem->trigger();
     QCOMPARE(w.SmCatListHint->text(), QStringLiteral("This year has no categories yet: Edit > New Category creates one."));
@@ -341,3 +334,7 @@ void tst_entryeditor::keysAndHints() {
     QCOMPARE(w.SaveNewIncome->accessibleName(), QStringLiteral("Save INCOME"));
     QCOMPARE(w.SaveNewExpense->accessibleName(), QStringLiteral("Save EXPENSE"));
 }
+
+QTEST_MAIN(tst_entryeditor)
+#include "tst_entryeditor.moc"
+

@@ -183,10 +183,8 @@ void tst_mainscreen::cutTotalShowsWholeTextAsTip() {
 // First start -> a category -> a line -> listed and totalled, keys only.
 void tst_mainscreen::newcomerPathWithKeysAlone() {
     MainScreenHarness h;
-    QVERIFY(h.Load());
+    QVERIFY(h.LoadActive());
     frmMainScreen& w = *h.window;
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
     auto keys = [&](const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); };
     auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(QApplication::focusWidget(), k, m); };
     w.mnuNewCategory->trigger();  // Edit > New Category

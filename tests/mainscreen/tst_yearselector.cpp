@@ -105,7 +105,7 @@ private slots:
         Prepare(h);
         frmMainScreen& w = *h.window;
         w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(QTest::qWaitForWindowActive(&w));  // keys reach the frame's shortcuts
         Spin(h, 2);
         QTest::keyClick(w.DataYear, Qt::Key_Escape);
         QVERIFY(!w.YearEdFrame->isVisible());

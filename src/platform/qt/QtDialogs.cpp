@@ -82,12 +82,13 @@ QWidget* QtDialogs::AskingWindow() const {
     return fallback_ && fallback_->isVisible() ? fallback_ : nullptr;
 }
 
-Answer QtDialogs::Show(const Message& message) {
+Answer QtDialogs::Show(const Message& message) { return ShowOver(AskingWindow(), message); }
+
+Answer QtDialogs::ShowOver(QWidget* window, const Message& message) {
     // Windows line breaks in message texts show as plain line breaks.
     QString text = QString::fromStdString(message.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(ToQt(message.icon), QString::fromStdString(message.title), text, ToQt(message.buttons),
-                    AskingWindow());
+    QMessageBox box(ToQt(message.icon), QString::fromStdString(message.title), text, ToQt(message.buttons), window);
     box.setWindowModality(Qt::WindowModal);
     box.setDefaultButton(ToQt(message.defaultButton));
     if (message.buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);

@@ -18,6 +18,9 @@ public:
     explicit QtDialogs(QWidget* fallback = nullptr) : fallback_(fallback) {}
     void SetParent(QWidget* fallback) { fallback_ = fallback; }
     Answer Show(const Message& message) override;
+    // A box over `window` whichever window is active: a window's question
+    // about itself (the notes window's "Save changes?").
+    Answer ShowOver(QWidget* window, const Message& message);
     std::optional<std::string> Input(const std::string& prompt, const std::string& title,
                                      const std::string& defaultText) override;
 
