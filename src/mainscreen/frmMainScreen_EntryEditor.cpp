@@ -40,7 +40,7 @@ QWidget* frmMainScreen::createEntryFields() {
 
     DateLabel = MakeLabel(fields, "DateLabel", "Date");
     DateEditor = MakeMaskedBox(fields, "DateEditor", QStringLiteral("Date"), QStringLiteral("99-99;_"));
-    SmYr = MakeValueLabel(fields, "SmYr", QStringLiteral("Active year"));
+    SmYr = MakeReadout(fields, "SmYr", "Active year");
     Today = MakeButton(fields, "Today", "!", "Make Date = Today");
     Today->setAccessibleName(QStringLiteral("Make Date = Today"));
     Today->setMaximumWidth(Today->fontMetrics().averageCharWidth() * 3 + 16);
@@ -58,8 +58,8 @@ QWidget* frmMainScreen::createEntryFields() {
     NoteEditor->setMinimumWidth(NoteEditor->fontMetrics().averageCharWidth() * kNoteLength);
 
     CName = MakeLabel(fields, "CName", "Category");
-    CatCodeLabel = MakeValueLabel(fields, "CatCodeLabel", QStringLiteral("Category code"));
-    CatNameLabel = MakeValueLabel(fields, "CatNameLabel", QStringLiteral("Category description"),
+    CatCodeLabel = MakeReadout(fields, "CatCodeLabel", "Category code");
+    CatNameLabel = MakeReadout(fields, "CatNameLabel", "Category description",
                                   QStringLiteral("(select)"));
     auto* categoryRow = new QHBoxLayout;
     categoryRow->addWidget(CatCodeLabel);
@@ -109,7 +109,7 @@ void frmMainScreen::createEntryEditor() {
     connect(SmCatList, &QAbstractItemView::doubleClicked, this, [this] { SmCatList_DblClick(); });
     // Says beside the list what the tool tip says, or that there is nothing to
     // choose yet (PopSmCatList sets it).
-    SmCatListHint = MakeValueLabel(EntryEdFrame, "SmCatListHint", QStringLiteral("Choosing a category"));
+    SmCatListHint = MakeReadout(EntryEdFrame, "SmCatListHint", "Choosing a category");
     SmCatListHint->setWordWrap(true);
     SmCatListHint->setMaximumWidth(SmCatList->minimumWidth());
 

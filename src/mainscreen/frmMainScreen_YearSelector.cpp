@@ -26,7 +26,7 @@ void frmMainScreen::createYearSelector() {
     DataYear = Named(new QSpinBox(YearEdFrame), "DataYear", QStringLiteral("Year"));
     DataYear->setRange(kFirstSelectableYear, kLastSelectableYear);
     DataYear->setValue(today.toInt());
-    CurYear = MakeValueLabel(YearEdFrame, "CurYear", QStringLiteral("Chosen year"), today);
+    CurYear = MakeReadout(YearEdFrame, "CurYear", "Chosen year", today);
     QFont big = CurYear->font();
     big.setPointSize(big.pointSize() * 2);
     big.setBold(true);

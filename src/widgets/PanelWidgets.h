@@ -34,14 +34,15 @@ inline QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption)
     return Named(label, name, label->text());
 }
 
-// A label whose text changes as the window works (a chosen code, the active
-// year): no fixed accessible name, so a screen reader hears its current text;
-// `role` ("Category code") is its accessible description.
-inline QLabel* MakeValueLabel(QWidget* parent, const char* name, const QString& role, const QString& text = {}) {
+// A label whose text changes as the window works (a result, a folder, a
+// chosen code, the active year): it carries no fixed accessible name, so a
+// screen reader hears its current text; its role is the accessible
+// description. Plain text, so a text like "<Enter>" shows as typed.
+inline QLabel* MakeReadout(QWidget* parent, const char* name, const char* role, const QString& text = QString()) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
-    label->setAccessibleDescription(role);
+    label->setAccessibleDescription(QString::fromLatin1(role));
     return label;
 }
 

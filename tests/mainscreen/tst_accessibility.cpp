@@ -84,6 +84,9 @@ private slots:
         w.mnuNewCategory->trigger();
         ExpectNoFaults(&w);
         w.CatEdCancel->click();
+        w.YearOff->click();
+        w.mnuShowMacro->trigger();
+        ExpectNoFaults(&w);
         w.mnuYear->trigger();
         ExpectNoFaults(&w);
     }
