@@ -9,6 +9,8 @@
 #include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -110,6 +112,7 @@ void frmMainScreen::createActions() {
 }
 
 void frmMainScreen::createMenus() {
+    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     auto addMenu = [this](const char* name, const char* caption, std::initializer_list<QAction*> items) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(caption));
         menu->setObjectName(QString::fromLatin1(name));
@@ -155,6 +158,7 @@ void frmMainScreen::createToolBar() {
         {"tbbNew", mnuNewItem, "document-new", QStyle::SP_FileIcon},
     };
     for (const Button& b : buttons) AddToolbarButton(ToolbarTSM, b.command, b.key, b.themeIcon, b.fallbackIcon);
+    NameOverflowButton(ToolbarTSM);
 }
 
 QAction* frmMainScreen::ToolbarButton(const QString& key) const {
@@ -172,8 +176,10 @@ void frmMainScreen::createStatusBars() {
     stbExpense = AddStatusPanel(StatusBar0TSM, "stbExpense", QStringLiteral("Expense total"), 3);
     stbBalance = AddStatusPanel(StatusBar0TSM, "stbBalance", QStringLiteral("Balance"), 3);
     stbDate = AddStatusPanel(StatusBar0TSM, "stbDate", QStringLiteral("Today's date"), 1);
-    const CalendarDate today = state_.env.clock.Today();
-    stbDate->setText(QLocale::system().toString(QDate(today.year, today.month, today.day), QLocale::ShortFormat));
+    FollowDate(stbDate, [this] {
+        const CalendarDate today = state_.env.clock.Today();
+        return QLocale::system().toString(QDate(today.year, today.month, today.day), QLocale::ShortFormat);
+    });
     stbDate->setAlignment(Qt::AlignCenter);
 
     StatusBarTSM = MakeStatusBar(ledgerArea_, "StatusBarTSM", QStringLiteral("Records and year"));

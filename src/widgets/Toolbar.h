@@ -26,6 +26,10 @@ void AddToolbarButton(QToolBar* toolbar, QAction* action, const char* key, const
 // The room left of a window's right edge when its buttons span it (100 twips).
 inline constexpr int kToolbarRightGap = 7;
 
+// The toolkit's own button for buttons that do not fit (a check box to a
+// screen reader, hidden while all fit) gets a name for what it opens.
+void NameOverflowButton(QToolBar* toolbar);
+
 // Gives each button an equal share of the window's width less the right gap:
 // (windowWidth - 7) / buttons. A share below one pixel changes nothing.
 void SpreadToolbarButtons(QToolBar* toolbar, int windowWidth);

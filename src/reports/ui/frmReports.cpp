@@ -164,6 +164,7 @@ void frmReports::createToolbar() {
         // The buttons take the focus by Tab, so the window works from the keyboard.
         RepToolbar->widgetForAction(action)->setFocusPolicy(Qt::TabFocus);
     }
+    NameOverflowButton(RepToolbar);
     Button("rtbPrint")->setShortcut(QKeySequence::Print);
     Button("rtbView")->setEnabled(false);
     Button("rtbPrint")->setEnabled(false);
