@@ -56,9 +56,7 @@ bool LoadSettings(SharedState& state) {
         return false;
     if (!RecordStartDate(state, settings)) return false;
     if (settings.PassCode() != 0 && !AskPasscode(state, settings)) return false;
-    state.Settings = settings;
-    state.UserName = settings.UserName();
-    state.DateStyle = settings.DateStyle();
+    state.ApplySettings(settings);
     return true;
 }
 

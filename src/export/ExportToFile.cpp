@@ -30,12 +30,12 @@ bool IsRecordFileOfDataFolder(const FileSystem& dataFolder, const FileSystem& ta
 }
 
 // The chosen categories and the ledger's bytes, or a failure already shown.
-bool ReadExportInputs(SharedState& state, std::vector<CategoryRecord>& categories, std::string& ledger) {
+bool ReadExportInputs(const SharedState& state, std::vector<CategoryRecord>& categories, std::string& ledger) {
     return ReportIfFailed(state.env.dialogs, ReadReportInputs(state.env.files, kReportCategoryFile,
                                                               state.LedgerFileName, categories, ledger));
 }
 
-ExportOutcome AppendAndFinish(SharedState& state, FileSystem& targetFolder, const std::string& fileName,
+ExportOutcome AppendAndFinish(const SharedState& state, FileSystem& targetFolder, const std::string& fileName,
                               const std::string& lines) {
     if (!ReportIfFailed(state.env.dialogs, targetFolder.Append(fileName, lines))) return ExportOutcome::Failed;
     state.env.dialogs.Show(Message{"Finished! Import the comma-delimited text file:\r\n" +
@@ -51,7 +51,7 @@ std::string ExportTargetName(const FileSystem& targetFolder, const std::string& 
     return folder + (!folder.empty() && folder.back() == '/' ? "" : "/") + fileName;
 }
 
-ExportOutcome ExportToFile(SharedState& state, ExportKind kind, FileSystem& targetFolder, const std::string& fileName,
+ExportOutcome ExportToFile(const SharedState& state, ExportKind kind, FileSystem& targetFolder, const std::string& fileName,
                            ExistingExportFile existing) {
     Dialogs& dialogs = state.env.dialogs;
     if (!UsableFileName(fileName) || IsRecordFileOfDataFolder(state.env.files, targetFolder, fileName)) {
@@ -69,7 +69,7 @@ ExportOutcome ExportToFile(SharedState& state, ExportKind kind, FileSystem& targ
                                          : summarycommafile(state, targetFolder, fileName);
 }
 
-ExportOutcome commafile(SharedState& state, FileSystem& targetFolder, const std::string& fileName) {
+ExportOutcome commafile(const SharedState& state, FileSystem& targetFolder, const std::string& fileName) {
     std::vector<CategoryRecord> categories;
     std::string ledger;
     if (!ReadExportInputs(state, categories, ledger)) return ExportOutcome::Failed;
@@ -82,7 +82,7 @@ ExportOutcome commafile(SharedState& state, FileSystem& targetFolder, const std:
     return AppendAndFinish(state, targetFolder, fileName, LineItemsExportText(categories, ledger, options));
 }
 
-ExportOutcome summarycommafile(SharedState& state, FileSystem& targetFolder, const std::string& fileName) {
+ExportOutcome summarycommafile(const SharedState& state, FileSystem& targetFolder, const std::string& fileName) {
     std::vector<CategoryRecord> categories;
     std::string ledger;
     if (!ReadExportInputs(state, categories, ledger)) return ExportOutcome::Failed;

@@ -32,10 +32,10 @@ enum class ExportOutcome {
 // The target's full name as messages show it: the folder, one "/", the name.
 std::string ExportTargetName(const FileSystem& targetFolder, const std::string& fileName);
 
-ExportOutcome ExportToFile(SharedState& state, ExportKind kind, FileSystem& targetFolder, const std::string& fileName,
+ExportOutcome ExportToFile(const SharedState& state, ExportKind kind, FileSystem& targetFolder, const std::string& fileName,
                            ExistingExportFile existing);
 
-ExportOutcome commafile(SharedState& state, FileSystem& targetFolder, const std::string& fileName);
-ExportOutcome summarycommafile(SharedState& state, FileSystem& targetFolder, const std::string& fileName);
+ExportOutcome commafile(const SharedState& state, FileSystem& targetFolder, const std::string& fileName);
+ExportOutcome summarycommafile(const SharedState& state, FileSystem& targetFolder, const std::string& fileName);
 
 }  // namespace tessamo

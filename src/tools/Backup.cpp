@@ -53,7 +53,7 @@ bool SameFolder(const std::string& a, const std::string& b) {
     return std::filesystem::equivalent(TrimBlanks(a), TrimBlanks(b), ec);
 }
 
-BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const BackupProgress& progress,
+BackupOutcome CopyDataFiles(const SharedState& state, FileSystem& target, const BackupProgress& progress,
                             const std::atomic<bool>& stop) {
     FileSystem& source = state.env.files;
     Dialogs& dialogs = state.env.dialogs;
@@ -74,7 +74,7 @@ BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const Backup
     return BackupOutcome::Finished;
 }
 
-BackupOutcome RunBackup(SharedState& state, const std::string& targetFolder, const BackupProgress& progress,
+BackupOutcome RunBackup(const SharedState& state, const std::string& targetFolder, const BackupProgress& progress,
                         const std::atomic<bool>& stop) {
     PosixFileSystem target(TrimBlanks(targetFolder));
     if (!SameFolder(state.env.files.Folder(), target.Folder()) &&

@@ -38,10 +38,10 @@ enum class BackupOutcome {
     Failed,    // a copy failed and was shown to the user; the run ended there
 };
 
-BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const BackupProgress& progress,
+BackupOutcome CopyDataFiles(const SharedState& state, FileSystem& target, const BackupProgress& progress,
                             const std::atomic<bool>& stop);
 // The same onto the folder `targetFolder` of the local disk.
-BackupOutcome RunBackup(SharedState& state, const std::string& targetFolder, const BackupProgress& progress,
+BackupOutcome RunBackup(const SharedState& state, const std::string& targetFolder, const BackupProgress& progress,
                         const std::atomic<bool>& stop);
 
 }  // namespace tessamo
