@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "help/AboutText.h"
 
 using namespace tessamo;
 
@@ -44,6 +45,7 @@ void PrintHelp(std::ostream& out) {
            "  --yes        answer Yes to every question; without it a question ends the\n"
            "               command with exit code 2 and nothing done\n"
            "  --help       show this text\n"
+           "  --version    show the version\n"
            "\n"
            "Commands:\n";
     for (const Command& c : kCommands) out << c.help();
@@ -61,6 +63,7 @@ bool IsYear(const std::string& text) {
 
 struct GlobalOptions {
     bool help = false;
+    bool version = false;
     bool yes = false;
     std::string year;
     std::string command;
@@ -74,6 +77,8 @@ bool ParseGlobal(int argc, char* argv[], GlobalOptions& options, std::string& er
         const std::string word = argv[i];
         if (word == "--help" || word == "-h") {
             options.help = true;
+        } else if (word == "--version") {
+            options.version = true;
         } else if (word == "--yes") {
             options.yes = true;
         } else if (word == "--year" || word.rfind("--year=", 0) == 0) {
@@ -108,6 +113,10 @@ int main(int argc, char* argv[]) {
     }
     if (options.help) {
         PrintHelp(std::cout);
+        return kExitOk;
+    }
+    if (options.version) {
+        std::cout << VersionLine("tessamo-cli") << "\n";
         return kExitOk;
     }
     if (options.command.empty()) {
