@@ -73,6 +73,8 @@ frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(
     createCategoryEditor();
     createYearSelector();
     connectFindAndOptions();
+    createMacroControls();
+    connectTools();
     connectHelp();
     ledgerArea_->installEventFilter(this);
     resize(900, 600);
