@@ -14,6 +14,7 @@
 //   frmMainScreen_CategoryEditor.cpp  the category editor (CatEdFrame)
 //   frmMainScreen_YearSelector.cpp the year selector (YearEdFrame)
 //   frmMainScreen_FindOptions.cpp  find a word, notes and the Options menu
+//   frmMainScreen_Help.cpp         the Help menu: contents, About, web pages
 // Decisions live in the logic (src/core); handlers gather input, call one
 // routine, show the result and rebuild the lists.
 #include <QMainWindow>
@@ -23,8 +24,9 @@
 #include "core/SharedState.h"
 #include "core/TypedEntry.h"
 #include "core/WordSearch.h"
-#include "platform/TextEditor.h"
 #include "help/ContextIDs.h"
+#include "platform/Browser.h"
+#include "platform/TextEditor.h"
 
 class QAction;
 class QFrame;
@@ -41,6 +43,7 @@ class QToolBar;
 namespace tessamo {
 
 class CategoryListModel;
+class QtHelpEngine;
 class ItemListModel;
 
 class frmMainScreen : public QMainWindow {
@@ -116,6 +119,15 @@ public:
     void mnuTTO_Click();
     // Where the notes file is edited; the built-in notepad unless replaced.
     void SetTextEditor(std::unique_ptr<TextEditor> editor) { textEditor_ = std::move(editor); }
+
+    // Help menu (frmMainScreen_Help.cpp).
+    void mnuHelpContents_Click();
+    void mnuHelpAbout_Click();
+    void mnuWebSite_Click();
+    void mnu_KSN_Click();
+    // Where web pages open; the system's browser unless replaced.
+    void SetBrowser(std::unique_ptr<Browser> browser) { browser_ = std::move(browser); }
+    QtHelpEngine* HelpEngine() const { return helpEngine_.get(); }
 
     void mnuNewItem_Click() { InitEntryEd(); }
     void mnuExit_Click();
@@ -218,6 +230,7 @@ private:
     void createCategoryEditor();
     void createYearSelector();
     void connectFindAndOptions();
+    void connectHelp();
     void SetListsEnabled(bool enabled);
 
     // The layout rule; `guards` false at start-up, when the window has its
@@ -245,6 +258,8 @@ private:
     bool loaded_ = false;
     WordSearch wordSearch_;
     std::unique_ptr<TextEditor> textEditor_;
+    std::unique_ptr<QtHelpEngine> helpEngine_;
+    std::unique_ptr<Browser> browser_;
 };
 
 }  // namespace tessamo
