@@ -35,9 +35,19 @@ public:
     };
 
     ScriptedDialogs() = default;
-    ScriptedDialogs(const ScriptedDialogs&) = delete;
-    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
-    ~ScriptedDialogs() override {
+    ScriptedDialogs(const ScriptedDialogs&) = default;
+    // Starting over (dialogs = ScriptedDialogs()) checks the queues first.
+    ScriptedDialogs& operator=(const ScriptedDialogs& other) {
+        CheckAllAnswersUsed();
+        answers = other.answers;
+        inputs = other.inputs;
+        messages = other.messages;
+        prompts = other.prompts;
+        return *this;
+    }
+    ~ScriptedDialogs() override { CheckAllAnswersUsed(); }
+
+    void CheckAllAnswersUsed() const {
         if (!answers.empty() || !inputs.empty())
             FailUnusedAnswers(std::to_string(answers.size()) + " message answer(s) and " +
                               std::to_string(inputs.size()) + " input answer(s) queued but never asked for");
