@@ -14,6 +14,8 @@
 //   frmMainScreen_CategoryEditor.cpp  the category editor (CatEdFrame)
 //   frmMainScreen_YearSelector.cpp the year selector (YearEdFrame)
 //   frmMainScreen_FindOptions.cpp  find a word, notes and the Options menu
+//   frmMainScreen_Macros.cpp       the macro controls (MacroFrame)
+//   frmMainScreen_Tools.cpp        calculator, sorter and backup windows
 //   frmMainScreen_Help.cpp         the Help menu: contents, About, web pages
 // Decisions live in the logic (src/core); handlers gather input, call one
 // routine, show the result and rebuild the lists.
@@ -33,6 +35,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QMenu;
 class QPushButton;
 class QSpinBox;
@@ -102,6 +105,7 @@ public:
     void ReplaceCat_Click();
     void CatDelete_Click();
     void CatEdCancel_Click();
+    void HideCategoryEditor();
 
     // Year selector (frmMainScreen_YearSelector.cpp).
     void mnuYear_Click();
@@ -119,6 +123,20 @@ public:
     void mnuTTO_Click();
     // Where the notes file is edited; the built-in notepad unless replaced.
     void SetTextEditor(std::unique_ptr<TextEditor> editor) { textEditor_ = std::move(editor); }
+
+    // Macro controls (frmMainScreen_Macros.cpp).
+    void mnuShowMacro_Click();
+    void MacToday_Click();
+    void MacroSelect_DblClick();
+    void MacroNew_Click();
+    void MacroEdit_Click();
+    void MacroPlay_Click();
+    void MacroCancel_Click();
+
+    // Windows of their own (frmMainScreen_Tools.cpp).
+    void mnuTinyCalc_Click();
+    void mnuSort_Click();
+    void mnuBackup_Click();
 
     // Help menu (frmMainScreen_Help.cpp).
     void mnuHelpContents_Click();
@@ -166,6 +184,7 @@ public:
     // Controls, named as the window names them.
     QToolBar* ToolbarTSM = nullptr;
     QTableView* ItemList = nullptr;
+    QLabel* ItemListHint = nullptr;  // how to begin, over an empty item list
     QTableView* CatList = nullptr;
     QPushButton* FullYear = nullptr;
     QStatusBar* StatusBar0TSM = nullptr;
@@ -190,6 +209,7 @@ public:
     QLabel* CatCodeLabel = nullptr;
     QLabel* CatNameLabel = nullptr;
     QTableView* SmCatList = nullptr;
+    QLabel* SmCatListHint = nullptr;  // how to choose, or that there is nothing to choose
     QPushButton* SaveNewIncome = nullptr;
     QPushButton* SaveNewExpense = nullptr;
     QPushButton* ReplaceRec = nullptr;
@@ -209,6 +229,17 @@ public:
     QLabel* CurYear = nullptr;
     QPushButton* SetYear = nullptr;
     QPushButton* YearOff = nullptr;
+
+    QGroupBox* MacroFrame = nullptr;
+    QLineEdit* MacDate = nullptr;
+    QPushButton* MacToday = nullptr;
+    QLabel* MacSmYr = nullptr;
+    QLineEdit* MacroEd = nullptr;
+    QListWidget* MacroSelect = nullptr;
+    QPushButton* MacroNew = nullptr;
+    QPushButton* MacroEdit = nullptr;
+    QPushButton* MacroPlay = nullptr;
+    QPushButton* MacroCancel = nullptr;
 
     ItemListModel* ItemListData() const { return itemModel_; }
     CategoryListModel* CatListData() const { return catModel_; }
@@ -230,6 +261,11 @@ private:
     void createCategoryEditor();
     void createYearSelector();
     void connectFindAndOptions();
+    void createMacroControls();
+    void connectTools();
+    void FillMacroSelect();
+    void HideMacroFrame();
+    void OpenMacroInEditor(const std::string& fileName);
     void connectHelp();
     void SetListsEnabled(bool enabled);
 
@@ -239,6 +275,7 @@ private:
     void placeStatusBars();
     void sizeToolbarButtons();
 
+    void ShowItemListHint();
     bool ItemList_KeyDown(int key);
     void ItemListDeleteKey();
     bool ChooseOnKey(QTableView* grid, QEvent* event);
