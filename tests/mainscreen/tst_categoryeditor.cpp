@@ -135,7 +135,7 @@ private slots:
     // Enter presses the button the editor was opened for; Escape is Cancel.
     void enterAndEscape() {
         MainScreenHarness h;
-        OpenOn(h, 1);
+        QVERIFY(OpenOn(h, 1));
         frmMainScreen& w = *h.window;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));  // keys reach the frame's shortcuts

@@ -103,7 +103,7 @@ private slots:
     // show the active year; Enter answers OK!, Escape cancels.
     void reopenShowsActiveYearAndKeysWork() {
         MainScreenHarness h;
-        Prepare(h);
+        QVERIFY(Prepare(h));
         frmMainScreen& w = *h.window;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));  // keys reach the frame's shortcuts
