@@ -7,7 +7,8 @@
 //
 // TESSAMO_CRASH_KILLS sets the kills per command (default 20),
 // TESSAMO_CRASH_LINES the ledger size (default 30000), TESSAMO_CRASH_SEED the
-// random seed (default: a fresh one, printed).
+// random seed (default: a fresh one, printed), TESSAMO_CRASH_CLI another
+// tessamo-cli to run (default: the one built with this test).
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -84,7 +85,8 @@ bool IsLeftover(const std::string& name, const Snapshot& before, const Snapshot&
 
 // Starts the CLI on `root`/data with stdout and stderr to `log`.
 pid_t StartCli(const fs::path& root, const std::vector<std::string>& args, const fs::path& log) {
-    std::vector<std::string> words{TESSAMO_CLI_PATH, "--year", "1999"};
+    const char* cli = std::getenv("TESSAMO_CRASH_CLI");
+    std::vector<std::string> words{cli && *cli ? cli : TESSAMO_CLI_PATH, "--year", "1999"};
     words.insert(words.end(), args.begin(), args.end());
     const pid_t pid = ::fork();
     if (pid == 0) {

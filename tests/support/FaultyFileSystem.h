@@ -2,8 +2,19 @@
 // FaultyFileSystem: wraps a real FileSystem and fails the operations a test
 // names, the way a full disk, a read-only folder or a failed rename would:
 // a failing ReplaceWhole leaves the data file untouched, as the real one does.
+//
+// FailAt() fails a step inside every writing operation instead, with a system
+// error number, and leaves the files as the real one does when that step
+// fails: a rewrite (ReplaceWhole) leaves the data file as it was at every
+// step, naming its temp file, or the data file when the rename fails; an
+// in-place write (WriteAt, Append) fails before its first byte at open and
+// write, but has changed the file when only its fsync fails.
+#include <algorithm>
+#include <cstring>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -18,7 +29,12 @@ public:
         failing_.insert(op);
         reason_ = std::move(reason);
     }
-    void Heal() { failing_.clear(); }
+    void Heal() { failing_.clear(); step_.reset(); }
+
+    enum class Step { Open, Write, Sync, Rename };
+    void FailAt(Step step, int error) { step_ = StepFault{step, error}; }
+    // The names of the files a step fault failed, in order.
+    const std::vector<std::string>& FailedFiles() const { return failedFiles_; }
 
     const std::string& Folder() const override { return real_.Folder(); }
     std::string Resolve(const std::string& name) const override { return real_.Resolve(name); }
@@ -31,32 +47,59 @@ public:
         return Fails(Op::Read) ? Failure(name) : real_.ReadAll(name, bytes);
     }
     Status CreateIfMissing(const std::string& name) override {
+        if (!real_.Exists(name) && StepFails({Step::Open})) return StepFailure(name);
         return Fails(Op::Create) ? Failure(name) : real_.CreateIfMissing(name);
     }
     Status WriteAt(const std::string& name, std::uint64_t offset, const std::string& bytes) override {
+        if (StepFails({Step::Open, Step::Write})) return StepFailure(name);
+        if (StepFails({Step::Sync})) {
+            real_.WriteAt(name, offset, bytes);
+            return StepFailure(name);
+        }
         return Fails(Op::Write) ? Failure(name) : real_.WriteAt(name, offset, bytes);
     }
     Status Append(const std::string& name, const std::string& bytes) override {
+        if (StepFails({Step::Open, Step::Write})) return StepFailure(name);
+        if (StepFails({Step::Sync})) {
+            real_.Append(name, bytes);
+            return StepFailure(name);
+        }
         return Fails(Op::Write) ? Failure(name) : real_.Append(name, bytes);
     }
     Status ReplaceWhole(const std::string& name, const std::string& tempName, const std::string& bytes) override {
+        if (StepFails({Step::Open, Step::Write, Step::Sync})) return StepFailure(tempName);
+        if (StepFails({Step::Rename})) return StepFailure(name);
         return Fails(Op::Replace) ? Failure(name) : real_.ReplaceWhole(name, tempName, bytes);
     }
     Status Remove(const std::string& name) override {
         return Fails(Op::Remove) ? Failure(name) : real_.Remove(name);
     }
     Status Rename(const std::string& from, const std::string& to) override {
+        if (StepFails({Step::Rename})) return StepFailure(from);
         return Fails(Op::Rename) ? Failure(from) : real_.Rename(from, to);
     }
     std::vector<std::string> List() const override { return real_.List(); }
 
 private:
+    struct StepFault {
+        Step step;
+        int error;
+    };
     bool Fails(Op op) const { return failing_.count(op) > 0; }
+    bool StepFails(std::initializer_list<Step> steps) const {
+        return step_ && std::find(steps.begin(), steps.end(), step_->step) != steps.end();
+    }
+    Status StepFailure(const std::string& name) {
+        failedFiles_.push_back(real_.Resolve(name));
+        return Status::IOError(failedFiles_.back(), std::strerror(step_->error));
+    }
     Status Failure(const std::string& name) const { return Status::IOError(real_.Resolve(name), reason_); }
 
     FileSystem& real_;
     std::set<Op> failing_;
     std::string reason_;
+    std::optional<StepFault> step_;
+    std::vector<std::string> failedFiles_;
 };
 
 }  // namespace tessamo
