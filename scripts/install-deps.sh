@@ -3,9 +3,11 @@
 # when they are all present. Runs apt-get as root, or through sudo otherwise.
 set -euo pipefail
 
+# clang and libclang-rt-dev: the libFuzzer targets (scripts/fuzz.sh).
 packages=(g++ make cmake ninja-build qt6-base-dev libqt6opengl6-dev qt6-charts-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth poppler-utils
-          fonts-dejavu-core fonts-liberation)
+          fonts-dejavu-core fonts-liberation
+          clang libclang-rt-dev)
 
 missing=()
 for p in "${packages[@]}"; do
