@@ -8,7 +8,7 @@
 #include "cli/ReportChoice.h"
 #include "export/ExportToFile.h"
 #include "platform/PosixFileSystem.h"
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 
 namespace tessamo {
 namespace {
@@ -18,7 +18,9 @@ namespace {
 class CategoryListFile {
 public:
     explicit CategoryListFile(FileSystem& files) : files_(files) {}
-    ~CategoryListFile() { files_.Remove(kReportCategoryFile); }
+    // A destructor cannot report, and need not: the next selection removes
+    // and rebuilds the file before anything reads it.
+    ~CategoryListFile() { (void)files_.Remove(kReportCategoryFile); }
     CategoryListFile(const CategoryListFile&) = delete;
     CategoryListFile& operator=(const CategoryListFile&) = delete;
 

@@ -3,7 +3,7 @@
 
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/LedgerSummary.h"
 
 namespace tessamo {

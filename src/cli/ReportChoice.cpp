@@ -4,10 +4,10 @@
 
 #include "cli/Commands.h"
 #include "core/Dates.h"
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "core/RecordFile.h"
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 
 namespace tessamo {
 namespace {

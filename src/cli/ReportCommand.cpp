@@ -7,7 +7,7 @@
 #include "cli/ConsoleDialogs.h"
 #include "cli/ReportChoice.h"
 #include "reports/MakeReport.h"
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 
 namespace tessamo {
 

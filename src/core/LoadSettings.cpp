@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "core/Dates.h"
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "core/LeadingNumber.h"
 #include "core/Settings.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "core/Settings.h"
 #include "core/YearSelection.h"

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "export/CommaFileText.h"
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 
 namespace tessamo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "core/Amounts.h"
 #include "core/Dates.h"
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "core/LedgerEntry.h"
 #include "core/RecordFile.h"
@@ -66,11 +66,13 @@ MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, c
     FileSystem& files = state.env.files;
     Dialogs& dialogs = state.env.dialogs;
     std::string bytes;
-    Status s = files.Exists(fileName) ? files.ReadAll(fileName, bytes) : Status::IOError(fileName, "File not found");
+    Status s = files.Exists(fileName) ? files.ReadAll(fileName, bytes) : Status::NotFound(fileName, "File not found");
     std::vector<MacroLine> staged;
     if (s.ok()) s = StageDataLines(files, bytes, staged);
     if (!ReportIfFailed(dialogs, s)) {
-        files.Remove(kMacroStagingFileName);
+        // The failure was just shown; a second box for the tidy-up would say
+        // nothing new, and the next play empties the staging file first.
+        (void)files.Remove(kMacroStagingFileName);
         result.failed = true;
         return result;
     }

@@ -12,7 +12,11 @@
 namespace tessamo {
 namespace {
 
-Status Failure(const std::string& name, int err) { return Status::IOError(name, std::strerror(err)); }
+// A missing file or folder is told apart from every other refusal, so a
+// caller can treat "not there" as an answer rather than an error.
+Status Failure(const std::string& name, int err) {
+    return err == ENOENT ? Status::NotFound(name, std::strerror(err)) : Status::IOError(name, std::strerror(err));
+}
 
 // Closes a descriptor when the scope ends, so no early return leaks it.
 class FileHandle {

@@ -1,7 +1,7 @@
 #include "reports/MakeReport.h"
 
-#include "core/FileErrors.h"
-#include "reports/ReportCategoryList.h"
+#include "platform/FileErrors.h"
+#include "core/ReportCategoryList.h"
 
 namespace tessamo {
 namespace {
@@ -19,7 +19,9 @@ Status RemoveWorkingFiles(FileSystem& files) {
 // A file failure ends the report: the working files go, the user is told.
 ReportOutcome Failed(SharedState& state, const Status& status) {
     ReportIfFailed(state.env.dialogs, status);
-    RemoveWorkingFiles(state.env.files);
+    // One box per failed report: the next report rebuilds every working
+    // file from nothing, so a leftover one cannot add to it.
+    (void)RemoveWorkingFiles(state.env.files);
     return ReportOutcome{};
 }
 

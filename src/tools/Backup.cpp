@@ -7,7 +7,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "platform/PosixFileSystem.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "export/ExportToFile.h"
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 #include "support/TempFolder.h"
 #include "support/TestEnv.h"
 

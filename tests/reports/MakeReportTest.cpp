@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "reports/MakeReport.h"
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 #include "support/TestEnv.h"
 
 namespace tessamo {
