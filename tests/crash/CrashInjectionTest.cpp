@@ -9,7 +9,6 @@
 // TESSAMO_CRASH_LINES the ledger size (default 30000), TESSAMO_CRASH_SEED the
 // random seed (default: a fresh one, printed), TESSAMO_CRASH_CLI another
 // tessamo-cli to run (default: the one built with this test).
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,6 +24,7 @@
 #include <set>
 #include <thread>
 
+#include "cli/CliRunner.h"
 #include "core/RecordFile.h"
 #include "core/Settings.h"
 #include "platform/Clock.h"
@@ -86,30 +86,10 @@ bool IsLeftover(const std::string& name, const Snapshot& before, const Snapshot&
 // Starts the CLI on `root`/data with stdout and stderr to `log`.
 pid_t StartCli(const fs::path& root, const std::vector<std::string>& args, const fs::path& log) {
     const char* cli = std::getenv("TESSAMO_CRASH_CLI");
-    std::vector<std::string> words{cli && *cli ? cli : TESSAMO_CLI_PATH, "--year", "1999"};
+    std::vector<std::string> words{"--year", "1999"};
     words.insert(words.end(), args.begin(), args.end());
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::setenv("TESSAMO_HOME", (root / "data").c_str(), 1);
-        ::setenv("TESSAMO_TODAY", "03-15-1999", 1);
-        ::setenv("LC_ALL", "C", 1);
-        ::unsetenv("TESSAMO_PASSCODE");
-        const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        ::dup2(out, 1);
-        ::dup2(out, 2);
-        std::vector<char*> argv;
-        for (auto& w : words) argv.push_back(w.data());
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    return pid;
-}
-
-int Wait(pid_t pid) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return StartProgram(cli && *cli ? cli : TESSAMO_CLI_PATH, (root / "data").string(), words, "03-15-1999", log,
+                        log);
 }
 
 struct CrashCase {
@@ -192,7 +172,7 @@ protected:
     // One uninterrupted run from `from`; returns its exit code and the result.
     int Reference(const Snapshot& from, Snapshot& result) const {
         work_.Restore(from);
-        const int rc = Wait(Start());
+        const int rc = WaitForExit(Start());
         result = work_.Take();
         return rc;
     }
@@ -201,7 +181,7 @@ protected:
         for (int i = 0; i < 3; ++i) {
             work_.Restore(from);
             const auto begin = Clock::now();
-            Wait(Start());
+            WaitForExit(Start());
             runs.push_back(std::chrono::duration<double>(Clock::now() - begin).count());
         }
         std::sort(runs.begin(), runs.end());
@@ -239,7 +219,7 @@ TEST_P(CrashInjection, EveryFileIsOldOrNewAndTheNextRunSucceeds) {
             ::kill(pid, SIGKILL);
             ++landed;
         }
-        Wait(pid);
+        WaitForExit(pid);
         std::string report;
         const KillState state = Judge(old, fresh, work_.Take(), report);
         ++states[state.Name()];
@@ -249,7 +229,7 @@ TEST_P(CrashInjection, EveryFileIsOldOrNewAndTheNextRunSucceeds) {
         // The next run starts from what the kill left and must end as an
         // uninterrupted run from that state does.
         const Snapshot& expected = state.allNew ? twice : fresh;
-        const int rc = Wait(Start());
+        const int rc = WaitForExit(Start());
         Snapshot next = work_.Take();
         std::erase_if(next, [&](const auto& entry) { return IsLeftover(entry.first, old, expected); });
         const bool nextOk = rc == (state.allNew ? twiceRc : freshRc) && next == expected;

@@ -53,7 +53,7 @@ public:
     Status WriteAt(const std::string& name, std::uint64_t offset, const std::string& bytes) override {
         if (StepFails({Step::Open, Step::Write})) return StepFailure(name);
         if (StepFails({Step::Sync})) {
-            real_.WriteAt(name, offset, bytes);
+            (void)real_.WriteAt(name, offset, bytes);  // the bytes land; only the fsync fails
             return StepFailure(name);
         }
         return Fails(Op::Write) ? Failure(name) : real_.WriteAt(name, offset, bytes);
@@ -61,7 +61,7 @@ public:
     Status Append(const std::string& name, const std::string& bytes) override {
         if (StepFails({Step::Open, Step::Write})) return StepFailure(name);
         if (StepFails({Step::Sync})) {
-            real_.Append(name, bytes);
+            (void)real_.Append(name, bytes);  // the bytes land; only the fsync fails
             return StepFailure(name);
         }
         return Fails(Op::Write) ? Failure(name) : real_.Append(name, bytes);
