@@ -47,6 +47,15 @@ Status CheckFolder(const std::string& folder) {
 
 }  // namespace
 
+Message BackupEndMessage(std::size_t copied, const std::vector<Status>& failures) {
+    if (failures.empty()) return Message{"Finished"};
+    const std::size_t count = copied + failures.size();
+    std::string text = "Finished: " + std::to_string(copied) + " of " + std::to_string(count) +
+                       (count == 1 ? " file" : " files") + " copied.\r\nNot copied:";
+    for (const Status& failure : failures) text += "\r\n" + failure.ToString();
+    return Message{text, kProgramTitle, MessageIcon::Exclamation};
+}
+
 bool SameFolder(const std::string& a, const std::string& b) {
     if (FolderText(a) == FolderText(b)) return true;
     std::error_code ec;
@@ -62,16 +71,17 @@ BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const Backup
         return BackupOutcome::Refused;
     }
     const std::vector<std::string> names = BackupFileList(source);
+    std::vector<Status> failures;
     for (std::size_t k = 0; k < names.size(); ++k) {
         if (progress) progress(names[k], k + 1, names.size());
         if (stop.load()) return BackupOutcome::Stopped;
         std::string bytes;
         Status s = source.ReadAll(names[k], bytes);
         if (s.ok()) s = target.ReplaceWhole(names[k], kBackupTempFileName, bytes);
-        if (!ReportIfFailed(dialogs, s)) return BackupOutcome::Failed;
+        if (!s.ok()) failures.push_back(s);
     }
-    dialogs.Show(Message{"Finished"});
-    return BackupOutcome::Finished;
+    dialogs.Show(BackupEndMessage(names.size() - failures.size(), failures));
+    return failures.empty() ? BackupOutcome::Finished : BackupOutcome::Failed;
 }
 
 BackupOutcome RunBackup(SharedState& state, const std::string& targetFolder, const BackupProgress& progress,
