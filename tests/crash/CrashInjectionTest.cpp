@@ -24,12 +24,12 @@
 #include <set>
 #include <thread>
 
-#include "cli/CliRunner.h"
 #include "core/RecordFile.h"
 #include "core/Settings.h"
 #include "platform/Clock.h"
 #include "platform/PosixFileSystem.h"
 #include "support/LedgerGenerator.h"
+#include "support/RunProgram.h"
 #include "support/TempFolder.h"
 
 namespace tessamo {
