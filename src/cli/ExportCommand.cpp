@@ -7,7 +7,6 @@
 #include "cli/Commands.h"
 #include "cli/ReportChoice.h"
 #include "export/ExportToFile.h"
-#include "platform/PosixFileSystem.h"
 #include "reports/ReportCategoryList.h"
 
 namespace tessamo {
@@ -73,9 +72,9 @@ int RunExportCommand(CliContext& context, const std::vector<std::string>& args) 
     if (rc != kExitOk) return rc;
     SharedState& state = context.state();
     CategoryListFile listFile(state.env.files);
-    PosixFileSystem targetFolder(target.parent_path().string());
+    const std::unique_ptr<FileSystem> targetFolder = state.env.files.OtherFolder(target.parent_path().string());
     return ExitCode(ExportToFile(state, parsed.Has("--summary") ? ExportKind::Summary : ExportKind::LineItems,
-                                 targetFolder, target.filename().string(),
+                                 *targetFolder, target.filename().string(),
                                  parsed.Has("--append") ? ExistingExportFile::Append : ExistingExportFile::Ask));
 }
 

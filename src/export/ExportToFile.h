@@ -8,8 +8,11 @@
 //    (created when missing) and tell the user it is finished.
 // The chosen categories come from "tempcats.$$$" and the lines from the
 // active ledger, both in the data folder; the month range is
-// state.RepStartMonth .. state.RepEndMonth. The new lines are appended in one
-// write after the existing content, which is never changed. A file failure is
+// state.RepStartMonth .. state.RepEndMonth. The file's content and the new
+// lines are written complete to "tempexp.$$$" beside it and renamed over it,
+// so an interrupted or failed export leaves the file as it was; a device or a
+// pipe is written straight through. A target that is one of the data
+// folder's own files (see DataFolderGuard) is refused. A file failure is
 // shown with the file name and the system's reason.
 #include <string>
 
@@ -18,14 +21,16 @@
 
 namespace tessamo {
 
+inline constexpr const char* kExportTempFileName = "tempexp.$$$";
+
 enum class ExportKind { LineItems, Summary };
 // What to do with a target file that is not empty.
 enum class ExistingExportFile { Ask, Append };
 enum class ExportOutcome {
     Written,   // the lines were appended; "Finished!" was shown
     Declined,  // the user answered No to appending; nothing written
-    Refused,   // the file name was not usable (empty, a folder part, or a record
-               // file of the data folder); the user was told; nothing written
+    Refused,   // the file name was not usable (empty, a folder part, or one of
+               // the data folder's own files); the user was told; nothing written
     Failed,    // a file failure; the user was told
 };
 

@@ -100,14 +100,21 @@ TEST_F(ExportOnDisk, AnUnusableNameIsRefusedAndNothingIsWritten) {
               ExportOutcome::Written);
 }
 
-TEST_F(ExportOnDisk, AFailingTargetIsReportedWithItsName) {
+TEST_F(ExportOnDisk, AFailingTargetIsReportedWithItsNameAndLeftAsItWas) {
     FaultyFileSystem failing(target);
-    failing.Fail(FaultyFileSystem::Op::Write, "No space left on device");
-    EXPECT_EQ(ExportToFile(t.state, ExportKind::Summary, failing, "TSM_DATA.TXT", ExistingExportFile::Ask),
-              ExportOutcome::Failed);
-    ASSERT_EQ(t.dialogs.messages.size(), 1u);
-    EXPECT_NE(t.dialogs.Last().text.find("TSM_DATA.TXT"), std::string::npos);
-    EXPECT_NE(t.dialogs.Last().text.find("No space left on device"), std::string::npos);
+    failing.Fail(FaultyFileSystem::Op::Replace, "No space left on device");
+    for (const bool existed : {false, true}) {
+        if (existed) targetFolder.Write("TSM_DATA.TXT", "old\r\n");
+        t.dialogs.messages.clear();
+        EXPECT_EQ(ExportToFile(t.state, ExportKind::Summary, failing, "TSM_DATA.TXT", ExistingExportFile::Append),
+                  ExportOutcome::Failed);
+        ASSERT_EQ(t.dialogs.messages.size(), 1u);
+        EXPECT_EQ(t.dialogs.Last().text, "The file TSM_DATA.TXT could not be used:\r\nNo space left on device\r\n" +
+                                             std::string(existed ? "The export file was left as it was."
+                                                                 : "The export file was not created."));
+        EXPECT_EQ(targetFolder.Exists("TSM_DATA.TXT"), existed);
+    }
+    EXPECT_EQ(targetFolder.Read("TSM_DATA.TXT"), "old\r\n");
 }
 
 TEST(ExportTargetName, OneSeparatorEvenAtTheRoot) {

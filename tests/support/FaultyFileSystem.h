@@ -2,6 +2,9 @@
 // FaultyFileSystem: wraps a real FileSystem and fails the operations a test
 // names, the way a full disk, a read-only folder or a failed rename would:
 // a failing ReplaceWhole leaves the data file untouched, as the real one does.
+// A folder reached through OtherFolder() (an export's or a backup's target)
+// is wrapped too and fails the same operations.
+#include <memory>
 #include <set>
 #include <string>
 
@@ -11,14 +14,15 @@ namespace tessamo {
 
 class FaultyFileSystem : public FileSystem {
 public:
+    // Replace covers the atomic rewrites: ReplaceWhole and WriteOutputFile.
     enum class Op { Read, Write, Replace, Rename, Remove, Create };
-    explicit FaultyFileSystem(FileSystem& real) : real_(real) {}
+    explicit FaultyFileSystem(FileSystem& real) : real_(real), faults_(std::make_shared<Faults>()) {}
 
     void Fail(Op op, std::string reason = "Read-only file system") {
-        failing_.insert(op);
-        reason_ = std::move(reason);
+        faults_->failing.insert(op);
+        faults_->reason = std::move(reason);
     }
-    void Heal() { failing_.clear(); }
+    void Heal() { faults_->failing.clear(); }
 
     const std::string& Folder() const override { return real_.Folder(); }
     std::string Resolve(const std::string& name) const override { return real_.Resolve(name); }
@@ -49,14 +53,31 @@ public:
         return Fails(Op::Rename) ? Failure(from) : real_.Rename(from, to);
     }
     std::vector<std::string> List() const override { return real_.List(); }
+    Status Inspect(const std::string& name, FileInfo& info) const override {
+        return Fails(Op::Read) ? Failure(name) : real_.Inspect(name, info);
+    }
+    std::unique_ptr<FileSystem> OtherFolder(const std::string& folder) const override {
+        return std::unique_ptr<FileSystem>(new FaultyFileSystem(real_.OtherFolder(folder), faults_));
+    }
+    Status WriteOutputFile(const std::string& name, const std::string& tempName, const std::string& bytes,
+                           bool keepContent, const OutputCheck& check) override {
+        return Fails(Op::Replace) ? Failure(name) : real_.WriteOutputFile(name, tempName, bytes, keepContent, check);
+    }
 
 private:
-    bool Fails(Op op) const { return failing_.count(op) > 0; }
-    Status Failure(const std::string& name) const { return Status::IOError(real_.Resolve(name), reason_); }
+    struct Faults {
+        std::set<Op> failing;
+        std::string reason;
+    };
+    FaultyFileSystem(std::unique_ptr<FileSystem> owned, std::shared_ptr<Faults> faults)
+        : owned_(std::move(owned)), real_(*owned_), faults_(std::move(faults)) {}
 
+    bool Fails(Op op) const { return faults_->failing.count(op) > 0; }
+    Status Failure(const std::string& name) const { return Status::IOError(real_.Resolve(name), faults_->reason); }
+
+    std::unique_ptr<FileSystem> owned_;  // set for a folder reached through OtherFolder()
     FileSystem& real_;
-    std::set<Op> failing_;
-    std::string reason_;
+    std::shared_ptr<Faults> faults_;
 };
 
 }  // namespace tessamo
