@@ -1,10 +1,9 @@
 #include "mainscreen/ItemListModel.h"
 
-#include <QColor>
-
 #include "core/FixedText.h"
 #include "core/LedgerSummary.h"
 #include "platform/CodePage.h"
+#include "widgets/Grid.h"
 
 namespace tessamo {
 namespace {
@@ -21,12 +20,6 @@ constexpr ColumnLook kColumns[] = {
     {4, Qt::AlignRight},
     {151, Qt::AlignLeft},
 };
-
-QColor AmountColour(std::int64_t amount) {
-    if (amount < 0) return QColor(255, 0, 0);
-    if (amount == 0) return QColor(0, 0, 255);
-    return QColor(0, 0, 0);
-}
 
 }  // namespace
 

@@ -19,6 +19,7 @@
 #include "core/Dates.h"
 #include "core/LedgerListing.h"
 #include "core/LoadSettings.h"
+#include "widgets/StatusPanels.h"
 
 namespace tessamo {
 namespace {
@@ -28,28 +29,6 @@ constexpr int kRightGap = 7;          // 100: room left of the window's right ed
 constexpr int kFullYearNudge = 1;     // 15: FullYear sits that far left of CatList
 constexpr int kFullYearRise = 22;     // 330: FullYear's top above CatList's top
 constexpr int kLowestHeight = 151;    // 2265: below this the list heights stay
-constexpr int kToolbarButtons = 9;
-
-struct ToolbarEntry {
-    const char* caption;
-    const char* key;
-    const char* toolTip;
-    const char* themeIcon;
-    QStyle::StandardPixmap fallbackIcon;
-};
-
-// Left to right; each runs the menu entry of the same position in MenuOfButton.
-constexpr ToolbarEntry kToolbar[kToolbarButtons] = {
-    {"Help", "tbbHelp", "Click for Help Contents", "help-contents", QStyle::SP_DialogHelpButton},
-    {"Search", "tbbFind", "Find a Word", "edit-find", QStyle::SP_FileDialogContentsView},
-    {"Notes", "tbbNotes", "Click to edit your notes", "accessories-text-editor", QStyle::SP_FileDialogDetailedView},
-    {"Macro", "tbbMacro", "Macro Functions", "media-playlist-repeat", QStyle::SP_MediaPlay},
-    {"Reports", "tbbReports", "Reports", "x-office-document", QStyle::SP_FileDialogInfoView},
-    {"Year", "tbbYear", "Select Year", "x-office-calendar", QStyle::SP_FileDialogListView},
-    {"Passcode", "tbbSetup", "Set start-up passcode", "dialog-password", QStyle::SP_DialogYesButton},
-    {"Sort", "tbbSort", "Sort current year's data file", "view-sort-descending", QStyle::SP_ArrowDown},
-    {"New", "tbbNew", "New Item", "document-new", QStyle::SP_FileIcon},
-};
 
 QAction* MakeAction(QObject* parent, const char* name, const char* caption, bool enabled) {
     auto* action = new QAction(QString::fromLatin1(caption), parent);
@@ -58,21 +37,22 @@ QAction* MakeAction(QObject* parent, const char* name, const char* caption, bool
     return action;
 }
 
-QLabel* MakePanel(QStatusBar* bar, const char* name, const char* spoken, int stretch) {
-    auto* panel = new QLabel(bar);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setAccessibleName(QString::fromLatin1(spoken));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    bar->addWidget(panel, stretch);
-    return panel;
+// What a command shows on its toolbar button: the button's caption (the
+// action's iconText) and its tool tip; the menu entry keeps its own caption.
+void SetButtonText(QAction* action, const char* caption, const char* toolTip) {
+    action->setIconText(QString::fromLatin1(caption));
+    action->setToolTip(QString::fromLatin1(toolTip));
 }
 
-QStatusBar* MakeStatusBar(QWidget* parent, const char* name, const char* spoken) {
-    auto* bar = new QStatusBar(parent);
-    bar->setObjectName(QString::fromLatin1(name));
-    bar->setAccessibleName(QString::fromLatin1(spoken));
-    bar->setSizeGripEnabled(false);
-    return bar;
+// The icon belongs to the toolbar button, not to the action: a menu bar shows
+// an entry with an icon as the icon alone, which would hide "Reports". The
+// button takes its look from the action again whenever the action changes,
+// and gets the icon back right after (changed() follows that update).
+void SetButtonIcon(QToolBar* toolbar, QAction* action, const char* themeIcon, QStyle::StandardPixmap fallbackIcon) {
+    auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
+    const QIcon icon = QIcon::fromTheme(QString::fromLatin1(themeIcon), toolbar->style()->standardIcon(fallbackIcon));
+    button->setIcon(icon);
+    QObject::connect(action, &QAction::changed, button, [button, icon] { button->setIcon(icon); });
 }
 
 }  // namespace
@@ -124,6 +104,16 @@ void frmMainScreen::createActions() {
     mnuWebSite = MakeAction(this, "mnuWebSite", "Visit Velloran's Website", false);
     mnu_KSN = MakeAction(this, "mnu_KSN", "Visit Kestrune's Website", false);
 
+    SetButtonText(mnuHelpContents, "Help", "Click for Help Contents");
+    SetButtonText(mnuFind, "Search", "Find a Word");
+    SetButtonText(mnuNotes, "Notes", "Click to edit your notes");
+    SetButtonText(mnuShowMacro, "Macro", "Macro Functions");
+    SetButtonText(mnuReports, "Reports", "Reports");
+    SetButtonText(mnuYear, "Year", "Select Year");
+    SetButtonText(mnuPassCode, "Passcode", "Set start-up passcode");
+    SetButtonText(mnuSort, "Sort", "Sort current year's data file");
+    SetButtonText(mnuNewItem, "New", "New Item");
+
     connect(mnuExit, &QAction::triggered, this, &frmMainScreen::mnuExit_Click);
     connect(mnuNewItem, &QAction::triggered, this, &frmMainScreen::mnuNewItem_Click);
 }
@@ -163,51 +153,56 @@ void frmMainScreen::createToolBar() {
     ToolbarTSM->layout()->setContentsMargins(0, 0, 0, 0);
     addToolBar(Qt::TopToolBarArea, ToolbarTSM);
 
-    QAction* const runs[kToolbarButtons] = {mnuHelpContents, mnuFind, mnuNotes,   mnuShowMacro, mnuReports,
-                                            mnuYear,         mnuPassCode, mnuSort, mnuNewItem};
-    for (int i = 0; i < kToolbarButtons; ++i) {
-        const ToolbarEntry& entry = kToolbar[i];
-        const QString key = QString::fromLatin1(entry.key);
-        QIcon icon = QIcon::fromTheme(QString::fromLatin1(entry.themeIcon), style()->standardIcon(entry.fallbackIcon));
-        QAction* button = ToolbarTSM->addAction(icon, QString::fromLatin1(entry.caption));
-        button->setObjectName(key);
-        button->setToolTip(QString::fromLatin1(entry.toolTip));
-        button->setEnabled(runs[i]->isEnabled());
-        connect(runs[i], &QAction::enabledChanged, button, &QAction::setEnabled);
-        connect(button, &QAction::triggered, this, [this, key] { ToolbarTSM_ButtonClick(key); });
-        if (QWidget* widget = ToolbarTSM->widgetForAction(button)) {
-            widget->setObjectName(key);
-            widget->setAccessibleName(QString::fromLatin1(entry.caption));
-        }
-        toolbarKeys_.emplace_back(key, button);
-        toolbarRuns_.emplace_back(key, runs[i]);
+    // Left to right; each button is its command's own action, keyed by the
+    // button's name.
+    struct Button {
+        const char* key;
+        QAction* command;
+        const char* themeIcon;
+        QStyle::StandardPixmap fallbackIcon;
+    };
+    const Button buttons[] = {
+        {"tbbHelp", mnuHelpContents, "help-contents", QStyle::SP_DialogHelpButton},
+        {"tbbFind", mnuFind, "edit-find", QStyle::SP_FileDialogContentsView},
+        {"tbbNotes", mnuNotes, "accessories-text-editor", QStyle::SP_FileDialogDetailedView},
+        {"tbbMacro", mnuShowMacro, "media-playlist-repeat", QStyle::SP_MediaPlay},
+        {"tbbReports", mnuReports, "x-office-document", QStyle::SP_FileDialogInfoView},
+        {"tbbYear", mnuYear, "x-office-calendar", QStyle::SP_FileDialogListView},
+        {"tbbSetup", mnuPassCode, "dialog-password", QStyle::SP_DialogYesButton},
+        {"tbbSort", mnuSort, "view-sort-descending", QStyle::SP_ArrowDown},
+        {"tbbNew", mnuNewItem, "document-new", QStyle::SP_FileIcon},
+    };
+    for (const Button& b : buttons) {
+        ToolbarTSM->addAction(b.command);
+        SetButtonIcon(ToolbarTSM, b.command, b.themeIcon, b.fallbackIcon);
+        QWidget* button = ToolbarTSM->widgetForAction(b.command);
+        button->setObjectName(QString::fromLatin1(b.key));
+        button->setAccessibleName(b.command->iconText());
     }
 }
 
 QAction* frmMainScreen::ToolbarButton(const QString& key) const {
-    for (const auto& [k, action] : toolbarKeys_)
-        if (k == key) return action;
-    return nullptr;
+    auto* button = ToolbarTSM->findChild<QToolButton*>(key);
+    return button ? button->defaultAction() : nullptr;
 }
 
 void frmMainScreen::ToolbarTSM_ButtonClick(const QString& key) {
-    for (const auto& [k, entry] : toolbarRuns_)
-        if (k == key) entry->trigger();
+    if (QAction* action = ToolbarButton(key)) action->trigger();
 }
 
 void frmMainScreen::createStatusBars() {
-    StatusBar0TSM = MakeStatusBar(ledgerArea_, "StatusBar0TSM", "Totals");
-    stbIncome = MakePanel(StatusBar0TSM, "stbIncome", "Income total", 3);
-    stbExpense = MakePanel(StatusBar0TSM, "stbExpense", "Expense total", 3);
-    stbBalance = MakePanel(StatusBar0TSM, "stbBalance", "Balance", 3);
-    stbDate = MakePanel(StatusBar0TSM, "stbDate", "Today's date", 1);
+    StatusBar0TSM = MakeStatusBar(ledgerArea_, "StatusBar0TSM", QStringLiteral("Totals"));
+    stbIncome = AddStatusPanel(StatusBar0TSM, "stbIncome", QStringLiteral("Income total"), 3);
+    stbExpense = AddStatusPanel(StatusBar0TSM, "stbExpense", QStringLiteral("Expense total"), 3);
+    stbBalance = AddStatusPanel(StatusBar0TSM, "stbBalance", QStringLiteral("Balance"), 3);
+    stbDate = AddStatusPanel(StatusBar0TSM, "stbDate", QStringLiteral("Today's date"), 1);
     const CalendarDate today = state_.env.clock.Today();
     stbDate->setText(QLocale::system().toString(QDate(today.year, today.month, today.day), QLocale::ShortFormat));
     stbDate->setAlignment(Qt::AlignCenter);
 
-    StatusBarTSM = MakeStatusBar(ledgerArea_, "StatusBarTSM", "Records and year");
-    stbTotal = MakePanel(StatusBarTSM, "stbTotal", "Records listed", 3);
-    stbYear = MakePanel(StatusBarTSM, "stbYear", "Active year", 1);
+    StatusBarTSM = MakeStatusBar(ledgerArea_, "StatusBarTSM", QStringLiteral("Records and year"));
+    stbTotal = AddStatusPanel(StatusBarTSM, "stbTotal", QStringLiteral("Records listed"), 3);
+    stbYear = AddStatusPanel(StatusBarTSM, "stbYear", QStringLiteral("Active year"), 1);
 }
 
 bool frmMainScreen::Form_Load() {
@@ -255,9 +250,11 @@ void frmMainScreen::placeStatusBars() {
 }
 
 void frmMainScreen::sizeToolbarButtons() {
-    const int buttonWidth = (width() - kRightGap) / kToolbarButtons;
+    const QList<QAction*> buttons = ToolbarTSM->actions();
+    if (buttons.isEmpty()) return;
+    const int buttonWidth = (width() - kRightGap) / static_cast<int>(buttons.size());
     if (buttonWidth <= 0) return;
-    for (const auto& [key, action] : toolbarKeys_)
+    for (QAction* action : buttons)
         if (QWidget* widget = ToolbarTSM->widgetForAction(action)) widget->setFixedWidth(buttonWidth);
 }
 
@@ -288,10 +285,6 @@ bool frmMainScreen::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ledgerArea_ && event->type() == QEvent::Resize) {
         Form_Resize(loaded_);
         return false;
-    }
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        if (watched == ItemList || watched == CatList || watched == SmCatList)
-            SetFocusLook(static_cast<QTableView*>(watched), event->type() == QEvent::FocusIn);
     }
     if (event->type() == QEvent::KeyPress) {
         if (watched == ItemList) return ItemList_KeyDown(static_cast<QKeyEvent*>(event)->key());

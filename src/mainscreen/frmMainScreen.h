@@ -64,7 +64,7 @@ public:
     // Centres a panel in the ledger area (as the layout does for EntryEdFrame).
     void CentrePanel(QWidget* frame);
 
-    // The toolbar button of a key ("tbbNew" ...), or nullptr.
+    // The command behind the toolbar button of a key ("tbbNew" ...), or nullptr.
     QAction* ToolbarButton(const QString& key) const;
     // Dispatches a toolbar click on the button's key; an unknown key does nothing.
     void ToolbarTSM_ButtonClick(const QString& key);
@@ -120,8 +120,9 @@ public:
     void mnuNewItem_Click() { InitEntryEd(); }
     void mnuExit_Click();
 
-    // Menu entries, made once; a feature connects its entry and enables it.
-    // The toolbar buttons follow the enabled state of the entry they run.
+    // Commands, each one action made once and put into its menu and, where it
+    // has a button, the toolbar (caption = iconText, tip = toolTip); a feature
+    // connects its command and enables it.
     QMenu* mnuFile = nullptr;
     QAction* mnuTinyCalc = nullptr;
     QAction* mnuSort = nullptr;
@@ -218,7 +219,6 @@ private:
     void createYearSelector();
     void connectFindAndOptions();
     void SetListsEnabled(bool enabled);
-    QTableView* createCategoryGrid(const QString& name, CategoryListModel* model, QWidget* parent);
 
     // The layout rule; `guards` false at start-up, when the window has its
     // designed size.
@@ -226,8 +226,6 @@ private:
     void placeStatusBars();
     void sizeToolbarButtons();
 
-    // A grid with the focus looks sunken (three-dimensional), else flat.
-    static void SetFocusLook(QTableView* grid, bool focused);
     bool ItemList_KeyDown(int key);
     void ItemListDeleteKey();
     bool ChooseOnKey(QTableView* grid, QEvent* event);
@@ -244,8 +242,6 @@ private:
     ItemListModel* itemModel_ = nullptr;
     CategoryListModel* catModel_ = nullptr;
     CategoryListModel* smCatModel_ = nullptr;
-    std::vector<std::pair<QString, QAction*>> toolbarKeys_;  // key -> toolbar action
-    std::vector<std::pair<QString, QAction*>> toolbarRuns_;  // key -> menu entry it runs
     bool loaded_ = false;
     WordSearch wordSearch_;
     std::unique_ptr<TextEditor> textEditor_;

@@ -16,8 +16,8 @@
 #include "core/CategoryEditor.h"
 #include "core/FixedText.h"
 #include "core/LedgerListing.h"
-#include "mainscreen/PanelWidgets.h"
 #include "mainscreen/frmMainScreen.h"
+#include "widgets/PanelWidgets.h"
 
 namespace tessamo {
 
@@ -40,9 +40,7 @@ void ShowInCorner(QWidget* frame, const QWidget* itemList) {
 }  // namespace
 
 void frmMainScreen::createCategoryEditor() {
-    CatEdFrame = Named(new QGroupBox(QStringLiteral(" Category Editor "), ledgerArea_), "CatEdFrame",
-                       QStringLiteral("Category Editor"));
-    CatEdFrame->setAutoFillBackground(true);
+    CatEdFrame = MakeCaptionFrame(ledgerArea_, "CatEdFrame", " Category Editor ");
 
     CatEdCatCode = Named(new QLineEdit(CatEdFrame), "CatEdCatCode", QStringLiteral("Category code"));
     CatEdCatCode->setToolTip(QStringLiteral("Two-character category code here"));

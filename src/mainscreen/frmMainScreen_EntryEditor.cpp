@@ -19,11 +19,12 @@
 #include "core/LedgerListing.h"
 #include "core/LineDeletion.h"
 #include "core/TypedEntry.h"
-#include "mainscreen/CategoryListModel.h"
 #include "mainscreen/ItemListModel.h"
-#include "mainscreen/PanelWidgets.h"
 #include "mainscreen/frmMainScreen.h"
 #include "platform/CodePage.h"
+#include "widgets/CategoryListModel.h"
+#include "widgets/Grid.h"
+#include "widgets/PanelWidgets.h"
 
 namespace tessamo {
 namespace {
@@ -38,9 +39,7 @@ QWidget* frmMainScreen::createEntryFields() {
     grid->setContentsMargins(0, 0, 0, 0);
 
     DateLabel = MakeLabel(fields, "DateLabel", "Date");
-    DateEditor = Named(new QLineEdit(fields), "DateEditor", QStringLiteral("Date"));
-    DateEditor->setInputMask(QStringLiteral("99-99;_"));
-    DateEditor->setMaximumWidth(DateEditor->fontMetrics().averageCharWidth() * 8 + 12);
+    DateEditor = MakeMaskedBox(fields, "DateEditor", QStringLiteral("Date"), QStringLiteral("99-99;_"));
     SmYr = Named(new QLabel(fields), "SmYr", QStringLiteral("Active year"));
     Today = MakeButton(fields, "Today", "!", "Make Date = Today");
     Today->setAccessibleName(QStringLiteral("Make Date = Today"));
@@ -100,7 +99,8 @@ void frmMainScreen::createEntryEditor() {
     EntryEdFrame->setAutoFillBackground(true);
 
     QWidget* fields = createEntryFields();
-    SmCatList = createCategoryGrid(QStringLiteral("SmCatList"), smCatModel_, EntryEdFrame);
+    SmCatList = MakeCategoryGrid(EntryEdFrame, QStringLiteral("SmCatList"), smCatModel_);
+    SmCatList->installEventFilter(this);
     SmCatList->setToolTip(QStringLiteral("Double-click or press <Enter> to select"));
     SmCatList->setMinimumWidth(SmCatList->columnWidth(0) + SmCatList->columnWidth(1) + 24);
     connect(SmCatList, &QAbstractItemView::doubleClicked, this, [this] { SmCatList_DblClick(); });

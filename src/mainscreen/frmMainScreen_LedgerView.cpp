@@ -1,7 +1,5 @@
 // The ledger view of frmMainScreen: the item list with its totals, the
 // category list and the "Click for All Categories" button.
-#include <QFontMetrics>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -9,53 +7,13 @@
 
 #include "core/FixedText.h"
 #include "core/LedgerListing.h"
-#include "mainscreen/CategoryListModel.h"
 #include "mainscreen/ItemListModel.h"
 #include "mainscreen/frmMainScreen.h"
 #include "platform/CodePage.h"
+#include "widgets/CategoryListModel.h"
+#include "widgets/Grid.h"
 
 namespace tessamo {
-namespace {
-
-// Grid settings shared by the three lists: whole rows, one fixed row height
-// (so a long list costs nothing to lay out), read-only, a header row only.
-void SetUpGrid(QTableView* grid, const QString& name, const QString& spoken) {
-    grid->setObjectName(name);
-    grid->setAccessibleName(spoken);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setTabKeyNavigation(false);
-    grid->setWordWrap(false);
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
-    grid->horizontalHeader()->setHighlightSections(false);
-    grid->horizontalHeader()->setStretchLastSection(false);
-    grid->setFrameShape(QFrame::Panel);
-}
-
-int CharacterWidth(const QWidget* widget, int characters) {
-    return widget->fontMetrics().averageCharWidth() * characters + 12;
-}
-
-}  // namespace
-
-void frmMainScreen::SetFocusLook(QTableView* grid, bool focused) {
-    grid->setFrameShadow(focused ? QFrame::Sunken : QFrame::Plain);
-    grid->setLineWidth(focused ? 2 : 1);
-}
-
-QTableView* frmMainScreen::createCategoryGrid(const QString& name, CategoryListModel* model, QWidget* parent) {
-    auto* grid = new QTableView(parent);
-    SetUpGrid(grid, name, QStringLiteral("Categories"));
-    grid->setModel(model);
-    for (int c = 0; c < CategoryListModel::ColumnCount; ++c)
-        grid->setColumnWidth(c, CharacterWidth(grid, CategoryListModel::HeaderWidthInCharacters(c)));
-    SetFocusLook(grid, false);
-    grid->installEventFilter(this);
-    return grid;
-}
 
 void frmMainScreen::createLedgerView() {
     itemModel_ = new ItemListModel(state_.env.money, this);
@@ -65,9 +23,7 @@ void frmMainScreen::createLedgerView() {
     ItemList = new QTableView(ledgerArea_);
     SetUpGrid(ItemList, QStringLiteral("ItemList"), QStringLiteral("Line items"));
     ItemList->setModel(itemModel_);
-    for (int c = 0; c < ItemListModel::ColumnCount; ++c)
-        ItemList->setColumnWidth(c, CharacterWidth(ItemList, ItemListModel::HeaderWidthInCharacters(c)));
-    SetFocusLook(ItemList, false);
+    SetColumnWidthsInCharacters(ItemList, &ItemListModel::HeaderWidthInCharacters);
     ItemList->installEventFilter(this);
     connect(ItemList, &QAbstractItemView::doubleClicked, this, [this] { ItemList_DblClick(); });
 
@@ -76,8 +32,9 @@ void frmMainScreen::createLedgerView() {
     FullYear->setAccessibleName(FullYear->text());
     connect(FullYear, &QPushButton::clicked, this, &frmMainScreen::FullYear_Click);
 
-    CatList = createCategoryGrid(QStringLiteral("CatList"), catModel_, ledgerArea_);
-    const int catListWidth = CatList->columnWidth(0) + CatList->columnWidth(1) + 2 * CatList->frameWidth() + 20;
+    CatList = MakeCategoryGrid(ledgerArea_, QStringLiteral("CatList"), catModel_);
+    CatList->installEventFilter(this);
+    const int catListWidth = CategoryGridWidth(CatList);
     CatList->resize(catListWidth, CatList->height());
     FullYear->resize(catListWidth, FullYear->sizeHint().height());
     connect(CatList, &QAbstractItemView::clicked, this, &frmMainScreen::CatList_Click);

@@ -14,15 +14,13 @@
 #include "core/Dates.h"
 #include "core/LedgerListing.h"
 #include "core/YearSelection.h"
-#include "mainscreen/PanelWidgets.h"
 #include "mainscreen/frmMainScreen.h"
+#include "widgets/PanelWidgets.h"
 
 namespace tessamo {
 
 void frmMainScreen::createYearSelector() {
-    YearEdFrame = Named(new QGroupBox(QStringLiteral(" Select Year "), ledgerArea_), "YearEdFrame",
-                        QStringLiteral("Select Year"));
-    YearEdFrame->setAutoFillBackground(true);
+    YearEdFrame = MakeCaptionFrame(ledgerArea_, "YearEdFrame", " Select Year ");
     const QString today = QString::fromStdString(TodayYear(state_.env.clock));
 
     DataYear = Named(new QSpinBox(YearEdFrame), "DataYear", QStringLiteral("Year"));

@@ -1,5 +1,6 @@
 // The main window's start-up, menus, toolbar, status bars, layout and ledger
 // view, driven offscreen on a fresh folder.
+#include <QAccessible>
 #include <QAction>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -108,17 +109,32 @@ void tst_mainscreen::menusAndToolbar() {
     QVERIFY(w.mnuTTO->isChecked());
 
     QStringList buttons;
-    for (QAction* a : w.ToolbarTSM->actions()) buttons << a->objectName() + "|" + a->text() + "|" + a->toolTip();
+    for (QAction* a : w.ToolbarTSM->actions())
+        buttons << w.ToolbarTSM->widgetForAction(a)->objectName() + "|" + a->iconText() + "|" + a->toolTip();
     QCOMPARE(buttons, (QStringList{
         "tbbHelp|Help|Click for Help Contents", "tbbFind|Search|Find a Word", "tbbNotes|Notes|Click to edit your notes",
         "tbbMacro|Macro|Macro Functions", "tbbReports|Reports|Reports", "tbbYear|Year|Select Year",
         "tbbSetup|Passcode|Set start-up passcode", "tbbSort|Sort|Sort current year's data file", "tbbNew|New|New Item"}));
-    // A toolbar button is usable exactly when the menu entry it runs is.
+    // Each button is its menu entry's own action, so it is usable exactly when the entry is.
+    const std::pair<const char*, QAction*> commands[] = {
+        {"tbbHelp", w.mnuHelpContents}, {"tbbFind", w.mnuFind}, {"tbbNotes", w.mnuNotes},
+        {"tbbMacro", w.mnuShowMacro}, {"tbbReports", w.mnuReports}, {"tbbYear", w.mnuYear},
+        {"tbbSetup", w.mnuPassCode}, {"tbbSort", w.mnuSort}, {"tbbNew", w.mnuNewItem}};
+    QList<QAction*> menuEntries = w.menuBar()->actions();
+    for (QAction* top : w.menuBar()->actions())
+        if (top->menu()) menuEntries += top->menu()->actions();
+    for (const auto& [key, entry] : commands) {
+        QCOMPARE(w.ToolbarButton(key), entry);
+        QVERIFY2(menuEntries.contains(entry) && w.ToolbarTSM->actions().contains(entry), key);
+    }
     QVERIFY(w.ToolbarButton("tbbNew")->isEnabled());
     w.mnuPassCode->setEnabled(false);
     QVERIFY(!w.ToolbarButton("tbbSetup")->isEnabled());
     w.mnuPassCode->setEnabled(true);
     QVERIFY(w.ToolbarButton("tbbSetup")->isEnabled());
+    // The icon is the button's: it survives the change, and the menu bar still shows "Reports" as text.
+    QVERIFY(!w.ToolbarTSM->findChild<QToolButton*>("tbbSetup")->icon().isNull());
+    QVERIFY(w.mnuReports->icon().isNull());
     int passcodeRuns = 0;
     QObject::connect(w.mnuPassCode, &QAction::triggered, [&] { ++passcodeRuns; });
     w.ToolbarTSM_ButtonClick("tbbSetup");
@@ -237,11 +253,16 @@ void tst_mainscreen::controlsNamedAndFocusVisible() {
                            "DateEditor", "SmYr", "Today", "AmountEditor", "NoteEditor", "SmCatList", "CatCodeLabel",
                            "CatNameLabel", "CName", "DateLabel", "AmountLabel", "NoteLabel", "SaveNewIncome",
                            "SaveNewExpense", "ReplaceRec", "KillRec", "CancelEdit", "tbbNew", "tbbHelp"};
+    // What a screen reader hears: status panels are heard by their current text.
+    auto spoken = [](QWidget* control) { return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name); };
     for (const char* name : names) {
         auto* control = w.findChild<QWidget*>(QString::fromLatin1(name));
         QVERIFY2(control, name);
-        QVERIFY2(!control->accessibleName().isEmpty(), name);
+        QVERIFY2(!spoken(control).isEmpty(), name);
     }
+    QCOMPARE(spoken(w.stbBalance), QStringLiteral("  Balance = $0.00  "));
+    QCOMPARE(w.stbBalance->accessibleDescription(), QStringLiteral("Balance"));
+    QCOMPARE(spoken(w.ToolbarTSM->widgetForAction(w.mnuHelpContents)), QStringLiteral("Help"));
     QCOMPARE(w.Today->toolTip(), QStringLiteral("Make Date = Today"));
     QCOMPARE(w.SmCatList->toolTip(), QStringLiteral("Double-click or press <Enter> to select"));
     QCOMPARE(w.NoteEditor->maxLength(), 40);

@@ -1,5 +1,6 @@
 #include "platform/qt/QtDialogs.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -48,11 +49,19 @@ Answer FromQt(int button) {
 
 }  // namespace
 
+QWidget* QtDialogs::AskingWindow() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return fallback_;
+}
+
 Answer QtDialogs::Show(const Message& message) {
     // Windows line breaks in message texts show as plain line breaks.
     QString text = QString::fromStdString(message.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(ToQt(message.icon), QString::fromStdString(message.title), text, ToQt(message.buttons), parent_);
+    QMessageBox box(ToQt(message.icon), QString::fromStdString(message.title), text, ToQt(message.buttons),
+                    AskingWindow());
+    box.setWindowModality(Qt::WindowModal);
     box.setDefaultButton(ToQt(message.defaultButton));
     if (message.buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
     return FromQt(box.exec());
@@ -60,11 +69,13 @@ Answer QtDialogs::Show(const Message& message) {
 
 std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std::string& title,
                                             const std::string& defaultText) {
-    bool ok = false;
-    QString answer = QInputDialog::getText(parent_, QString::fromStdString(title), QString::fromStdString(prompt),
-                                           QLineEdit::Normal, QString::fromStdString(defaultText), &ok);
-    if (!ok) return std::nullopt;
-    return answer.toStdString();
+    QInputDialog box(AskingWindow());
+    box.setWindowModality(Qt::WindowModal);
+    box.setWindowTitle(QString::fromStdString(title));
+    box.setLabelText(QString::fromStdString(prompt));
+    box.setTextValue(QString::fromStdString(defaultText));
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return box.textValue().toStdString();
 }
 
 }  // namespace tessamo

@@ -1,6 +1,10 @@
 #pragma once
 // QtDialogs: the Dialogs interface shown with the toolkit's own message boxes
-// and input boxes, so screen readers read their text and buttons.
+// and input boxes, so screen readers read their text and buttons. Each box
+// sits over the window that asked and is modal to that window only: the
+// modal box in front if there is one, else the active window, else the
+// fallback window given here (the main window). Windows beside it (the
+// calculator, the help viewer) stay usable.
 #include "platform/Dialogs.h"
 
 class QWidget;
@@ -9,14 +13,17 @@ namespace tessamo {
 
 class QtDialogs : public Dialogs {
 public:
-    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
-    void SetParent(QWidget* parent) { parent_ = parent; }
+    explicit QtDialogs(QWidget* fallback = nullptr) : fallback_(fallback) {}
+    void SetParent(QWidget* fallback) { fallback_ = fallback; }
     Answer Show(const Message& message) override;
     std::optional<std::string> Input(const std::string& prompt, const std::string& title,
                                      const std::string& defaultText) override;
 
 private:
-    QWidget* parent_;
+    // The window the next box is shown over.
+    QWidget* AskingWindow() const;
+
+    QWidget* fallback_;
 };
 
 }  // namespace tessamo

@@ -1,8 +1,10 @@
 #pragma once
-// Small builders for the controls of the main window's panels: every control
-// gets its system name as objectName and what a person would hear as its
+// Small builders for the controls of every window's panels: each control gets
+// its system name as objectName and what a person would hear as its
 // accessible name.
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QString>
 #include <string>
@@ -33,6 +35,26 @@ inline QPushButton* MakeButton(QWidget* parent, const char* name, const char* ca
     button->setToolTip(QString::fromLatin1(toolTip));
     button->setAutoDefault(false);
     return Named(button, name, button->text());
+}
+
+// A frame with a caption drawn in its border. The caption keeps its blanks
+// (" Select Year "), which set it off from the line; the accessible name is
+// the caption without them.
+inline QGroupBox* MakeCaptionFrame(QWidget* parent, const char* name, const char* caption) {
+    auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+    frame->setAutoFillBackground(true);
+    return Named(frame, name, frame->title().trimmed());
+}
+
+// A box that takes only what its input mask allows ("99-99;_" for a date).
+// Its text() drops the blanks of an empty box but keeps the separators ("-"),
+// so read displayText() or hasAcceptableInput() to see what was typed.
+inline QLineEdit* MakeMaskedBox(QWidget* parent, const char* name, const QString& spoken, const QString& mask) {
+    auto* box = Named(new QLineEdit(parent), name, spoken);
+    box->setInputMask(mask);
+    const auto shown = static_cast<int>(mask.contains(';') ? mask.indexOf(';') : mask.size());
+    box->setMaximumWidth(box->fontMetrics().averageCharWidth() * (shown + 3) + 12);
+    return box;
 }
 
 }  // namespace tessamo

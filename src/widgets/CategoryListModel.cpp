@@ -1,4 +1,4 @@
-#include "mainscreen/CategoryListModel.h"
+#include "widgets/CategoryListModel.h"
 
 #include "platform/CodePage.h"
 

@@ -1,0 +1,34 @@
+#pragma once
+// The grids of every window: read-only tables over a model, whole rows chosen,
+// one fixed row height (a long list costs nothing to lay out), a fixed header
+// row and no row numbers. A grid looks sunken while it has the focus and flat
+// otherwise, so the user sees where the keys go.
+#include <QColor>
+#include <QString>
+#include <cstdint>
+
+class QTableView;
+class QWidget;
+
+namespace tessamo {
+
+class CategoryListModel;
+
+// Names the grid (objectName = the system's control name, accessible name =
+// what a person hears) and gives it the common settings and the focus look.
+void SetUpGrid(QTableView* grid, const QString& name, const QString& spoken);
+
+// The width that shows `characters` average characters of the widget's font.
+int CharacterWidth(const QWidget* widget, int characters);
+// Gives each column of the grid's model `widthOf(column)` characters.
+void SetColumnWidthsInCharacters(QTableView* grid, int (*widthOf)(int column));
+
+// A category grid ("Code", "Description") over `model`, named `name`.
+QTableView* MakeCategoryGrid(QWidget* parent, const QString& name, CategoryListModel* model);
+// Its width with both columns shown in full beside a vertical scroll bar.
+int CategoryGridWidth(const QTableView* grid);
+
+// The colour of an amount in a grid: red below zero, blue for zero, black above.
+QColor AmountColour(std::int64_t amount);
+
+}  // namespace tessamo

@@ -1,0 +1,22 @@
+#pragma once
+// Status bars made of keyed panels, as every window shows them: a bar holds
+// sunken text panels side by side, each found by its key (its objectName).
+// A panel's text changes as the window works, so it carries no fixed
+// accessible name: a screen reader hears its current text, and the panel's
+// role ("Income total") is its accessible description.
+#include <QString>
+
+class QLabel;
+class QStatusBar;
+class QWidget;
+
+namespace tessamo {
+
+// A bar without a size grip, placed by the window's own layout.
+QStatusBar* MakeStatusBar(QWidget* parent, const char* name, const QString& spoken);
+// Appends a panel taking `stretch` shares of the bar's width.
+QLabel* AddStatusPanel(QStatusBar* bar, const char* key, const QString& role, int stretch);
+// The bar's panel of `key`, or nullptr.
+QLabel* StatusPanel(const QStatusBar* bar, const QString& key);
+
+}  // namespace tessamo
