@@ -19,10 +19,10 @@ constexpr std::size_t kRecords = 100000;
 
 void BM_LoadLedger(benchmark::State& st) {
     bench::BenchFolder folder;
-    folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", EncodeRecords(bench::GenerateLedger(kRecords)));
+    RequireOk(folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", EncodeRecords(bench::GenerateLedger(kRecords))));
     std::vector<LedgerRecord> records;
     for (auto _ : st) {
-        ReadRecords(folder.files, "1999TSM.DAT", records);
+        RequireOk(ReadRecords(folder.files, "1999TSM.DAT", records));
         benchmark::DoNotOptimize(records.data());
     }
     st.counters["records"] = static_cast<double>(records.size());
@@ -31,7 +31,7 @@ BENCHMARK(BM_LoadLedger)->Unit(benchmark::kMillisecond);
 
 void BM_InsertRecordNewest(benchmark::State& st) {
     bench::BenchFolder folder;
-    folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", EncodeRecords(bench::GenerateLedger(kRecords)));
+    RequireOk(folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", EncodeRecords(bench::GenerateLedger(kRecords))));
     const LedgerRecord entry = LedgerRecord::Make("12-31-99", "ZZ", -125000, "Newest line");
     for (auto _ : st) {
         if (InsertRecord(folder.state, entry) != EntryOutcome::Written) st.SkipWithError("insert failed");

@@ -17,7 +17,7 @@ constexpr std::size_t kRecords = 100000;
 
 void BM_SwapLedgerDates(benchmark::State& st) {
     bench::BenchFolder folder;
-    folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", EncodeRecords(bench::GenerateLedger(kRecords)));
+    RequireOk(folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", EncodeRecords(bench::GenerateLedger(kRecords))));
     for (auto _ : st) {
         if (!SwapLedgerDates(folder.state)) st.SkipWithError("conversion failed");
     }

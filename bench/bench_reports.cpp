@@ -6,7 +6,7 @@
 #include "core/RecordFile.h"
 #include "export/ExportToFile.h"
 #include "reports/MakeReport.h"
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 #include "support/BenchFolder.h"
 #include "support/LedgerGenerator.h"
 
@@ -17,7 +17,7 @@ namespace {
 constexpr std::size_t kRecords = 100000;
 
 void PutLedger(bench::BenchFolder& folder) {
-    folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", EncodeRecords(bench::GenerateLedger(kRecords)));
+    RequireOk(folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", EncodeRecords(bench::GenerateLedger(kRecords))));
 }
 
 // View: the category list file, then the report.
@@ -27,7 +27,7 @@ void BM_FullReportAllCategories(benchmark::State& st) {
     const auto categories = bench::GenerateCategories(30);
     std::size_t bytes = 0;
     for (auto _ : st) {
-        MakeRepCatFile(folder.files, categories);
+        RequireOk(MakeRepCatFile(folder.files, categories));
         const ReportOutcome r = MakeReport(folder.state, kReportCategoryFile, 1, 12, "F");
         if (!r.ok) st.SkipWithError("report failed");
         bytes = r.report.text.size();
@@ -55,17 +55,17 @@ BENCHMARK(BM_BuildFullReportInMemory)->Unit(benchmark::kMillisecond)->Repetition
 void BM_LineItemsExportAllCategories(benchmark::State& st) {
     bench::BenchFolder folder;
     PutLedger(folder);
-    MakeRepCatFile(folder.files, bench::GenerateCategories(30));
+    const auto categories = bench::GenerateCategories(30);
     std::uint64_t length = 0;
     for (auto _ : st) {
         st.PauseTiming();
-        folder.files.Remove("TSM_DATA.TXT");
+        RequireOk(folder.files.Remove("TSM_DATA.TXT"));
         st.ResumeTiming();
-        if (ExportToFile(folder.state, ExportKind::LineItems, folder.files, "TSM_DATA.TXT", ExistingExportFile::Ask) !=
-            ExportOutcome::Written)
+        if (ExportToFile(folder.state, ExportKind::LineItems, categories, folder.files, "TSM_DATA.TXT",
+                         ExistingExportFile::Ask) != ExportOutcome::Written)
             st.SkipWithError("export failed");
     }
-    folder.files.FileLength("TSM_DATA.TXT", length);
+    RequireOk(folder.files.FileLength("TSM_DATA.TXT", length));
     st.counters["file_bytes"] = static_cast<double>(length);
 }
 BENCHMARK(BM_LineItemsExportAllCategories)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -31,7 +31,7 @@ void BM_SortReversedLedger(benchmark::State& st) {
     const std::atomic<bool> stop{false};
     for (auto _ : st) {
         st.PauseTiming();
-        folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", reversed);
+        RequireOk(folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", reversed));
         st.ResumeTiming();
         if (SortMainFile(folder.state, nullptr, stop) != SortOutcome::Finished) st.SkipWithError("sort failed");
     }
@@ -41,8 +41,8 @@ BENCHMARK(BM_SortReversedLedger)->Unit(benchmark::kMillisecond)->Iterations(10)-
 
 void BM_BackupFolder(benchmark::State& st) {
     bench::BenchFolder folder, target;
-    folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", ReversedLedgerBytes());
-    folder.files.ReplaceWhole("1999CATS.DAT", "temp.$$$", EncodeRecords(bench::GenerateCategories()));
+    RequireOk(folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", ReversedLedgerBytes()));
+    RequireOk(folder.files.ReplaceWhole("1999CATS.DAT", "temp.$$$", EncodeRecords(bench::GenerateCategories())));
     const std::atomic<bool> stop{false};
     for (auto _ : st) {
         if (CopyDataFiles(folder.state, target.files, nullptr, stop) != BackupOutcome::Finished)
@@ -56,10 +56,10 @@ void BM_PlayMacro30Entries(benchmark::State& st) {
     const std::string ledger = EncodeRecords(bench::GenerateLedger(kRecords));
     std::string macro;
     for (int i = 0; i < 30; ++i) macro += "C" + std::to_string(i % 10) + "\r\n-12.50\r\nmacro line\r\n";
-    folder.files.ReplaceWhole("pay.mcr", "temp.$$$", macro);
+    RequireOk(folder.files.ReplaceWhole("pay.mcr", "temp.$$$", macro));
     for (auto _ : st) {
         st.PauseTiming();
-        folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", ledger);
+        RequireOk(folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", ledger));
         st.ResumeTiming();
         if (PlayMacroFile(folder.state, "pay.mcr", "03-01-99").entered != 30) st.SkipWithError("playback failed");
     }

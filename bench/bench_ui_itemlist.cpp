@@ -21,8 +21,8 @@ constexpr std::size_t kRecords = 100000;
 
 struct LoadedWindow {
     LoadedWindow() {
-        folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", EncodeRecords(bench::GenerateLedger(kRecords)));
-        folder.files.ReplaceWhole("1999CATS.DAT", "tempkeys.$$$", EncodeRecords(bench::GenerateCategories()));
+        RequireOk(folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", EncodeRecords(bench::GenerateLedger(kRecords))));
+        RequireOk(folder.files.ReplaceWhole("1999CATS.DAT", "tempkeys.$$$", EncodeRecords(bench::GenerateCategories())));
         window.Form_Load();
         window.show();
         QApplication::processEvents();

@@ -7,6 +7,7 @@
 
 #include "core/SharedState.h"
 #include "platform/PosixFileSystem.h"
+#include "support/RequireOk.h"
 
 namespace tessamo::bench {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/CategoryFile.h"
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "core/RecordFile.h"
 #include "platform/CodePage.h"

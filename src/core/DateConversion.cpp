@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/LedgerEntry.h"
 #include "core/RecordFile.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/Dates.h"
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "core/RecordFile.h"
 

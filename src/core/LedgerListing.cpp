@@ -1,6 +1,6 @@
 #include "core/LedgerListing.h"
 
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/RecordFile.h"
 
 namespace tessamo {

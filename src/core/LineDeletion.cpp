@@ -1,7 +1,7 @@
 #include "core/LineDeletion.h"
 
 #include "core/Amounts.h"
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "core/LedgerEntry.h"
 #include "core/RecordFile.h"

@@ -12,12 +12,6 @@ void AppendInt64(std::string& out, std::int64_t value) {
     for (int i = 0; i < 8; ++i) out += static_cast<char>((bits >> (8 * i)) & 0xFF);
 }
 
-std::int64_t ReadInt64(const char* bytes) {
-    std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i) bits = (bits << 8) | static_cast<unsigned char>(bytes[i]);
-    return static_cast<std::int64_t>(bits);
-}
-
 }  // namespace
 
 LedgerRecord LedgerRecord::Make(std::string_view date, std::string_view code, std::int64_t amount,
@@ -35,7 +29,7 @@ void LedgerRecord::AppendBytes(std::string& out) const {
 }
 
 LedgerRecord LedgerRecord::Decode(const char* bytes) {
-    return LedgerRecord{std::string(bytes, 8), std::string(bytes + 8, 2), ReadInt64(bytes + 10),
+    return LedgerRecord{std::string(bytes, 8), std::string(bytes + 8, 2), DecodeInt64(bytes + kAmountOffset),
                         std::string(bytes + 18, 40)};
 }
 

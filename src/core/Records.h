@@ -9,10 +9,19 @@
 
 namespace tessamo {
 
+// The little-endian 64-bit integer at `bytes`, as the files store integers.
+// Inline: the report and the export read it for every ledger line.
+inline std::int64_t DecodeInt64(const char* bytes) {
+    std::uint64_t bits = 0;
+    for (int i = 7; i >= 0; --i) bits = (bits << 8) | static_cast<unsigned char>(bytes[i]);
+    return static_cast<std::int64_t>(bits);
+}
+
 // One line item of a year's ledger file (year + "TSM.DAT"). 58 bytes:
 // Date 8 @0, Code 2 @8, Amount int64 (amount x 10000) @10, Note 40 @18.
 struct LedgerRecord {
     static constexpr std::size_t kSize = 58;
+    static constexpr std::size_t kAmountOffset = 10;
     std::string Date = std::string(8, ' ');
     std::string Code = std::string(2, ' ');
     std::int64_t Amount = 0;

@@ -1,7 +1,7 @@
 #include "core/YearSelection.h"
 
 #include "core/CategoryFile.h"
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/FixedText.h"
 
 namespace tessamo {

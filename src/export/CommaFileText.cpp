@@ -5,8 +5,7 @@
 
 #include "core/FixedText.h"
 #include "export/ExportNumberText.h"
-#include "reports/LedgerView.h"
-#include "reports/ReportSelection.h"
+#include "core/LedgerView.h"
 
 namespace tessamo {
 namespace {

@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "core/DataFolderGuard.h"
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "export/CommaFileText.h"
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 
 namespace tessamo {
 namespace {
@@ -19,10 +19,9 @@ bool UsableFileName(const std::string& name) {
 
 Message InvalidName(const std::string& fileName) { return EntryAborted("Invalid export file name - " + fileName); }
 
-// The chosen categories and the ledger's bytes, or a failure already shown.
-bool ReadExportInputs(SharedState& state, std::vector<CategoryRecord>& categories, std::string& ledger) {
-    return ReportIfFailed(state.env.dialogs, ReadReportInputs(state.env.files, kReportCategoryFile,
-                                                              state.LedgerFileName, categories, ledger));
+// The ledger's bytes, or a failure already shown.
+bool ReadLedger(const SharedState& state, std::string& ledger) {
+    return ReportIfFailed(state.env.dialogs, state.env.files.ReadAll(state.LedgerFileName, ledger));
 }
 
 // The new lines follow the file's content in one atomic replacement, so a
@@ -35,7 +34,7 @@ ExportOutcome AppendAndFinish(SharedState& state, FileSystem& targetFolder, cons
     bool refused = false;
     const DataFolderGuard guard(state.env.files);
     const Status s = targetFolder.WriteOutputFile(fileName, kExportTempFileName, lines, true,
-                                                  guard.Check(Status::IOError(fileName, "a data file"), refused));
+                                                  guard.Check(Status::InvalidArgument(fileName, "a file of the data folder"), refused));
     if (refused) {
         dialogs.Show(InvalidName(fileName));
         return ExportOutcome::Refused;
@@ -55,8 +54,8 @@ std::string ExportTargetName(const FileSystem& targetFolder, const std::string& 
     return folder + (!folder.empty() && folder.back() == '/' ? "" : "/") + fileName;
 }
 
-ExportOutcome ExportToFile(SharedState& state, ExportKind kind, FileSystem& targetFolder, const std::string& fileName,
-                           ExistingExportFile existing) {
+ExportOutcome ExportToFile(SharedState& state, ExportKind kind, const std::vector<CategoryRecord>& chosen,
+                           FileSystem& targetFolder, const std::string& fileName, ExistingExportFile existing) {
     Dialogs& dialogs = state.env.dialogs;
     FileInfo target;
     if (UsableFileName(fileName) && !ReportIfFailed(dialogs, targetFolder.Inspect(fileName, target)))
@@ -72,28 +71,30 @@ ExportOutcome ExportToFile(SharedState& state, ExportKind kind, FileSystem& targ
                                      " already exists!\r\nDo you wish to append this data to it?";
         if (dialogs.Show(ConfirmYesNo(question, MessageIcon::Question)) != Answer::Yes) return ExportOutcome::Declined;
     }
-    return kind == ExportKind::LineItems ? commafile(state, targetFolder, fileName)
-                                         : summarycommafile(state, targetFolder, fileName);
+    return kind == ExportKind::LineItems ? commafile(state, chosen, targetFolder, fileName)
+                                         : summarycommafile(state, chosen, targetFolder, fileName);
 }
 
-ExportOutcome commafile(SharedState& state, FileSystem& targetFolder, const std::string& fileName) {
-    std::vector<CategoryRecord> categories;
+ExportOutcome commafile(SharedState& state, const std::vector<CategoryRecord>& chosen, FileSystem& targetFolder,
+                        const std::string& fileName) {
     std::string ledger;
-    if (!ReadExportInputs(state, categories, ledger)) return ExportOutcome::Failed;
+    if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
     LineItemsExportOptions options;
     options.startMonth = state.RepStartMonth;
     options.endMonth = state.RepEndMonth;
     options.dateStyle = state.DateStyle;
     options.year = state.LedgerFileName.substr(0, 4);
     options.money = state.env.money;
-    return AppendAndFinish(state, targetFolder, fileName, LineItemsExportText(categories, ledger, options));
+    return AppendAndFinish(state, targetFolder, fileName,
+                           LineItemsExportText(ReportCategoryRecords(chosen), ledger, options));
 }
 
-ExportOutcome summarycommafile(SharedState& state, FileSystem& targetFolder, const std::string& fileName) {
-    std::vector<CategoryRecord> categories;
+ExportOutcome summarycommafile(SharedState& state, const std::vector<CategoryRecord>& chosen,
+                               FileSystem& targetFolder, const std::string& fileName) {
     std::string ledger;
-    if (!ReadExportInputs(state, categories, ledger)) return ExportOutcome::Failed;
-    return AppendAndFinish(state, targetFolder, fileName, SummaryExportText(categories, ledger, state.env.money));
+    if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
+    return AppendAndFinish(state, targetFolder, fileName,
+                           SummaryExportText(ReportCategoryRecords(chosen), ledger, state.env.money));
 }
 
 }  // namespace tessamo

@@ -8,7 +8,7 @@
 #include <QToolButton>
 
 #include "core/DateConversion.h"
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/Options.h"
 #include "mainscreen/ItemListModel.h"
 #include "mainscreen/frmMainScreen.h"

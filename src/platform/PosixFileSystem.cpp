@@ -16,7 +16,11 @@ namespace {
 // New files are the owner's alone: a household's finances are nobody else's.
 constexpr mode_t kNewFileMode = 0600;
 
-Status Failure(const std::string& name, int err) { return Status::IOError(name, std::strerror(err)); }
+// A missing file or folder is told apart from every other refusal, so a
+// caller can treat "not there" as an answer rather than an error.
+Status Failure(const std::string& name, int err) {
+    return err == ENOENT ? Status::NotFound(name, std::strerror(err)) : Status::IOError(name, std::strerror(err));
+}
 
 // Closes a descriptor when the scope ends, so no early return leaks it.
 class FileHandle {
@@ -171,12 +175,11 @@ Status ReplaceAtomically(const std::string& path, const std::string& tempPath, c
 }
 
 // Where a missing file would be made: its folder's identity and its name.
-Status InfoOfMissing(const std::string& finalPath, FileInfo& info) {
+void InfoOfMissing(const std::string& finalPath, FileInfo& info) {
     info = FileInfo{};
     info.name = BaseNameOf(finalPath);
     struct stat dir;
     if (::stat(DirectoryOf(finalPath).c_str(), &dir) == 0) info.folder = IdentityOf(dir);
-    return Status::Ok();
 }
 
 void FillInfo(const std::string& finalPath, const struct stat& st, FileInfo& info) {
@@ -335,7 +338,8 @@ Status PosixFileSystem::Inspect(const std::string& name, FileInfo& info) const {
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) {
         if (errno != ENOENT && errno != ENOTDIR) return Failure(name == "." ? folder_ : Resolve(name), errno);
-        return InfoOfMissing(path, info);
+        InfoOfMissing(path, info);
+        return Status::Ok();
     }
     FillInfo(path, st, info);
     return Status::Ok();

@@ -1,7 +1,5 @@
 #include "reports/ReportSelection.h"
 
-#include "core/LeadingNumber.h"
-
 namespace tessamo {
 namespace {
 
@@ -24,31 +22,12 @@ std::vector<InRangeLine> ClassifyLedger(const LedgerView& ledger, int begmo, int
     return lines;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 void NoteMonth(ReportSelection& selection, int month) {
     if (month < selection.lowestMonth) selection.lowestMonth = month;
     if (month > selection.highestMonth) selection.highestMonth = month;
 }
 
 }  // namespace
-
-double MonthOfDate(std::string_view date, const std::string& style) {
-    std::size_t at = 0;
-    if (style == "E") at = 3;
-    else if (style != "A") return 0;
-    if (date.size() <= at) return 0;
-    const std::string_view month = date.substr(at, 2);
-    // Two digits, as every entered date has, read the same by the rule; the
-    // rule itself is for whatever else a file may hold.
-    if (month.size() == 2 && IsDigit(month[0]) && IsDigit(month[1])) return (month[0] - '0') * 10 + (month[1] - '0');
-    return LeadingNumber(month);
-}
-
-std::uint16_t CodeKey(std::string_view code) {
-    const auto at = [&](std::size_t i) { return i < code.size() ? static_cast<unsigned char>(code[i]) : ' '; };
-    return static_cast<std::uint16_t>(at(0) << 8 | at(1));
-}
 
 ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categories, const LedgerView& ledger,
                                     int begmo, int endmo, const std::string& dateStyle) {

@@ -14,7 +14,7 @@
 
 #include "core/Amounts.h"
 #include "core/Records.h"
-#include "reports/LedgerView.h"
+#include "core/LedgerView.h"
 
 namespace tessamo {
 
@@ -35,13 +35,6 @@ struct ReportSelection {
     int lowestMonth = 12;
     int highestMonth = 1;
 };
-
-// The month of a stored date by the style: characters 1-2 ("A") or 4-5
-// ("E") read by the leading-number rule; 0 for any other style.
-double MonthOfDate(std::string_view date, const std::string& style);
-
-// Two-character codes compared exactly (case and blanks count).
-std::uint16_t CodeKey(std::string_view code);
 
 // `categories` is the category list as "tempcats.$$$" holds it.
 ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categories, const LedgerView& ledger,

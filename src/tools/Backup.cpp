@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "core/DataFolderGuard.h"
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "core/FixedText.h"
 
 namespace tessamo {
@@ -70,7 +70,7 @@ BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const Backup
         Status s = source.ReadAll(names[k], bytes);
         if (s.ok())
             s = target.WriteOutputFile(names[k], kBackupTempFileName, bytes, false,
-                                       guard.Check(Status::IOError(names[k], "a file of the data folder"), refused));
+                                       guard.Check(Status::InvalidArgument(names[k], "a file of the data folder"), refused));
         if (refused) {
             dialogs.Show(DifferentTarget());
             return BackupOutcome::Refused;

@@ -47,7 +47,7 @@ TEST(RecordFiles, CountIsLengthOverRecordSizeAndPartialTailIsIgnored) {
     EXPECT_EQ(count, 0u);  // missing file: no records
     const std::string two = EncodeRecords(std::vector<LedgerRecord>{Line("01-01-99", "AA", 1), Line("01-02-99", "BB", 2)});
     t.folder.Write("1999TSM.DAT", two + "XXXX");  // 120 bytes
-    CountRecords<LedgerRecord>(t.files, "1999TSM.DAT", count);
+    EXPECT_TRUE(CountRecords<LedgerRecord>(t.files, "1999TSM.DAT", count).ok());
     EXPECT_EQ(count, 2u);
     EXPECT_EQ(t.Ledger().size(), 2u);
     EXPECT_EQ(t.Ledger()[1].Code, "BB");

@@ -6,7 +6,7 @@
 
 #include "core/LedgerSummary.h"
 #include "export/CommaFileText.h"
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 #include "reports/ReportText.h"
 #include "support/TestEnv.h"
 

@@ -6,7 +6,7 @@
 #include "export/CommaFileText.h"
 #include "export/ExportNumberText.h"
 #include "export/ExportRange.h"
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 #include "support/TestEnv.h"
 
 namespace tessamo {

@@ -7,6 +7,7 @@
 #include "platform/CodePage.h"
 #include "platform/DataFolder.h"
 #include "platform/InstanceLock.h"
+#include "platform/PosixFileSystem.h"
 #include "support/TempFolder.h"
 
 namespace tessamo {
@@ -72,6 +73,22 @@ TEST(InstanceLock, SecondHolderIsRefusedUntilReleased) {
     EXPECT_TRUE(held);
     first.Release();
     EXPECT_TRUE(second.Acquire(folder.path(), held, s));
+}
+
+// The real file system tells a missing file apart from a refusal; both keep
+// the "<file>: <reason>" text the messages show.
+TEST(Status, FileSystemFailuresCarryTheirKind) {
+    TempFolder folder;
+    PosixFileSystem files(folder.path());
+    const Status missing = files.Rename("absent.dat", "other.dat");
+    EXPECT_TRUE(missing.IsNotFound());
+    EXPECT_EQ(missing.ToString(), "absent.dat: No such file or directory");
+    folder.Write("plain.dat", "x");
+    std::string bytes;
+    const Status notFolder = files.ReadAll("plain.dat/inner.dat", bytes);
+    EXPECT_TRUE(notFolder.IsIOError()) << notFolder.ToString();
+    EXPECT_FALSE(Status::Corruption("a", "b").ok());
+    EXPECT_EQ(Status::InvalidArgument("a", "b").code(), Status::Code::kInvalidArgument);
 }
 
 }  // namespace

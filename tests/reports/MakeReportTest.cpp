@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "reports/MakeReport.h"
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 #include "support/TestEnv.h"
 
 namespace tessamo {
@@ -70,6 +70,19 @@ TEST_F(MakeReportOnDisk, AWorkingFileThatCannotBeRemovedIsToldButTheReportStands
     EXPECT_NE(r.report.text.find("  END"), std::string::npos);
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
     EXPECT_NE(t.dialogs.Last().text.find("tempcats.$$$"), std::string::npos);
+}
+
+// The report from the list in memory is the report from the file, and it
+// writes nothing: a folder that refuses every write still reports.
+TEST_F(MakeReportOnDisk, TheListInMemoryGivesTheSameReportWritingNothing) {
+    const ReportOutcome fromFile = MakeReport(t.state, "tempcats.$$$", 2, 11, "F");
+    for (auto op : {FaultyFileSystem::Op::Write, FaultyFileSystem::Op::Replace, FaultyFileSystem::Op::Create,
+                    FaultyFileSystem::Op::Remove, FaultyFileSystem::Op::Rename})
+        t.files.Fail(op, "Read-only file system");
+    const ReportOutcome inMemory = MakeReport(t.state, kChosen, 2, 11, "F");
+    ASSERT_TRUE(inMemory.ok);
+    EXPECT_EQ(inMemory.report.text, fromFile.report.text);
+    EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The report text against hand-worked examples: every line, every character.
 #include <gtest/gtest.h>
 
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 #include "reports/ReportText.h"
 #include "support/TestEnv.h"
 

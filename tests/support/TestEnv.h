@@ -9,6 +9,7 @@
 #include "core/SharedState.h"
 #include "platform/PosixFileSystem.h"
 #include "support/FaultyFileSystem.h"
+#include "support/RequireOk.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -23,7 +24,7 @@ struct TestEnv {
 
     std::vector<LedgerRecord> Ledger() const {
         std::vector<LedgerRecord> records;
-        ReadRecords(real, state.LedgerFileName, records);
+        RequireOk(ReadRecords(real, state.LedgerFileName, records));
         return records;
     }
     void PutLedger(const std::vector<LedgerRecord>& records) const {
@@ -31,7 +32,7 @@ struct TestEnv {
     }
     std::vector<CategoryRecord> Categories() const {
         std::vector<CategoryRecord> records;
-        ReadRecords(real, state.CategoryFileName, records);
+        RequireOk(ReadRecords(real, state.CategoryFileName, records));
         return records;
     }
     void PutCategories(const std::vector<CategoryRecord>& records) const {

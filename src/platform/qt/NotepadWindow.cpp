@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 #include "platform/CodePage.h"
 #include "platform/Dialogs.h"
 

@@ -18,8 +18,12 @@ public:
     Answer Show(const Message& message) override;
     std::optional<std::string> Input(const std::string& prompt, const std::string& title,
                                      const std::string& defaultText) override;
+    std::optional<std::string> SecretInput(const std::string& prompt, const std::string& title,
+                                           const std::string& defaultText) override;
 
 private:
+    std::optional<std::string> Ask(const std::string& prompt, const std::string& title,
+                                   const std::string& defaultText, bool secret);
     // The window the next box is shown over.
     QWidget* AskingWindow() const;
 

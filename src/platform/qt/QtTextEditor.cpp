@@ -17,7 +17,7 @@ Status QtTextEditor::Open(const std::string& path) {
 
 Status QtTextEditor::StartExternal(const std::string& command, const std::string& path) {
     QStringList arguments = QProcess::splitCommand(QString::fromStdString(command));
-    if (arguments.isEmpty()) return Status::IOError(command, "no program named");
+    if (arguments.isEmpty()) return Status::InvalidArgument(command, "no program named");
     const QString program = arguments.takeFirst();
     arguments << QString::fromStdString(path);
     if (!QProcess::startDetached(program, arguments))

@@ -1,4 +1,4 @@
-#include "reports/ReportCategoryList.h"
+#include "core/ReportCategoryList.h"
 
 #include "core/RecordFile.h"
 

@@ -1,4 +1,4 @@
-#include "core/FileErrors.h"
+#include "platform/FileErrors.h"
 
 namespace tessamo {
 

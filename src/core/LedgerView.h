@@ -5,6 +5,7 @@
 // is most of their running time. The count is the number of whole records,
 // so a partial tail is never read. The bytes must outlive the view.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "core/Records.h"
@@ -17,11 +18,7 @@ public:
     explicit LedgerBytesRecord(const char* bytes) : bytes_(bytes) {}
     std::string_view Date() const { return {bytes_, 8}; }
     std::string_view Code() const { return {bytes_ + 8, 2}; }
-    std::int64_t Amount() const {
-        std::uint64_t bits = 0;
-        for (int i = 7; i >= 0; --i) bits = (bits << 8) | static_cast<unsigned char>(bytes_[10 + i]);
-        return static_cast<std::int64_t>(bits);
-    }
+    std::int64_t Amount() const { return DecodeInt64(bytes_ + LedgerRecord::kAmountOffset); }
     std::string_view Note() const { return {bytes_ + 18, 40}; }
 
 private:
@@ -37,5 +34,16 @@ public:
 private:
     std::string_view bytes_;
 };
+
+// Two-character codes as one number, compared exactly (case and blanks
+// count); a shorter code reads as blank-padded.
+inline std::uint16_t CodeKey(std::string_view code) {
+    const auto at = [&](std::size_t i) { return i < code.size() ? static_cast<unsigned char>(code[i]) : ' '; };
+    return static_cast<std::uint16_t>(at(0) << 8 | at(1));
+}
+
+// The month of a stored date by the style: characters 1-2 ("A") or 4-5
+// ("E") read by the leading-number rule; 0 for any other style.
+double MonthOfDate(std::string_view date, const std::string& style);
 
 }  // namespace tessamo

@@ -1,0 +1,24 @@
+#include "core/LedgerView.h"
+
+#include "core/LeadingNumber.h"
+
+namespace tessamo {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+double MonthOfDate(std::string_view date, const std::string& style) {
+    std::size_t at = 0;
+    if (style == "E") at = 3;
+    else if (style != "A") return 0;
+    if (date.size() <= at) return 0;
+    const std::string_view month = date.substr(at, 2);
+    // Two digits, as every entered date has, read the same by the rule; the
+    // rule itself is for whatever else a file may hold.
+    if (month.size() == 2 && IsDigit(month[0]) && IsDigit(month[1])) return (month[0] - '0') * 10 + (month[1] - '0');
+    return LeadingNumber(month);
+}
+
+}  // namespace tessamo
