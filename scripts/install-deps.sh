@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(g++ make cmake ninja-build qt6-base-dev libqt6opengl6-dev qt6-charts-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth poppler-utils
-          fonts-dejavu-core fonts-liberation)
+          fonts-dejavu-core fonts-liberation
+          help2man desktop-file-utils appstream dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do

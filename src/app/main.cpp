@@ -3,12 +3,18 @@
 // "--quit-after-show" ends the program as soon as the window is up (a check
 // that the program starts on a data folder).
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 
 #include <unistd.h>
 
+#include <iostream>
+
 #include "core/SharedState.h"
+#include "help/AboutText.h"
+#include "help/ProgramUsage.h"
+#include "help/ui/QtHelpEngine.h"
 #include "mainscreen/frmMainScreen.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
@@ -29,8 +35,18 @@ int Refuse(const QString& text) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // --help and --version need no display, so they come before the toolkit.
+    switch (ProgramRequestOf(std::vector<std::string>(argv + 1, argv + argc))) {
+        case ProgramRequest::Help: std::cout << ProgramUsage(); return 0;
+        case ProgramRequest::Version: std::cout << VersionLine("tessamo") << "\n"; return 0;
+        case ProgramRequest::Run: break;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessamo"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
+    InitHelpResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tessamo.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tessamo"));
 
     std::string folder;
     if (Status s = ResolveDataFolder(ExecutableDirectory(), folder); !s.ok())

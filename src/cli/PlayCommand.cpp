@@ -39,7 +39,7 @@ int RunPlayCommand(CliContext& context, const std::vector<std::string>& args) {
     MacroPlayResult result;
     const std::atomic<bool>& stop = StopOnInterrupt();
     switch (PlayActiveMacro(state, macro, date.value_or(TodayInStyle(state.env.clock, state.DateStyle)), result,
-                            &stop)) {
+                            nullptr, &stop)) {
         case MacroPlayOutcome::Played:
             break;
         case MacroPlayOutcome::Declined:

@@ -10,6 +10,7 @@
 
 #include "cli/Commands.h"
 #include "cli/ConsoleDialogs.h"
+#include "help/AboutText.h"
 
 using namespace tessamo;
 
@@ -45,6 +46,7 @@ void PrintHelp(std::ostream& out) {
            "  --yes        answer Yes to every question; without it a question ends the\n"
            "               command with exit code 2 and nothing done\n"
            "  --help       show this text\n"
+           "  --version    show the version\n"
            "\n"
            "Commands:\n";
     for (const Command& c : kCommands) out << c.help();
@@ -62,6 +64,7 @@ bool IsYear(const std::string& text) {
 
 struct GlobalOptions {
     bool help = false;
+    bool version = false;
     bool yes = false;
     std::string year;
     std::string command;
@@ -75,6 +78,8 @@ bool ParseGlobal(int argc, char* argv[], GlobalOptions& options, std::string& er
         const std::string word = argv[i];
         if (word == "--help" || word == "-h") {
             options.help = true;
+        } else if (word == "--version") {
+            options.version = true;
         } else if (word == "--yes") {
             options.yes = true;
         } else if (word == "--year" || word.rfind("--year=", 0) == 0) {
@@ -109,6 +114,10 @@ int main(int argc, char* argv[]) {
     }
     if (options.help) {
         PrintHelp(std::cout);
+        return kExitOk;
+    }
+    if (options.version) {
+        std::cout << VersionLine("tessamo-cli") << "\n";
         return kExitOk;
     }
     if (options.command.empty()) {

@@ -7,6 +7,7 @@
 #include "core/LedgerEntry.h"
 #include "core/RecordFile.h"
 #include "macros/MacroFile.h"
+#include "macros/MacroFileName.h"
 #include "platform/CodePage.h"
 
 namespace tessamo {
@@ -14,6 +15,15 @@ namespace {
 
 Message NothingToDo(const std::string& text) {
     return Message{text, "Nothing to do!", MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok};
+}
+
+constexpr const char* kSelectMacroFile = "Please select a macro file";
+
+// Refuses a name that cannot be a file of the data folder; true when refused.
+bool RefuseUnsafeName(Dialogs& dialogs, const std::string& fileName) {
+    const std::optional<std::string> problem = MacroNameProblem(fileName);
+    if (problem) dialogs.Show(EntryAborted(*problem));
+    return problem.has_value();
 }
 
 // Copies the data lines into the staging file, emptied first, and reads them
@@ -95,12 +105,14 @@ MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, c
 }
 
 MacroPlayOutcome PlayActiveMacro(SharedState& state, const std::string& macroName, const std::string& typedDate,
-                                 MacroPlayResult& result, const std::atomic<bool>* stop) {
+                                 MacroPlayResult& result, const std::function<void()>& starting,
+                                 const std::atomic<bool>* stop) {
     Dialogs& dialogs = state.env.dialogs;
     if (TrimBlanks(macroName).empty()) {
-        dialogs.Show(NothingToDo("Please select a macro file"));
+        dialogs.Show(NothingToDo(kSelectMacroFile));
         return MacroPlayOutcome::NothingToDo;
     }
+    if (RefuseUnsafeName(dialogs, macroName)) return MacroPlayOutcome::Refused;
     const std::string playDate = StoredDate(typedDate, state.LedgerYearDigits());
     if (CheckDate(playDate, state.DateStyle) != 0) {
         dialogs.Show(Message{"Invalid Date - " + playDate, "Operation Aborted", MessageIcon::Exclamation,
@@ -109,6 +121,7 @@ MacroPlayOutcome PlayActiveMacro(SharedState& state, const std::string& macroNam
     }
     if (dialogs.Show(ConfirmYesNo("Play macro file?", MessageIcon::Question)) != Answer::Yes)
         return MacroPlayOutcome::Declined;
+    if (starting) starting();
     result = PlayMacroFile(state, macroName, playDate, stop);
     return MacroPlayOutcome::Played;
 }
@@ -119,10 +132,21 @@ MacroNewOutcome CreateMacroFile(SharedState& state, const std::string& typedName
         return MacroNewOutcome::NothingToDo;
     }
     const std::string name = ToUpperAscii(typedName) + ".MCR";
+    if (RefuseUnsafeName(state.env.dialogs, name)) return MacroNewOutcome::Refused;
     if (!ReportIfFailed(state.env.dialogs, state.env.files.Append(name, MacroTemplateText())))
         return MacroNewOutcome::Failed;
     editorFile = state.env.files.Resolve(name);
     return MacroNewOutcome::Created;
+}
+
+MacroEditOutcome EditActiveMacro(SharedState& state, const std::string& macroName, std::string& editorFile) {
+    if (TrimBlanks(macroName).empty()) {
+        state.env.dialogs.Show(NothingToDo(kSelectMacroFile));
+        return MacroEditOutcome::NothingToDo;
+    }
+    if (RefuseUnsafeName(state.env.dialogs, macroName)) return MacroEditOutcome::Refused;
+    editorFile = state.env.files.Resolve(macroName);
+    return MacroEditOutcome::Open;
 }
 
 }  // namespace tessamo

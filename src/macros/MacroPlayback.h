@@ -6,6 +6,7 @@
 // InsertRecord under one play date, and deletes the staging file at the end.
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "core/SharedState.h"
@@ -33,6 +34,7 @@ MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, c
 
 enum class MacroPlayOutcome {
     NothingToDo,  // no file name: "Please select a macro file" was shown
+    Refused,      // the name cannot be a macro file's (MacroNameProblem); the user was told
     InvalidDate,  // "Invalid Date - ..." was shown; nothing written
     Declined,     // the user answered No to "Play macro file?"
     Played,       // the file was played (see the result for what was entered)
@@ -40,12 +42,15 @@ enum class MacroPlayOutcome {
 
 // The Play button: checks the name and the date typed in the five-character
 // date box, asks "Play macro file?" and plays. `result` receives what the
-// playback did when the outcome is Played.
+// playback did when the outcome is Played. `starting`, when given, is called
+// after the Yes and before the playback (the window shows the hourglass).
 MacroPlayOutcome PlayActiveMacro(SharedState& state, const std::string& macroName, const std::string& typedDate,
-                                 MacroPlayResult& result, const std::atomic<bool>* stop = nullptr);
+                                 MacroPlayResult& result, const std::function<void()>& starting = nullptr,
+                                 const std::atomic<bool>* stop = nullptr);
 
 enum class MacroNewOutcome {
     NothingToDo,  // no file name: "Please provide a file name with no extension." was shown
+    Refused,      // the name cannot be a macro file's; the user was told, nothing written
     Failed,       // the file could not be written; the user was told
     Created,      // the template was written (appended to an existing file)
 };
@@ -54,5 +59,15 @@ enum class MacroNewOutcome {
 // ".MCR". `editorFile` receives the file's name as it stands on disk, for
 // the text editor.
 MacroNewOutcome CreateMacroFile(SharedState& state, const std::string& typedName, std::string& editorFile);
+
+enum class MacroEditOutcome {
+    NothingToDo,  // no file name: "Please select a macro file" was shown
+    Refused,      // the name cannot be a macro file's; the user was told
+    Open,         // `editorFile` names the file to open in the text editor
+};
+
+// The Edit button: the active macro's name as it stands on disk (the name as
+// given when there is no such file yet), for the text editor.
+MacroEditOutcome EditActiveMacro(SharedState& state, const std::string& macroName, std::string& editorFile);
 
 }  // namespace tessamo

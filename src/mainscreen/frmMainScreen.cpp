@@ -19,6 +19,7 @@
 #include "core/Dates.h"
 #include "core/LedgerListing.h"
 #include "core/LoadSettings.h"
+#include "help/ui/QtHelpEngine.h"
 #include "widgets/StatusPanels.h"
 
 namespace tessamo {
@@ -72,6 +73,9 @@ frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(
     createCategoryEditor();
     createYearSelector();
     connectFindAndOptions();
+    createMacroControls();
+    connectTools();
+    connectHelp();
     ledgerArea_->installEventFilter(this);
     resize(900, 600);
 }
@@ -206,7 +210,7 @@ void frmMainScreen::createStatusBars() {
 }
 
 bool frmMainScreen::Form_Load() {
-    help_.InitHelp(reinterpret_cast<std::uintptr_t>(this), state_.env.files.Folder());
+    help_.InitHelp(reinterpret_cast<std::uintptr_t>(this), kBuiltInHelpFolder);
     if (!LoadSettings(state_)) return false;
     state_.SetActiveYear(TodayYear(state_.env.clock));
     Form_Resize(false);

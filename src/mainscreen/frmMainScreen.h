@@ -14,6 +14,9 @@
 //   frmMainScreen_CategoryEditor.cpp  the category editor (CatEdFrame)
 //   frmMainScreen_YearSelector.cpp the year selector (YearEdFrame)
 //   frmMainScreen_FindOptions.cpp  find a word, notes and the Options menu
+//   frmMainScreen_Macros.cpp       the macro controls (MacroFrame)
+//   frmMainScreen_Tools.cpp        calculator, sorter and backup windows
+//   frmMainScreen_Help.cpp         the Help menu: contents, About, web pages
 // Decisions live in the logic (src/core); handlers gather input, call one
 // routine, show the result and rebuild the lists.
 #include <QMainWindow>
@@ -23,14 +26,16 @@
 #include "core/SharedState.h"
 #include "core/TypedEntry.h"
 #include "core/WordSearch.h"
-#include "platform/TextEditor.h"
 #include "help/ContextIDs.h"
+#include "platform/Browser.h"
+#include "platform/TextEditor.h"
 
 class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QMenu;
 class QPushButton;
 class QSpinBox;
@@ -41,6 +46,7 @@ class QToolBar;
 namespace tessamo {
 
 class CategoryListModel;
+class QtHelpEngine;
 class ItemListModel;
 
 class frmMainScreen : public QMainWindow {
@@ -116,6 +122,29 @@ public:
     void mnuTTO_Click();
     // Where the notes file is edited; the built-in notepad unless replaced.
     void SetTextEditor(std::unique_ptr<TextEditor> editor) { textEditor_ = std::move(editor); }
+
+    // Macro controls (frmMainScreen_Macros.cpp).
+    void mnuShowMacro_Click();
+    void MacToday_Click();
+    void MacroSelect_DblClick();
+    void MacroNew_Click();
+    void MacroEdit_Click();
+    void MacroPlay_Click();
+    void MacroCancel_Click();
+
+    // Windows of their own (frmMainScreen_Tools.cpp).
+    void mnuTinyCalc_Click();
+    void mnuSort_Click();
+    void mnuBackup_Click();
+
+    // Help menu (frmMainScreen_Help.cpp).
+    void mnuHelpContents_Click();
+    void mnuHelpAbout_Click();
+    void mnuWebSite_Click();
+    void mnu_KSN_Click();
+    // Where web pages open; the system's browser unless replaced.
+    void SetBrowser(std::unique_ptr<Browser> browser) { browser_ = std::move(browser); }
+    QtHelpEngine* HelpEngine() const { return helpEngine_.get(); }
 
     void mnuNewItem_Click() { InitEntryEd(); }
     void mnuExit_Click();
@@ -198,6 +227,17 @@ public:
     QPushButton* SetYear = nullptr;
     QPushButton* YearOff = nullptr;
 
+    QGroupBox* MacroFrame = nullptr;
+    QLineEdit* MacDate = nullptr;
+    QPushButton* MacToday = nullptr;
+    QLabel* MacSmYr = nullptr;
+    QLineEdit* MacroEd = nullptr;
+    QListWidget* MacroSelect = nullptr;
+    QPushButton* MacroNew = nullptr;
+    QPushButton* MacroEdit = nullptr;
+    QPushButton* MacroPlay = nullptr;
+    QPushButton* MacroCancel = nullptr;
+
     ItemListModel* ItemListData() const { return itemModel_; }
     CategoryListModel* CatListData() const { return catModel_; }
     CategoryListModel* SmCatListData() const { return smCatModel_; }
@@ -218,6 +258,12 @@ private:
     void createCategoryEditor();
     void createYearSelector();
     void connectFindAndOptions();
+    void createMacroControls();
+    void connectTools();
+    void FillMacroSelect();
+    void HideMacroFrame();
+    void OpenMacroInEditor(const std::string& fileName);
+    void connectHelp();
     void SetListsEnabled(bool enabled);
 
     // The layout rule; `guards` false at start-up, when the window has its
@@ -245,6 +291,8 @@ private:
     bool loaded_ = false;
     WordSearch wordSearch_;
     std::unique_ptr<TextEditor> textEditor_;
+    std::unique_ptr<QtHelpEngine> helpEngine_;
+    std::unique_ptr<Browser> browser_;
 };
 
 }  // namespace tessamo

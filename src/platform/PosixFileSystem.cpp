@@ -351,22 +351,22 @@ std::unique_ptr<FileSystem> PosixFileSystem::OtherFolder(const std::string& fold
 
 Status PosixFileSystem::WriteOutputFile(const std::string& name, const std::string& tempName,
                                         const std::string& bytes, bool keepContent, const OutputCheck& check) {
-    const std::string resolved = Resolve(name);
-    const std::string path = folder_ + "/" + resolved;
+    // Output files lie outside the data folder: failures name their full path.
+    const std::string path = folder_ + "/" + Resolve(name);
     struct stat st;
     const bool found = ::stat(path.c_str(), &st) == 0;
-    if (found && S_ISDIR(st.st_mode)) return Failure(resolved, EISDIR);
-    if (found && (!S_ISREG(st.st_mode) || IsDeviceFolder(folder_))) return WriteStream(resolved, path, bytes, check);
+    if (found && S_ISDIR(st.st_mode)) return Failure(path, EISDIR);
+    if (found && (!S_ISREG(st.st_mode) || IsDeviceFolder(folder_))) return WriteStream(path, path, bytes, check);
     const std::string target = FollowLinks(path);
     // The check sees the file as opened, so a name swapped after a look at it
     // cannot lead the write elsewhere.
     FileHandle fd(::open(target.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0 && errno != ENOENT) return Failure(resolved, errno);
+    if (fd.get() < 0 && errno != ENOENT) return Failure(path, errno);
     FileInfo info;
     const bool exists = fd.get() >= 0;
     if (exists) {
-        if (::fstat(fd.get(), &st) != 0) return Failure(resolved, errno);
-        if (!S_ISREG(st.st_mode)) return Failure(resolved, EINVAL);
+        if (::fstat(fd.get(), &st) != 0) return Failure(path, errno);
+        if (!S_ISREG(st.st_mode)) return Failure(path, EINVAL);
         FillInfo(target, st, info);
     } else {
         InfoOfMissing(target, info);
@@ -374,9 +374,9 @@ Status PosixFileSystem::WriteOutputFile(const std::string& name, const std::stri
     if (Status s = check(info); !s.ok()) return s;
     std::string content;
     if (exists) {
-        if (Status s = CheckWritable(resolved, target, st); !s.ok()) return s;
+        if (Status s = CheckWritable(path, target, st); !s.ok()) return s;
         if (keepContent) {
-            if (Status s = ReadFully(fd.get(), resolved, content); !s.ok()) return s;
+            if (Status s = ReadFully(fd.get(), path, content); !s.ok()) return s;
         }
         fd.Close();
     }

@@ -43,6 +43,15 @@ Message DifferentTarget() { return Message{"Chose a different target!"}; }
 
 }  // namespace
 
+Message BackupEndMessage(std::size_t copied, const std::vector<Status>& failures) {
+    if (failures.empty()) return Message{"Finished"};
+    const std::size_t count = copied + failures.size();
+    std::string text = "Finished: " + std::to_string(copied) + " of " + std::to_string(count) +
+                       (count == 1 ? " file" : " files") + " copied.\r\nNot copied:";
+    for (const Status& failure : failures) text += "\r\n" + failure.ToString();
+    return Message{text, kProgramTitle, MessageIcon::Exclamation};
+}
+
 bool SameFolder(const FileSystem& a, const FileSystem& b) {
     if (FolderText(a.Folder()) == FolderText(b.Folder())) return true;
     FileInfo one, other;
@@ -62,6 +71,7 @@ BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const Backup
     // target folder leads there.
     const DataFolderGuard guard(source);
     const std::vector<std::string> names = BackupFileList(source);
+    std::vector<Status> failures;
     for (std::size_t k = 0; k < names.size(); ++k) {
         if (progress) progress(names[k], k + 1, names.size());
         if (stop.load()) return BackupOutcome::Stopped;
@@ -75,10 +85,10 @@ BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const Backup
             dialogs.Show(DifferentTarget());
             return BackupOutcome::Refused;
         }
-        if (!ReportIfFailed(dialogs, s)) return BackupOutcome::Failed;
+        if (!s.ok()) failures.push_back(s);
     }
-    dialogs.Show(Message{"Finished"});
-    return BackupOutcome::Finished;
+    dialogs.Show(BackupEndMessage(names.size() - failures.size(), failures));
+    return failures.empty() ? BackupOutcome::Finished : BackupOutcome::Failed;
 }
 
 BackupOutcome RunBackup(SharedState& state, const std::string& targetFolder, const BackupProgress& progress,

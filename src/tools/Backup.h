@@ -36,8 +36,13 @@ enum class BackupOutcome {
     Refused,   // "Chose a different target!" was shown; no (further) file copied
     Finished,  // every file copied; "Finished" was shown
     Stopped,   // the stop flag was seen before a copy; no further file copied
-    Failed,    // a copy failed and was shown to the user; the run ended there
+    Failed,    // the target could not be used, or copies failed: the run went on
+               // with the next file and its end message named each failure
 };
+
+// The message that ends a run: "Finished" when every file was copied, else
+// how many were copied and each file that was not, with the system's reason.
+Message BackupEndMessage(std::size_t copied, const std::vector<Status>& failures);
 
 BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const BackupProgress& progress,
                             const std::atomic<bool>& stop);

@@ -29,6 +29,16 @@ inline QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption)
     return Named(label, name, label->text());
 }
 
+// A label whose text changes as the window works (a result, a folder, a
+// progress text): it carries no fixed accessible name, so a screen reader
+// hears its current text; its role is the accessible description.
+inline QLabel* MakeReadout(QWidget* parent, const char* name, const char* role, const QString& text = QString()) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleDescription(QString::fromLatin1(role));
+    return label;
+}
+
 // A button that Enter in a text box does not press by itself.
 inline QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* toolTip) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);

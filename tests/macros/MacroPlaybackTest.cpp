@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "macros/MacroFile.h"
+#include "macros/MacroFileName.h"
 #include "macros/MacroPlayback.h"
 #include "support/TestEnv.h"
 
@@ -150,6 +151,37 @@ TEST_F(MacroPlayback, NewAppendsTheTemplateUnderTheUpperCaseName) {
     EXPECT_EQ(CreateMacroFile(t.state, "rent", editorFile), MacroNewOutcome::Created);
     EXPECT_EQ(editorFile, "Rent.mcr");
     EXPECT_EQ(t.folder.Read("Rent.mcr"), "fo\r\n1\r\nn\r\n" + MacroTemplateText());
+}
+
+TEST_F(MacroPlayback, NamesLeadingOutOfTheDataFolderAreRefusedByEveryButton) {
+    t.folder.Write("pay.mcr", "fo\n1\nn\n");
+    for (const std::string& name : std::vector<std::string>{"../pay", "sub/pay", "c:\\pay", "pay..x", "pa\ty", std::string(252, 'p')}) {
+        SCOPED_TRACE(name);
+        const std::size_t shown = t.dialogs.messages.size();
+        std::string editorFile;
+        MacroPlayResult played;
+        t.dialogs.answers.push_back(Answer::Yes);
+        EXPECT_EQ(CreateMacroFile(t.state, name, editorFile), MacroNewOutcome::Refused);
+        EXPECT_EQ(EditActiveMacro(t.state, name + ".mcr", editorFile), MacroEditOutcome::Refused);
+        EXPECT_EQ(PlayActiveMacro(t.state, name + ".mcr", "03-01", played), MacroPlayOutcome::Refused);
+        ASSERT_EQ(t.dialogs.messages.size(), shown + 3);
+        EXPECT_EQ(t.dialogs.Last().title, "Entry Aborted");
+        t.dialogs.answers.clear();
+    }
+    EXPECT_EQ(MacroFileList(t.real), std::vector<std::string>{"pay.mcr"});  // nothing written anywhere
+    EXPECT_FALSE(t.folder.Exists("1999TSM.DAT"));
+}
+
+TEST_F(MacroPlayback, EditNamesTheFileOnDiskAndListsMacrosWithoutRegardToCase) {
+    t.folder.Write("Rent.MCR", "");
+    t.folder.Write("pay.mcr", "");
+    t.folder.Write("notes.txt", "");
+    std::string editorFile;
+    EXPECT_EQ(EditActiveMacro(t.state, " ", editorFile), MacroEditOutcome::NothingToDo);
+    EXPECT_EQ(t.dialogs.Last().text, "Please select a macro file");
+    EXPECT_EQ(EditActiveMacro(t.state, "rent.mcr", editorFile), MacroEditOutcome::Open);
+    EXPECT_EQ(editorFile, "Rent.MCR");
+    EXPECT_EQ(MacroFileList(t.real), (std::vector<std::string>{"pay.mcr", "Rent.MCR"}));
 }
 
 }  // namespace

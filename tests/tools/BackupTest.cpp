@@ -2,6 +2,8 @@
 // stopping.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tools/Backup.h"
 #include "support/TestEnv.h"
 
@@ -71,6 +73,18 @@ TEST_F(Backup, StopsBeforeTheNextFileAndReportsFailures) {
     stop = false;
     EXPECT_EQ(Run(target.PathOf("missing")), BackupOutcome::Failed);
     EXPECT_EQ(t.dialogs.Last().title, "File Error");
+}
+
+TEST_F(Backup, AFailedCopyIsNamedAtTheEndAndTheRunGoesOn) {
+    // A folder of the file's name in the target: the copy cannot replace it.
+    std::filesystem::create_directory(target.PathOf("1999TSM.DAT"));
+    EXPECT_EQ(Run(target.path()), BackupOutcome::Failed);
+    EXPECT_EQ(copied.size(), 5u);
+    EXPECT_EQ(target.Read("PERSONAL.DAT"), "content of PERSONAL.DAT");  // after the failed one
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_EQ(t.dialogs.Last().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(t.dialogs.Last().text,
+              "Finished: 4 of 5 files copied.\r\nNot copied:\r\n" + target.PathOf("1999TSM.DAT") + ": Is a directory");
 }
 
 }  // namespace

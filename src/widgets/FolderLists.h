@@ -1,0 +1,43 @@
+#pragma once
+// The drive and directory lists of the windows that pick a target folder (the
+// backup window, the export window). The drive list holds the mounted volumes
+// by their root folders; the directory list shows where the chosen folder is
+// and what it holds, as a directory list box does.
+#include <QComboBox>
+#include <QListWidget>
+
+namespace tessamo {
+
+class DriveList : public QComboBox {
+    Q_OBJECT
+public:
+    // Lists the volumes and chooses the one that holds `folder`.
+    DriveList(QWidget* parent, const QString& folder);
+    // The chosen volume's root folder ("/", "/media/usb").
+    QString Drive() const;
+    // Chooses the volume that holds `folder` without signalling a change.
+    void ShowDriveOf(const QString& folder);
+};
+
+// The folders on the way to the chosen folder, each indented below the one
+// before, then the chosen folder's own subfolders. Activating a folder
+// (double-click, Enter) chooses it.
+class DirectoryList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit DirectoryList(QWidget* parent);
+    // Chooses `folder` (made absolute) and lists its way and its subfolders.
+    void SetFolder(const QString& folder);
+    // The chosen folder, absolute, without a trailing separator (but "/").
+    QString Folder() const { return folder_; }
+
+signals:
+    void FolderChanged();
+
+private:
+    void Fill();
+
+    QString folder_;
+};
+
+}  // namespace tessamo
