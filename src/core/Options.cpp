@@ -67,7 +67,11 @@ bool ChangePassCode(SharedState& state) {
     const int number = code.empty() ? 0 : std::stoi(code);
     if (!StoreSetting(state, [&](SettingsRecord& r) { r.SetPassCode(static_cast<std::int16_t>(number)); }))
         return false;
-    state.env.dialogs.Show(Message{"Your passcode is set to: " + std::to_string(number) + "\r\nDont't forget!"});
+    // 0 means no passcode: saying "set to: 0" would make it sound like a code.
+    if (number == 0)
+        state.env.dialogs.Show(Message{"The start-up passcode is turned off: no passcode will be asked at start."});
+    else
+        state.env.dialogs.Show(Message{"Your passcode is set to: " + std::to_string(number) + "\r\nDont't forget!"});
     return true;
 }
 

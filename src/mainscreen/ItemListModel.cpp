@@ -51,8 +51,11 @@ QVariant ItemListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const LedgerRecord& record = Record(index.row());
     switch (role) {
-        case Qt::DisplayRole:
-        case Qt::AccessibleTextRole: return CellText(record, index.column());
+        case Qt::DisplayRole: return CellText(record, index.column());
+        case Qt::AccessibleTextRole:
+            // The open-item marker "****?****" means nothing read aloud.
+            if (index.column() == AmountColumn && record.Amount == 0) return QStringLiteral("open item, no amount");
+            return CellText(record, index.column());
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(kColumns[index.column()].alignment | Qt::AlignVCenter);
         case Qt::ForegroundRole:

@@ -9,6 +9,8 @@
 #include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -49,9 +51,28 @@ void SetButtonText(QAction* action, const char* caption, const char* toolTip) {
 // an entry with an icon as the icon alone, which would hide "Reports". The
 // button takes its look from the action again whenever the action changes,
 // and gets the icon back right after (changed() follows that update).
+// Every button's icon drawn at exactly the toolbar's icon size: a theme icon
+// that has no picture of that size would come out smaller and lift its
+// caption above the others.
+QIcon ExactSizeIcon(const QIcon& source, QSize size) {
+    QIcon icon;
+    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+        QPixmap canvas(size);
+        canvas.fill(Qt::transparent);
+        const QPixmap picture = source.pixmap(size, mode);
+        QPainter painter(&canvas);
+        painter.drawPixmap((size.width() - picture.width()) / 2, (size.height() - picture.height()) / 2, picture);
+        painter.end();
+        icon.addPixmap(canvas, mode);
+    }
+    return icon;
+}
+
 void SetButtonIcon(QToolBar* toolbar, QAction* action, const char* themeIcon, QStyle::StandardPixmap fallbackIcon) {
     auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
-    const QIcon icon = QIcon::fromTheme(QString::fromLatin1(themeIcon), toolbar->style()->standardIcon(fallbackIcon));
+    const QIcon icon = ExactSizeIcon(
+        QIcon::fromTheme(QString::fromLatin1(themeIcon), toolbar->style()->standardIcon(fallbackIcon)),
+        toolbar->iconSize());
     button->setIcon(icon);
     QObject::connect(action, &QAction::changed, button, [button, icon] { button->setIcon(icon); });
 }
@@ -123,6 +144,7 @@ void frmMainScreen::createActions() {
 }
 
 void frmMainScreen::createMenus() {
+    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     auto addMenu = [this](const char* name, const char* caption, std::initializer_list<QAction*> items) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(caption));
         menu->setObjectName(QString::fromLatin1(name));
@@ -183,6 +205,10 @@ void frmMainScreen::createToolBar() {
         button->setObjectName(QString::fromLatin1(b.key));
         button->setAccessibleName(b.command->iconText());
     }
+    // The toolkit's own button for buttons that do not fit (a check box to a
+    // screen reader, hidden while all fit) is named for what it opens.
+    if (auto* more = ToolbarTSM->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More toolbar buttons"));
 }
 
 QAction* frmMainScreen::ToolbarButton(const QString& key) const {
@@ -200,8 +226,10 @@ void frmMainScreen::createStatusBars() {
     stbExpense = AddStatusPanel(StatusBar0TSM, "stbExpense", QStringLiteral("Expense total"), 3);
     stbBalance = AddStatusPanel(StatusBar0TSM, "stbBalance", QStringLiteral("Balance"), 3);
     stbDate = AddStatusPanel(StatusBar0TSM, "stbDate", QStringLiteral("Today's date"), 1);
-    const CalendarDate today = state_.env.clock.Today();
-    stbDate->setText(QLocale::system().toString(QDate(today.year, today.month, today.day), QLocale::ShortFormat));
+    FollowDate(stbDate, [this] {
+        const CalendarDate today = state_.env.clock.Today();
+        return QLocale::system().toString(QDate(today.year, today.month, today.day), QLocale::ShortFormat);
+    });
     stbDate->setAlignment(Qt::AlignCenter);
 
     StatusBarTSM = MakeStatusBar(ledgerArea_, "StatusBarTSM", QStringLiteral("Records and year"));

@@ -105,6 +105,7 @@ public:
     void ReplaceCat_Click();
     void CatDelete_Click();
     void CatEdCancel_Click();
+    void HideCategoryEditor();
 
     // Year selector (frmMainScreen_YearSelector.cpp).
     void mnuYear_Click();
@@ -183,6 +184,7 @@ public:
     // Controls, named as the window names them.
     QToolBar* ToolbarTSM = nullptr;
     QTableView* ItemList = nullptr;
+    QLabel* ItemListHint = nullptr;  // how to begin, over an empty item list
     QTableView* CatList = nullptr;
     QPushButton* FullYear = nullptr;
     QStatusBar* StatusBar0TSM = nullptr;
@@ -207,6 +209,7 @@ public:
     QLabel* CatCodeLabel = nullptr;
     QLabel* CatNameLabel = nullptr;
     QTableView* SmCatList = nullptr;
+    QLabel* SmCatListHint = nullptr;  // how to choose, or that there is nothing to choose
     QPushButton* SaveNewIncome = nullptr;
     QPushButton* SaveNewExpense = nullptr;
     QPushButton* ReplaceRec = nullptr;
@@ -272,6 +275,7 @@ private:
     void placeStatusBars();
     void sizeToolbarButtons();
 
+    void ShowItemListHint();
     bool ItemList_KeyDown(int key);
     void ItemListDeleteKey();
     bool ChooseOnKey(QTableView* grid, QEvent* event);

@@ -77,14 +77,26 @@ void frmMainScreen::createCategoryEditor() {
     connect(ReplaceCat, &QPushButton::clicked, this, &frmMainScreen::ReplaceCat_Click);
     connect(CatDelete, &QPushButton::clicked, this, &frmMainScreen::CatDelete_Click);
     connect(CatEdCancel, &QPushButton::clicked, this, &frmMainScreen::CatEdCancel_Click);
+    // Enter presses the button the editor was opened for (Save for a new
+    // category, Replace for a change), shown as the default button.
+    OnEnter(CatEdFrame, [this] { (CatEdSave->isDefault() ? CatEdSave : ReplaceCat)->click(); });
+    OnEscape(CatEdFrame, [this] { CatEdCancel->click(); });
     connect(mnuNewCategory, &QAction::triggered, this, &frmMainScreen::mnuNewCategory_Click);
     connect(mnuChangeCategory, &QAction::triggered, this, &frmMainScreen::mnuChangeCategory_Click);
     mnuNewCategory->setEnabled(true);
     mnuChangeCategory->setEnabled(true);
 }
 
+// The keys go back to the item list, where Insert adds a line.
+void frmMainScreen::HideCategoryEditor() {
+    CatEdFrame->hide();
+    FocusItemList();
+}
+
 void frmMainScreen::mnuNewCategory_Click() {
     ShowInCorner(CatEdFrame, ItemList);
+    CatEdSave->setDefault(true);
+    ReplaceCat->setDefault(false);
     state_.CurrentCategory.clear();
     CatEdCatCode->clear();
     CatEdCatName->clear();
@@ -97,6 +109,8 @@ void frmMainScreen::mnuChangeCategory_Click() {
         return;
     }
     ShowInCorner(CatEdFrame, ItemList);
+    CatEdSave->setDefault(false);
+    ReplaceCat->setDefault(true);
     std::string name;
     getlabel(state_.CurrentCategory, name);
     CatEdCatCode->setText(FromRecordText(state_.CurrentCategory));
@@ -108,13 +122,13 @@ void frmMainScreen::mnuChangeCategory_Click() {
 }
 
 void frmMainScreen::CatEdSave_Click() {
-    CatEdFrame->hide();
+    HideCategoryEditor();
     if (SaveNewCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text())))
         PopCatList();
 }
 
 void frmMainScreen::ReplaceCat_Click() {
-    CatEdFrame->hide();
+    HideCategoryEditor();
     if (ReplaceCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text()))) {
         PopCatList();
         PopItemList(state_.CurrentCategory);
@@ -122,7 +136,7 @@ void frmMainScreen::ReplaceCat_Click() {
 }
 
 void frmMainScreen::CatDelete_Click() {
-    CatEdFrame->hide();
+    HideCategoryEditor();
     if (DeleteCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text()))) {
         PopCatList();
         PopItemList(kAllCategories);
@@ -131,7 +145,7 @@ void frmMainScreen::CatDelete_Click() {
 
 void frmMainScreen::CatEdCancel_Click() {
     state_.CurrentCategory.clear();
-    CatEdFrame->hide();
+    HideCategoryEditor();
 }
 
 }  // namespace tessamo

@@ -40,7 +40,7 @@ QWidget* frmMainScreen::createEntryFields() {
 
     DateLabel = MakeLabel(fields, "DateLabel", "Date");
     DateEditor = MakeMaskedBox(fields, "DateEditor", QStringLiteral("Date"), QStringLiteral("99-99;_"));
-    SmYr = Named(new QLabel(fields), "SmYr", QStringLiteral("Active year"));
+    SmYr = MakeReadout(fields, "SmYr", "Active year");
     Today = MakeButton(fields, "Today", "!", "Make Date = Today");
     Today->setAccessibleName(QStringLiteral("Make Date = Today"));
     Today->setMaximumWidth(Today->fontMetrics().averageCharWidth() * 3 + 16);
@@ -58,9 +58,9 @@ QWidget* frmMainScreen::createEntryFields() {
     NoteEditor->setMinimumWidth(NoteEditor->fontMetrics().averageCharWidth() * kNoteLength);
 
     CName = MakeLabel(fields, "CName", "Category");
-    CatCodeLabel = Named(new QLabel(fields), "CatCodeLabel", QStringLiteral("Category code"));
-    CatNameLabel = Named(new QLabel(QStringLiteral("(select)"), fields), "CatNameLabel",
-                         QStringLiteral("Category description"));
+    CatCodeLabel = MakeReadout(fields, "CatCodeLabel", "Category code");
+    CatNameLabel = MakeReadout(fields, "CatNameLabel", "Category description",
+                                  QStringLiteral("(select)"));
     auto* categoryRow = new QHBoxLayout;
     categoryRow->addWidget(CatCodeLabel);
     categoryRow->addWidget(CatNameLabel, 1);
@@ -81,9 +81,9 @@ QWidget* frmMainScreen::createEntryButtons() {
     auto* buttons = new QWidget(EntryEdFrame);
     auto* row = new QHBoxLayout(buttons);
     row->setContentsMargins(0, 0, 0, 0);
-    SaveNewIncome = MakeButton(buttons, "SaveNewIncome", "Save INCOME", "Save NEW  Income record (positive value)");
+    SaveNewIncome = MakeButton(buttons, "SaveNewIncome", "Save &INCOME", "Save NEW  Income record (positive value)");
     SaveNewExpense =
-        MakeButton(buttons, "SaveNewExpense", "Save EXPENSE", "Save NEW  Expense record (negative value)");
+        MakeButton(buttons, "SaveNewExpense", "Save E&XPENSE", "Save NEW  Expense record (negative value)");
     ReplaceRec = MakeButton(buttons, "ReplaceRec", "Replace", "Replace old record with new changes");
     KillRec = MakeButton(buttons, "KillRec", "Delete", "");
     CancelEdit = MakeButton(buttons, "CancelEdit", "Cancel", "Abort editing this record");
@@ -101,13 +101,24 @@ void frmMainScreen::createEntryEditor() {
     QWidget* fields = createEntryFields();
     SmCatList = MakeCategoryGrid(EntryEdFrame, QStringLiteral("SmCatList"), smCatModel_);
     SmCatList->installEventFilter(this);
-    SmCatList->setToolTip(QStringLiteral("Double-click or press <Enter> to select"));
+    const QString howToChoose = QStringLiteral("Double-click or press <Enter> to select");
+    SmCatList->setToolTip(howToChoose);
+    // Heard by a screen reader even when tool tips are turned off.
+    SmCatList->setAccessibleDescription(howToChoose);
     SmCatList->setMinimumWidth(SmCatList->columnWidth(0) + SmCatList->columnWidth(1) + 24);
     connect(SmCatList, &QAbstractItemView::doubleClicked, this, [this] { SmCatList_DblClick(); });
+    // Says beside the list what the tool tip says, or that there is nothing to
+    // choose yet (PopSmCatList sets it).
+    SmCatListHint = MakeReadout(EntryEdFrame, "SmCatListHint", "Choosing a category");
+    SmCatListHint->setWordWrap(true);
+    SmCatListHint->setMaximumWidth(SmCatList->minimumWidth());
 
+    auto* categories = new QVBoxLayout;
+    categories->addWidget(SmCatListHint);
+    categories->addWidget(SmCatList, 1);
     auto* top = new QHBoxLayout;
     top->addWidget(fields, 1);
-    top->addWidget(SmCatList);
+    top->addLayout(categories);
     auto* frameLayout = new QVBoxLayout(EntryEdFrame);
     frameLayout->addLayout(top, 1);
     frameLayout->addWidget(createEntryButtons());
@@ -118,6 +129,7 @@ void frmMainScreen::createEntryEditor() {
     connect(ReplaceRec, &QPushButton::clicked, this, &frmMainScreen::ReplaceRec_Click);
     connect(KillRec, &QPushButton::clicked, this, &frmMainScreen::KillRec_Click);
     connect(CancelEdit, &QPushButton::clicked, this, &frmMainScreen::CancelEdit_Click);
+    OnEscape(EntryEdFrame, [this] { CancelEdit_Click(); });
 
     setTabOrder(DateEditor, Today);
     setTabOrder(Today, AmountEditor);

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 
 #include "core/FixedText.h"
@@ -14,16 +15,28 @@
 #include "widgets/Grid.h"
 
 namespace tessamo {
+namespace {
+
+constexpr int kNoteLength = 40;
+constexpr int kHintMargin = 8;
+
+}  // namespace
 
 void frmMainScreen::createLedgerView() {
     itemModel_ = new ItemListModel(state_.env.money, this);
     catModel_ = new CategoryListModel(this);
     smCatModel_ = new CategoryListModel(this);
 
-    ItemList = new QTableView(ledgerArea_);
+    // The Note column fills the list to its right edge and keeps room for a
+    // whole 40-character note.
+    ItemList = new FillingGrid(ledgerArea_, CharacterWidth(ledgerArea_, kNoteLength));
     SetUpGrid(ItemList, QStringLiteral("ItemList"), QStringLiteral("Line items"));
     ItemList->setModel(itemModel_);
     SetColumnWidthsInCharacters(ItemList, &ItemListModel::HeaderWidthInCharacters);
+    ItemListHint = new QLabel(ItemList->viewport());
+    ItemListHint->setObjectName(QStringLiteral("ItemListHint"));
+    ItemListHint->setTextFormat(Qt::PlainText);
+    ItemListHint->move(kHintMargin, kHintMargin);
     ItemList->installEventFilter(this);
     connect(ItemList, &QAbstractItemView::doubleClicked, this, [this] { ItemList_DblClick(); });
 
@@ -49,12 +62,27 @@ void frmMainScreen::PopCatList() {
     std::vector<CategoryRecord> categories;
     ReadCategoryList(state_, categories);
     catModel_->SetRecords(std::move(categories));
+    ShowItemListHint();
+}
+
+// An empty item list says in one line how to go on: make a category first,
+// then add a line.
+void frmMainScreen::ShowItemListHint() {
+    if (itemModel_->rowCount() > 0) return ItemListHint->hide();
+    ItemListHint->setText(catModel_->rowCount() == 0
+                              ? QStringLiteral("To begin, create a category: Edit > New Category.")
+                              : QStringLiteral("No lines listed. Press Insert (or Edit > New Line Item) to add one."));
+    ItemListHint->adjustSize();
+    ItemListHint->show();
 }
 
 void frmMainScreen::PopSmCatList() {
     std::vector<CategoryRecord> categories;
     ReadCategoryList(state_, categories);
     smCatModel_->SetRecords(std::move(categories));
+    SmCatListHint->setText(smCatModel_->rowCount() == 0
+                               ? QStringLiteral("This year has no categories yet: Edit > New Category creates one.")
+                               : SmCatList->accessibleDescription());
 }
 
 void frmMainScreen::PopItemList(const std::string& category) {
@@ -62,9 +90,13 @@ void frmMainScreen::PopItemList(const std::string& category) {
     LedgerSummary summary;
     ReadLedgerView(state_, category, summary);
     itemModel_->SetRecords(std::move(summary.items));
-    // As after every rebuild, the current cell is the header's: nothing is open.
+    // As after every rebuild, the current cell is the header's (nothing is
+    // open) and the list shows its top left: the newest lines, Date first.
     ItemList->setCurrentIndex(QModelIndex());
+    ItemList->scrollToTop();
+    ItemList->horizontalScrollBar()->setValue(0);
     unsetCursor();
+    ShowItemListHint();
 
     stbIncome->setText(QString::fromStdString(summary.incomeText));
     stbExpense->setText(QString::fromStdString(summary.expenseText));
@@ -75,9 +107,8 @@ void frmMainScreen::PopItemList(const std::string& category) {
 
 void frmMainScreen::CatList_Click(const QModelIndex& index) {
     if (!index.isValid()) return;
-    // The first two characters of the clicked cell: the code, or the start of
-    // the description when that column was clicked.
-    state_.CurrentCategory = catModel_->CellBytes(index).substr(0, 2);
+    // A click anywhere on a row chooses that row's category.
+    state_.CurrentCategory = catModel_->Record(index.row()).Code;
     PopItemList(state_.CurrentCategory);
 }
 

@@ -66,6 +66,7 @@ void frmMainScreen::createMacroControls() {
     connect(MacroEdit, &QPushButton::clicked, this, &frmMainScreen::MacroEdit_Click);
     connect(MacroPlay, &QPushButton::clicked, this, &frmMainScreen::MacroPlay_Click);
     connect(MacroCancel, &QPushButton::clicked, this, &frmMainScreen::MacroCancel_Click);
+    OnEscape(MacroFrame, [this] { MacroCancel_Click(); });
     connect(mnuShowMacro, &QAction::triggered, this, &frmMainScreen::mnuShowMacro_Click);
     mnuShowMacro->setEnabled(true);
 }

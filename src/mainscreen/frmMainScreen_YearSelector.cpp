@@ -26,7 +26,7 @@ void frmMainScreen::createYearSelector() {
     DataYear = Named(new QSpinBox(YearEdFrame), "DataYear", QStringLiteral("Year"));
     DataYear->setRange(kFirstSelectableYear, kLastSelectableYear);
     DataYear->setValue(today.toInt());
-    CurYear = Named(new QLabel(today, YearEdFrame), "CurYear", QStringLiteral("Chosen year"));
+    CurYear = MakeReadout(YearEdFrame, "CurYear", "Chosen year", today);
     QFont big = CurYear->font();
     big.setPointSize(big.pointSize() * 2);
     big.setBold(true);
@@ -50,6 +50,8 @@ void frmMainScreen::createYearSelector() {
     connect(DataYear, &QSpinBox::valueChanged, this, &frmMainScreen::DataYear_Change);
     connect(SetYear, &QPushButton::clicked, this, &frmMainScreen::SetYear_Click);
     connect(YearOff, &QPushButton::clicked, this, &frmMainScreen::YearOff_Click);
+    OnEnter(YearEdFrame, [this] { SetYear->click(); });
+    OnEscape(YearEdFrame, [this] { YearOff->click(); });
     connect(mnuYear, &QAction::triggered, this, &frmMainScreen::mnuYear_Click);
     mnuYear->setEnabled(true);
 }
@@ -60,13 +62,16 @@ void frmMainScreen::SetListsEnabled(bool enabled) {
     ToolbarTSM->setEnabled(enabled);
 }
 
-// The spinner keeps its value: the first click goes on from where it was.
+// Label and spinner both show the active year as the selector opens, so the
+// first click goes on from the year the user is in.
 void frmMainScreen::mnuYear_Click() {
     CentrePanel(YearEdFrame);
     YearEdFrame->setEnabled(true);
     YearEdFrame->show();
     YearEdFrame->raise();
-    CurYear->setText(QString::fromStdString(TodayYear(state_.env.clock)));
+    const QString active = QString::fromStdString(ActiveYear(state_));
+    DataYear->setValue(active.toInt());
+    CurYear->setText(active);
     SetListsEnabled(false);
     DataYear->setFocus();
 }

@@ -1,7 +1,11 @@
 #include "widgets/Grid.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 
 #include "widgets/CategoryListModel.h"
@@ -9,7 +13,16 @@
 namespace tessamo {
 namespace {
 
+// Focused: a sunken frame two pixels wide drawn in the dark shades; flat: a
+// thin grey line. A sunken frame in the standard shades has white lower
+// edges, which would read lighter than the flat one.
 void SetFocusLook(QTableView* grid, bool focused) {
+    QPalette look = grid->palette();
+    const QPalette standard = grid->style()->standardPalette();
+    look.setColor(QPalette::Light, standard.color(QPalette::Dark));
+    look.setColor(QPalette::Dark, standard.color(QPalette::Shadow));
+    look.setColor(QPalette::WindowText, focused ? standard.color(QPalette::WindowText) : standard.color(QPalette::Mid));
+    grid->setPalette(look);
     grid->setFrameShadow(focused ? QFrame::Sunken : QFrame::Plain);
     grid->setLineWidth(focused ? 2 : 1);
 }
@@ -67,6 +80,23 @@ QTableView* MakeCategoryGrid(QWidget* parent, const QString& name, CategoryListM
 int CategoryGridWidth(const QTableView* grid) {
     return grid->columnWidth(CategoryListModel::CodeColumn) + grid->columnWidth(CategoryListModel::DescriptionColumn) +
            2 * grid->frameWidth() + 20;
+}
+
+void FillingGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    if (!index.isValid()) return QTableView::scrollTo(index, hint);
+    QTableView::scrollTo(index.sibling(index.row(), 0), hint);
+}
+
+void FillingGrid::updateGeometries() {
+    const int columns = model() ? model()->columnCount() : 0;
+    if (columns > 0) {
+        QHeaderView* header = horizontalHeader();
+        int others = 0;
+        for (int c = 0; c + 1 < columns; ++c) others += header->sectionSize(c);
+        const int fill = std::max(lastColumnMinimum_, viewport()->width() - others);
+        if (header->sectionSize(columns - 1) != fill) header->resizeSection(columns - 1, fill);
+    }
+    QTableView::updateGeometries();
 }
 
 QColor AmountColour(std::int64_t amount) {

@@ -2,12 +2,13 @@
 // The grids of every window: read-only tables over a model, whole rows chosen,
 // one fixed row height (a long list costs nothing to lay out), a fixed header
 // row and no row numbers. A grid looks sunken while it has the focus and flat
-// otherwise, so the user sees where the keys go.
+// otherwise, so the user sees where the keys go: the focused grid has the
+// stronger frame.
 #include <QColor>
 #include <QString>
+#include <QTableView>
 #include <cstdint>
 
-class QTableView;
 class QWidget;
 
 namespace tessamo {
@@ -27,6 +28,23 @@ void SetColumnWidthsInCharacters(QTableView* grid, int (*widthOf)(int column));
 QTableView* MakeCategoryGrid(QWidget* parent, const QString& name, CategoryListModel* model);
 // Its width with both columns shown in full beside a vertical scroll bar.
 int CategoryGridWidth(const QTableView* grid);
+
+// A grid whose last column reaches the view's right edge, never narrower
+// than `lastColumnMinimum` pixels; the view scrolls sideways only when it is
+// narrower than the other columns and that minimum. Making a cell current
+// (a click, a found line) never scrolls the first column out of view.
+class FillingGrid : public QTableView {
+public:
+    FillingGrid(QWidget* parent, int lastColumnMinimum)
+        : QTableView(parent), lastColumnMinimum_(lastColumnMinimum) {}
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
+protected:
+    void updateGeometries() override;
+
+private:
+    int lastColumnMinimum_;
+};
 
 // The colour of an amount in a grid: red below zero, blue for zero, black above.
 QColor AmountColour(std::int64_t amount);

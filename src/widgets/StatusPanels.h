@@ -3,8 +3,11 @@
 // sunken text panels side by side, each found by its key (its objectName).
 // A panel's text changes as the window works, so it carries no fixed
 // accessible name: a screen reader hears its current text, and the panel's
-// role ("Income total") is its accessible description.
+// role ("Income total") is its accessible description. A panel too narrow
+// for its text shows the whole text as its tool tip. The bar's panels reach
+// its bottom edge, so two bars stacked at a window's foot leave no strip.
 #include <QString>
+#include <functional>
 
 class QLabel;
 class QStatusBar;
@@ -18,5 +21,9 @@ QStatusBar* MakeStatusBar(QWidget* parent, const char* name, const QString& spok
 QLabel* AddStatusPanel(QStatusBar* bar, const char* key, const QString& role, int stretch);
 // The bar's panel of `key`, or nullptr.
 QLabel* StatusPanel(const QStatusBar* bar, const QString& key);
+
+// Keeps `panel` showing `dateText()`: set now and again at every midnight of
+// the system clock, so a program left running shows the new day.
+void FollowDate(QLabel* panel, std::function<QString()> dateText);
 
 }  // namespace tessamo

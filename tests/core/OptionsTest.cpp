@@ -121,6 +121,7 @@ TEST_F(OptionsTest, PassCodeEntries) {
     env.dialogs.inputs = {"0000"};
     EXPECT_TRUE(ChangePassCode(env.state));
     EXPECT_EQ(passCode(), 0);
+    EXPECT_EQ(env.dialogs.Last().text, "The start-up passcode is turned off: no passcode will be asked at start.");
     EXPECT_EQ(Stored(), original);
 }
 

@@ -23,6 +23,13 @@ struct MainScreenHarness {
         window->show();
         return ok;
     }
+    // Loaded, shown and active, so keys reach the focused control and the
+    // window's shortcuts.
+    bool LoadActive() {
+        if (!Load()) return false;
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
     void PutSettings(std::int16_t passCode, const char* dateStyle = "A") {
         SettingsRecord settings = SettingsRecord::NewFile("01-01-1999");
         settings.SetPassCode(passCode);

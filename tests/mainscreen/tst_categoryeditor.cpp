@@ -130,6 +130,31 @@ private slots:
         QVERIFY(w.ReplaceCat->isEnabled());
     }
 
+    // Enter presses the button the editor was opened for; Escape is Cancel.
+    void enterAndEscape() {
+        MainScreenHarness h;
+        OpenOn(h, 1);
+        frmMainScreen& w = *h.window;
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));  // keys reach the frame's shortcuts
+        QVERIFY(w.ReplaceCat->isDefault() && !w.CatEdSave->isDefault());
+        h.Type(w.CatEdCatCode, "gr");
+        QTest::keyClick(w.CatEdCatCode, Qt::Key_Return);  // Replace
+        QVERIFY(!w.CatEdFrame->isVisible());
+        QCOMPARE(LedgerCodes(h.env), (QStringList{"GR", "AU", "GR"}));
+        w.mnuNewCategory->trigger();
+        QVERIFY(w.CatEdSave->isDefault());
+        QTest::keyClicks(w.CatEdCatCode, "ho");
+        QTest::keyClick(w.CatEdCatCode, Qt::Key_Escape);
+        QVERIFY(!w.CatEdFrame->isVisible());
+        QCOMPARE(w.CatList->model()->rowCount(), 3);
+        w.mnuNewCategory->trigger();
+        QTest::keyClicks(w.CatEdCatCode, "zz");
+        QTest::keyClicks(w.CatEdCatName, "Zoo");
+        QTest::keyClick(w.CatEdCatName, Qt::Key_Enter);  // Save
+        QCOMPARE(Column(w.CatList, 0), (QStringList{"AU", "GR", "HO", "ZZ"}));
+    }
+
     void changeDescriptionOnly() {
         MainScreenHarness h;
         OpenOn(h, 1);

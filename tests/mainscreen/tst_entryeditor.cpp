@@ -29,6 +29,8 @@ private slots:
     void refusedEntryKeepsEditorOpen();
     void failedDeleteLeavesLedger();
     void keyboardAlone();
+    void dateBoxTypingReplacesIt();
+    void keysAndHints();
 };
 
 void tst_entryeditor::addExpenseAndIncome() {
@@ -252,8 +254,7 @@ void tst_entryeditor::keyboardAlone() {
     w.ItemList->setFocus();
     key(Qt::Key_Insert);
     QCOMPARE(QApplication::focusWidget(), w.DateEditor);
-    w.DateEditor->home(false);
-    key(Qt::Key_unknown, "0310");
+    key(Qt::Key_unknown, "0310");  // replaces today's date
     key(Qt::Key_Tab);  // "!"
     key(Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w.AmountEditor);
@@ -289,5 +290,51 @@ void tst_entryeditor::keyboardAlone() {
     QVERIFY(h.env.Ledger().empty());
 }
 
+// However the date box gets the focus, typing replaces the whole date.
+void tst_entryeditor::dateBoxTypingReplacesIt() {
+    MainScreenHarness h;
+    h.env.PutCategories(Categories());
+    QVERIFY(h.LoadActive());
+    frmMainScreen& w = *h.window;
+    w.mnuNewItem->trigger();
+    QTest::keyClicks(w.DateEditor, "0405");
+    QCOMPARE(w.DateEditor->displayText(), QStringLiteral("04-05"));
+    w.AmountEditor->setFocus();
+    QTest::keyClick(w.AmountEditor, Qt::Key_Tab, Qt::ShiftModifier);  // Shift+Tab twice: back past "!"
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), w.DateEditor);
+    QTest::keyClicks(w.DateEditor, "0607");
+    QCOMPARE(w.DateEditor->displayText(), QStringLiteral("06-07"));
+    w.AmountEditor->setFocus();
+    QTest::mouseClick(w.DateEditor, Qt::LeftButton, {}, QPoint(w.DateEditor->width() - 4, w.DateEditor->height() / 2));
+    QTest::keyClicks(w.DateEditor, "0809");
+    QCOMPARE(w.DateEditor->displayText(), QStringLiteral("08-09"));
+}
+
+void tst_entryeditor::keysAndHints() {
+    MainScreenHarness h;
+    QVERIFY(h.LoadActive());
+    frmMainScreen& w = *h.window;
+    // No categories yet: the editor says so, and where to make one.
+    w.mnuNewItem->trigger();
+    QCOMPARE(w.SmCatListHint->text(), QStringLiteral("This year has no categories yet: Edit > New Category creates one."));
+    QTest::keyClick(w.DateEditor, Qt::Key_Escape);  // as Cancel
+    QVERIFY(!w.EntryEdFrame->isVisible());
+    QVERIFY(w.ToolbarTSM->isEnabled());
+
+    h.env.PutCategories(Categories());
+    w.mnuNewItem->trigger();
+    QVERIFY(w.SmCatListHint->isVisible());
+    QCOMPARE(w.SmCatListHint->text(), QStringLiteral("Double-click or press <Enter> to select"));
+    h.DoubleClickCell(w.SmCatList, 1, 0);
+    h.Type(w.AmountEditor, "20");
+    QTest::keyClick(w.AmountEditor, Qt::Key_I, Qt::AltModifier);  // Save &INCOME, pressed as a click is
+    QTRY_VERIFY(!w.EntryEdFrame->isVisible());
+    QCOMPARE(h.env.Ledger(), (std::vector<LedgerRecord>{Line("03-15-99", "HO", Money(20), "")}));
+    QCOMPARE(w.SaveNewIncome->accessibleName(), QStringLiteral("Save INCOME"));
+    QCOMPARE(w.SaveNewExpense->accessibleName(), QStringLiteral("Save EXPENSE"));
+}
+
 QTEST_MAIN(tst_entryeditor)
 #include "tst_entryeditor.moc"
+

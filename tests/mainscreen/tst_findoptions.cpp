@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(h.env.dialogs.Texts(),
                  (std::vector<std::string>{"Bad Code! Try again...", "Your passcode is set to: 9876\r\nDont't forget!",
                                            "Your passcode is set to: 42\r\nDont't forget!",
-                                           "Your passcode is set to: 0\r\nDont't forget!"}));
+                                           "The start-up passcode is turned off: no passcode will be asked at start."}));
     }
 
     void userNamePadded() {

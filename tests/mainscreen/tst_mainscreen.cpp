@@ -2,7 +2,12 @@
 // view, driven offscreen on a fresh folder.
 #include <QAccessible>
 #include <QAction>
+#include <QGroupBox>
+#include <QHelpEvent>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolTip>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -24,7 +29,193 @@ private slots:
     void categoryListChoosesCategory();
     void layoutFollowsWindowAndGuards();
     void controlsNamedAndFocusVisible();
+    void noteColumnEndsAtRightEdge();
+    void rebuildShowsTheTop();
+    void datePanelFollowsMidnight();
+    void barsAndButtonsLineUp();
+    void emptyListSaysHowToBegin();
+    void cutTotalShowsWholeTextAsTip();
+    void newcomerPathWithKeysAlone();
 };
+
+namespace {
+
+// 300 lines over two categories, newest first; notes name their line.
+void PutManyLines(MainScreenHarness& h) {
+    h.env.PutCategories({CategoryRecord::Make("FO", "Food"), CategoryRecord::Make("HO", "House")});
+    std::vector<LedgerRecord> lines;
+    for (int i = 0; i < 300; ++i)
+        lines.push_back(Line("03-01-99", i % 2 ? "HO" : "FO", Money(-(i + 1)), "line n" + std::to_string(i)));
+    h.env.PutLedger(lines);
+}
+
+bool DateColumnInView(QTableView* grid) {
+    return grid->columnViewportPosition(ItemListModel::DateColumn) >= 0 &&
+           grid->columnViewportPosition(ItemListModel::DateColumn) < grid->viewport()->width();
+}
+
+void Resize(QWidget* window, int width, int height) {
+    window->resize(width, height);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+void tst_mainscreen::noteColumnEndsAtRightEdge() {
+    MainScreenHarness h;
+    PutManyLines(h);
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    QTableView* grid = w.ItemList;
+    Resize(&w, 1000, 700);
+    const int note = ItemListModel::NoteColumn;
+    QCOMPARE(grid->columnViewportPosition(note) + grid->columnWidth(note), grid->viewport()->width());
+    QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+    h.ClickCell(grid, 5, note);
+    QCOMPARE(grid->horizontalScrollBar()->value(), 0);
+
+    // Narrower than Date, Amount, Code and 40 note characters: a scroll bar,
+    // and neither a click in a note nor a found line hides the Date column.
+    Resize(&w, w.CatList->width() + 300, 700);
+    QVERIFY(grid->horizontalScrollBar()->maximum() > 0);
+    QVERIFY(grid->columnWidth(note) >= grid->fontMetrics().averageCharWidth() * 40);
+    const QRect cell = grid->visualRect(grid->model()->index(2, note));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(grid->viewport()->width() - 5, cell.center().y()));
+    QCOMPARE(grid->currentIndex().row(), 2);
+    QVERIFY(DateColumnInView(grid));
+    h.env.dialogs.inputs = {std::string("n250")};
+    h.env.dialogs.answers = {Answer::No};  // "Find next?" No: stay on the match
+    w.mnuFind->trigger();
+    QCOMPARE(grid->currentIndex().row(), 250);
+    QVERIFY(DateColumnInView(grid));
+    QVERIFY(grid->visualRect(grid->currentIndex()).intersects(grid->viewport()->rect()));
+}
+
+void tst_mainscreen::rebuildShowsTheTop() {
+    MainScreenHarness h;
+    PutManyLines(h);
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    Resize(&w, w.CatList->width() + 300, 700);
+    auto scrolledAway = [&] {
+        w.ItemList->verticalScrollBar()->setValue(w.ItemList->verticalScrollBar()->maximum());
+        w.ItemList->horizontalScrollBar()->setValue(w.ItemList->horizontalScrollBar()->maximum());
+    };
+    auto atTopWithHeaderCurrent = [&] {
+        return w.ItemList->verticalScrollBar()->value() == 0 && w.ItemList->horizontalScrollBar()->value() == 0 &&
+               !w.ItemList->currentIndex().isValid();
+    };
+    scrolledAway();
+    h.ClickCell(w.CatList, 1, 0);  // a category switch
+    QVERIFY(atTopWithHeaderCurrent());
+    QCOMPARE(h.Cell(w.ItemList, 0, 3), QStringLiteral("line n1"));  // its newest line shows first
+    scrolledAway();
+    h.env.dialogs.answers = {Answer::Yes};
+    w.mnuDateConvert->trigger();  // rebuilds the whole year
+    QVERIFY(atTopWithHeaderCurrent());
+}
+
+void tst_mainscreen::datePanelFollowsMidnight() {
+    MainScreenHarness h;
+    QVERIFY(h.Load());
+    QLabel* panel = h.window->stbDate;
+    const QString before = panel->text();
+    auto* timer = panel->findChild<QTimer*>(QStringLiteral("MidnightTimer"));
+    QVERIFY(timer && timer->isActive());
+    QVERIFY(timer->remainingTime() <= 24 * 3600 * 1000 + 1000);
+    h.env.clock.Set({3, 16, 1999});
+    QMetaObject::invokeMethod(timer, "timeout");
+    QVERIFY(panel->text() != before);
+    QCOMPARE(panel->text(), QLocale::system().toString(QDate(1999, 3, 16), QLocale::ShortFormat));
+    QVERIFY(timer->isActive());  // and again the next midnight
+}
+
+// No strip under the lower bar; every toolbar caption on one line.
+void tst_mainscreen::barsAndButtonsLineUp() {
+    MainScreenHarness h;
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    Resize(&w, 1000, 700);
+    h.env.PutCategories({CategoryRecord::Make("FO", "Food")});
+    w.FullYear->click();  // new texts lay the bars out again
+    QCoreApplication::processEvents();
+    for (QLabel* panel : {w.stbTotal, w.stbYear})
+        QCOMPARE(panel->mapTo(w.LedgerArea(), QPoint(0, panel->height())).y(), w.LedgerArea()->height());
+    QSet<int> iconHeights;
+    for (QAction* a : w.ToolbarTSM->actions())
+        if (auto* button = qobject_cast<QToolButton*>(w.ToolbarTSM->widgetForAction(a)))
+            iconHeights.insert(button->icon().actualSize(w.ToolbarTSM->iconSize()).height());
+    QCOMPARE(iconHeights, QSet<int>{w.ToolbarTSM->iconSize().height()});
+}
+
+void tst_mainscreen::emptyListSaysHowToBegin() {
+    MainScreenHarness h;
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    QVERIFY(w.ItemListHint->isVisible());
+    QCOMPARE(w.ItemListHint->text(), QStringLiteral("To begin, create a category: Edit > New Category."));
+    h.env.PutCategories({CategoryRecord::Make("FO", "Food")});
+    w.FullYear->click();
+    QCOMPARE(w.ItemListHint->text(),
+             QStringLiteral("No lines listed. Press Insert (or Edit > New Line Item) to add one."));
+    h.AddLine(0, "5", "bread", true);
+    QVERIFY(!w.ItemListHint->isVisible());
+}
+
+void tst_mainscreen::cutTotalShowsWholeTextAsTip() {
+    MainScreenHarness h;
+    h.env.PutCategories({CategoryRecord::Make("FO", "Food")});
+    h.env.PutLedger({Line("03-10-99", "FO", Money(123456789.5), "pay")});
+    QVERIFY(h.Load());
+    frmMainScreen& w = *h.window;
+    auto tipOf = [](QLabel* panel) {
+        QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), panel->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(panel, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    Resize(&w, 1000, 700);
+    QCOMPARE(tipOf(w.stbIncome), QString());
+    Resize(&w, 300, 700);
+    QCOMPARE(tipOf(w.stbIncome), QStringLiteral("  Income = $123,456,789.50  "));
+}
+
+// First start -> a category -> a line -> listed and totalled, keys only.
+void tst_mainscreen::newcomerPathWithKeysAlone() {
+    MainScreenHarness h;
+    QVERIFY(h.LoadActive());
+    frmMainScreen& w = *h.window;
+    auto keys = [&](const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); };
+    auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(QApplication::focusWidget(), k, m); };
+    w.mnuNewCategory->trigger();  // Edit > New Category
+    QCOMPARE(QApplication::focusWidget(), w.CatEdCatCode);
+    keys("fo");
+    key(Qt::Key_Tab);
+    keys("Food");
+    key(Qt::Key_Return);  // Enter saves
+    QVERIFY(!w.CatEdFrame->isVisible());
+    QCOMPARE(w.CatList->model()->rowCount(), 1);
+    QCOMPARE(QApplication::focusWidget(), w.ItemList);
+    key(Qt::Key_Insert);  // a new line
+    QCOMPARE(QApplication::focusWidget(), w.DateEditor);
+    keys("0310");
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);  // past "!"
+    keys("12.50");
+    key(Qt::Key_Tab);
+    keys("bread");
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.SmCatList);
+    key(Qt::Key_Return);  // chooses the first category
+    key(Qt::Key_X, Qt::AltModifier);  // Save E&XPENSE, pressed as a click is
+    QTRY_VERIFY(!w.EntryEdFrame->isVisible());
+    QCOMPARE(h.env.Ledger(), (std::vector<LedgerRecord>{Line("03-10-99", "FO", Money(-12.5), "bread")}));
+    QCOMPARE(h.Cell(w.ItemList, 0, 3), QStringLiteral("bread"));
+    QCOMPARE(w.stbExpense->text(), QStringLiteral("  Expense = ($12.50)  "));
+    // The new category was the one in hand, so the list shows it.
+    QCOMPARE(w.stbTotal->text(), QStringLiteral(" 1  1999  records for category: FO  Food            "));
+}
+
 
 void tst_mainscreen::firstStartInEmptyFolder() {
     MainScreenHarness h;
@@ -195,11 +386,14 @@ void tst_mainscreen::categoryListChoosesCategory() {
     w.CatList->setCurrentIndex(w.CatList->model()->index(1, 0));
     QTest::keyClick(w.CatList, Qt::Key_Space);
     QCOMPARE(w.stbTotal->text(), QStringLiteral(" 1  1999  records for category: HO  House           "));
-    // The description column gives its first two characters: no such code.
-    h.ClickCell(w.CatList, 1, 1);
-    QCOMPARE(w.ItemList->model()->rowCount(), 0);
-    QCOMPARE(w.stbTotal->text(), QStringLiteral(" 0  1999  records for category: HO  "));
-    QCOMPARE(QString::fromStdString(h.env.state.CurrentCategory), QStringLiteral("Ho"));
+    // A click on the description chooses the row's category too.
+    h.ClickCell(w.CatList, 0, 1);
+    QCOMPARE(QString::fromStdString(h.env.state.CurrentCategory), QStringLiteral("FO"));
+    QCOMPARE(w.ItemList->model()->rowCount(), 2);
+    // Enter on a row chooses it.
+    w.CatList->setCurrentIndex(w.CatList->model()->index(1, 1));
+    QTest::keyClick(w.CatList, Qt::Key_Return);
+    QCOMPARE(w.stbTotal->text(), QStringLiteral(" 1  1999  records for category: HO  House           "));
     QTest::mouseClick(w.FullYear, Qt::LeftButton);
     QCOMPARE(QString::fromStdString(h.env.state.CurrentCategory), QStringLiteral("all"));
     QCOMPARE(w.ItemList->model()->rowCount(), 3);
@@ -250,8 +444,7 @@ void tst_mainscreen::controlsNamedAndFocusVisible() {
     frmMainScreen& w = *h.window;
     const char* names[] = {"ItemList", "CatList", "FullYear", "StatusBar0TSM", "StatusBarTSM", "stbIncome",
                            "stbExpense", "stbBalance", "stbDate", "stbTotal", "stbYear", "EntryEdFrame",
-                           "DateEditor", "SmYr", "Today", "AmountEditor", "NoteEditor", "SmCatList", "CatCodeLabel",
-                           "CatNameLabel", "CName", "DateLabel", "AmountLabel", "NoteLabel", "SaveNewIncome",
+                           "DateEditor", "SmYr", "Today", "AmountEditor", "NoteEditor", "SmCatList", "CatNameLabel", "CName", "DateLabel", "AmountLabel", "NoteLabel", "SaveNewIncome",
                            "SaveNewExpense", "ReplaceRec", "KillRec", "CancelEdit", "tbbNew", "tbbHelp"};
     // What a screen reader hears: status panels are heard by their current text.
     auto spoken = [](QWidget* control) { return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name); };
@@ -273,6 +466,11 @@ void tst_mainscreen::controlsNamedAndFocusVisible() {
     w.ItemList->setFocus();
     QCOMPARE(w.CatList->frameShadow(), QFrame::Plain);
     QCOMPARE(w.ItemList->frameShadow(), QFrame::Sunken);
+    // The focused grid has the stronger frame: wider and darker on every side.
+    auto darkness = [](const QColor& c) { return 255 - c.lightness(); };
+    QVERIFY(w.ItemList->lineWidth() > w.CatList->lineWidth());
+    QVERIFY(darkness(w.ItemList->palette().color(QPalette::Light)) >
+            darkness(w.CatList->palette().color(QPalette::WindowText)));
 }
 
 QTEST_MAIN(tst_mainscreen)

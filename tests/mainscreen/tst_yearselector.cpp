@@ -97,6 +97,30 @@ private slots:
         QCOMPARE(w.CatList->model()->rowCount(), 2);
         QVERIFY(h.env.dialogs.messages.empty());
     }
+
+    // Opened again after spinning away and cancelling: label and spinner both
+    // show the active year; Enter answers OK!, Escape cancels.
+    void reopenShowsActiveYearAndKeysWork() {
+        MainScreenHarness h;
+        Prepare(h);
+        frmMainScreen& w = *h.window;
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));  // keys reach the frame's shortcuts
+        Spin(h, 2);
+        QTest::keyClick(w.DataYear, Qt::Key_Escape);
+        QVERIFY(!w.YearEdFrame->isVisible());
+        w.mnuYear->trigger();
+        QCOMPARE(w.CurYear->text(), QStringLiteral("1999"));
+        QCOMPARE(w.DataYear->value(), 1999);
+        QTest::keyClick(w.DataYear, Qt::Key_Up);
+        h.env.dialogs.answers = {Answer::No};
+        QTest::keyClick(w.DataYear, Qt::Key_Return);
+        QVERIFY(!w.YearEdFrame->isVisible());
+        QCOMPARE(h.env.state.LedgerFileName, std::string("2000TSM.DAT"));
+        w.mnuYear->trigger();
+        QCOMPARE(w.CurYear->text(), QStringLiteral("2000"));
+        QCOMPARE(w.DataYear->value(), 2000);
+    }
 };
 
 QTEST_MAIN(tst_yearselector)

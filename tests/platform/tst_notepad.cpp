@@ -8,6 +8,8 @@
 #include "platform/qt/NotepadWindow.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/qt/QtTextEditor.h"
+#include "platform/qt/QtDialogs.h"
+#include "support/CatchShow.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -54,6 +56,28 @@ private slots:
         QCOMPARE(pad->windowTitle(), QString("1999_tsm.nts - Notes"));
         pad->close();
         QVERIFY(dialogs.messages.empty());
+    }
+
+    // "Save changes?" sits over the notes window even while the main window
+    // is the active one, so closing the notes does not pull the main window up.
+    void saveQuestionBelongsToTheNotesWindow() {
+        TempFolder folder;
+        QWidget main;
+        QtDialogs dialogs(&main);
+        QtTextEditor editor(&main, dialogs);
+        QVERIFY(editor.Open(folder.PathOf("1999_tsm.nts")).ok());
+        NotepadWindow* pad = OpenWindow();
+        QTest::keyClicks(Text(pad), "rent");
+        main.show();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QWidget* over = nullptr;
+        CatchShow catcher([&](QDialog* box) {
+            over = box->parentWidget();
+            QTest::keyClick(box, Qt::Key_Escape);  // Cancel: the window stays
+        });
+        QVERIFY(!pad->close());
+        QCOMPARE(over, pad);
     }
 
     void opensAnExistingFileAndAsksBeforeLosingChanges() {

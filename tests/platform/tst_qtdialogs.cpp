@@ -141,8 +141,10 @@ private slots:
         QWidget main, report;
         QtDialogs dialogs(&main);
         SeenBox seen;
-        ShowAndAnswer(dialogs, Message{"No window active"}, Qt::Key_Return, seen);
-        QCOMPARE(seen.parent, &main);
+        // Before the main window is shown (the start-up passcode): centred on
+        // the screen, not over a window that is not there yet.
+        ShowAndAnswer(dialogs, Message{"No window shown"}, Qt::Key_Return, seen);
+        QCOMPARE(seen.parent, nullptr);
         main.show();
         report.show();
         report.activateWindow();
@@ -150,6 +152,27 @@ private slots:
         ShowAndAnswer(dialogs, Message{"From the report window"}, Qt::Key_Return, seen);
         QCOMPARE(seen.parent, &report);
         QCOMPARE(seen.modality, Qt::WindowModal);
+    }
+
+    // Message and input boxes are at least as wide as their title, so the
+    // window frame shows it whole.
+    void boxesAsWideAsTheirTitle() {
+        QWidget main;
+        QtDialogs dialogs(&main);
+        int width = 0, titleWidth = 0;
+        CatchShow catcher([&](QDialog* dialog) {
+            QFont bold = dialog->font();
+            bold.setBold(true);
+            // and room for the frame's buttons beside it
+            titleWidth = QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + 100;
+            width = dialog->width();
+            dialog->reject();
+        });
+        dialogs.Show(Message{"Gone", "Convert date format of existing records"});
+        QVERIFY2(width > titleWidth, qPrintable(QString("%1 <= %2").arg(width).arg(titleWidth)));
+        dialogs.Input("Find what?", "Search for a word", "");
+        QVERIFY2(width > titleWidth, qPrintable(QString("%1 <= %2").arg(width).arg(titleWidth)));
+        QCOMPARE(catcher.Caught(), 2);
     }
 };
 

@@ -9,6 +9,7 @@
 #include "platform/FileErrors.h"
 #include "platform/CodePage.h"
 #include "platform/Dialogs.h"
+#include "platform/qt/QtDialogs.h"
 
 namespace tessamo {
 
@@ -65,7 +66,10 @@ void NotepadWindow::closeEvent(QCloseEvent* event) {
     if (text_->document()->isModified()) {
         Message ask{"Save changes to " + QFileInfo(path_).fileName().toStdString() + "?", kProgramTitle,
                     MessageIcon::Question, MessageButtons::YesNoCancel, Answer::Yes};
-        const Answer answer = dialogs_.Show(ask);
+        // The question is about this window, so it sits over it, not over
+        // the window that happens to be active.
+        auto* boxes = dynamic_cast<QtDialogs*>(&dialogs_);
+        const Answer answer = boxes ? boxes->ShowOver(this, ask) : dialogs_.Show(ask);
         if (answer == Answer::Cancel || (answer == Answer::Yes && !save())) {
             event->ignore();
             return;

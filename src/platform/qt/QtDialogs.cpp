@@ -1,6 +1,8 @@
 #include "platform/qt/QtDialogs.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -48,23 +50,50 @@ Answer FromQt(int button) {
     }
 }
 
+// Room beside a title for the window frame's buttons and margins.
+constexpr int kTitleAllowance = 140;
+
+// The width a box needs so that the window frame shows its whole title.
+int TitleWidth(const QWidget* box) {
+    QFont bold = box->font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + kTitleAllowance;
+}
+
+// The boxes fix their own size from their contents (a message box from its
+// text, an input box through its layout); a spacer across the bottom of the
+// layout makes them at least as wide as their title.
+void WidenToTitle(QDialog& box) {
+    auto* spacer = new QSpacerItem(TitleWidth(&box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(spacer, grid->rowCount(), 0, 1, grid->columnCount());
+    else if (box.layout())
+        box.layout()->addItem(spacer);
+    else
+        delete spacer;
+}
+
 }  // namespace
 
 QWidget* QtDialogs::AskingWindow() const {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
     if (QWidget* active = QApplication::activeWindow()) return active;
-    return fallback_;
+    // Before the main window is shown (the start-up passcode) a box over it
+    // would sit in the screen's corner; without a parent it is centred.
+    return fallback_ && fallback_->isVisible() ? fallback_ : nullptr;
 }
 
-Answer QtDialogs::Show(const Message& message) {
+Answer QtDialogs::Show(const Message& message) { return ShowOver(AskingWindow(), message); }
+
+Answer QtDialogs::ShowOver(QWidget* window, const Message& message) {
     // Windows line breaks in message texts show as plain line breaks.
     QString text = QString::fromStdString(message.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(ToQt(message.icon), QString::fromStdString(message.title), text, ToQt(message.buttons),
-                    AskingWindow());
+    QMessageBox box(ToQt(message.icon), QString::fromStdString(message.title), text, ToQt(message.buttons), window);
     box.setWindowModality(Qt::WindowModal);
     box.setDefaultButton(ToQt(message.defaultButton));
     if (message.buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
+    WidenToTitle(box);
     return FromQt(box.exec());
 }
 
@@ -86,6 +115,8 @@ std::optional<std::string> QtDialogs::Ask(const std::string& prompt, const std::
     box.setWindowTitle(QString::fromStdString(title));
     box.setLabelText(QString::fromStdString(prompt));
     box.setTextValue(QString::fromStdString(defaultText));
+    box.adjustSize();  // builds the box's layout
+    WidenToTitle(box);
     if (box.exec() != QDialog::Accepted) return std::nullopt;
     return box.textValue().toStdString();
 }
