@@ -89,7 +89,7 @@ int CliContext::OpenDataFolder() {
     }
     if (int rc = CheckPassCode(*this, st.Settings); rc != kExitOk) return rc;
     st.UserName = st.Settings.UserName();
-    st.DateStyle = st.Settings.DateStyle();
+    st.DateStyle = StartDateStyle(st.Settings, opened->dialogs);
     st.SetActiveYear(year.empty() ? TodayYear(opened->clock) : year);
     open_ = std::move(opened);
     return kExitOk;

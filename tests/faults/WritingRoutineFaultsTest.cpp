@@ -127,7 +127,8 @@ const Routine kRoutines[] = {
     {"CopyDataFiles", [](TestEnv& t, Target& target) { CopyDataFiles(t.state, target.files, nullptr, kNoStop); }},
     {"ExportToFile",
      [](TestEnv& t, Target& target) {
-         ExportToFile(t.state, ExportKind::LineItems, target.files, "ledger.csv", ExistingExportFile::Append);
+         ExportToFile(t.state, ExportKind::LineItems, t.Categories(), target.files, "ledger.csv",
+                      ExistingExportFile::Append);
      }},
 };
 
