@@ -98,9 +98,6 @@ struct CrashCase {
     bool reversedLedger = false;    // the ledger in ascending order, for sort
     bool existingExport = false;    // out/ledger.csv holds an earlier export
     bool olderBackup = false;       // out/bak holds an older backup
-    // A fault known to break this case until its mend lands: the case is
-    // reported as skipped, with what it found, instead of failing.
-    const char* knownFault = nullptr;
 };
 
 void PrintTo(const CrashCase& c, std::ostream* os) { *os << c.name; }
@@ -249,22 +246,16 @@ TEST_P(CrashInjection, EveryFileIsOldOrNewAndTheNextRunSucceeds) {
     for (const auto& [state, count] : states) std::printf(" %s %zu", state.c_str(), count);
     std::printf("; %zu temp files left by kills\n", leftovers);
     if (problems.empty()) return;
-    if (GetParam().knownFault) GTEST_SKIP() << GetParam().knownFault << "\n" << problems;
     ADD_FAILURE() << problems;
 }
-
-// Until the export builds its result in a temp file and renames it, a kill
-// can leave it half written.
-constexpr const char* kHalfExport = "known fault: a killed export leaves a half-written file";
 
 INSTANTIATE_TEST_SUITE_P(
     WritingCommands, CrashInjection,
     ::testing::Values(CrashCase{"add", {"add", "expense", "AA", "1", "x", "--date", "06-15"}},
                       CrashCase{"sort", {"sort"}, true},
                       CrashCase{"play", {"--yes", "play", "BIG.MCR", "--date", "06-15"}},
-                      CrashCase{"export", {"export", "@/ledger.csv", "all"}, false, false, false, kHalfExport},
-                      CrashCase{"export_append", {"export", "@/ledger.csv", "all", "--append"}, false, true, false,
-                                kHalfExport},
+                      CrashCase{"export", {"export", "@/ledger.csv", "all"}},
+                      CrashCase{"export_append", {"export", "@/ledger.csv", "all", "--append"}, false, true},
                       CrashCase{"backup", {"backup", "@/bak"}, false, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -64,7 +64,8 @@ private slots:
         TempFolder folder;
         QWidget main;
         QtDialogs dialogs(&main);
-        QtTextEditor editor(&main, dialogs);
+        PosixFileSystem files(folder.path());
+        QtTextEditor editor(&main, dialogs, files);
         QVERIFY(editor.Open(folder.PathOf("1999_tsm.nts")).ok());
         NotepadWindow* pad = OpenWindow();
         QTest::keyClicks(Text(pad), "rent");
