@@ -76,6 +76,7 @@ int CliContext::OpenDataFolder() {
     if (int rc = CheckPassCode(*this, settings); rc != kExitOk) return rc;
     SharedState& st = opened->state;
     st.ApplySettings(settings);
+    st.DateStyle = StartDateStyle(settings, opened->dialogs);
     st.SetActiveYear(year.empty() ? TodayYear(opened->clock) : year);
     open_ = std::move(opened);
     return kExitOk;

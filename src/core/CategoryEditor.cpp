@@ -68,28 +68,26 @@ Message CategoryExistsWarning(const std::string& code, const std::string& curren
     return ConfirmYesNo(text);
 }
 
+// Save and Replace build the whole new file and write it once, so a failure
+// leaves the category file as it was.
 bool SaveNewCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
     std::vector<CategoryRecord> categories;
     if (!AcceptTypedCategory(state, typedCode, typedName, categories)) return false;
-    // Written at record count + 1, so a partial record left at the end is overwritten, not kept.
-    Status s = WriteRecordAt(state.env.files, state.CategoryFileName, categories.size() + 1,
-                             TypedRecord(typedCode, typedName));
-    if (!ReportIfFailed(state.env.dialogs, s)) return false;
-    return SortCategoryFile(state);
+    categories.push_back(TypedRecord(typedCode, typedName));
+    return WriteSortedCategories(state, std::move(categories));
 }
 
 bool ReplaceCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
     std::vector<CategoryRecord> categories;
     if (!AcceptTypedCategory(state, typedCode, typedName, categories)) return false;
     const CategoryRecord changed = TypedRecord(typedCode, typedName);
-    const std::ptrdiff_t at = FirstWithCode(categories, state.CurrentCategory);
-    if (at >= 0) {
-        Status s = WriteRecordAt(state.env.files, state.CategoryFileName, static_cast<std::size_t>(at) + 1, changed);
-        if (!ReportIfFailed(state.env.dialogs, s)) return false;
-    }
+    // The ledger first: when its rewrite fails (a full disk, a read-only
+    // folder) the category keeps its old code, so no line loses its category.
     if (!RecodeLedgerRecords(state, state.CurrentCategory, changed.Code)) return false;
+    const std::ptrdiff_t at = FirstWithCode(categories, state.CurrentCategory);
+    if (at >= 0) categories[static_cast<std::size_t>(at)] = changed;
     state.CurrentCategory = changed.Code;
-    return SortCategoryFile(state);
+    return WriteSortedCategories(state, std::move(categories));
 }
 
 bool DeleteCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {

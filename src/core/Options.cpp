@@ -59,7 +59,8 @@ bool ChangeUserName(SharedState& state) {
 
 bool ChangePassCode(SharedState& state) {
     std::optional<std::string> answer =
-        state.env.dialogs.Input("Enter passcode - 4 characters, numbers ONLY", "Passcode entry", "");
+        state.env.dialogs.SecretInput(std::string("Enter passcode - 4 characters, numbers ONLY\r\n") + kPassCodeNote,
+                                      "Passcode entry", "");
     if (!answer || answer->empty()) return false;
     const std::string code = TrimBlanks(ToUpperAscii(Utf8ToCp1252(*answer).substr(0, 4)));
     if (!std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; })) {

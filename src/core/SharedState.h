@@ -37,7 +37,9 @@ struct SharedState {
     // ledger line a check, sort or report goes through, so it is kept ready.
     // Invariant: they equal Settings.DateStyle() and Settings.UserName()
     // after start-up (ApplySettings) and after every change routine of
-    // Options, which write the file first and then all three together.
+    // Options, which write the file first and then all three together;
+    // a date style the file holds but the program does not know is read
+    // as "A" until one is chosen.
     std::string DateStyle = "A";   // "A" month first, "E" day first
     std::string UserName = std::string(28, ' ');
     std::string CurrentCategory = "all";

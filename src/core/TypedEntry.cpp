@@ -8,10 +8,8 @@
 namespace tessamo {
 namespace {
 
-std::int64_t Signed(std::int64_t amount, bool expense) {
-    const std::int64_t magnitude = amount < 0 ? -amount : amount;
-    return expense ? -magnitude : magnitude;
-}
+// `amount` is what ReadTypedAmount gave: never below 0, so negating it is exact.
+std::int64_t Signed(std::int64_t amount, bool expense) { return expense ? -amount : amount; }
 
 bool OpenedAsExpense(const SharedState& state) { return state.OpenedKind == EditKind::Expense; }
 

@@ -10,11 +10,9 @@
 
 namespace tessamo {
 
-ProgramRun RunProgram(const std::string& program, const std::string& dataFolder,
-                      const std::vector<std::string>& args, const std::string& today,
-                      const std::map<std::string, std::string>& extraEnv) {
-    TempFolder capture;
-    const std::string outPath = capture.PathOf("out"), errPath = capture.PathOf("err");
+pid_t StartProgram(const std::string& program, const std::string& dataFolder, const std::vector<std::string>& args,
+                   const std::string& today, const std::string& outPath, const std::string& errPath,
+                   const std::map<std::string, std::string>& extraEnv) {
     std::vector<std::string> words{program};
     words.insert(words.end(), args.begin(), args.end());
     const pid_t pid = ::fork();
@@ -25,7 +23,7 @@ ProgramRun RunProgram(const std::string& program, const std::string& dataFolder,
         ::unsetenv("TESSAMO_PASSCODE");
         for (const auto& [name, value] : extraEnv) ::setenv(name.c_str(), value.c_str(), 1);
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err = errPath == outPath ? out : ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         ::dup2(out, 1);
         ::dup2(err, 2);
         std::vector<char*> argv;
@@ -34,10 +32,22 @@ ProgramRun RunProgram(const std::string& program, const std::string& dataFolder,
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }
-    ProgramRun run;
+    return pid;
+}
+
+int WaitForExit(pid_t pid) {
     int status = 0;
     ::waitpid(pid, &status, 0);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+ProgramRun RunProgram(const std::string& program, const std::string& dataFolder,
+                      const std::vector<std::string>& args, const std::string& today,
+                      const std::map<std::string, std::string>& extraEnv) {
+    TempFolder capture;
+    const std::string outPath = capture.PathOf("out"), errPath = capture.PathOf("err");
+    ProgramRun run;
+    run.exitCode = WaitForExit(StartProgram(program, dataFolder, args, today, outPath, errPath, extraEnv));
     run.out = capture.Read("out");
     run.err = capture.Read("err");
     return run;

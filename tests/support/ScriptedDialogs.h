@@ -32,6 +32,7 @@ class ScriptedDialogs : public Dialogs {
 public:
     struct Prompt {
         std::string prompt, title, defaultText;
+        bool secret = false;
     };
 
     ScriptedDialogs() = default;
@@ -63,6 +64,14 @@ public:
     std::optional<std::string> Input(const std::string& prompt, const std::string& title,
                                      const std::string& defaultText) override {
         prompts.push_back({prompt, title, defaultText});
+        return NextInput();
+    }
+    std::optional<std::string> SecretInput(const std::string& prompt, const std::string& title,
+                                           const std::string& defaultText) override {
+        prompts.push_back({prompt, title, defaultText, true});
+        return NextInput();
+    }
+    std::optional<std::string> NextInput() {
         if (inputs.empty()) return std::nullopt;
         auto a = inputs.front();
         inputs.pop_front();
