@@ -55,14 +55,14 @@ BENCHMARK(BM_BuildFullReportInMemory)->Unit(benchmark::kMillisecond)->Repetition
 void BM_LineItemsExportAllCategories(benchmark::State& st) {
     bench::BenchFolder folder;
     PutLedger(folder);
-    RequireOk(MakeRepCatFile(folder.files, bench::GenerateCategories(30)));
+    const auto categories = bench::GenerateCategories(30);
     std::uint64_t length = 0;
     for (auto _ : st) {
         st.PauseTiming();
         RequireOk(folder.files.Remove("TSM_DATA.TXT"));
         st.ResumeTiming();
-        if (ExportToFile(folder.state, ExportKind::LineItems, folder.files, "TSM_DATA.TXT", ExistingExportFile::Ask) !=
-            ExportOutcome::Written)
+        if (ExportToFile(folder.state, ExportKind::LineItems, categories, folder.files, "TSM_DATA.TXT",
+                         ExistingExportFile::Ask) != ExportOutcome::Written)
             st.SkipWithError("export failed");
     }
     RequireOk(folder.files.FileLength("TSM_DATA.TXT", length));

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing and builds everything into build/ (Ninja, release
-# with debug information).
+# with debug information). Arguments go to CMake (scripts/test.sh passes
+# -DTESSAMO_WERROR=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 cmake --build build --parallel "$(nproc)"

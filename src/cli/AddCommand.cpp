@@ -8,6 +8,8 @@
 #include "core/CategoryFile.h"
 #include "core/Dates.h"
 #include "core/LedgerEntry.h"
+#include "core/RecordFile.h"
+#include "platform/FileErrors.h"
 #include "platform/CodePage.h"
 #include "platform/qt/SystemMoneyFormat.h"
 
@@ -16,8 +18,11 @@ namespace tessamo {
 std::string AddCommandHelp() {
     return "  add income|expense CODE AMOUNT [NOTE] [--date DATE]\n"
            "      Enters one line item of an existing category into the year's ledger at its place\n"
-           "      by date. AMOUNT is read as in the entry editor (\"1,234.50\"; its sign is ignored,\n"
-           "      an expense is stored negative). NOTE has at most 40 characters. DATE is the\n"
+           "      by date. AMOUNT: its digits, \".\" and \",\" are read by the system's conventions\n"
+           "      (\"1,234.50\", \"$12\"); a sign and other characters are dropped, an expense is\n"
+           "      stored negative, and an amount without any digit is refused (\"0\" enters an\n"
+           "      open item). NOTE has at most 40 characters. CODE is taken as typed when the\n"
+           "      year has it, else in upper case. DATE is the\n"
            "      five-character day in the folder's date style (mm-dd, or dd-mm for style E);\n"
            "      default today. Prints the entered line.\n";
 }
@@ -50,6 +55,9 @@ std::string ReadTypedEntry(const CommandArgs& parsed, const MoneyFormat& money, 
     bool lossy = false;
     entry.note = words.size() == 4 ? Utf8ToCp1252(words[3], &lossy) : "";
     if (lossy) return "add: the note holds characters the ledger cannot store";
+    for (char c : entry.note)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return "add: the note holds a control character (a tab, a line break …); a note is one line of text";
     if (entry.note.size() > 40) return "add: the note has more than 40 characters";
     entry.date = parsed.Value("--date").value_or("");
     if (parsed.Value("--date") && entry.date.size() != 5) return "add: --date wants five characters such as 03-15";
@@ -68,6 +76,10 @@ int RunAddCommand(CliContext& context, const std::vector<std::string>& args) {
         return BadArguments(context, bad);
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     SharedState& state = context.state();
+    std::vector<CategoryRecord> categories;
+    if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories)))
+        return kExitFailed;
+    entry.code = ResolveCategoryCode(categories, entry.code);
     std::string code = entry.code;
     if (!CategoryExists(state, code))
         return BadArguments(context, "add: there is no category \"" + entry.code + "\" in " + state.CategoryFileName);

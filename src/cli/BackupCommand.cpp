@@ -6,6 +6,7 @@
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
 #include "cli/StopOnInterrupt.h"
+#include "core/FixedText.h"
 #include "tools/Backup.h"
 
 namespace tessamo {
@@ -22,6 +23,7 @@ int RunBackupCommand(CliContext& context, const std::vector<std::string>& args) 
     std::string error;
     if (!ParseCommandArgs(args, {}, {}, parsed, error)) return BadArguments(context, "backup: " + error);
     if (parsed.positional.size() != 1) return BadArguments(context, "backup wants one target folder");
+    if (TrimBlanks(parsed.positional[0]).empty()) return BadArguments(context, "backup wants a target folder, not an empty name");
     // Relative to where the user stands, not to the data folder entered below.
     std::error_code ec;
     const std::string target = std::filesystem::absolute(parsed.positional[0], ec).string();

@@ -51,11 +51,19 @@ bool ReadCategoryArgument(const std::string& word, std::string& category) {
         category = "all";
         return true;
     }
-    if (word.empty() || word.size() > 2) return false;
-    category = FixedWidth(ToUpperAscii(word), 2);
+    bool lossy = false;
+    const std::string code = Utf8ToCp1252(word, &lossy);
+    if (lossy || code.empty() || code.size() > 2) return false;
+    category = FixedWidth(code, 2);
     return true;
 }
 
-std::string ToConsole(const std::string& cp1252) { return Cp1252ToUtf8(cp1252); }
+std::string ResolveCategoryCode(const std::vector<CategoryRecord>& categories, const std::string& typed) {
+    for (const CategoryRecord& c : categories)
+        if (c.Code == typed) return typed;
+    return ToUpperAscii(typed);
+}
+
+std::string ToConsole(const std::string& cp1252) { return Cp1252ToVisibleUtf8(cp1252); }
 
 }  // namespace tessamo

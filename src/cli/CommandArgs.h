@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/Records.h"
+
 namespace tessamo {
 
 struct CommandArgs {
@@ -25,10 +27,17 @@ bool ParseCommandArgs(const std::vector<std::string>& words, const std::set<std:
                       const std::set<std::string>& flagOptions, CommandArgs& parsed, std::string& error);
 
 // Reads a category argument: "all" in any case, or a code of one or two
-// characters, upper-cased and padded to two. False when it is neither.
+// characters (UTF-8 as typed, held in Windows-1252 as the files hold it),
+// padded to two. False when it is neither.
 bool ReadCategoryArgument(const std::string& word, std::string& category);
 
-// The records' Windows-1252 text as UTF-8 for the terminal.
+// The code a typed one names in the year's categories: the code exactly as
+// typed when the year has it (a lower-case code of a file made elsewhere),
+// else its upper case.
+std::string ResolveCategoryCode(const std::vector<CategoryRecord>& categories, const std::string& typed);
+
+// The records' Windows-1252 text as UTF-8 for the terminal, control
+// characters shown as escapes ("\t", "\x1B"), so a row never splits.
 std::string ToConsole(const std::string& cp1252);
 
 }  // namespace tessamo

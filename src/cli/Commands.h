@@ -21,7 +21,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitBadArguments = 2;
 
-class ConsoleDialogs;
+class InstanceLock;
 struct OpenFolder;
 
 // What every command shares: the output streams, the global options and,
@@ -44,8 +44,11 @@ public:
     int OpenDataFolder();
     // The run's state; valid after OpenDataFolder() succeeded.
     SharedState& state();
+    // True when a question was answered No for want of --yes.
+    bool QuestionDeclined() const;
 
 private:
+    std::unique_ptr<InstanceLock> lock_;  // released after open_ is gone
     std::unique_ptr<OpenFolder> open_;
 };
 

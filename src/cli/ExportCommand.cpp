@@ -7,26 +7,9 @@
 #include "cli/Commands.h"
 #include "cli/ReportChoice.h"
 #include "export/ExportToFile.h"
-#include "platform/PosixFileSystem.h"
-#include "core/ReportCategoryList.h"
 
 namespace tessamo {
 namespace {
-
-// The category list file is written for the export alone; it goes when the
-// command ends, also when a refused question ends it early.
-class CategoryListFile {
-public:
-    explicit CategoryListFile(FileSystem& files) : files_(files) {}
-    // A destructor cannot report, and need not: the next selection removes
-    // and rebuilds the file before anything reads it.
-    ~CategoryListFile() { (void)files_.Remove(kReportCategoryFile); }
-    CategoryListFile(const CategoryListFile&) = delete;
-    CategoryListFile& operator=(const CategoryListFile&) = delete;
-
-private:
-    FileSystem& files_;
-};
 
 int ExitCode(ExportOutcome outcome) {
     switch (outcome) {
@@ -71,13 +54,12 @@ int RunExportCommand(CliContext& context, const std::vector<std::string>& args) 
     if (!std::filesystem::is_directory(target.parent_path(), ec))
         return BadArguments(context, "export: there is no folder " + target.parent_path().string());
 
-    const int rc = ApplyReportChoice(context, choice, "export");
-    if (rc != kExitOk) return rc;
+    std::vector<CategoryRecord> chosen;
+    if (int rc = ApplyReportChoice(context, choice, "export", chosen); rc != kExitOk) return rc;
     SharedState& state = context.state();
-    CategoryListFile listFile(state.env.files);
-    PosixFileSystem targetFolder(target.parent_path().string());
+    const std::unique_ptr<FileSystem> targetFolder = state.env.files.OtherFolder(target.parent_path().string());
     return ExitCode(ExportToFile(state, parsed.Has("--summary") ? ExportKind::Summary : ExportKind::LineItems,
-                                 targetFolder, target.filename().string(),
+                                 chosen, *targetFolder, target.filename().string(),
                                  parsed.Has("--append") ? ExistingExportFile::Append : ExistingExportFile::Ask));
 }
 

@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "platform/FileErrors.h"
 #include "core/LedgerSummary.h"
+#include "core/RecordFile.h"
 
 namespace tessamo {
 
@@ -12,12 +13,14 @@ std::string ListCommandHelp() {
     return "  list [CATEGORY]\n"
            "      The year's line items, newest first, of one category code or of \"all\" (the\n"
            "      default), as tab-separated Date, Amount, Code, Note on standard output; the\n"
-           "      income, expense, balance and record-count texts on standard error.\n";
+           "      income, expense, balance and record-count texts on standard error. Control\n"
+           "      characters inside a field are shown as escapes (\\t, \\n, \\x1B).\n";
 }
 
 std::string ItemRowText(const LedgerRecord& record, const MoneyFormat& money) {
     const auto cells = ItemCells(record, money);
-    return cells[0] + '\t' + cells[1] + '\t' + cells[2] + '\t' + ToConsole(cells[3]) + '\n';
+    // The amount text is UTF-8 already; the fields of the record are not.
+    return ToConsole(cells[0]) + '\t' + cells[1] + '\t' + ToConsole(cells[2]) + '\t' + ToConsole(cells[3]) + '\n';
 }
 
 int RunListCommand(CliContext& context, const std::vector<std::string>& args) {
@@ -31,6 +34,12 @@ int RunListCommand(CliContext& context, const std::vector<std::string>& args) {
 
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     SharedState& state = context.state();
+    if (category != kAllCategories) {
+        std::vector<CategoryRecord> categories;
+        if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories)))
+            return kExitFailed;
+        category = ResolveCategoryCode(categories, category);
+    }
     LedgerSummary summary;
     if (!ReportIfFailed(state.env.dialogs, LoadLedgerSummary(state, category, summary))) return kExitFailed;
 

@@ -4,7 +4,9 @@
 
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
+#include "cli/StopOnInterrupt.h"
 #include "core/Dates.h"
+#include "core/FixedText.h"
 #include "macros/MacroPlayback.h"
 
 namespace tessamo {
@@ -14,7 +16,8 @@ std::string PlayCommandHelp() {
            "      Enters every group of three data lines (code, amount, note) of the macro file\n"
            "      MACRO (a \"*.mcr\" file in the data folder) into the year's ledger under one\n"
            "      date: DATE in the folder's date style (mm-dd, or dd-mm for style E), default\n"
-           "      today. An incomplete last group is not entered.\n";
+           "      today. An incomplete last group is not entered. Ctrl+C stops it before\n"
+           "      anything is written and leaves the ledger as it was.\n";
 }
 
 int RunPlayCommand(CliContext& context, const std::vector<std::string>& args) {
@@ -25,19 +28,28 @@ int RunPlayCommand(CliContext& context, const std::vector<std::string>& args) {
     const std::string macro = parsed.positional[0];
     if (macro.find('/') != std::string::npos)
         return BadArguments(context, "play: give the name of a macro file in the data folder, without a folder");
+    // Only what the window's file list offers: a "*.mcr" file, in any letter case.
+    if (macro.size() < 5 || ToUpperAscii(macro.substr(macro.size() - 4)) != ".MCR")
+        return BadArguments(context, "play: \"" + macro + "\" is not a macro file (*.mcr)");
     const std::optional<std::string> date = parsed.Value("--date");
     if (date && date->size() != 5) return BadArguments(context, "play: --date wants five characters such as 03-15");
 
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     SharedState& state = context.state();
     MacroPlayResult result;
-    switch (PlayActiveMacro(state, macro, date.value_or(TodayInStyle(state.env.clock, state.DateStyle)), result)) {
+    const std::atomic<bool>& stop = StopOnInterrupt();
+    switch (PlayActiveMacro(state, macro, date.value_or(TodayInStyle(state.env.clock, state.DateStyle)), result,
+                            nullptr, &stop)) {
         case MacroPlayOutcome::Played:
             break;
         case MacroPlayOutcome::Declined:
             return kExitFailed;
         default:
             return kExitBadArguments;
+    }
+    if (result.stopped) {
+        context.err << "tessamo-cli: play stopped; " << state.LedgerFileName << " was left as it was.\n";
+        return kExitFailed;
     }
     context.out << result.entered << (result.entered == 1 ? " entry" : " entries") << " entered into "
                 << state.LedgerFileName << "\n";

@@ -7,7 +7,6 @@
 #include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "core/RecordFile.h"
-#include "core/ReportCategoryList.h"
 
 namespace tessamo {
 namespace {
@@ -45,13 +44,15 @@ int LoadChosenCategories(SharedState& state, const ReportChoice& choice, std::ve
         return kExitOk;
     }
     chosen.clear();
-    for (const std::string& code : choice.codes) {
+    for (const std::string& typed : choice.codes) {
+        const std::string code = ResolveCategoryCode(all, typed);
         auto found = std::find_if(all.begin(), all.end(), [&](const CategoryRecord& c) { return c.Code == code; });
         if (found == all.end()) {
             error = "there is no category \"" + TrimRightBlanks(code) + "\" in " + state.CategoryFileName;
             return kExitBadArguments;
         }
-        chosen.push_back(*found);
+        // "fd" and "FD" may name the same category: it is taken once.
+        if (std::find(chosen.begin(), chosen.end(), *found) == chosen.end()) chosen.push_back(*found);
     }
     return kExitOk;
 }
@@ -85,16 +86,16 @@ bool ReadReportChoice(const CommandArgs& parsed, const std::vector<std::string>&
     return true;
 }
 
-int ApplyReportChoice(CliContext& context, const ReportChoice& choice, const std::string& command) {
+int ApplyReportChoice(CliContext& context, const ReportChoice& choice, const std::string& command,
+                      std::vector<CategoryRecord>& chosen) {
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     SharedState& state = context.state();
-    std::vector<CategoryRecord> chosen;
     std::string unknown;
     if (int rc = LoadChosenCategories(state, choice, chosen, unknown); rc != kExitOk)
         return rc == kExitBadArguments ? BadArguments(context, command + ": " + unknown) : rc;
     state.RepStartMonth = choice.fromMonth;
     state.RepEndMonth = choice.toMonth;
-    return ReportIfFailed(state.env.dialogs, MakeRepCatFile(state.env.files, chosen)) ? kExitOk : kExitFailed;
+    return kExitOk;
 }
 
 }  // namespace tessamo

@@ -27,10 +27,11 @@ class CliContext;
 
 // What the report window does before View and Export, for the commands:
 // opens the data folder, looks the chosen categories up in the year's
-// category file, sets the month range and writes "tempcats.$$$". Returns
-// kExitOk or an exit code after telling why (a code the category file lacks
-// is a bad argument of `command`).
-int ApplyReportChoice(CliContext& context, const ReportChoice& choice, const std::string& command);
+// category file (into `chosen`, in memory: the commands only read) and sets
+// the month range. Returns kExitOk or an exit code after telling why (a code
+// the category file lacks is a bad argument of `command`).
+int ApplyReportChoice(CliContext& context, const ReportChoice& choice, const std::string& command,
+                      std::vector<CategoryRecord>& chosen);
 
 // The help text lines of the shared options.
 inline constexpr const char* kReportChoiceHelp =

@@ -1,13 +1,15 @@
 // report [CATEGORY...] [--from M] [--to M] [--full] [--crlf]: the cash-flow
 // report as the report window's View builds it.
+#include <unistd.h>
+
 #include <ostream>
 
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleDialogs.h"
 #include "cli/ReportChoice.h"
+#include "platform/CodePage.h"
 #include "reports/MakeReport.h"
-#include "core/ReportCategoryList.h"
 
 namespace tessamo {
 
@@ -21,6 +23,23 @@ std::string ReportCommandHelp() {
            "      window holds it (CR LF between lines, none after the last).\n";
 }
 
+namespace {
+
+// The report's lines (CR LF between them) for a terminal: each line with every
+// control character but Tab escaped, so a note's own CR, LF or ESC shows.
+std::string TerminalLines(const std::string& text) {
+    std::string lines;
+    for (std::size_t from = 0;;) {
+        const std::size_t end = text.find("\r\n", from);
+        lines += Cp1252ToVisibleUtf8(text.substr(from, end - from), "\t");
+        if (end == std::string::npos) return lines;
+        lines += '\n';
+        from = end + 2;
+    }
+}
+
+}  // namespace
+
 int RunReportCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
     std::string error;
@@ -31,14 +50,20 @@ int RunReportCommand(CliContext& context, const std::vector<std::string>& args) 
     if (parsed.Has("--full") && parsed.Has("--summary"))
         return BadArguments(context, "report: choose --full or --summary, not both");
 
-    if (int rc = ApplyReportChoice(context, choice, "report"); rc != kExitOk) return rc;
-    SharedState& state = context.state();
-    const ReportOutcome outcome = MakeReport(state, kReportCategoryFile, state.RepStartMonth, state.RepEndMonth,
-                                             parsed.Has("--full") ? "F" : "S");
+    std::vector<CategoryRecord> chosen;
+    if (int rc = ApplyReportChoice(context, choice, "report", chosen); rc != kExitOk) return rc;
+    const SharedState& state = context.state();
+    const ReportOutcome outcome =
+        MakeReport(state, chosen, state.RepStartMonth, state.RepEndMonth, parsed.Has("--full") ? "F" : "S");
     if (!outcome.ok) return kExitFailed;
 
-    const std::string text = ToConsole(outcome.report.text);
-    context.out << (parsed.Has("--crlf") ? text : ConsoleLines(text) + "\n");
+    // --crlf keeps the bytes exactly as the window holds them; a terminal
+    // gets every control character but the report's own Tab and line breaks
+    // as an escape.
+    const std::string& text = outcome.report.text;
+    if (parsed.Has("--crlf")) context.out << Cp1252ToUtf8(text);
+    else if (::isatty(STDOUT_FILENO)) context.out << TerminalLines(text) << "\n";
+    else context.out << ConsoleLines(Cp1252ToUtf8(text)) << "\n";
     context.err << outcome.report.status.income << "\n" << outcome.report.status.expense << "\n";
     if (outcome.report.status.balance) context.err << *outcome.report.status.balance << "\n";
     return kExitOk;

@@ -1,5 +1,5 @@
 #pragma once
-// Ctrl+C during a long command (sort, backup) sets the stop flag those
+// Ctrl+C during a long command (sort, backup, play) sets the stop flag those
 // routines check between steps, instead of killing the program mid-write.
 #include <atomic>
 

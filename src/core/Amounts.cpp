@@ -16,8 +16,19 @@ bool StartsWithAt(const std::string& text, std::size_t pos, const std::string& p
     return !part.empty() && text.compare(pos, part.size(), part) == 0;
 }
 
-std::string GroupDigits(std::uint64_t whole, const std::string& separator) {
-    std::string digits = std::to_string(whole);
+using Magnitude128 = unsigned __int128;
+
+std::string DecimalDigits(Magnitude128 value) {
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(value % 10)));
+        value /= 10;
+    } while (value > 0);
+    return digits;
+}
+
+std::string GroupDigits(Magnitude128 whole, const std::string& separator) {
+    std::string digits = DecimalDigits(whole);
     std::string out;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
@@ -35,8 +46,8 @@ std::string ApplyPattern(const std::string& pattern, const std::string& number) 
     return out;
 }
 
-std::uint64_t Magnitude(std::int64_t amount) {
-    return amount < 0 ? static_cast<std::uint64_t>(-(amount + 1)) + 1 : static_cast<std::uint64_t>(amount);
+Magnitude128 Magnitude(AmountSum amount) {
+    return amount < 0 ? static_cast<Magnitude128>(-(amount + 1)) + 1 : static_cast<Magnitude128>(amount);
 }
 
 }  // namespace
@@ -88,9 +99,9 @@ std::optional<std::int64_t> ReadTypedAmount(const std::string& cleaned, const Mo
 
 std::string InvalidAmountText(const std::string& cleaned) { return "Invalid Amount - " + cleaned; }
 
-std::string CurrencyText(std::int64_t amount, const MoneyFormat& format) {
+std::string CurrencyText(AmountSum amount, const MoneyFormat& format) {
     // Two decimals shown, rounded half away from zero as the currency format does.
-    const std::uint64_t cents = (Magnitude(amount) + 50) / 100;
+    const Magnitude128 cents = (Magnitude(amount) + 50) / 100;
     std::string number = GroupDigits(cents / 100, format.groupSeparator) + format.decimalPoint;
     number += static_cast<char>('0' + (cents % 100) / 10);
     number += static_cast<char>('0' + cents % 10);
@@ -129,10 +140,10 @@ std::optional<std::int64_t> AmountFromDouble(double value) {
     return value < 0 ? -static_cast<std::int64_t>(scaled) : static_cast<std::int64_t>(scaled);
 }
 
-std::string PlainNumberText(std::int64_t amount, const MoneyFormat& format) {
-    const std::uint64_t magnitude = Magnitude(amount);
-    std::string text = (amount < 0 ? "-" : "") + std::to_string(magnitude / kAmountScale);
-    std::string fraction = std::to_string(magnitude % kAmountScale);
+std::string PlainNumberText(AmountSum amount, const MoneyFormat& format) {
+    const Magnitude128 magnitude = Magnitude(amount);
+    std::string text = (amount < 0 ? "-" : "") + DecimalDigits(magnitude / kAmountScale);
+    std::string fraction = DecimalDigits(magnitude % kAmountScale);
     fraction.insert(0, 4 - fraction.size(), '0');
     while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
     if (!fraction.empty()) text += format.decimalPoint + fraction;

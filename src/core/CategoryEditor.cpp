@@ -30,7 +30,7 @@ CategoryRecord TypedRecord(const std::string& typedCode, const std::string& type
     return CategoryRecord::Make(ToUpperAscii(TrimBlanks(typedCode)), TrimBlanks(typedName));
 }
 
-bool ReadCategories(SharedState& state, std::vector<CategoryRecord>& categories) {
+bool ReadCategories(const SharedState& state, std::vector<CategoryRecord>& categories) {
     return ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories));
 }
 
@@ -43,7 +43,7 @@ std::ptrdiff_t FirstWithCode(const std::vector<CategoryRecord>& categories, cons
 
 // When the typed code is taken, the user must agree to mixing the two. The
 // typed code is upper-cased but not trimmed, and compared with the whole field.
-bool AgreedToCodeInUse(SharedState& state, const std::vector<CategoryRecord>& categories,
+bool AgreedToCodeInUse(const SharedState& state, const std::vector<CategoryRecord>& categories,
                        const std::string& typedCode) {
     const std::string code = ToUpperAscii(typedCode);
     if (FirstWithCode(categories, code) < 0) return true;
@@ -52,7 +52,7 @@ bool AgreedToCodeInUse(SharedState& state, const std::vector<CategoryRecord>& ca
 
 // The checks Save and Replace share, on one reading of the category file,
 // which `categories` receives.
-bool AcceptTypedCategory(SharedState& state, const std::string& typedCode, const std::string& typedName,
+bool AcceptTypedCategory(const SharedState& state, const std::string& typedCode, const std::string& typedName,
                          std::vector<CategoryRecord>& categories) {
     return CheckTypedCategory(state.env.dialogs, typedCode, typedName) && ReadCategories(state, categories) &&
            AgreedToCodeInUse(state, categories, typedCode);
@@ -68,28 +68,26 @@ Message CategoryExistsWarning(const std::string& code, const std::string& curren
     return ConfirmYesNo(text);
 }
 
+// Save and Replace build the whole new file and write it once, so a failure
+// leaves the category file as it was.
 bool SaveNewCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
     std::vector<CategoryRecord> categories;
     if (!AcceptTypedCategory(state, typedCode, typedName, categories)) return false;
-    // Written at record count + 1, so a partial record left at the end is overwritten, not kept.
-    Status s = WriteRecordAt(state.env.files, state.CategoryFileName, categories.size() + 1,
-                             TypedRecord(typedCode, typedName));
-    if (!ReportIfFailed(state.env.dialogs, s)) return false;
-    return SortCategoryFile(state);
+    categories.push_back(TypedRecord(typedCode, typedName));
+    return WriteSortedCategories(state, std::move(categories));
 }
 
 bool ReplaceCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
     std::vector<CategoryRecord> categories;
     if (!AcceptTypedCategory(state, typedCode, typedName, categories)) return false;
     const CategoryRecord changed = TypedRecord(typedCode, typedName);
-    const std::ptrdiff_t at = FirstWithCode(categories, state.CurrentCategory);
-    if (at >= 0) {
-        Status s = WriteRecordAt(state.env.files, state.CategoryFileName, static_cast<std::size_t>(at) + 1, changed);
-        if (!ReportIfFailed(state.env.dialogs, s)) return false;
-    }
+    // The ledger first: when its rewrite fails (a full disk, a read-only
+    // folder) the category keeps its old code, so no line loses its category.
     if (!RecodeLedgerRecords(state, state.CurrentCategory, changed.Code)) return false;
+    const std::ptrdiff_t at = FirstWithCode(categories, state.CurrentCategory);
+    if (at >= 0) categories[static_cast<std::size_t>(at)] = changed;
     state.CurrentCategory = changed.Code;
-    return SortCategoryFile(state);
+    return WriteSortedCategories(state, std::move(categories));
 }
 
 bool DeleteCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {

@@ -9,22 +9,29 @@
 
 namespace tessamo {
 
+namespace {
+
+bool ByUpperCode(const CategoryRecord& a, const CategoryRecord& b) { return ToUpperAscii(a.Code) < ToUpperAscii(b.Code); }
+
+}  // namespace
+
 bool SortCategoryFile(SharedState& state) {
     std::vector<CategoryRecord> categories;
     if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories)))
         return false;
-    auto byUpperCode = [](const CategoryRecord& a, const CategoryRecord& b) {
-        return ToUpperAscii(a.Code) < ToUpperAscii(b.Code);
-    };
-    if (std::is_sorted(categories.begin(), categories.end(), byUpperCode)) return true;
+    if (std::is_sorted(categories.begin(), categories.end(), ByUpperCode)) return true;
+    return WriteSortedCategories(state, std::move(categories));
+}
+
+bool WriteSortedCategories(SharedState& state, std::vector<CategoryRecord> categories) {
     // The exchange sort the file format grew up with is stable; so is this, and
     // it gives the same order. Comparison is by unsigned bytes, as ordinal text.
-    std::stable_sort(categories.begin(), categories.end(), byUpperCode);
+    std::stable_sort(categories.begin(), categories.end(), ByUpperCode);
     return ReportIfFailed(state.env.dialogs,
                           RewriteRecords(state.env.files, state.CategoryFileName, kCategoryTempName, categories));
 }
 
-bool CategoryExists(SharedState& state, std::string& code) {
+bool CategoryExists(const SharedState& state, std::string& code) {
     code = ToUpperAscii(code);
     std::vector<CategoryRecord> categories;
     if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories)))

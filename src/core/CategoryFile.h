@@ -6,6 +6,7 @@
 // a one-character argument never matches; only the sort compares upper case.
 // Rewrites of more than one record are atomic; failures are shown to the user.
 #include <string>
+#include <vector>
 
 #include "core/SharedState.h"
 
@@ -17,10 +18,13 @@ inline constexpr const char* kCategoryTempName = "tempkeys.$$$";
 // Stable sort by upper-case code; records are written back unchanged.
 // Returns false after reporting a file failure.
 bool SortCategoryFile(SharedState& state);
+// Writes `categories` in that stable order as the whole category file, in one
+// atomic rewrite. Returns false after reporting a file failure.
+bool WriteSortedCategories(SharedState& state, std::vector<CategoryRecord> categories);
 
 // Upper-cases `code` in the caller's variable; true when a category record's
 // Code equals it exactly.
-bool CategoryExists(SharedState& state, std::string& code);
+bool CategoryExists(const SharedState& state, std::string& code);
 
 // Every ledger line whose Code equals `oldCode` exactly gets `newCode` (cut or
 // padded to 2). Order, dates, amounts and notes are untouched.

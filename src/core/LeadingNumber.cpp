@@ -40,7 +40,8 @@ double RadixNumber(Cursor& cursor, int radix) {
 
 }  // namespace
 
-double LeadingNumber(std::string_view text) {
+double LeadingNumber(std::string_view text, bool* tooLarge) {
+    if (tooLarge) *tooLarge = false;
     Cursor cursor(text);
     if (cursor.Peek() == '&') {
         cursor.Advance();
@@ -72,7 +73,9 @@ double LeadingNumber(std::string_view text) {
         if (expDigits) number += exponent;
     }
     double value = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(value) ? value : 0;
+    if (std::isfinite(value)) return value;
+    if (tooLarge) *tooLarge = true;
+    return 0;
 }
 
 }  // namespace tessamo

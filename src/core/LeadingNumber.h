@@ -10,6 +10,8 @@
 
 namespace tessamo {
 
-double LeadingNumber(std::string_view text);
+// A number too large for a double reads as 0; `tooLarge`, when given, says
+// that this happened, so that an amount reader can refuse it.
+double LeadingNumber(std::string_view text, bool* tooLarge = nullptr);
 
 }  // namespace tessamo

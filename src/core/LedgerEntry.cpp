@@ -9,7 +9,7 @@
 
 namespace tessamo {
 
-bool ValidateEntry(SharedState& state, const LedgerRecord& entry) {
+bool ValidateEntry(const SharedState& state, const LedgerRecord& entry) {
     const std::string date = FixedWidth(entry.Date, 8);
     if (CheckDate(date, state.DateStyle) != 0) {
         state.env.dialogs.Show(EntryAborted("Invalid Date - " + date));

@@ -20,7 +20,7 @@ enum class EntryOutcome {
 
 // Shows "Invalid Date - <date>" or "No Category Selected" and returns false
 // when the entry may not be stored.
-bool ValidateEntry(SharedState& state, const LedgerRecord& entry);
+bool ValidateEntry(const SharedState& state, const LedgerRecord& entry);
 
 // Inserts `entry` before the first record whose sort key is lower than or
 // equal to its own (so among equal keys the new one comes first), rewriting

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Amounts.h"
 #include "core/Records.h"
 #include "core/SharedState.h"
 #include "platform/MoneyFormat.h"
@@ -40,9 +41,9 @@ void CategoryLabel(const std::vector<CategoryRecord>& categories, const std::str
 
 struct LedgerSummary {
     std::vector<LedgerRecord> items;  // the listed records, in file order
-    std::int64_t income = 0;          // sum of positive amounts
-    std::int64_t expense = 0;         // sum of negative amounts
-    std::int64_t balance = 0;         // sum of all listed amounts
+    AmountSum income = 0;             // sum of positive amounts, exact
+    AmountSum expense = 0;            // sum of negative amounts, exact
+    AmountSum balance = 0;            // sum of all listed amounts, exact
     std::string incomeText;           // StatusBar0TSM panel 1
     std::string expenseText;          // StatusBar0TSM panel 2
     std::string balanceText;          // StatusBar0TSM panel 3

@@ -23,7 +23,7 @@ bool RecordStartDate(SharedState& state, SettingsRecord& settings) {
 bool AskPasscode(SharedState& state, SettingsRecord& settings) {
     std::string previous;
     for (int failures = 0;;) {
-        std::optional<std::string> answer = state.env.dialogs.Input("Passcode?", "Passcode entry", previous);
+        std::optional<std::string> answer = state.env.dialogs.SecretInput("Passcode?", "Passcode entry", previous);
         const double number = ReadPasscodeAnswer(answer.value_or(""));
         previous = NumberWithSignSpace(number);
         if (number == settings.PassCode()) return true;
@@ -38,6 +38,15 @@ bool AskPasscode(SharedState& state, SettingsRecord& settings) {
 }
 
 }  // namespace
+
+std::string StartDateStyle(const SettingsRecord& settings, Dialogs& dialogs) {
+    const std::string style = settings.DateStyle();
+    if (style == "A" || style == "E") return style;
+    dialogs.Show(Message{"PERSONAL.DAT holds an unknown date style; dates are read month first (style \"A\") "
+                         "until a date format is chosen under Options.",
+                         kProgramTitle, MessageIcon::Exclamation});
+    return "A";
+}
 
 double ReadPasscodeAnswer(const std::string& answer) { return LeadingNumber(TrimBlanks(ToUpperAscii(answer))); }
 
@@ -56,9 +65,8 @@ bool LoadSettings(SharedState& state) {
         return false;
     if (!RecordStartDate(state, settings)) return false;
     if (settings.PassCode() != 0 && !AskPasscode(state, settings)) return false;
-    state.Settings = settings;
-    state.UserName = settings.UserName();
-    state.DateStyle = settings.DateStyle();
+    state.ApplySettings(settings);
+    state.DateStyle = StartDateStyle(settings, state.env.dialogs);
     return true;
 }
 

@@ -13,6 +13,12 @@ namespace tessamo {
 // or after a file failure that was shown to the user.
 bool LoadSettings(SharedState& state);
 
+// The date style a run works with: the settings' own when it is "A" or "E";
+// else "A", after telling the user once (both programs call this at start).
+// The settings file is not changed for it: the style stays whatever it holds
+// until the user chooses a date format.
+std::string StartDateStyle(const SettingsRecord& settings, Dialogs& dialogs);
+
 // How an answer to "Passcode?" is read: upper-cased, blanks trimmed at both
 // ends, then the leading-number rule (letters alone read as 0).
 double ReadPasscodeAnswer(const std::string& answer);

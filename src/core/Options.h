@@ -22,6 +22,12 @@ bool ChangeUserName(SharedState& state);
 // Asks for a passcode of up to four digits; 0 (or "0000") means none.
 bool ChangePassCode(SharedState& state);
 
+// Said where the passcode is set: it is stored in clear in PERSONAL.DAT and
+// the files read without it.
+inline constexpr const char* kPassCodeNote =
+    "The passcode only keeps this program from opening on this account; it does not protect the data files, "
+    "which other programs read without it.";
+
 // The year's notes file: the active year followed by "_tsm.nts".
 std::string NotesFileName(const SharedState& state);
 

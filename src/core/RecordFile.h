@@ -10,16 +10,23 @@
 
 namespace tessamo {
 
+// The whole records of a file's bytes; a partial tail is left out.
+template <class Record>
+std::vector<Record> DecodeRecords(const std::string& bytes) {
+    std::vector<Record> records;
+    const std::size_t count = bytes.size() / Record::kSize;
+    records.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) records.push_back(Record::Decode(bytes.data() + i * Record::kSize));
+    return records;
+}
+
 template <class Record>
 Status ReadRecords(const FileSystem& files, const std::string& name, std::vector<Record>& records) {
     records.clear();
     std::string bytes;
     Status s = files.ReadAll(name, bytes);
-    if (!s.ok()) return s;
-    const std::size_t count = bytes.size() / Record::kSize;
-    records.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) records.push_back(Record::Decode(bytes.data() + i * Record::kSize));
-    return Status::Ok();
+    if (s.ok()) records = DecodeRecords<Record>(bytes);
+    return s;
 }
 
 template <class Record>

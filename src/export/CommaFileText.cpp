@@ -33,13 +33,13 @@ void AppendLineItem(std::string& out, const LedgerBytesRecord& r, const LineItem
 }
 
 struct CodeTotals {
-    std::int64_t income = 0;
-    std::int64_t expense = 0;  // sum of the absolute values
+    AmountSum income = 0;
+    AmountSum expense = 0;  // sum of the absolute values
 };
 
 void AppendSummaryLines(std::string& out, const std::vector<CategoryRecord>& categories,
                         const std::unordered_map<std::uint16_t, CodeTotals>& totals,
-                        std::int64_t CodeTotals::*which, const MoneyFormat& money) {
+                        AmountSum CodeTotals::*which, const MoneyFormat& money) {
     for (const CategoryRecord& c : categories) {
         auto found = totals.find(CodeKey(c.Code));
         if (found == totals.end() || found->second.*which == 0) continue;

@@ -7,10 +7,11 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Amounts.h"
 #include "platform/MoneyFormat.h"
 
 namespace tessamo {
 
-std::string ExportNumberText(std::int64_t amount, const MoneyFormat& money);
+std::string ExportNumberText(AmountSum amount, const MoneyFormat& money);
 
 }  // namespace tessamo

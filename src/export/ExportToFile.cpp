@@ -1,8 +1,8 @@
 #include "export/ExportToFile.h"
 
-#include <filesystem>
 #include <vector>
 
+#include "core/DataFolderGuard.h"
 #include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "export/CommaFileText.h"
@@ -17,28 +17,31 @@ bool UsableFileName(const std::string& name) {
     return !trimmed.empty() && trimmed != "." && trimmed != ".." && name.find('/') == std::string::npos;
 }
 
-bool EndsWithIgnoringCase(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && ToUpperAscii(text.substr(text.size() - end.size())) == end;
+Message InvalidName(const std::string& fileName) { return EntryAborted("Invalid export file name - " + fileName); }
+
+// The ledger's bytes, or a failure already shown.
+bool ReadLedger(const SharedState& state, std::string& ledger) {
+    return ReportIfFailed(state.env.dialogs, state.env.files.ReadAll(state.LedgerFileName, ledger));
 }
 
-// Appending comma-delimited text to a record file of the data folder (the
-// ledger, the categories, the settings, a working file) would break it.
-bool IsRecordFileOfDataFolder(const FileSystem& dataFolder, const FileSystem& targetFolder, const std::string& name) {
-    std::error_code ec;
-    if (!std::filesystem::equivalent(dataFolder.Folder(), targetFolder.Folder(), ec)) return false;
-    return EndsWithIgnoringCase(name, ".DAT") || EndsWithIgnoringCase(name, ".$$$");
-}
-
-// The chosen categories and the ledger's bytes, or a failure already shown.
-bool ReadExportInputs(SharedState& state, std::vector<CategoryRecord>& categories, std::string& ledger) {
-    return ReportIfFailed(state.env.dialogs, ReadReportInputs(state.env.files, kReportCategoryFile,
-                                                              state.LedgerFileName, categories, ledger));
-}
-
-ExportOutcome AppendAndFinish(SharedState& state, FileSystem& targetFolder, const std::string& fileName,
+// The new lines follow the file's content in one atomic replacement, so a
+// crash or a full disk leaves the file as it was. The file is checked again
+// as opened, so a link swapped in after the first look is refused too.
+ExportOutcome AppendAndFinish(const SharedState& state, FileSystem& targetFolder, const std::string& fileName,
                               const std::string& lines) {
-    if (!ReportIfFailed(state.env.dialogs, targetFolder.Append(fileName, lines))) return ExportOutcome::Failed;
-    state.env.dialogs.Show(Message{"Finished! Import the comma-delimited text file:\r\n" +
+    Dialogs& dialogs = state.env.dialogs;
+    const bool existed = targetFolder.Exists(fileName);
+    bool refused = false;
+    const DataFolderGuard guard(state.env.files);
+    const Status s = targetFolder.WriteOutputFile(fileName, kExportTempFileName, lines, true,
+                                                  guard.Check(Status::InvalidArgument(fileName, "a file of the data folder"), refused));
+    if (refused) {
+        dialogs.Show(InvalidName(fileName));
+        return ExportOutcome::Refused;
+    }
+    if (!ReportIfFailed(dialogs, s, existed ? "The export file was left as it was." : "The export file was not created."))
+        return ExportOutcome::Failed;
+    dialogs.Show(Message{"Finished! Import the comma-delimited text file:\r\n" +
                                        ExportTargetName(targetFolder, fileName) + "\r\ninto your spreadsheet program.",
                                    kProgramTitle, MessageIcon::None, MessageButtons::Ok, Answer::Ok});
     return ExportOutcome::Written;
@@ -51,11 +54,14 @@ std::string ExportTargetName(const FileSystem& targetFolder, const std::string& 
     return folder + (!folder.empty() && folder.back() == '/' ? "" : "/") + fileName;
 }
 
-ExportOutcome ExportToFile(SharedState& state, ExportKind kind, FileSystem& targetFolder, const std::string& fileName,
-                           ExistingExportFile existing) {
+ExportOutcome ExportToFile(const SharedState& state, ExportKind kind, const std::vector<CategoryRecord>& chosen,
+                           FileSystem& targetFolder, const std::string& fileName, ExistingExportFile existing) {
     Dialogs& dialogs = state.env.dialogs;
-    if (!UsableFileName(fileName) || IsRecordFileOfDataFolder(state.env.files, targetFolder, fileName)) {
-        dialogs.Show(EntryAborted("Invalid export file name - " + fileName));
+    FileInfo target;
+    if (UsableFileName(fileName) && !ReportIfFailed(dialogs, targetFolder.Inspect(fileName, target)))
+        return ExportOutcome::Failed;
+    if (!UsableFileName(fileName) || DataFolderGuard(state.env.files).Protects(target)) {
+        dialogs.Show(InvalidName(fileName));
         return ExportOutcome::Refused;
     }
     std::uint64_t length = 0;
@@ -65,28 +71,30 @@ ExportOutcome ExportToFile(SharedState& state, ExportKind kind, FileSystem& targ
                                      " already exists!\r\nDo you wish to append this data to it?";
         if (dialogs.Show(ConfirmYesNo(question, MessageIcon::Question)) != Answer::Yes) return ExportOutcome::Declined;
     }
-    return kind == ExportKind::LineItems ? commafile(state, targetFolder, fileName)
-                                         : summarycommafile(state, targetFolder, fileName);
+    return kind == ExportKind::LineItems ? commafile(state, chosen, targetFolder, fileName)
+                                         : summarycommafile(state, chosen, targetFolder, fileName);
 }
 
-ExportOutcome commafile(SharedState& state, FileSystem& targetFolder, const std::string& fileName) {
-    std::vector<CategoryRecord> categories;
+ExportOutcome commafile(const SharedState& state, const std::vector<CategoryRecord>& chosen, FileSystem& targetFolder,
+                        const std::string& fileName) {
     std::string ledger;
-    if (!ReadExportInputs(state, categories, ledger)) return ExportOutcome::Failed;
+    if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
     LineItemsExportOptions options;
     options.startMonth = state.RepStartMonth;
     options.endMonth = state.RepEndMonth;
     options.dateStyle = state.DateStyle;
     options.year = state.LedgerFileName.substr(0, 4);
     options.money = state.env.money;
-    return AppendAndFinish(state, targetFolder, fileName, LineItemsExportText(categories, ledger, options));
+    return AppendAndFinish(state, targetFolder, fileName,
+                           LineItemsExportText(ReportCategoryRecords(chosen), ledger, options));
 }
 
-ExportOutcome summarycommafile(SharedState& state, FileSystem& targetFolder, const std::string& fileName) {
-    std::vector<CategoryRecord> categories;
+ExportOutcome summarycommafile(const SharedState& state, const std::vector<CategoryRecord>& chosen,
+                               FileSystem& targetFolder, const std::string& fileName) {
     std::string ledger;
-    if (!ReadExportInputs(state, categories, ledger)) return ExportOutcome::Failed;
-    return AppendAndFinish(state, targetFolder, fileName, SummaryExportText(categories, ledger, state.env.money));
+    if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
+    return AppendAndFinish(state, targetFolder, fileName,
+                           SummaryExportText(ReportCategoryRecords(chosen), ledger, state.env.money));
 }
 
 }  // namespace tessamo

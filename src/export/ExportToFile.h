@@ -6,17 +6,26 @@
 //    (or append without asking when the caller says so), then run the export;
 //  - commafile / summarycommafile: append the export's lines to the file
 //    (created when missing) and tell the user it is finished.
-// The chosen categories come from "tempcats.$$$" and the lines from the
-// active ledger, both in the data folder; the month range is
-// state.RepStartMonth .. state.RepEndMonth. The new lines are appended in one
-// write after the existing content, which is never changed. A file failure is
+// The chosen categories come in memory, in the report window's list order
+// (the blank first record of the report's category list is added here), and
+// the lines from the active ledger; nothing is written in the data folder
+// but the export file itself when the user chose it there. The month range is
+// state.RepStartMonth .. state.RepEndMonth. The file's content and the new
+// lines are written complete to "tempexp.$$$" beside it and renamed over it,
+// so an interrupted or failed export leaves the file as it was; a device or a
+// pipe is written straight through. A target that is one of the data
+// folder's own files (see DataFolderGuard) is refused. A file failure is
 // shown with the file name and the system's reason.
 #include <string>
+#include <vector>
 
+#include "core/Records.h"
 #include "core/SharedState.h"
 #include "platform/FileSystem.h"
 
 namespace tessamo {
+
+inline constexpr const char* kExportTempFileName = "tempexp.$$$";
 
 enum class ExportKind { LineItems, Summary };
 // What to do with a target file that is not empty.
@@ -24,18 +33,20 @@ enum class ExistingExportFile { Ask, Append };
 enum class ExportOutcome {
     Written,   // the lines were appended; "Finished!" was shown
     Declined,  // the user answered No to appending; nothing written
-    Refused,   // the file name was not usable (empty, a folder part, or a record
-               // file of the data folder); the user was told; nothing written
+    Refused,   // the file name was not usable (empty, a folder part, or one of
+               // the data folder's own files); the user was told; nothing written
     Failed,    // a file failure; the user was told
 };
 
 // The target's full name as messages show it: the folder, one "/", the name.
 std::string ExportTargetName(const FileSystem& targetFolder, const std::string& fileName);
 
-ExportOutcome ExportToFile(SharedState& state, ExportKind kind, FileSystem& targetFolder, const std::string& fileName,
-                           ExistingExportFile existing);
+ExportOutcome ExportToFile(const SharedState& state, ExportKind kind, const std::vector<CategoryRecord>& chosen,
+                           FileSystem& targetFolder, const std::string& fileName, ExistingExportFile existing);
 
-ExportOutcome commafile(SharedState& state, FileSystem& targetFolder, const std::string& fileName);
-ExportOutcome summarycommafile(SharedState& state, FileSystem& targetFolder, const std::string& fileName);
+ExportOutcome commafile(const SharedState& state, const std::vector<CategoryRecord>& chosen, FileSystem& targetFolder,
+                        const std::string& fileName);
+ExportOutcome summarycommafile(const SharedState& state, const std::vector<CategoryRecord>& chosen,
+                               FileSystem& targetFolder, const std::string& fileName);
 
 }  // namespace tessamo

@@ -41,7 +41,10 @@ std::vector<std::string> MacroDataLines(const std::string& bytes) {
 std::string MacroCode(const std::string& line) { return FixedWidth(ToUpperAscii(TrimBlanks(line)), 2); }
 
 std::optional<std::int64_t> MacroAmount(const std::string& line) {
-    return AmountFromDouble(LeadingNumber(TrimBlanks(line)));
+    bool tooLarge = false;
+    const double value = LeadingNumber(TrimBlanks(line), &tooLarge);
+    if (tooLarge) return std::nullopt;
+    return AmountFromDouble(value);
 }
 
 std::string MacroNote(const std::string& line) { return FixedWidth(line, 40); }

@@ -29,7 +29,7 @@ std::vector<std::string> MacroDataLines(const std::string& bytes);
 std::string MacroCode(const std::string& line);
 // Amount line: trimmed and read as a number from its start (the leading-number
 // rule: "1,250.00" -> 1, "$40" -> 0), rounded half to even to four decimals.
-// Nothing when the number lies beyond the stored range.
+// Nothing when the number lies beyond the stored range, however far ("1e400").
 std::optional<std::int64_t> MacroAmount(const std::string& line);
 // Note line: the first 40 characters as read, leading blanks kept.
 std::string MacroNote(const std::string& line);

@@ -50,7 +50,7 @@ Message IgnoredLinesMessage(const std::string& fileName, std::size_t count) {
 // ones then land in one atomic rewrite, so a failure or a crash never leaves
 // half a macro in the ledger.
 void EnterGroups(SharedState& state, const std::vector<MacroLine>& staged, const std::string& playDate,
-                 MacroPlayResult& result) {
+                 const std::atomic<bool>* stop, MacroPlayResult& result) {
     std::vector<LedgerRecord> accepted;
     for (std::size_t r = 0; r + 3 <= staged.size(); r += 3) {
         const std::optional<std::int64_t> amount = MacroAmount(staged[r + 1].Text);
@@ -65,18 +65,29 @@ void EnterGroups(SharedState& state, const std::vector<MacroLine>& staged, const
         else ++result.refused;
     }
     if (accepted.empty()) return;
+    if (stop && stop->load()) {
+        result.stopped = true;
+        return;
+    }
     if (InsertValidatedRecords(state, accepted) == EntryOutcome::Written) result.entered += static_cast<int>(accepted.size());
     else result.failed = true;
 }
 
 }  // namespace
 
-MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, const std::string& playDate) {
+MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, const std::string& playDate,
+                              const std::atomic<bool>* stop) {
     MacroPlayResult result;
     FileSystem& files = state.env.files;
     Dialogs& dialogs = state.env.dialogs;
     std::string bytes;
     Status s = files.Exists(fileName) ? files.ReadAll(fileName, bytes) : Status::NotFound(fileName, "File not found");
+    if (s.ok() && bytes.find('\0') != std::string::npos) {
+        dialogs.Show(Message{fileName + " is not a macro file: it holds binary data. Nothing was entered.",
+                             kProgramTitle, MessageIcon::Exclamation});
+        result.failed = true;
+        return result;
+    }
     std::vector<MacroLine> staged;
     if (s.ok()) s = StageDataLines(files, bytes, staged);
     if (!ReportIfFailed(dialogs, s)) {
@@ -86,15 +97,16 @@ MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, c
         result.failed = true;
         return result;
     }
-    EnterGroups(state, staged, playDate, result);
+    EnterGroups(state, staged, playDate, stop, result);
     ReportIfFailed(dialogs, files.Remove(kMacroStagingFileName));
-    result.ignoredLines = result.failed ? 0 : staged.size() % 3;
+    result.ignoredLines = result.failed || result.stopped ? 0 : staged.size() % 3;
     if (result.ignoredLines > 0) dialogs.Show(IgnoredLinesMessage(fileName, result.ignoredLines));
     return result;
 }
 
 MacroPlayOutcome PlayActiveMacro(SharedState& state, const std::string& macroName, const std::string& typedDate,
-                                 MacroPlayResult& result, const std::function<void()>& starting) {
+                                 MacroPlayResult& result, const std::function<void()>& starting,
+                                 const std::atomic<bool>* stop) {
     Dialogs& dialogs = state.env.dialogs;
     if (TrimBlanks(macroName).empty()) {
         dialogs.Show(NothingToDo(kSelectMacroFile));
@@ -110,7 +122,7 @@ MacroPlayOutcome PlayActiveMacro(SharedState& state, const std::string& macroNam
     if (dialogs.Show(ConfirmYesNo("Play macro file?", MessageIcon::Question)) != Answer::Yes)
         return MacroPlayOutcome::Declined;
     if (starting) starting();
-    result = PlayMacroFile(state, macroName, playDate);
+    result = PlayMacroFile(state, macroName, playDate, stop);
     return MacroPlayOutcome::Played;
 }
 

@@ -4,6 +4,7 @@
 // (80-byte MacroLine records, emptied first so that a leftover of an
 // interrupted run adds nothing), enters each complete group of three through
 // InsertRecord under one play date, and deletes the staging file at the end.
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -18,14 +19,18 @@ struct MacroPlayResult {
     int entered = 0;              // groups written to the ledger
     int refused = 0;              // groups refused (blank code, unreadable amount); the user was told
     std::size_t ignoredLines = 0; // data lines of an incomplete last group
-    bool failed = false;          // a file failure ended the run; the user was told
+    bool failed = false;          // a file failure or a binary file ended the run; the user was told
+    bool stopped = false;         // the stop flag was seen before the write; the ledger is unchanged
 };
 
 // Plays `fileName` (a name in the data folder) under the 8-character
 // `playDate`. Groups are checked in file order as InsertRecord checks them and
 // the accepted ones are inserted in that order in one atomic rewrite; a last group of one or two lines is not entered and the user is told how
-// many lines were ignored.
-MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, const std::string& playDate);
+// many lines were ignored. A file holding a NUL byte is no text file and is
+// refused. `stop` (Ctrl+C on the command line) is looked at once, just before
+// the one write: when set, nothing is entered.
+MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, const std::string& playDate,
+                              const std::atomic<bool>* stop = nullptr);
 
 enum class MacroPlayOutcome {
     NothingToDo,  // no file name: "Please select a macro file" was shown
@@ -40,7 +45,8 @@ enum class MacroPlayOutcome {
 // playback did when the outcome is Played. `starting`, when given, is called
 // after the Yes and before the playback (the window shows the hourglass).
 MacroPlayOutcome PlayActiveMacro(SharedState& state, const std::string& macroName, const std::string& typedDate,
-                                 MacroPlayResult& result, const std::function<void()>& starting = nullptr);
+                                 MacroPlayResult& result, const std::function<void()>& starting = nullptr,
+                                 const std::atomic<bool>* stop = nullptr);
 
 enum class MacroNewOutcome {
     NothingToDo,  // no file name: "Please provide a file name with no extension." was shown

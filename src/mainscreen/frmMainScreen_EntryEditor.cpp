@@ -217,8 +217,7 @@ void frmMainScreen::ItemList_DblClick() {
     state_.OpenedRecord = line;
     state_.OpenedKind = line.Amount < 0 ? EditKind::Expense : EditKind::Income;
     DateEditor->setText(FromRecordText(line.Date.substr(0, 5)));
-    AmountEditor->setText(QString::fromStdString(PlainNumberText(line.Amount < 0 ? -line.Amount : line.Amount,
-                                                                 state_.env.money)));
+    AmountEditor->setText(QString::fromStdString(PlainNumberText(MagnitudeOf(line.Amount), state_.env.money)));
     CatCodeLabel->setText(FromRecordText(line.Code));
     NoteEditor->setText(FromRecordText(TrimBlanks(line.Note)));
     PopSmCatList();

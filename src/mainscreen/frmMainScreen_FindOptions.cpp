@@ -31,7 +31,7 @@ public:
 }  // namespace
 
 void frmMainScreen::connectFindAndOptions() {
-    textEditor_ = std::make_unique<QtTextEditor>(this, state_.env.dialogs);
+    textEditor_ = std::make_unique<QtTextEditor>(this, state_.env.dialogs, state_.env.files);
     const std::pair<QAction*, void (frmMainScreen::*)()> handlers[] = {
         {mnuFind, &frmMainScreen::mnuFind_Click},
         {mnuNotes, &frmMainScreen::mnuNotes_Click},

@@ -61,6 +61,18 @@ bool IsUtf8(const std::string& text, bool& hasNonAscii) {
     return true;
 }
 
+bool IsControl(unsigned char byte) {
+    return byte < 0x20 || byte == 0x7F || (byte >= 0x80 && byte < 0xA0 && kHigh[byte - 0x80] == 0);
+}
+
+void AppendEscape(std::string& out, unsigned char byte) {
+    static const char kHex[] = "0123456789ABCDEF";
+    if (byte == '\t') out += "\\t";
+    else if (byte == '\r') out += "\\r";
+    else if (byte == '\n') out += "\\n";
+    else out += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 0xF];
+}
+
 }  // namespace
 
 std::string TextFileToCp1252(const std::string& bytes) {
@@ -100,6 +112,18 @@ std::string Utf8ToCp1252(const std::string& text, bool* lossy) {
         out += static_cast<char>(byte);
     }
     return out;
+}
+
+std::string Cp1252ToVisibleUtf8(const std::string& bytes, const std::string& keep) {
+    // Escapes are plain ASCII, so the escaped text converts in one pass.
+    std::string escaped;
+    escaped.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (IsControl(byte) && keep.find(c) == std::string::npos) AppendEscape(escaped, byte);
+        else escaped += c;
+    }
+    return Cp1252ToUtf8(escaped);
 }
 
 }  // namespace tessamo

@@ -9,6 +9,11 @@ namespace tessamo {
 std::string Cp1252ToUtf8(const std::string& bytes);
 // The character one Windows-1252 byte stands for (always within 16 bits).
 char32_t Cp1252CodePoint(unsigned char byte);
+// The same for a terminal: every control character (below 0x20, DEL, and the
+// five bytes Windows-1252 leaves undefined, which would arrive as C1
+// controls) is shown as a visible escape — "\t", "\r", "\n", else "\x1B" —
+// except those listed in `keep`, so nothing reaches the terminal raw.
+std::string Cp1252ToVisibleUtf8(const std::string& bytes, const std::string& keep = "");
 // Characters that Windows-1252 cannot hold become "?"; `lossy` tells whether any did.
 std::string Utf8ToCp1252(const std::string& text, bool* lossy = nullptr);
 

@@ -27,6 +27,17 @@ std::string UserDataFolder() {
     return std::string(home && *home ? home : ".") + "/.local/share/tessamo";
 }
 
+// Makes every missing folder of `path` readable by the owner alone: the data
+// folder holds a household's finances. An existing folder keeps its mode.
+Status CreateFolders(const std::string& path) {
+    for (std::size_t end = path.find('/', 1); ; end = path.find('/', end + 1)) {
+        const std::string part = path.substr(0, end);
+        if (!part.empty() && ::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+            return Status::IOError(part, std::strerror(errno));
+        if (end == std::string::npos) return Status::Ok();
+    }
+}
+
 }  // namespace
 
 std::string ExecutableDirectory() {
@@ -44,9 +55,8 @@ Status ResolveDataFolder(const std::string& executableDir, std::string& folder) 
     } else {
         folder = UserDataFolder();
     }
+    if (Status s = CreateFolders(folder); !s.ok()) return s;
     std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (ec) return Status::IOError(folder, ec.message());
     folder = std::filesystem::absolute(folder, ec).lexically_normal().string();
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     if (!std::filesystem::is_directory(folder, ec)) return Status::IOError(folder, "Not a directory");

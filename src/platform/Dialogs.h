@@ -29,6 +29,12 @@ public:
     // The text the user typed, or nothing when the box was cancelled.
     virtual std::optional<std::string> Input(const std::string& prompt, const std::string& title,
                                              const std::string& defaultText) = 0;
+    // The same for a secret (a passcode): what is typed is not shown. A
+    // double without a screen to hide it from asks as Input does.
+    virtual std::optional<std::string> SecretInput(const std::string& prompt, const std::string& title,
+                                                   const std::string& defaultText) {
+        return Input(prompt, title, defaultText);
+    }
 };
 
 // The messages every routine uses for refused input and file failures.

@@ -2,15 +2,14 @@
 
 namespace tessamo {
 
-Message FileErrorMessage(const Status& status) {
-    return Message{"The file " + status.fileName() + " could not be used:\r\n" + status.reason() +
-                       "\r\nThe stored data was left as it was.",
+Message FileErrorMessage(const Status& status, const std::string& consequence) {
+    return Message{"The file " + status.fileName() + " could not be used:\r\n" + status.reason() + "\r\n" + consequence,
                    "File Error", MessageIcon::Critical, MessageButtons::Ok, Answer::Ok};
 }
 
-bool ReportIfFailed(Dialogs& dialogs, const Status& status) {
+bool ReportIfFailed(Dialogs& dialogs, const Status& status, const std::string& consequence) {
     if (status.ok()) return true;
-    dialogs.Show(FileErrorMessage(status));
+    dialogs.Show(FileErrorMessage(status, consequence));
     return false;
 }
 

@@ -1,14 +1,19 @@
 #pragma once
 // How a file-system failure reaches the user: one message box naming the file
-// and the system's reason. Routines that change data report through this and
-// leave the data file as it was.
+// and the system's reason, and what became of the stored data. Routines that
+// change data report through this and leave the data file as it was.
+#include <string>
+
 #include "platform/Dialogs.h"
 #include "platform/Status.h"
 
 namespace tessamo {
 
-Message FileErrorMessage(const Status& status);
+inline constexpr const char* kDataLeftAsItWas = "The stored data was left as it was.";
+
+// `consequence` is the message's last line.
+Message FileErrorMessage(const Status& status, const std::string& consequence = kDataLeftAsItWas);
 // Shows the message when `status` failed; returns status.ok().
-bool ReportIfFailed(Dialogs& dialogs, const Status& status);
+bool ReportIfFailed(Dialogs& dialogs, const Status& status, const std::string& consequence = kDataLeftAsItWas);
 
 }  // namespace tessamo

@@ -6,18 +6,47 @@
 //
 // Rules every implementation keeps:
 //  - no file stays open after a call returns;
-//  - ReplaceWhole() is atomic: the file is afterwards either wholly the old
-//    content or wholly the new one (temp file, fsync, rename);
+//  - ReplaceWhole() and WriteOutputFile() are atomic: the file is afterwards
+//    either wholly the old content or wholly the new one (temp file, fsync,
+//    rename). A temp file is made fresh: a leftover of its name is removed
+//    (a link itself, never what it points to) and the file is created
+//    exclusively, without following links, readable by the owner alone;
+//  - a write goes to what a link points to, so the link stays a link;
+//  - a rewrite refuses a file that is not writable ("Permission denied") and
+//    keeps the file's mode (and owner where it can); new files are 0600;
 //  - failures come back as Status with the file name and the system's reason,
 //    and leave the data file as it was.
 // Tests swap in a wrapper that fails chosen operations (FaultyFileSystem).
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/Status.h"
 
 namespace tessamo {
+
+// A file on disk by device and inode, whatever names or links lead to it.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+enum class FileKind { Missing, Regular, Directory, Other /* a device, a pipe, a socket */ };
+
+// Where a name leads once its links are followed.
+struct FileInfo {
+    FileKind kind = FileKind::Missing;
+    FileIdentity file;     // the file itself; meaningful unless Missing
+    FileIdentity folder;   // the folder holding the final entry
+    std::string name;      // the final entry's name in that folder
+};
+
+// Decides whether an output file may be written where it leads; returns a
+// failed Status to refuse it (that Status is handed back unchanged).
+using OutputCheck = std::function<Status(const FileInfo& target)>;
 
 class FileSystem {
 public:
@@ -51,6 +80,21 @@ public:
     virtual Status Rename(const std::string& from, const std::string& to) = 0;
     // Names of the regular files in the folder.
     virtual std::vector<std::string> List() const = 0;
+
+    // What `name` leads to ("." is the folder itself). A missing file, or a
+    // missing folder, is kind Missing and no error.
+    virtual Status Inspect(const std::string& name, FileInfo& info) const = 0;
+    // The same kind of file system over another folder (an absolute path):
+    // the target folder of an export or a backup.
+    virtual std::unique_ptr<FileSystem> OtherFolder(const std::string& folder) const = 0;
+    // Writes an output file (an export, a backup copy): the complete result —
+    // the file's present content first when `keepContent`, then `bytes` — is
+    // built under `tempName` beside the file a link leads to and renamed over
+    // it. `check` sees the file as opened (or, when missing, where it would be
+    // made) before anything is written, and may refuse it. A device or a pipe
+    // is written straight through.
+    virtual Status WriteOutputFile(const std::string& name, const std::string& tempName, const std::string& bytes,
+                                   bool keepContent, const OutputCheck& check) = 0;
 };
 
 }  // namespace tessamo

@@ -14,8 +14,10 @@ InstanceLock::~InstanceLock() { Release(); }
 bool InstanceLock::Acquire(const std::string& folder, bool& heldElsewhere, Status& status) {
     heldElsewhere = false;
     Release();
-    const std::string path = folder + "/.tessamo.lock";
-    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const std::string path = folder + "/" + kInstanceLockName;
+    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd_ < 0 && errno == ELOOP && ::unlink(path.c_str()) == 0)
+        fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd_ < 0) {
         status = Status::IOError(path, std::strerror(errno));
         return false;

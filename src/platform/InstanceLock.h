@@ -8,6 +8,8 @@
 
 namespace tessamo {
 
+inline constexpr const char* kInstanceLockName = ".tessamo.lock";
+
 class InstanceLock {
 public:
     InstanceLock() = default;
@@ -16,7 +18,9 @@ public:
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     // False with `heldElsewhere` set when another program holds the folder;
-    // false with a failed status when the lock file cannot be opened.
+    // false with a failed status when the lock file cannot be opened. The
+    // file is opened without following links (a link planted under its name
+    // is removed, never followed) and made readable by the owner alone.
     bool Acquire(const std::string& folder, bool& heldElsewhere, Status& status);
     void Release();
 

@@ -6,11 +6,15 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <strings.h>
 
 namespace tessamo {
 namespace {
+
+// New files are the owner's alone: a household's finances are nobody else's.
+constexpr mode_t kNewFileMode = 0600;
 
 // A missing file or folder is told apart from every other refusal, so a
 // caller can treat "not there" as an answer rather than an error.
@@ -32,23 +36,96 @@ private:
     int fd_;
 };
 
+// Writes at `offset`, or at the current position (a pipe, a device) when it is negative.
 Status WriteFully(int fd, const std::string& name, const char* data, std::size_t size, off_t offset) {
     while (size > 0) {
-        ssize_t n = ::pwrite(fd, data, size, offset);
+        ssize_t n = offset < 0 ? ::write(fd, data, size) : ::pwrite(fd, data, size, offset);
         if (n < 0) {
             if (errno == EINTR) continue;
             return Failure(name, errno);
         }
         data += n;
         size -= static_cast<std::size_t>(n);
-        offset += n;
+        if (offset >= 0) offset += n;
     }
+    return Status::Ok();
+}
+
+Status ReadFully(int fd, const std::string& name, std::string& bytes) {
+    struct stat st;
+    if (::fstat(fd, &st) != 0) return Failure(name, errno);
+    bytes.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return Failure(name, errno);
+        }
+        if (n == 0) break;  // the file shrank meanwhile
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
     return Status::Ok();
 }
 
 std::string DirectoryOf(const std::string& path) {
     auto slash = path.find_last_of('/');
     return slash == std::string::npos ? std::string(".") : (slash == 0 ? std::string("/") : path.substr(0, slash));
+}
+
+std::string BaseNameOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The path a write lands on: `path` with the links of its last part followed,
+// also a dangling one (the path it names). Links between folders are left to
+// the system, which follows them anyway.
+std::string FollowLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        char target[PATH_MAX];
+        const ssize_t n = ::readlink(path.c_str(), target, sizeof target - 1);
+        if (n <= 0) return path;
+        const std::string next(target, static_cast<std::size_t>(n));
+        path = next[0] == '/' ? next : DirectoryOf(path) + "/" + next;
+    }
+    return path;
+}
+
+FileIdentity IdentityOf(const struct stat& st) {
+    return FileIdentity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
+FileKind KindOf(const struct stat& st) {
+    if (S_ISREG(st.st_mode)) return FileKind::Regular;
+    if (S_ISDIR(st.st_mode)) return FileKind::Directory;
+    return FileKind::Other;
+}
+
+// A file without any write permission is not rewritten, even by an account
+// the system would let through (root).
+Status CheckWritable(const std::string& name, const std::string& path, const struct stat& st) {
+    if ((st.st_mode & 0222) == 0) return Failure(name, EACCES);
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return Failure(name, errno);
+    return Status::Ok();
+}
+
+// Opens a file of the folder for writing in place, creating it (0600) when
+// missing; a file that is not writable is refused.
+Status OpenForWriting(const std::string& name, const std::string& path, int flags, int& fd) {
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | flags, kNewFileMode);
+    if (fd < 0) return Failure(name, errno);
+    struct stat st;
+    Status s = ::fstat(fd, &st) == 0 ? Status::Ok() : Failure(name, errno);
+    if (s.ok() && (st.st_mode & 0222) == 0) s = Failure(name, EACCES);
+    if (!s.ok()) {
+        ::close(fd);
+        fd = -1;
+    }
+    return s;
 }
 
 void SyncDirectory(const std::string& dir) {
@@ -59,29 +136,84 @@ void SyncDirectory(const std::string& dir) {
     }
 }
 
-}  // namespace
+// A fresh temp file: a leftover of the name goes first (unlink removes a link
+// itself, never what it points to), then the name is created exclusively and
+// without following links, so nothing planted under it is ever written.
+Status CreateFresh(const std::string& tempPath, int& fd) {
+    if (::unlink(tempPath.c_str()) != 0 && errno != ENOENT) return Failure(tempPath, errno);
+    fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode);
+    return fd < 0 ? Failure(tempPath, errno) : Status::Ok();
+}
 
-Status WriteFileAtomically(const std::string& path, const std::string& tempPath, const std::string& bytes) {
+// Builds `bytes` in a fresh `tempPath`, gives it the mode and owner of the
+// file it replaces (`old`, when there is one), fsyncs it and renames it over
+// `path`; the folder is fsynced after. A failure removes the temp file.
+Status ReplaceAtomically(const std::string& path, const std::string& tempPath, const std::string& bytes,
+                         const struct stat* old) {
+    int raw = -1;
+    Status s = CreateFresh(tempPath, raw);
+    if (!s.ok()) return s;
     {
-        // O_TRUNC: a leftover temp file of an interrupted run never adds bytes.
-        FileHandle fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-        if (fd.get() < 0) return Failure(tempPath, errno);
-        Status s = WriteFully(fd.get(), tempPath, bytes.data(), bytes.size(), 0);
+        FileHandle fd(raw);
+        s = WriteFully(fd.get(), tempPath, bytes.data(), bytes.size(), 0);
+        if (s.ok() && old) {
+            if (::fchown(fd.get(), old->st_uid, old->st_gid) != 0) {
+                // Not the owner's to give: the mode is kept all the same.
+            }
+            if (::fchmod(fd.get(), old->st_mode & 07777) != 0) s = Failure(tempPath, errno);
+        }
         if (s.ok() && ::fsync(fd.get()) != 0) s = Failure(tempPath, errno);
         if (s.ok() && fd.Close() != 0) s = Failure(tempPath, errno);
-        if (!s.ok()) {
-            ::unlink(tempPath.c_str());
-            return s;
-        }
     }
-    if (::rename(tempPath.c_str(), path.c_str()) != 0) {
-        int err = errno;
+    if (s.ok() && ::rename(tempPath.c_str(), path.c_str()) != 0) s = Failure(path, errno);
+    if (!s.ok()) {
         ::unlink(tempPath.c_str());
-        return Failure(path, err);
+        return s;
     }
     SyncDirectory(DirectoryOf(path));
     return Status::Ok();
 }
+
+// Where a missing file would be made: its folder's identity and its name.
+void InfoOfMissing(const std::string& finalPath, FileInfo& info) {
+    info = FileInfo{};
+    info.name = BaseNameOf(finalPath);
+    struct stat dir;
+    if (::stat(DirectoryOf(finalPath).c_str(), &dir) == 0) info.folder = IdentityOf(dir);
+}
+
+void FillInfo(const std::string& finalPath, const struct stat& st, FileInfo& info) {
+    InfoOfMissing(finalPath, info);
+    info.kind = KindOf(st);
+    info.file = IdentityOf(st);
+}
+
+// A device or a pipe: no temp file, no rename, no fsync (which such files refuse).
+Status WriteStream(const std::string& name, const std::string& path, const std::string& bytes,
+                   const OutputCheck& check) {
+    FileHandle fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0) return Failure(name, errno);
+    struct stat st;
+    if (::fstat(fd.get(), &st) != 0) return Failure(name, errno);
+    FileInfo info;
+    FillInfo(path, st, info);
+    if (Status s = check(info); !s.ok()) return s;
+    Status s = WriteFully(fd.get(), name, bytes.data(), bytes.size(), S_ISREG(st.st_mode) ? st.st_size : -1);
+    if (s.ok() && fd.Close() != 0) s = Failure(name, errno);
+    return s;
+}
+
+// "/dev/stdout" and the like stand for an open file of the process, even
+// when that is a regular file: they are written through, never replaced.
+bool IsDeviceFolder(const std::string& folder) {
+    for (const char* root : {"/dev", "/proc"}) {
+        const std::string prefix(root);
+        if (folder == prefix || folder.rfind(prefix + "/", 0) == 0) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 PosixFileSystem::PosixFileSystem(std::string folder) : folder_(std::move(folder)) {
     while (folder_.size() > 1 && folder_.back() == '/') folder_.pop_back();
@@ -89,7 +221,7 @@ PosixFileSystem::PosixFileSystem(std::string folder) : folder_(std::move(folder)
 
 std::string PosixFileSystem::Resolve(const std::string& name) const {
     struct stat st;
-    if (::stat((folder_ + "/" + name).c_str(), &st) == 0) return name;  // exact spelling wins
+    if (::lstat((folder_ + "/" + name).c_str(), &st) == 0) return name;  // exact spelling wins
     DIR* dir = ::opendir(folder_.c_str());
     if (!dir) return name;
     std::string found = name;
@@ -125,21 +257,7 @@ Status PosixFileSystem::ReadAll(const std::string& name, std::string& bytes) con
     const std::string resolved = Resolve(name);
     FileHandle fd(::open((folder_ + "/" + resolved).c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) return errno == ENOENT ? Status::Ok() : Failure(resolved, errno);
-    struct stat st;
-    if (::fstat(fd.get(), &st) != 0) return Failure(resolved, errno);
-    bytes.resize(static_cast<std::size_t>(st.st_size));
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return Failure(resolved, errno);
-        }
-        if (n == 0) break;  // the file shrank meanwhile
-        done += static_cast<std::size_t>(n);
-    }
-    bytes.resize(done);
-    return Status::Ok();
+    return ReadFully(fd.get(), resolved, bytes);
 }
 
 Status PosixFileSystem::CreateIfMissing(const std::string& name) {
@@ -148,15 +266,16 @@ Status PosixFileSystem::CreateIfMissing(const std::string& name) {
     // read-only ledger fail to list although it reads fine.
     struct stat st;
     if (::stat((folder_ + "/" + resolved).c_str(), &st) == 0) return Status::Ok();
-    FileHandle fd(::open((folder_ + "/" + resolved).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    FileHandle fd(::open((folder_ + "/" + resolved).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, kNewFileMode));
     if (fd.get() < 0) return Failure(resolved, errno);
     return fd.Close() == 0 ? Status::Ok() : Failure(resolved, errno);
 }
 
 Status PosixFileSystem::WriteAt(const std::string& name, std::uint64_t offset, const std::string& bytes) {
     const std::string resolved = Resolve(name);
-    FileHandle fd(::open((folder_ + "/" + resolved).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
-    if (fd.get() < 0) return Failure(resolved, errno);
+    int raw = -1;
+    if (Status s = OpenForWriting(resolved, folder_ + "/" + resolved, 0, raw); !s.ok()) return s;
+    FileHandle fd(raw);
     Status s = WriteFully(fd.get(), resolved, bytes.data(), bytes.size(), static_cast<off_t>(offset));
     if (s.ok() && ::fdatasync(fd.get()) != 0) s = Failure(resolved, errno);
     if (s.ok() && fd.Close() != 0) s = Failure(resolved, errno);
@@ -165,8 +284,9 @@ Status PosixFileSystem::WriteAt(const std::string& name, std::uint64_t offset, c
 
 Status PosixFileSystem::Append(const std::string& name, const std::string& bytes) {
     const std::string resolved = Resolve(name);
-    FileHandle fd(::open((folder_ + "/" + resolved).c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
-    if (fd.get() < 0) return Failure(resolved, errno);
+    int raw = -1;
+    if (Status s = OpenForWriting(resolved, folder_ + "/" + resolved, O_APPEND, raw); !s.ok()) return s;
+    FileHandle fd(raw);
     struct stat st;
     if (::fstat(fd.get(), &st) != 0) return Failure(resolved, errno);
     Status s = WriteFully(fd.get(), resolved, bytes.data(), bytes.size(), st.st_size);
@@ -177,7 +297,15 @@ Status PosixFileSystem::Append(const std::string& name, const std::string& bytes
 
 Status PosixFileSystem::ReplaceWhole(const std::string& name, const std::string& tempName,
                                      const std::string& bytes) {
-    return WriteFileAtomically(PathOf(name), PathOf(tempName), bytes);
+    // A data file that is a link is rewritten where the link leads, beside
+    // its target, so the link stays and no second copy of the data appears.
+    const std::string path = FollowLinks(PathOf(name));
+    struct stat st;
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    if (exists) {
+        if (Status s = CheckWritable(Resolve(name), path, st); !s.ok()) return s;
+    }
+    return ReplaceAtomically(path, DirectoryOf(path) + "/" + tempName, bytes, exists ? &st : nullptr);
 }
 
 Status PosixFileSystem::Remove(const std::string& name) {
@@ -203,6 +331,57 @@ std::vector<std::string> PosixFileSystem::List() const {
     }
     ::closedir(dir);
     return names;
+}
+
+Status PosixFileSystem::Inspect(const std::string& name, FileInfo& info) const {
+    const std::string path = FollowLinks(name == "." ? folder_ : PathOf(name));
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno != ENOENT && errno != ENOTDIR) return Failure(name == "." ? folder_ : Resolve(name), errno);
+        InfoOfMissing(path, info);
+        return Status::Ok();
+    }
+    FillInfo(path, st, info);
+    return Status::Ok();
+}
+
+std::unique_ptr<FileSystem> PosixFileSystem::OtherFolder(const std::string& folder) const {
+    return std::make_unique<PosixFileSystem>(folder);
+}
+
+Status PosixFileSystem::WriteOutputFile(const std::string& name, const std::string& tempName,
+                                        const std::string& bytes, bool keepContent, const OutputCheck& check) {
+    // Output files lie outside the data folder: failures name their full path.
+    const std::string path = folder_ + "/" + Resolve(name);
+    struct stat st;
+    const bool found = ::stat(path.c_str(), &st) == 0;
+    if (found && S_ISDIR(st.st_mode)) return Failure(path, EISDIR);
+    if (found && (!S_ISREG(st.st_mode) || IsDeviceFolder(folder_))) return WriteStream(path, path, bytes, check);
+    const std::string target = FollowLinks(path);
+    // The check sees the file as opened, so a name swapped after a look at it
+    // cannot lead the write elsewhere.
+    FileHandle fd(::open(target.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0 && errno != ENOENT) return Failure(path, errno);
+    FileInfo info;
+    const bool exists = fd.get() >= 0;
+    if (exists) {
+        if (::fstat(fd.get(), &st) != 0) return Failure(path, errno);
+        if (!S_ISREG(st.st_mode)) return Failure(path, EINVAL);
+        FillInfo(target, st, info);
+    } else {
+        InfoOfMissing(target, info);
+    }
+    if (Status s = check(info); !s.ok()) return s;
+    std::string content;
+    if (exists) {
+        if (Status s = CheckWritable(path, target, st); !s.ok()) return s;
+        if (keepContent) {
+            if (Status s = ReadFully(fd.get(), path, content); !s.ok()) return s;
+        }
+        fd.Close();
+    }
+    content += bytes;
+    return ReplaceAtomically(target, DirectoryOf(target) + "/" + tempName, content, exists ? &st : nullptr);
 }
 
 }  // namespace tessamo

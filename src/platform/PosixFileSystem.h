@@ -22,14 +22,13 @@ public:
     Status Remove(const std::string& name) override;
     Status Rename(const std::string& from, const std::string& to) override;
     std::vector<std::string> List() const override;
+    Status Inspect(const std::string& name, FileInfo& info) const override;
+    std::unique_ptr<FileSystem> OtherFolder(const std::string& folder) const override;
+    Status WriteOutputFile(const std::string& name, const std::string& tempName, const std::string& bytes,
+                           bool keepContent, const OutputCheck& check) override;
 
 private:
     std::string folder_;
 };
-
-// Writes `bytes` to `path` through `tempPath` (truncate, write, fsync, rename,
-// fsync of the folder). Shared by the data folder and by copies to other folders.
-Status WriteFileAtomically(const std::string& path, const std::string& tempPath,
-                           const std::string& bytes);
 
 }  // namespace tessamo

@@ -17,12 +17,26 @@ Status RemoveWorkingFiles(FileSystem& files) {
 }
 
 // A file failure ends the report: the working files go, the user is told.
-ReportOutcome Failed(SharedState& state, const Status& status) {
+ReportOutcome Failed(const SharedState& state, const Status& status) {
     ReportIfFailed(state.env.dialogs, status);
     // One box per failed report: the next report rebuilds every working
     // file from nothing, so a leftover one cannot add to it.
     (void)RemoveWorkingFiles(state.env.files);
     return ReportOutcome{};
+}
+
+ReportText BuildActiveYearReport(const SharedState& state, const std::vector<CategoryRecord>& categories,
+                                 const std::string& ledger, int begmo, int endmo, const std::string& reptype) {
+    ReportOptions options;
+    options.startMonth = begmo;
+    options.endMonth = endmo;
+    options.reportType = reptype;
+    options.dateStyle = state.DateStyle;
+    options.userName = state.UserName;
+    options.today = state.env.clock.Today();
+    options.ledgerFileName = state.LedgerFileName;
+    options.money = state.env.money;
+    return BuildReport(categories, ledger, options);
 }
 
 }  // namespace
@@ -33,7 +47,7 @@ const std::vector<std::string>& ReportWorkingFiles() {
     return names;
 }
 
-ReportOutcome MakeReport(SharedState& state, const std::string& catfile, int begmo, int endmo,
+ReportOutcome MakeReport(const SharedState& state, const std::string& catfile, int begmo, int endmo,
                          const std::string& reptype) {
     FileSystem& files = state.env.files;
     std::vector<CategoryRecord> categories;
@@ -41,21 +55,21 @@ ReportOutcome MakeReport(SharedState& state, const std::string& catfile, int beg
     if (Status s = ReadReportInputs(files, catfile, state.LedgerFileName, categories, ledger); !s.ok())
         return Failed(state, s);
 
-    ReportOptions options;
-    options.startMonth = begmo;
-    options.endMonth = endmo;
-    options.reportType = reptype;
-    options.dateStyle = state.DateStyle;
-    options.userName = state.UserName;
-    options.today = state.env.clock.Today();
-    options.ledgerFileName = state.LedgerFileName;
-    options.money = state.env.money;
-    ReportOutcome outcome{true, BuildReport(categories, ledger, options)};
+    ReportOutcome outcome{true, BuildActiveYearReport(state, categories, ledger, begmo, endmo, reptype)};
 
     // The report is complete; a working file that cannot be removed is told
     // about but does not take the report away.
     ReportIfFailed(state.env.dialogs, RemoveWorkingFiles(files));
     return outcome;
+}
+
+ReportOutcome MakeReport(const SharedState& state, const std::vector<CategoryRecord>& chosen, int begmo, int endmo,
+                         const std::string& reptype) {
+    std::string ledger;
+    if (!ReportIfFailed(state.env.dialogs, state.env.files.ReadAll(state.LedgerFileName, ledger)))
+        return ReportOutcome{};
+    return ReportOutcome{true,
+                         BuildActiveYearReport(state, ReportCategoryRecords(chosen), ledger, begmo, endmo, reptype)};
 }
 
 }  // namespace tessamo

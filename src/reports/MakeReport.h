@@ -22,7 +22,14 @@ struct ReportOutcome {
     ReportText report;
 };
 
-ReportOutcome MakeReport(SharedState& state, const std::string& catfile, int begmo, int endmo,
+ReportOutcome MakeReport(const SharedState& state, const std::string& catfile, int begmo, int endmo,
+                         const std::string& reptype);
+
+// The same report from the chosen categories held in memory (the report
+// window's list, the command line's codes), in list order: only the ledger
+// is read, and nothing is written or removed in the data folder, so a
+// read-only folder reports like any other.
+ReportOutcome MakeReport(const SharedState& state, const std::vector<CategoryRecord>& chosen, int begmo, int endmo,
                          const std::string& reptype);
 
 // The report's working files, removed at the end of every report.

@@ -26,16 +26,16 @@ std::int64_t DivideRoundingHalfEven(__int128 numerator, __int128 denominator) {
 
 std::string RuleLine() { return std::string(70, '-'); }
 
-std::string AmountField(std::int64_t amount, const MoneyFormat& money) {
+std::string AmountField(AmountSum amount, const MoneyFormat& money) {
     return RightAligned(Utf8ToCp1252(CurrencyText(amount, money)), kAmountFieldWidth);
 }
 
-std::int64_t RoundedShare(std::int64_t part, std::int64_t whole) {
-    return DivideRoundingHalfEven(static_cast<__int128>(part) * kAmountScale, whole);
+std::int64_t RoundedShare(AmountSum part, AmountSum whole) {
+    return DivideRoundingHalfEven(part * kAmountScale, whole);
 }
 
 std::string PercentageField(std::int64_t hundredths, const MoneyFormat& money) {
-    return RightAligned(Utf8ToCp1252(PlainNumberText(hundredths * 100, money)), 5);
+    return RightAligned(Utf8ToCp1252(PlainNumberText(static_cast<AmountSum>(hundredths) * 100, money)), 5);
 }
 
 int BarLength(std::int64_t hundredths, std::int64_t largestHundredths) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Amounts.h"
 #include "platform/MoneyFormat.h"
 
 namespace tessamo {
@@ -17,12 +18,12 @@ std::string RuleLine();
 
 // The currency text right-aligned in 16 characters; a wider text is shown
 // whole, without padding.
-std::string AmountField(std::int64_t amount, const MoneyFormat& money);
+std::string AmountField(AmountSum amount, const MoneyFormat& money);
 
 // part / whole rounded to four decimals, ties to even, as a count of
 // ten-thousandths; this count is also the percentage in hundredths of a
 // percent (1/3 gives 3333, that is 33.33 %). `whole` must not be 0.
-std::int64_t RoundedShare(std::int64_t part, std::int64_t whole);
+std::int64_t RoundedShare(AmountSum part, AmountSum whole);
 
 // The percentage (in hundredths) as plain decimal text, right-aligned in five
 // characters: "33.33", "  7.5", "  100".

@@ -43,7 +43,7 @@ ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categorie
                 selection.income.push_back({r, amount, code});
                 NoteMonth(selection, lines[j].month);
             } else if (amount < 0) {
-                selection.expense.push_back({r, -amount, code});
+                selection.expense.push_back({r, -static_cast<AmountSum>(amount), code});
                 NoteMonth(selection, lines[j].month);
             } else {
                 selection.openItems.push_back({r, 0, code});
@@ -53,7 +53,7 @@ ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categorie
     return selection;
 }
 
-void TotalUp(const std::vector<WorkingLine>& lines, std::int64_t& bucks) {
+void TotalUp(const std::vector<WorkingLine>& lines, AmountSum& bucks) {
     for (const WorkingLine& line : lines) bucks += line.amount;
 }
 

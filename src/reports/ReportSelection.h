@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Amounts.h"
 #include "core/Records.h"
 #include "core/LedgerView.h"
 
@@ -21,7 +22,7 @@ namespace tessamo {
 // bytes) and the amount as the set holds it (positive in the expense set).
 struct WorkingLine {
     LedgerBytesRecord record;
-    std::int64_t amount = 0;
+    AmountSum amount = 0;  // wide, so the lowest stored amount negates exactly
     std::uint16_t code = 0;  // CodeKey of the record's code
 };
 
@@ -40,6 +41,6 @@ ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categorie
                                     int begmo, int endmo, const std::string& dateStyle);
 
 // TotalUp: adds every amount of the set to `bucks` (not reset first).
-void TotalUp(const std::vector<WorkingLine>& lines, std::int64_t& bucks);
+void TotalUp(const std::vector<WorkingLine>& lines, AmountSum& bucks);
 
 }  // namespace tessamo

@@ -42,11 +42,11 @@ std::unordered_map<std::uint16_t, std::vector<std::size_t>> LinesByCode(const st
 }
 
 // The sum of the set's amounts of each listed category, in list order.
-std::vector<std::int64_t> Subtotals(const std::vector<CategoryRecord>& categories,
-                                    const std::vector<WorkingLine>& lines) {
-    std::unordered_map<std::uint16_t, std::int64_t> sums;
+std::vector<AmountSum> Subtotals(const std::vector<CategoryRecord>& categories,
+                                 const std::vector<WorkingLine>& lines) {
+    std::unordered_map<std::uint16_t, AmountSum> sums;
     for (const WorkingLine& line : lines) sums[line.code] += line.amount;
-    std::vector<std::int64_t> subtotals;
+    std::vector<AmountSum> subtotals;
     subtotals.reserve(categories.size());
     for (const CategoryRecord& category : categories) {
         auto found = sums.find(CodeKey(category.Code));
@@ -56,10 +56,10 @@ std::vector<std::int64_t> Subtotals(const std::vector<CategoryRecord>& categorie
 }
 
 void SummaryLines(LineWriter& out, const std::vector<CategoryRecord>& categories,
-                  const std::vector<WorkingLine>& lines, std::int64_t total, const MoneyFormat& money) {
+                  const std::vector<WorkingLine>& lines, AmountSum total, const MoneyFormat& money) {
     if (total == 0) return;  // an empty section has no share to scale by
-    const std::vector<std::int64_t> subtotals = Subtotals(categories, lines);
-    const std::int64_t largest = std::max<std::int64_t>(0, *std::max_element(subtotals.begin(), subtotals.end()));
+    const std::vector<AmountSum> subtotals = Subtotals(categories, lines);
+    const AmountSum largest = std::max<AmountSum>(0, *std::max_element(subtotals.begin(), subtotals.end()));
     const std::int64_t largestPct = RoundedShare(largest, total);
     for (std::size_t i = 0; i < categories.size(); ++i) {
         if (subtotals[i] == 0) continue;
@@ -71,7 +71,7 @@ void SummaryLines(LineWriter& out, const std::vector<CategoryRecord>& categories
 
 void SummarySection(LineWriter& out, const char* title, const char* totalLabel,
                     const std::vector<CategoryRecord>& categories, const std::vector<WorkingLine>& lines,
-                    std::int64_t total, const MoneyFormat& money) {
+                    AmountSum total, const MoneyFormat& money) {
     out.Line(title);
     out.Blank();
     out.Line(kColumnHeader);
@@ -115,7 +115,7 @@ void LineItemBlock(LineWriter& out, const char* title, const std::vector<Categor
     }
 }
 
-std::string ItemsStatus(std::size_t count, const char* what, std::int64_t shown, const MoneyFormat& money) {
+std::string ItemsStatus(std::size_t count, const char* what, AmountSum shown, const MoneyFormat& money) {
     return "(" + std::to_string(count) + " Items) " + what + " = " + CurrencyText(shown, money) + " ";
 }
 
@@ -134,7 +134,7 @@ ReportText BuildReport(const std::vector<CategoryRecord>& categories, std::strin
     const MoneyFormat& money = options.money;
     const ReportSelection selection =
         SelectReportRecords(categories, LedgerView(ledger), options.startMonth, options.endMonth, options.dateStyle);
-    std::int64_t incomeTotal = 0, expenseTotal = 0;
+    AmountSum incomeTotal = 0, expenseTotal = 0;
     TotalUp(selection.income, incomeTotal);
     TotalUp(selection.expense, expenseTotal);
 
@@ -159,7 +159,7 @@ ReportText BuildReport(const std::vector<CategoryRecord>& categories, std::strin
     SummarySection(out, " --- Summary of money that came IN ---", "Total Income    ", categories, selection.income,
                    incomeTotal, money);
     if (incomeTotal != expenseTotal) {
-        const std::int64_t balance = incomeTotal - expenseTotal;
+        const AmountSum balance = incomeTotal - expenseTotal;
         out.Line(balance > 0 ? "A SURPLUS of    " : "A DEFICIT of    ", AmountField(balance, money));
         report.status.balance = "Balance = " + CurrencyText(balance, money) + " ";
     }

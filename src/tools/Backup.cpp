@@ -1,23 +1,16 @@
 #include "tools/Backup.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
+#include "core/DataFolderGuard.h"
 #include "platform/FileErrors.h"
 #include "core/FixedText.h"
-#include "platform/PosixFileSystem.h"
 
 namespace tessamo {
 
-bool IsBackupFile(const std::string& name) {
-    if (name.size() < 4) return false;
-    const std::string extension = ToUpperAscii(name.substr(name.size() - 4));
-    return extension == ".MCR" || extension == ".DAT" || extension == ".NTS";
-}
+bool IsBackupFile(const std::string& name) { return HasDataFileExtension(name); }
 
 std::vector<std::string> BackupFileList(const FileSystem& source) {
     std::vector<std::string> names;
@@ -38,12 +31,15 @@ std::string FolderText(const std::string& folder) {
     return text;
 }
 
-Status CheckFolder(const std::string& folder) {
-    struct stat st;
-    if (::stat(folder.c_str(), &st) != 0) return Status::IOError(folder, std::strerror(errno));
-    if (!S_ISDIR(st.st_mode)) return Status::IOError(folder, std::strerror(ENOTDIR));
-    return Status::Ok();
+Status CheckFolder(const FileSystem& folder) {
+    FileInfo info;
+    Status s = folder.Inspect(".", info);
+    if (s.ok() && info.kind == FileKind::Missing) s = Status::IOError(folder.Folder(), std::strerror(ENOENT));
+    if (s.ok() && info.kind != FileKind::Directory) s = Status::IOError(folder.Folder(), std::strerror(ENOTDIR));
+    return s;
 }
+
+Message DifferentTarget() { return Message{"Chose a different target!"}; }
 
 }  // namespace
 
@@ -56,41 +52,51 @@ Message BackupEndMessage(std::size_t copied, const std::vector<Status>& failures
     return Message{text, kProgramTitle, MessageIcon::Exclamation};
 }
 
-bool SameFolder(const std::string& a, const std::string& b) {
-    if (FolderText(a) == FolderText(b)) return true;
-    std::error_code ec;
-    return std::filesystem::equivalent(TrimBlanks(a), TrimBlanks(b), ec);
+bool SameFolder(const FileSystem& a, const FileSystem& b) {
+    if (FolderText(a.Folder()) == FolderText(b.Folder())) return true;
+    FileInfo one, other;
+    return a.Inspect(".", one).ok() && b.Inspect(".", other).ok() && one.kind == FileKind::Directory &&
+           other.kind == FileKind::Directory && one.file == other.file;
 }
 
-BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const BackupProgress& progress,
+BackupOutcome CopyDataFiles(const SharedState& state, FileSystem& target, const BackupProgress& progress,
                             const std::atomic<bool>& stop) {
     FileSystem& source = state.env.files;
     Dialogs& dialogs = state.env.dialogs;
-    if (SameFolder(source.Folder(), target.Folder())) {
-        dialogs.Show(Message{"Chose a different target!"});
+    if (SameFolder(source, target)) {
+        dialogs.Show(DifferentTarget());
         return BackupOutcome::Refused;
     }
+    // A copy never lands on a file of the data folder, whatever link in the
+    // target folder leads there.
+    const DataFolderGuard guard(source);
     const std::vector<std::string> names = BackupFileList(source);
     std::vector<Status> failures;
     for (std::size_t k = 0; k < names.size(); ++k) {
         if (progress) progress(names[k], k + 1, names.size());
         if (stop.load()) return BackupOutcome::Stopped;
         std::string bytes;
+        bool refused = false;
         Status s = source.ReadAll(names[k], bytes);
-        if (s.ok()) s = target.ReplaceWhole(names[k], kBackupTempFileName, bytes);
+        if (s.ok())
+            s = target.WriteOutputFile(names[k], kBackupTempFileName, bytes, false,
+                                       guard.Check(Status::InvalidArgument(names[k], "a file of the data folder"), refused));
+        if (refused) {
+            dialogs.Show(DifferentTarget());
+            return BackupOutcome::Refused;
+        }
         if (!s.ok()) failures.push_back(s);
     }
     dialogs.Show(BackupEndMessage(names.size() - failures.size(), failures));
     return failures.empty() ? BackupOutcome::Finished : BackupOutcome::Failed;
 }
 
-BackupOutcome RunBackup(SharedState& state, const std::string& targetFolder, const BackupProgress& progress,
+BackupOutcome RunBackup(const SharedState& state, const std::string& targetFolder, const BackupProgress& progress,
                         const std::atomic<bool>& stop) {
-    PosixFileSystem target(TrimBlanks(targetFolder));
-    if (!SameFolder(state.env.files.Folder(), target.Folder()) &&
-        !ReportIfFailed(state.env.dialogs, CheckFolder(target.Folder())))
+    const std::unique_ptr<FileSystem> target = state.env.files.OtherFolder(TrimBlanks(targetFolder));
+    if (!SameFolder(state.env.files, *target) && !ReportIfFailed(state.env.dialogs, CheckFolder(*target)))
         return BackupOutcome::Failed;
-    return CopyDataFiles(state, target, progress, stop);
+    return CopyDataFiles(state, *target, progress, stop);
 }
 
 }  // namespace tessamo

@@ -4,7 +4,8 @@
 // replacing a file of that name there (found without regard to case). Each
 // copy is written atomically (temp file, fsync, rename), so an interrupted run
 // never leaves a half-written backup file. The run is refused when the target
-// is the data folder itself.
+// is the data folder itself, or when a copy would land on a file of the data
+// folder (a link in the target folder leading there).
 #include <atomic>
 #include <cstddef>
 #include <functional>
@@ -23,16 +24,16 @@ bool IsBackupFile(const std::string& name);
 // without regard to case).
 std::vector<std::string> BackupFileList(const FileSystem& source);
 
-// True when both texts name the same folder: equal once trimmed, upper-cased
-// and ended with a separator, or the same folder on disk.
-bool SameFolder(const std::string& a, const std::string& b);
+// True when both name the same folder: their texts equal once trimmed,
+// upper-cased and ended with a separator, or the same folder on disk.
+bool SameFolder(const FileSystem& a, const FileSystem& b);
 
 // Called before each copy with the file's name, its number (1-based) and the
 // count; the window shows "Copying: " + name and handles pending events.
 using BackupProgress = std::function<void(const std::string& name, std::size_t number, std::size_t count)>;
 
 enum class BackupOutcome {
-    Refused,   // "Chose a different target!" was shown; nothing copied
+    Refused,   // "Chose a different target!" was shown; no (further) file copied
     Finished,  // every file copied; "Finished" was shown
     Stopped,   // the stop flag was seen before a copy; no further file copied
     Failed,    // the target could not be used, or copies failed: the run went on
@@ -43,10 +44,10 @@ enum class BackupOutcome {
 // how many were copied and each file that was not, with the system's reason.
 Message BackupEndMessage(std::size_t copied, const std::vector<Status>& failures);
 
-BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const BackupProgress& progress,
+BackupOutcome CopyDataFiles(const SharedState& state, FileSystem& target, const BackupProgress& progress,
                             const std::atomic<bool>& stop);
 // The same onto the folder `targetFolder` of the local disk.
-BackupOutcome RunBackup(SharedState& state, const std::string& targetFolder, const BackupProgress& progress,
+BackupOutcome RunBackup(const SharedState& state, const std::string& targetFolder, const BackupProgress& progress,
                         const std::atomic<bool>& stop);
 
 }  // namespace tessamo

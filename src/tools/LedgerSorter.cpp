@@ -49,9 +49,13 @@ bool SortedOrder(const std::vector<double>& keys, std::vector<std::size_t>& orde
 }
 
 SortOutcome SortMainFile(SharedState& state, const SortProgress& progress, const std::atomic<bool>& stop) {
-    std::vector<LedgerRecord> records;
-    if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.LedgerFileName, records)))
+    std::string bytes;
+    if (!ReportIfFailed(state.env.dialogs, state.env.files.ReadAll(state.LedgerFileName, bytes)))
         return SortOutcome::Failed;
+    const std::vector<LedgerRecord> records = DecodeRecords<LedgerRecord>(bytes);
+    // A partial record at the end is no line, but its bytes stay at the end,
+    // as a sort that exchanges whole records in place would leave them.
+    const std::string tail = bytes.substr(records.size() * LedgerRecord::kSize);
     std::vector<double> keys;
     keys.reserve(records.size());
     for (const LedgerRecord& r : records) keys.push_back(SortKey(r, state.DateStyle));
@@ -65,8 +69,8 @@ SortOutcome SortMainFile(SharedState& state, const SortProgress& progress, const
         moved = moved || order[i] != i;
         sorted.push_back(records[order[i]]);
     }
-    if (moved && !ReportIfFailed(state.env.dialogs, RewriteRecords(state.env.files, state.LedgerFileName,
-                                                                   kSortTempFileName, sorted)))
+    if (moved && !ReportIfFailed(state.env.dialogs, state.env.files.ReplaceWhole(state.LedgerFileName, kSortTempFileName,
+                                                                                 EncodeRecords(sorted) + tail)))
         return SortOutcome::Failed;
     return SortOutcome::Finished;
 }

@@ -36,6 +36,31 @@ TEST_F(CliTest, ListShowsRowsAndStatusTexts) {
                         " 2  1999  records for category: FO  Food            \n");
 }
 
+// What reaches the terminal is UTF-8 converted once, every control character
+// of a field shown as an escape, so a row never splits; codes stored in lower
+// case (files made elsewhere) and codes outside ASCII can be named.
+TEST_F(CliTest, ListShowsEveryFieldAsVisibleUtf8) {
+    t.PutCategories({CategoryRecord::Make("fo", "lower"), CategoryRecord::Make("FO", "Food"),
+                     CategoryRecord::Make("\xE9", "accent")});
+    t.PutLedger({Line("03-10-99", "\xFF\xFE", Money(-1), std::string("a\tb\rc\nd\x1B[31m\x07\0e\x81", 16)),
+                 Line("03-09-99", "fo", Money(-2), "lower"), Line("03-08-99", "FO", Money(-3), "upper"),
+                 Line("03-07-99", "\xE9", Money(-4), "accent")});
+    const CliRun all = Run({"list"});
+    const std::size_t row = all.out.find('\n') + 1;
+    EXPECT_EQ(all.out.substr(row, all.out.find('\n', row) + 1 - row),
+              "03-10-99\t($1.00)\t\xC3\xBF\xC3\xBE\ta\\tb\\rc\\nd\\x1B[31m\\x07\\x00e\\x81\n");
+    const std::pair<std::string, std::string> named[] = {
+        {"fo", "03-09-99\t($2.00)\tfo\tlower\n"},
+        {"Fo", "03-08-99\t($3.00)\tFO\tupper\n"},
+        {"\xC3\xA9", "03-07-99\t($4.00)\t\xC3\xA9 \taccent\n"}};
+    for (const auto& [code, row] : named) {
+        const CliRun run = Run({"list", code});
+        EXPECT_EQ(run.exitCode, 0) << code << ": " << run.err;
+        EXPECT_EQ(run.out, "Date\tAmount\tCode\tNote\n" + row) << code;
+    }
+    EXPECT_NE(Run({"list", "\xC3\xA9"}).err.find("category: \xC3\xA9   accent"), std::string::npos);
+}
+
 TEST_F(CliTest, AddInsertsAtItsPlaceByDate) {
     t.PutLedger({Line("03-20-99", "FO", Money(-1)), Line("03-01-99", "FO", Money(-2))});
     CliRun run = Run({"add", "expense", "fo", "-$1,234.5", "Caf\xC3\xA9"});
@@ -58,6 +83,8 @@ TEST_F(CliTest, BadArgumentsWriteNothing) {
              {"add", "gift", "FO", "1"},             // neither income nor expense
              {"add", "income", "FO", "1", "--date", "13-01"},  // refused by the date check
              {"add", "income", "FO", "1", std::string(41, 'n')},
+             {"add", "income", "FO", "1", "tab\there"},   // a control character in the note
+             {"add", "income", "FO", "1", "red\x1B[31m"},
              {"list", "ABC"},
              {"--year", "99", "list"},
              {"frobnicate"},

@@ -1,6 +1,8 @@
 // End to end: tessamo-cli "report" and "export" on a prepared folder.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli/CliFixture.h"
 #include "reports/MakeReport.h"
 
@@ -86,6 +88,45 @@ TEST_F(CliReportExport, BadExportArgumentsWriteNothing) {
     }
     EXPECT_FALSE(out.Exists("x.txt"));
     ExpectNoWorkingFiles();
+}
+
+// Report and export only read the data folder: a folder entry that no write
+// could get past (a folder standing under the name of the category list
+// file) does not stop them, and every entry stays as it was.
+TEST_F(CliReportExport, ReadingCommandsWriteNothingInTheDataFolder) {
+    ASSERT_TRUE(std::filesystem::create_directory(t.folder.PathOf("tempcats.$$$")));
+    const auto entries = [this] {
+        std::map<std::string, std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(t.folder.path())) {
+            const std::string name = entry.path().filename().string();
+            found[name] = entry.is_regular_file() ? t.folder.Read(name) : "(folder)";
+        }
+        return found;
+    };
+    Run({"list"});  // leaves the lock file, which the commands below reuse
+    const auto before = entries();
+    TempFolder out;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"report", "FD"}, {"export", out.PathOf("x.txt"), "FD"},
+          {"export", out.PathOf("y.txt"), "--summary"}}) {
+        const CliRun run = Run(args);
+        EXPECT_EQ(run.exitCode, 0) << args[0] << ": " << run.err;
+    }
+    EXPECT_EQ(entries(), before);
+    EXPECT_EQ(out.Read("y.txt"), "income\r\n\"SA\",\" 1000 \"\r\nexpense\r\n\"FD\",\" 12.5 \"\r\n");
+}
+
+TEST_F(CliReportExport, AnUnknownDateStyleIsToldAndReadAsMonthFirst) {
+    SettingsRecord settings = SettingsRecord::NewFile("03-15-1999");
+    settings.SetDateStyle("?");
+    t.folder.Write("PERSONAL.DAT", settings.Bytes());
+    const CliRun run = Run({"report", "FD", "--full"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("Bread"), std::string::npos);
+    const std::string told = "unknown date style";
+    ASSERT_NE(run.err.find(told), std::string::npos);
+    EXPECT_EQ(run.err.find(told, run.err.find(told) + 1), std::string::npos);  // once
+    EXPECT_EQ(t.folder.Read("PERSONAL.DAT"), settings.Bytes());
 }
 
 }  // namespace

@@ -29,6 +29,19 @@ TEST_F(CliTools, PlayAsksFirstAndEntersCompleteGroups) {
     EXPECT_EQ(t.Ledger().size(), 1u);
 }
 
+TEST_F(CliTools, PlayTakesOnlyMacroFiles) {
+    t.PutLedger({Line("01-05-99", "FO", 1, "x")});
+    const std::string ledger = t.folder.Read("1999TSM.DAT");
+    t.folder.Write("BIN.MCR", std::string("fo\r\n1\r\n\0\r\n", 10));
+    t.folder.Write("notes.txt", "fo\r\n1\r\nx\r\n");
+    const std::pair<std::string, int> cases[] = {{"1999TSM.DAT", 2}, {"notes.txt", 2}, {"mcr", 2}, {"bin.mcr", 1}};
+    for (const auto& [name, exitCode] : cases) {
+        const CliRun run = Run({"--yes", "play", name});
+        EXPECT_EQ(run.exitCode, exitCode) << name << ": " << run.err;
+        EXPECT_EQ(t.folder.Read("1999TSM.DAT"), ledger) << name;
+    }
+}
+
 TEST_F(CliTools, SortOrdersTheChosenYear) {
     t.state.SetActiveYear("1998");
     t.PutLedger({Line("01-05-98", "FO", 1), Line("03-05-98", "FO", 2), Line("02-05-98", "FO", 3)});
@@ -55,6 +68,9 @@ TEST_F(CliTools, BackupCopiesAndRefusesTheDataFolder) {
     EXPECT_EQ(same.exitCode, 2);
     EXPECT_NE(same.err.find("Chose a different target!"), std::string::npos);
     EXPECT_EQ(Run({"backup"}).exitCode, 2);
+    const CliRun empty = Run({"backup", ""});
+    EXPECT_EQ(empty.exitCode, 2);
+    EXPECT_EQ(empty.err, "tessamo-cli: backup wants a target folder, not an empty name\n");
 }
 
 }  // namespace

@@ -145,7 +145,7 @@ TEST_F(CategoryEditorTest, FailedCategoryRewriteIsReportedAndLeavesEverything) {
     const std::string categories = env.folder.Read("1999CATS.DAT");
     const std::string ledger = env.folder.Read("1999TSM.DAT");
     env.files.Fail(FaultyFileSystem::Op::Replace, "No space left on device");
-    env.dialogs.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
+    env.dialogs.answers = {Answer::Yes};  // the deletion question; the file error is only told
     EXPECT_FALSE(DeleteCategory(env.state, "FO", "Food"));
     EXPECT_EQ(env.dialogs.Last().title, "File Error");
     EXPECT_NE(env.dialogs.Last().text.find("No space left on device"), std::string::npos);

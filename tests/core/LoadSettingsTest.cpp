@@ -31,6 +31,20 @@ TEST(LoadSettings, CopiesUserNameAndStyleAndKeepsOtherBytes) {
     EXPECT_EQ(env.folder.Read("PERSONAL.DAT"), stored.Bytes());
 }
 
+// A style other than "A" and "E" is told once and worked as "A"; the file
+// keeps what it holds.
+TEST(LoadSettings, AnUnknownDateStyleIsToldOnceAndReadAsA) {
+    TestEnv env;
+    SettingsRecord stored = SettingsRecord::NewFile("03-15-1999");
+    stored.SetDateStyle("X");
+    env.folder.Write("PERSONAL.DAT", stored.Bytes());
+    ASSERT_TRUE(LoadSettings(env.state));
+    EXPECT_EQ(env.state.DateStyle, "A");
+    ASSERT_EQ(env.dialogs.messages.size(), 1u);
+    EXPECT_NE(env.dialogs.Last().text.find("unknown date style"), std::string::npos);
+    EXPECT_EQ(env.folder.Read("PERSONAL.DAT"), stored.Bytes());
+}
+
 TEST(LoadSettings, UnreadableSettingsEndTheStart) {
     TestEnv env;
     env.files.Fail(FaultyFileSystem::Op::Read);

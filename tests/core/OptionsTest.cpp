@@ -97,7 +97,10 @@ TEST_F(OptionsTest, PassCodeEntries) {
     auto passCode = [&] { return SettingsRecord::FromBytes(Stored()).PassCode(); };
     env.dialogs.inputs = {"12a4"};
     EXPECT_FALSE(ChangePassCode(env.state));
-    EXPECT_EQ(env.dialogs.prompts[0].prompt, "Enter passcode - 4 characters, numbers ONLY");
+    EXPECT_EQ(env.dialogs.prompts[0].prompt,
+              "Enter passcode - 4 characters, numbers ONLY\r\nThe passcode only keeps this program from opening on "
+              "this account; it does not protect the data files, which other programs read without it.");
+    EXPECT_TRUE(env.dialogs.prompts[0].secret);
     EXPECT_EQ(env.dialogs.prompts[0].title, "Passcode entry");
     EXPECT_EQ(env.dialogs.prompts[0].defaultText, "");
     EXPECT_EQ(env.dialogs.Last().text, "Bad Code! Try again...");

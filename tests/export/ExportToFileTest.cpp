@@ -14,16 +14,16 @@ class ExportOnDisk : public ::testing::Test {
 protected:
     void SetUp() override {
         t.PutLedger({Line("07-02-99", "FD", Money(-20), "July"), Line("05-01-99", "FD", Money(12.5), "May")});
-        ASSERT_TRUE(MakeRepCatFile(t.files, {CategoryRecord::Make("FD", "Food")}).ok());
         t.state.RepStartMonth = 4;
         t.state.RepEndMonth = 6;
     }
     ExportOutcome Export(ExportKind kind, ExistingExportFile existing = ExistingExportFile::Ask) {
-        return ExportToFile(t.state, kind, target, "TSM_DATA.TXT", existing);
+        return ExportToFile(t.state, kind, chosen, target, "TSM_DATA.TXT", existing);
     }
     std::string Path() const { return targetFolder.path() + "/TSM_DATA.TXT"; }
 
     TestEnv t;
+    const std::vector<CategoryRecord> chosen = {CategoryRecord::Make("FD", "Food")};
     TempFolder targetFolder;
     PosixFileSystem target{targetFolder.path()};
     const std::string mayLine = "\"05-01-1999\",\"FD\",\" 12.5 \",\"May" + std::string(37, ' ') + "\"\r\n";
@@ -84,7 +84,7 @@ TEST_F(ExportOnDisk, NoMatchingLineStillCreatesTheFileAndFinishes) {
 
 TEST_F(ExportOnDisk, AnUnusableNameIsRefusedAndNothingIsWritten) {
     for (const std::string name : {"", "   ", "sub/file.txt", ".."}) {
-        EXPECT_EQ(ExportToFile(t.state, ExportKind::LineItems, target, name, ExistingExportFile::Append),
+        EXPECT_EQ(ExportToFile(t.state, ExportKind::LineItems, chosen, target, name, ExistingExportFile::Append),
                   ExportOutcome::Refused);
         EXPECT_EQ(t.dialogs.Last().title, "Entry Aborted");
     }
@@ -93,21 +93,28 @@ TEST_F(ExportOnDisk, AnUnusableNameIsRefusedAndNothingIsWritten) {
     // The data folder's record files are never export targets.
     const std::string ledger = t.folder.Read("1999TSM.DAT");
     for (const std::string name : {"1999tsm.dat", "tempcats.$$$"})
-        EXPECT_EQ(ExportToFile(t.state, ExportKind::LineItems, t.real, name, ExistingExportFile::Append),
+        EXPECT_EQ(ExportToFile(t.state, ExportKind::LineItems, chosen, t.real, name, ExistingExportFile::Append),
                   ExportOutcome::Refused);
     EXPECT_EQ(t.folder.Read("1999TSM.DAT"), ledger);
-    EXPECT_EQ(ExportToFile(t.state, ExportKind::LineItems, t.real, "TSM_DATA.TXT", ExistingExportFile::Ask),
+    EXPECT_EQ(ExportToFile(t.state, ExportKind::LineItems, chosen, t.real, "TSM_DATA.TXT", ExistingExportFile::Ask),
               ExportOutcome::Written);
 }
 
-TEST_F(ExportOnDisk, AFailingTargetIsReportedWithItsName) {
+TEST_F(ExportOnDisk, AFailingTargetIsReportedWithItsNameAndLeftAsItWas) {
     FaultyFileSystem failing(target);
-    failing.Fail(FaultyFileSystem::Op::Write, "No space left on device");
-    EXPECT_EQ(ExportToFile(t.state, ExportKind::Summary, failing, "TSM_DATA.TXT", ExistingExportFile::Ask),
-              ExportOutcome::Failed);
-    ASSERT_EQ(t.dialogs.messages.size(), 1u);
-    EXPECT_NE(t.dialogs.Last().text.find("TSM_DATA.TXT"), std::string::npos);
-    EXPECT_NE(t.dialogs.Last().text.find("No space left on device"), std::string::npos);
+    failing.Fail(FaultyFileSystem::Op::Replace, "No space left on device");
+    for (const bool existed : {false, true}) {
+        if (existed) targetFolder.Write("TSM_DATA.TXT", "old\r\n");
+        t.dialogs.messages.clear();
+        EXPECT_EQ(ExportToFile(t.state, ExportKind::Summary, chosen, failing, "TSM_DATA.TXT", ExistingExportFile::Append),
+                  ExportOutcome::Failed);
+        ASSERT_EQ(t.dialogs.messages.size(), 1u);
+        EXPECT_EQ(t.dialogs.Last().text, "The file TSM_DATA.TXT could not be used:\r\nNo space left on device\r\n" +
+                                             std::string(existed ? "The export file was left as it was."
+                                                                 : "The export file was not created."));
+        EXPECT_EQ(targetFolder.Exists("TSM_DATA.TXT"), existed);
+    }
+    EXPECT_EQ(targetFolder.Read("TSM_DATA.TXT"), "old\r\n");
 }
 
 TEST(ExportTargetName, OneSeparatorEvenAtTheRoot) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "macros/MacroFile.h"
+#include "support/ExpectedFile.h"
 #include "support/TestEnv.h"
 
 namespace tessamo {
@@ -35,6 +36,8 @@ TEST(MacroFile, CodeAmountAndNoteReading) {
     EXPECT_EQ(MacroAmount("1.00005"), 10000);  // half to the even neighbour
     EXPECT_EQ(MacroAmount("1.00015"), 10002);
     EXPECT_EQ(MacroAmount("1E300"), std::nullopt);
+    EXPECT_EQ(MacroAmount("1e400"), std::nullopt);  // beyond a double, not 0
+    EXPECT_EQ(MacroAmount("-1e400"), std::nullopt);
     const std::string sixty = "  " + std::string(58, 'n');
     EXPECT_EQ(MacroNote(sixty), sixty.substr(0, 40));
     EXPECT_EQ(MacroNote("pay"), "pay" + std::string(37, ' '));
@@ -42,6 +45,7 @@ TEST(MacroFile, CodeAmountAndNoteReading) {
 
 TEST(MacroFile, TemplateHas49CrLfLinesAndNoDataLine) {
     const std::string text = MacroTemplateText();
+    EXPECT_EQ(text, ExpectedFile("macros/template.txt"));
     const auto lines = SplitMacroLines(text);
     ASSERT_EQ(lines.size(), 49u);
     EXPECT_EQ(lines[0], "'Use this template as a base for new Tessamo macro files.");

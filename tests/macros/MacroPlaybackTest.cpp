@@ -41,6 +41,25 @@ TEST_F(MacroPlayback, NotesOfWindowsAndUtf8FilesAreStoredAlike) {
     EXPECT_EQ(ledger[0].Note.substr(0, 11), "Caf\xE9 r\xE9sum\xE9");
 }
 
+// A stop seen before the one write, or a binary file, enters nothing and
+// leaves no staging file behind.
+TEST_F(MacroPlayback, AStopOrABinaryFileEntersNothing) {
+    t.PutLedger({Line("02-01-99", "FO", Money(-2))});
+    const std::string ledger = t.folder.Read("1999TSM.DAT");
+    const std::atomic<bool> stop{true};
+    t.folder.Write("pay.mcr", "ft\n-100\ntax\n");
+    const MacroPlayResult stopped = PlayMacroFile(t.state, "pay.mcr", "03-01-99", &stop);
+    EXPECT_TRUE(stopped.stopped);
+    EXPECT_EQ(stopped.entered, 0);
+
+    const MacroPlayResult binary = Play(std::string("ft\n-100\nt\0x\n", 12));
+    EXPECT_TRUE(binary.failed);
+    EXPECT_EQ(binary.entered, 0);
+    EXPECT_EQ(t.dialogs.Last().text, "PAY.MCR is not a macro file: it holds binary data. Nothing was entered.");
+    EXPECT_EQ(t.folder.Read("1999TSM.DAT"), ledger);
+    EXPECT_FALSE(t.folder.Exists(kMacroStagingFileName));
+}
+
 TEST_F(MacroPlayback, IncompleteLastGroupIsIgnoredAndTold) {
     const std::string six = "a\nabc\nn1\nb\n2\nn2\n";
     EXPECT_EQ(Play(six).entered, 2);

@@ -2,6 +2,7 @@
 // Drives a real frmMainScreen on a fresh test folder (fixed clock 03-15-1999,
 // reference money format, scripted dialogs): clicks, keys and grid texts.
 #include <QAbstractItemModel>
+#include <QAbstractItemModelTester>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,13 +11,21 @@
 #include <memory>
 
 #include "core/Records.h"
+#include "mainscreen/ItemListModel.h"
 #include "mainscreen/frmMainScreen.h"
 #include "support/TestEnv.h"
+#include "widgets/CategoryListModel.h"
 
 namespace tessamo {
 
 struct MainScreenHarness {
-    MainScreenHarness() { window = std::make_unique<frmMainScreen>(env.state); }
+    // Every list model of the window runs under QAbstractItemModelTester, which
+    // fails the test on a change the model reports wrongly.
+    MainScreenHarness() : window(std::make_unique<frmMainScreen>(env.state)) {
+        QAbstractItemModel* models[] = {window->ItemListData(), window->CatListData(), window->SmCatListData()};
+        for (QAbstractItemModel* model : models)
+            new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::QtTest, window.get());
+    }
 
     bool Load() {
         const bool ok = window->Form_Load();

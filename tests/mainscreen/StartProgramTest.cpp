@@ -2,9 +2,9 @@
 // start-up, shows the window and (with --quit-after-show) ends cleanly.
 #include <gtest/gtest.h>
 
-#include "cli/CliRunner.h"
 #include "core/RecordFile.h"
 #include "core/Records.h"
+#include "support/RunProgram.h"
 #include "support/TempFolder.h"
 
 namespace tessamo {
@@ -18,7 +18,7 @@ TEST(StartProgram, ShowsPreparedFolderAndRecordsTheStart) {
     folder.Write("1999cats.dat", EncodeRecords(std::vector<CategoryRecord>{CategoryRecord::Make("FO", "Food")}));
     folder.Write("PERSONAL.DAT", SettingsRecord::NewFile("01-02-1998").Bytes());
 
-    const CliRun run = RunProgram(TESSAMO_GUI_PATH, folder.path(), {"--quit-after-show"}, "03-15-1999",
+    const ProgramRun run = RunProgram(TESSAMO_GUI_PATH, folder.path(), {"--quit-after-show"}, "03-15-1999",
                                   {{"QT_QPA_PLATFORM", "offscreen"}});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(SettingsRecord::FromBytes(folder.Read("PERSONAL.DAT")).LastStartDate(), "03-15-1999");
@@ -28,7 +28,7 @@ TEST(StartProgram, ShowsPreparedFolderAndRecordsTheStart) {
 
 TEST(StartProgram, FirstStartCreatesTheFiles) {
     TempFolder folder;
-    const CliRun run = RunProgram(TESSAMO_GUI_PATH, folder.path(), {"--quit-after-show"}, "07-04-2003",
+    const ProgramRun run = RunProgram(TESSAMO_GUI_PATH, folder.path(), {"--quit-after-show"}, "07-04-2003",
                                   {{"QT_QPA_PLATFORM", "offscreen"}});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(folder.Read("PERSONAL.DAT"), SettingsRecord::NewFile("07-04-2003").Bytes());

@@ -36,13 +36,15 @@ QStringList LedgerCodes(const TestEnv& env) {
 class tst_categoryeditor : public QObject {
     Q_OBJECT
 
-    // Loads the window with Categories() and Lines(), and opens the editor on `code`.
-    static void OpenOn(MainScreenHarness& h, int categoryRow) {
+    // Loads the window with Categories() and Lines(), and opens the editor on
+    // the category of `categoryRow`; false when the window did not load.
+    [[nodiscard]] static bool OpenOn(MainScreenHarness& h, int categoryRow) {
         h.env.PutCategories(Categories());
         h.env.PutLedger(Lines());
-        QVERIFY(h.Load());
+        if (!h.Load()) return false;
         h.ClickCell(h.window->CatList, categoryRow, 0);
         h.window->mnuChangeCategory->trigger();
+        return true;
     }
 
 private slots:
@@ -112,7 +114,7 @@ private slots:
 
     void changeCodeMovesTheLines() {
         MainScreenHarness h;
-        OpenOn(h, 1);
+        QVERIFY(OpenOn(h, 1));
         frmMainScreen& w = *h.window;
         QVERIFY(w.CatEdFrame->isVisible());
         QCOMPARE(w.CatEdCatCode->text(), QStringLiteral("FO"));
@@ -133,7 +135,7 @@ private slots:
     // Enter presses the button the editor was opened for; Escape is Cancel.
     void enterAndEscape() {
         MainScreenHarness h;
-        OpenOn(h, 1);
+        QVERIFY(OpenOn(h, 1));
         frmMainScreen& w = *h.window;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));  // keys reach the frame's shortcuts
@@ -157,7 +159,7 @@ private slots:
 
     void changeDescriptionOnly() {
         MainScreenHarness h;
-        OpenOn(h, 1);
+        QVERIFY(OpenOn(h, 1));
         frmMainScreen& w = *h.window;
         h.Type(w.CatEdCatName, "Food & drink");
         h.env.dialogs.answers = {Answer::Yes};
@@ -170,7 +172,7 @@ private slots:
 
     void deleteKeepingTheLines() {
         MainScreenHarness h;
-        OpenOn(h, 1);
+        QVERIFY(OpenOn(h, 1));
         frmMainScreen& w = *h.window;
         h.env.dialogs.answers = {Answer::Yes, Answer::No};
         h.Click(w.CatDelete);
@@ -183,7 +185,7 @@ private slots:
 
     void deleteRemovingTheLines() {
         MainScreenHarness h;
-        OpenOn(h, 1);
+        QVERIFY(OpenOn(h, 1));
         frmMainScreen& w = *h.window;
         h.env.dialogs.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
         h.Click(w.CatDelete);
@@ -195,7 +197,7 @@ private slots:
 
     void changeWithNothingSelected() {
         MainScreenHarness h;
-        OpenOn(h, 1);
+        QVERIFY(OpenOn(h, 1));
         frmMainScreen& w = *h.window;
         h.Click(w.CatEdCancel);
         QVERIFY(!w.CatEdFrame->isVisible());

@@ -11,10 +11,11 @@ using namespace tessamo;
 class tst_yearselector : public QObject {
     Q_OBJECT
 
-    static void Prepare(MainScreenHarness& h) {
+    // Two categories and one line; false when the window did not load.
+    [[nodiscard]] static bool Prepare(MainScreenHarness& h) {
         h.env.PutCategories({CategoryRecord::Make("AU", "Auto"), CategoryRecord::Make("FO", "Food")});
         h.env.PutLedger({Line("03-14-99", "FO", Money(-12.5), "bread")});
-        QVERIFY(h.Load());
+        return h.Load();
     }
     // Opens the selector from the toolbar and spins `steps` years up (down when negative).
     static void Spin(MainScreenHarness& h, int steps) {
@@ -32,7 +33,7 @@ class tst_yearselector : public QObject {
 private slots:
     void openingDisablesTheLists() {
         MainScreenHarness h;
-        Prepare(h);
+        QVERIFY(Prepare(h));
         frmMainScreen& w = *h.window;
         QVERIFY(!w.YearEdFrame->isVisible());
         QCOMPARE(w.YearEdFrame->title(), QStringLiteral(" Select Year "));
@@ -46,7 +47,7 @@ private slots:
 
     void newYearCopyingCategories() {
         MainScreenHarness h;
-        Prepare(h);
+        QVERIFY(Prepare(h));
         frmMainScreen& w = *h.window;
         ChooseYear(h, 1, {Answer::Yes});
         QCOMPARE(h.env.dialogs.Last().text,
@@ -65,7 +66,7 @@ private slots:
 
     void newYearWithoutCategories() {
         MainScreenHarness h;
-        Prepare(h);
+        QVERIFY(Prepare(h));
         frmMainScreen& w = *h.window;
         ChooseYear(h, 2, {Answer::No});
         QCOMPARE(h.env.dialogs.messages.size(), 1u);
@@ -82,7 +83,7 @@ private slots:
 
     void cancelKeepsTheActiveYear() {
         MainScreenHarness h;
-        Prepare(h);
+        QVERIFY(Prepare(h));
         frmMainScreen& w = *h.window;
         Spin(h, -1);
         QCOMPARE(w.CurYear->text(), QStringLiteral("1998"));
@@ -102,7 +103,7 @@ private slots:
     // show the active year; Enter answers OK!, Escape cancels.
     void reopenShowsActiveYearAndKeysWork() {
         MainScreenHarness h;
-        Prepare(h);
+        QVERIFY(Prepare(h));
         frmMainScreen& w = *h.window;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));  // keys reach the frame's shortcuts

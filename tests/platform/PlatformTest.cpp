@@ -1,13 +1,19 @@
-// Platform stand-ins: code page, clock override, data folder, instance lock.
+// Platform stand-ins: code page, clock override, data folder, instance lock,
+// start-up, status codes and the file-error message.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/DataFolder.h"
+#include "platform/FileErrors.h"
 #include "platform/InstanceLock.h"
 #include "platform/PosixFileSystem.h"
+#include "platform/StartUp.h"
+#include "support/ExpectedFile.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
 namespace tessamo {
@@ -75,6 +81,26 @@ TEST(InstanceLock, SecondHolderIsRefusedUntilReleased) {
     EXPECT_TRUE(second.Acquire(folder.path(), held, s));
 }
 
+// Both programs start through EnterDataFolder: the folder is found, locked
+// and made current, or the start is refused with one message.
+TEST(StartUp, EntersLocksAndRefusesWithOneMessage) {
+    TempFolder home;
+    const std::filesystem::path before = std::filesystem::current_path();
+    ::setenv("TESSAMO_HOME", home.path().c_str(), 1);
+    InstanceLock first, second;
+    std::string folder, message;
+    ASSERT_TRUE(EnterDataFolder("", first, folder, message)) << message;
+    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(home.path()));
+    EXPECT_FALSE(EnterDataFolder("", second, folder, message));
+    EXPECT_EQ(message, FolderInUseMessage(home.path()));
+    home.Write("plain", "x");
+    ::setenv("TESSAMO_HOME", (home.path() + "/plain").c_str(), 1);
+    EXPECT_FALSE(EnterDataFolder("", second, folder, message));
+    EXPECT_EQ(message.rfind("The data folder could not be used:\r\n" + home.path() + "/plain: ", 0), 0u) << message;
+    ::unsetenv("TESSAMO_HOME");
+    std::filesystem::current_path(before);
+}
+
 // The real file system tells a missing file apart from a refusal; both keep
 // the "<file>: <reason>" text the messages show.
 TEST(Status, FileSystemFailuresCarryTheirKind) {
@@ -89,6 +115,20 @@ TEST(Status, FileSystemFailuresCarryTheirKind) {
     EXPECT_TRUE(notFolder.IsIOError()) << notFolder.ToString();
     EXPECT_FALSE(Status::Corruption("a", "b").ok());
     EXPECT_EQ(Status::InvalidArgument("a", "b").code(), Status::Code::kInvalidArgument);
+}
+
+TEST(FileErrors, OneCriticalBoxNamingTheFileAndTheReason) {
+    ScriptedDialogs dialogs;
+    EXPECT_TRUE(ReportIfFailed(dialogs, Status::Ok()));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(ReportIfFailed(dialogs, Status::IOError("1999TSM.DAT", "Read-only file system")));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const Message& shown = dialogs.Last();
+    EXPECT_EQ(shown.text, ExpectedFile("platform/file_error.txt"));
+    EXPECT_EQ(shown.title, "File Error");
+    EXPECT_EQ(shown.icon, MessageIcon::Critical);
+    EXPECT_EQ(shown.buttons, MessageButtons::Ok);
+    EXPECT_EQ(shown.defaultButton, Answer::Ok);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/qt/NotepadWindow.h"
+#include "platform/PosixFileSystem.h"
 #include "platform/qt/QtTextEditor.h"
 #include "platform/qt/QtDialogs.h"
 #include "support/CatchShow.h"
@@ -36,7 +37,8 @@ private slots:
     void createsTheFileOnlyWhenSaved() {
         TempFolder folder;
         ScriptedDialogs dialogs;
-        QtTextEditor editor(nullptr, dialogs);
+        PosixFileSystem files(folder.path());
+        QtTextEditor editor(nullptr, dialogs, files);
         const std::string path = folder.PathOf("1999_tsm.nts");
         QVERIFY(editor.Open(path).ok());
         NotepadWindow* pad = OpenWindow();
@@ -62,7 +64,8 @@ private slots:
         TempFolder folder;
         QWidget main;
         QtDialogs dialogs(&main);
-        QtTextEditor editor(&main, dialogs);
+        PosixFileSystem files(folder.path());
+        QtTextEditor editor(&main, dialogs, files);
         QVERIFY(editor.Open(folder.PathOf("1999_tsm.nts")).ok());
         NotepadWindow* pad = OpenWindow();
         QTest::keyClicks(Text(pad), "rent");
@@ -82,7 +85,8 @@ private slots:
         TempFolder folder;
         folder.Write("1999_tsm.nts", "line one\r\nline two\r\n");
         ScriptedDialogs dialogs;
-        QtTextEditor editor(nullptr, dialogs);
+        PosixFileSystem files(folder.path());
+        QtTextEditor editor(nullptr, dialogs, files);
         QVERIFY(editor.Open(folder.PathOf("1999_tsm.nts")).ok());
         QVERIFY(editor.Open(folder.PathOf("1999_tsm.nts")).ok());  // the same window again
         NotepadWindow* pad = OpenWindow();
@@ -107,23 +111,35 @@ private slots:
         std::filesystem::create_directory(folder.PathOf("1999_tsm.nts"));
         folder.Write("1999_tsm.nts/inside", "x");
         ScriptedDialogs dialogs;
-        QtTextEditor editor(nullptr, dialogs);
+        PosixFileSystem files(folder.path());
+        QtTextEditor editor(nullptr, dialogs, files);
         const Status s = editor.Open(folder.PathOf("1999_tsm.nts"));
         QVERIFY(!s.ok());
         QCOMPARE(s.fileName(), std::string("1999_tsm.nts"));
         QVERIFY(!OpenWindow());
     }
 
+    // The path is one literal argument: no shell sees it, so ";", "$( )" and
+    // back-quotes in a file name run nothing.
     void externalEditorIsStartedWithThePath() {
         TempFolder folder;
         folder.Write("editor.sh", "printf '%s' \"$1\" > \"$(dirname \"$1\")/started.txt\"\n");
         qputenv("TESSAMO_EDITOR", QByteArray("/bin/sh ") + folder.PathOf("editor.sh").c_str());
         ScriptedDialogs dialogs;
-        QtTextEditor editor(nullptr, dialogs);
+        PosixFileSystem files(folder.path());
+        QtTextEditor editor(nullptr, dialogs, files);
         const std::string path = folder.PathOf("2000_tsm.nts");
         QVERIFY(editor.Open(path).ok());
         QVERIFY(!OpenWindow());
         QTRY_COMPARE(folder.Read("started.txt"), path);
+
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(folder.path()));  // where a command run by a shell would write
+        const std::string odd = folder.PathOf("pay; touch semi $(touch dollar) `touch tick`.mcr");
+        QVERIFY(editor.Open(odd).ok());
+        QTRY_COMPARE(folder.Read("started.txt"), odd);
+        QDir::setCurrent(before);
+        for (const char* ran : {"semi", "dollar", "tick"}) QVERIFY(!folder.Exists(ran));
 
         qputenv("TESSAMO_EDITOR", "/nonexistent/editor");
         Status s = editor.Open(path);

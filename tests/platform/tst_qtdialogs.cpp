@@ -120,6 +120,21 @@ private slots:
         QCOMPARE(catcher.Caught(), 2);
     }
 
+    // A passcode is typed unseen.
+    void secretInputHidesWhatIsTyped() {
+        QWidget main;
+        QtDialogs dialogs(&main);
+        QLineEdit::EchoMode echo = QLineEdit::Normal;
+        CatchShow catcher([&](QDialog* dialog) {
+            auto* line = dialog->findChild<QLineEdit*>();
+            echo = line->echoMode();
+            QTest::keyClicks(line, "42");
+            QTest::keyClick(line, Qt::Key_Return);
+        });
+        QCOMPARE(dialogs.SecretInput("Passcode?", "Passcode entry", ""), std::optional<std::string>("42"));
+        QCOMPARE(echo, QLineEdit::Password);
+    }
+
     // A box sits over the window that asked, modal to it alone: the active
     // window, else the main window given as fallback.
     void boxSitsOverAskingWindow() {

@@ -72,5 +72,18 @@ TEST_F(MakeReportOnDisk, AWorkingFileThatCannotBeRemovedIsToldButTheReportStands
     EXPECT_NE(t.dialogs.Last().text.find("tempcats.$$$"), std::string::npos);
 }
 
+// The report from the list in memory is the report from the file, and it
+// writes nothing: a folder that refuses every write still reports.
+TEST_F(MakeReportOnDisk, TheListInMemoryGivesTheSameReportWritingNothing) {
+    const ReportOutcome fromFile = MakeReport(t.state, "tempcats.$$$", 2, 11, "F");
+    for (auto op : {FaultyFileSystem::Op::Write, FaultyFileSystem::Op::Replace, FaultyFileSystem::Op::Create,
+                    FaultyFileSystem::Op::Remove, FaultyFileSystem::Op::Rename})
+        t.files.Fail(op, "Read-only file system");
+    const ReportOutcome inMemory = MakeReport(t.state, kChosen, 2, 11, "F");
+    ASSERT_TRUE(inMemory.ok);
+    EXPECT_EQ(inMemory.report.text, fromFile.report.text);
+    EXPECT_TRUE(t.dialogs.messages.empty());
+}
+
 }  // namespace
 }  // namespace tessamo

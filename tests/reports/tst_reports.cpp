@@ -122,8 +122,7 @@ private slots:
         QVERIFY(!w.frmCatSel->isVisible());
         QVERIFY(h.Enabled("rtbPrint"));
 
-        QVERIFY(MakeRepCatFile(h.env.files, kReportCategories).ok());
-        const ReportOutcome want = MakeReport(h.env.state, kReportCategoryFile, 2, 12, "F");
+        const ReportOutcome want = MakeReport(h.env.state, kReportCategories, 2, 12, "F");
         QVERIFY(want.ok);
         QString text = QString::fromStdString(Cp1252ToUtf8(want.report.text));
         QCOMPARE(w.Text1->toPlainText(), text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

@@ -2,8 +2,22 @@
 // FaultyFileSystem: wraps a real FileSystem and fails the operations a test
 // names, the way a full disk, a read-only folder or a failed rename would:
 // a failing ReplaceWhole leaves the data file untouched, as the real one does.
+// A folder reached through OtherFolder() (an export's or a backup's target)
+// is wrapped too and fails the same operations.
+//
+// FailAt() fails a step inside every writing operation instead, with a system
+// error number, and leaves the files as the real one does when that step
+// fails: a rewrite (ReplaceWhole) leaves the data file as it was at every
+// step, naming its temp file, or the data file when the rename fails; an
+// in-place write (WriteAt, Append) fails before its first byte at open and
+// write, but has changed the file when only its fsync fails.
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -11,14 +25,24 @@ namespace tessamo {
 
 class FaultyFileSystem : public FileSystem {
 public:
+    // Replace covers the atomic rewrites: ReplaceWhole and WriteOutputFile.
     enum class Op { Read, Write, Replace, Rename, Remove, Create };
-    explicit FaultyFileSystem(FileSystem& real) : real_(real) {}
+    explicit FaultyFileSystem(FileSystem& real) : real_(real), faults_(std::make_shared<Faults>()) {}
 
     void Fail(Op op, std::string reason = "Read-only file system") {
-        failing_.insert(op);
-        reason_ = std::move(reason);
+        faults_->failing.insert(op);
+        faults_->reason = std::move(reason);
     }
-    void Heal() { failing_.clear(); }
+    void Heal() {
+        faults_->failing.clear();
+        faults_->step.reset();
+    }
+
+    enum class Step { Open, Write, Sync, Rename };
+    void FailAt(Step step, int error) { faults_->step = StepFault{step, error}; }
+    // The names of the files a step fault failed, in order (this folder and
+    // those reached through it).
+    const std::vector<std::string>& FailedFiles() const { return faults_->failedFiles; }
 
     const std::string& Folder() const override { return real_.Folder(); }
     std::string Resolve(const std::string& name) const override { return real_.Resolve(name); }
@@ -31,32 +55,79 @@ public:
         return Fails(Op::Read) ? Failure(name) : real_.ReadAll(name, bytes);
     }
     Status CreateIfMissing(const std::string& name) override {
+        if (!real_.Exists(name) && StepFails({Step::Open})) return StepFailure(name);
         return Fails(Op::Create) ? Failure(name) : real_.CreateIfMissing(name);
     }
     Status WriteAt(const std::string& name, std::uint64_t offset, const std::string& bytes) override {
+        if (StepFails({Step::Open, Step::Write})) return StepFailure(name);
+        if (StepFails({Step::Sync})) {
+            (void)real_.WriteAt(name, offset, bytes);  // the bytes land; only the fsync fails
+            return StepFailure(name);
+        }
         return Fails(Op::Write) ? Failure(name) : real_.WriteAt(name, offset, bytes);
     }
     Status Append(const std::string& name, const std::string& bytes) override {
+        if (StepFails({Step::Open, Step::Write})) return StepFailure(name);
+        if (StepFails({Step::Sync})) {
+            (void)real_.Append(name, bytes);  // the bytes land; only the fsync fails
+            return StepFailure(name);
+        }
         return Fails(Op::Write) ? Failure(name) : real_.Append(name, bytes);
     }
     Status ReplaceWhole(const std::string& name, const std::string& tempName, const std::string& bytes) override {
+        if (StepFails({Step::Open, Step::Write, Step::Sync})) return StepFailure(tempName);
+        if (StepFails({Step::Rename})) return StepFailure(name);
         return Fails(Op::Replace) ? Failure(name) : real_.ReplaceWhole(name, tempName, bytes);
     }
     Status Remove(const std::string& name) override {
         return Fails(Op::Remove) ? Failure(name) : real_.Remove(name);
     }
     Status Rename(const std::string& from, const std::string& to) override {
+        if (StepFails({Step::Rename})) return StepFailure(from);
         return Fails(Op::Rename) ? Failure(from) : real_.Rename(from, to);
     }
     std::vector<std::string> List() const override { return real_.List(); }
+    Status Inspect(const std::string& name, FileInfo& info) const override {
+        return Fails(Op::Read) ? Failure(name) : real_.Inspect(name, info);
+    }
+    std::unique_ptr<FileSystem> OtherFolder(const std::string& folder) const override {
+        return std::unique_ptr<FileSystem>(new FaultyFileSystem(real_.OtherFolder(folder), faults_));
+    }
+    Status WriteOutputFile(const std::string& name, const std::string& tempName, const std::string& bytes,
+                           bool keepContent, const OutputCheck& check) override {
+        if (StepFails({Step::Open, Step::Write, Step::Sync})) return StepFailure(tempName);
+        if (StepFails({Step::Rename})) return StepFailure(name);
+        return Fails(Op::Replace) ? Failure(name) : real_.WriteOutputFile(name, tempName, bytes, keepContent, check);
+    }
 
 private:
-    bool Fails(Op op) const { return failing_.count(op) > 0; }
-    Status Failure(const std::string& name) const { return Status::IOError(real_.Resolve(name), reason_); }
+    struct StepFault {
+        Step step;
+        int error;
+    };
+    struct Faults {
+        std::set<Op> failing;
+        std::string reason;
+        std::optional<StepFault> step;
+        std::vector<std::string> failedFiles;
+    };
+    FaultyFileSystem(std::unique_ptr<FileSystem> owned, std::shared_ptr<Faults> faults)
+        : owned_(std::move(owned)), real_(*owned_), faults_(std::move(faults)) {}
 
+    bool StepFails(std::initializer_list<Step> steps) const {
+        return faults_->step && std::find(steps.begin(), steps.end(), faults_->step->step) != steps.end();
+    }
+    Status StepFailure(const std::string& name) const {
+        faults_->failedFiles.push_back(real_.Resolve(name));
+        return Status::IOError(faults_->failedFiles.back(), std::strerror(faults_->step->error));
+    }
+
+    bool Fails(Op op) const { return faults_->failing.count(op) > 0; }
+    Status Failure(const std::string& name) const { return Status::IOError(real_.Resolve(name), faults_->reason); }
+
+    std::unique_ptr<FileSystem> owned_;  // set for a folder reached through OtherFolder()
     FileSystem& real_;
-    std::set<Op> failing_;
-    std::string reason_;
+    std::shared_ptr<Faults> faults_;
 };
 
 }  // namespace tessamo

@@ -27,6 +27,11 @@ TEST_F(LedgerSorter, PutsKeysInDescendingOrderKeepingEqualKeysInPlace) {
     EXPECT_EQ(Sort(), SortOutcome::Finished);
     EXPECT_EQ(t.Ledger(), (std::vector<LedgerRecord>{k3, k2b, k2, k1}));
     EXPECT_FALSE(t.folder.Exists(kSortTempFileName));
+
+    // The bytes of a partial last record stay at the end.
+    t.folder.Write("1999TSM.DAT", EncodeRecords(std::vector<LedgerRecord>{k1, k3}) + "tail");
+    EXPECT_EQ(Sort(), SortOutcome::Finished);
+    EXPECT_EQ(t.folder.Read("1999TSM.DAT"), EncodeRecords(std::vector<LedgerRecord>{k3, k1}) + "tail");
 }
 
 TEST_F(LedgerSorter, ReportsEveryPassAndHandlesTinyFiles) {

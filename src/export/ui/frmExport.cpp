@@ -1,6 +1,5 @@
 #include "export/ui/frmExport.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -10,7 +9,6 @@
 #include <QListView>
 #include <QPushButton>
 
-#include "platform/FileErrors.h"
 #include "export/ExportRange.h"
 #include "export/ExportToFile.h"
 #include "platform/DriveCheck.h"
@@ -21,7 +19,8 @@
 
 namespace tessamo {
 
-frmExport::frmExport(SharedState& state, QWidget* parent) : QWidget(parent, Qt::Window), state_(state) {
+frmExport::frmExport(const SharedState& state, std::vector<CategoryRecord> chosen, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), chosen_(std::move(chosen)) {
     setObjectName(QStringLiteral("frmExport"));
     setWindowTitle(QStringLiteral("Data Export"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -85,10 +84,9 @@ void frmExport::layOut() {
 }
 
 void frmExport::Form_Load() {
-    std::string text;
-    if (ReportIfFailed(state_.env.dialogs, ExportRangeText(state_.env.files, kReportCategoryFile, state_.RepStartMonth,
-                                                           state_.RepEndMonth, state_.LedgerFileName, text)))
-        exRangeLab->setText(QString::fromStdString(text));
+    const std::size_t listRecords = ReportCategoryRecords(chosen_).size();
+    exRangeLab->setText(QString::fromStdString(
+        ExportRangeText(state_.RepStartMonth, state_.RepEndMonth, state_.LedgerFileName, listRecords)));
 }
 
 QString frmExport::TargetFolder() const { return ExportDir->Folder(); }
@@ -120,21 +118,13 @@ void frmExport::ExportedFiles_Click(const QModelIndex& index) {
 // No hourglass: the export asks before appending, and takes a moment only.
 void frmExport::RunExport(bool summary) {
     PosixFileSystem target(TargetFolder().toStdString());
-    const ExportOutcome outcome = ExportToFile(state_, summary ? ExportKind::Summary : ExportKind::LineItems, target,
-                                               exFileName->text().toStdString(), ExistingExportFile::Ask);
+    const ExportOutcome outcome = ExportToFile(state_, summary ? ExportKind::Summary : ExportKind::LineItems, chosen_,
+                                               target, exFileName->text().toStdString(), ExistingExportFile::Ask);
     if (outcome == ExportOutcome::Written) ExportQuit_Click();
 }
 
 void frmExport::ExportGo_Click() { RunExport(false); }
 void frmExport::ExportGoSummary_Click() { RunExport(true); }
 void frmExport::ExportQuit_Click() { close(); }
-
-void frmExport::closeEvent(QCloseEvent* event) {
-    // The chosen categories were written for this window alone; a leftover
-    // is rewritten from nothing by the next View or Export, so a failure to
-    // remove it changes nothing the user relies on.
-    (void)state_.env.files.Remove(kReportCategoryFile);
-    event->accept();
-}
 
 }  // namespace tessamo

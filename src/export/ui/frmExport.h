@@ -5,11 +5,15 @@
 // items of the chosen categories and months ("All Line Items (raw)") or each
 // category's totals of the year ("Category Summary"). The export itself is
 // ExportToFile, as for the command line; a finished export closes the window.
+// The chosen categories come from the report window in memory: nothing is
+// written in the data folder but an export file the user puts there.
 //
 // Opened from the report window through OpenOwnedWindow, which keeps the
 // report window disabled while this one is open, however it closes.
 #include <QWidget>
+#include <vector>
 
+#include "core/Records.h"
 #include "core/SharedState.h"
 
 class QFileSystemModel;
@@ -26,7 +30,7 @@ class DriveList;
 class frmExport : public QWidget {
     Q_OBJECT
 public:
-    explicit frmExport(SharedState& state, QWidget* parent = nullptr);
+    frmExport(const SharedState& state, std::vector<CategoryRecord> chosen, QWidget* parent = nullptr);
     ~frmExport() override;
 
     // The range text: months, year and the number of chosen categories.
@@ -54,15 +58,13 @@ public:
     QPushButton* ExportGoSummary = nullptr;
     QPushButton* ExportQuit = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void createLists();
     void layOut();
     void RunExport(bool summary);
 
-    SharedState& state_;
+    const SharedState& state_;
+    const std::vector<CategoryRecord> chosen_;
     QFileSystemModel* files_ = nullptr;
 };
 

@@ -9,13 +9,17 @@
 #include "platform/FileErrors.h"
 #include "platform/CodePage.h"
 #include "platform/Dialogs.h"
-#include "platform/PosixFileSystem.h"
 #include "platform/qt/QtDialogs.h"
 
 namespace tessamo {
 
-NotepadWindow::NotepadWindow(const QString& path, const std::string& bytes, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent, Qt::Window), path_(path), dialogs_(dialogs), text_(new QPlainTextEdit(this)) {
+NotepadWindow::NotepadWindow(const QString& path, const std::string& bytes, std::unique_ptr<FileSystem> folder,
+                             Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent, Qt::Window),
+      path_(path),
+      folder_(std::move(folder)),
+      dialogs_(dialogs),
+      text_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("NotepadWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     text_->setObjectName(QStringLiteral("NotepadText"));
@@ -48,8 +52,7 @@ bool NotepadWindow::save() {
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     bool lossy = false;
     const std::string bytes = Utf8ToCp1252(text.toStdString(), &lossy);
-    const QString folder = QFileInfo(path_).absolutePath();
-    Status s = WriteFileAtomically(path_.toStdString(), (folder + QStringLiteral("/tempnote.$$$")).toStdString(), bytes);
+    const Status s = folder_->ReplaceWhole(QFileInfo(path_).fileName().toStdString(), "tempnote.$$$", bytes);
     if (!ReportIfFailed(dialogs_, s)) return false;
     if (lossy)
         dialogs_.Show(Message{"Some characters cannot be kept in " + QFileInfo(path_).fileName().toStdString() +

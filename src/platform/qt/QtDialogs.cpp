@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace tessamo {
@@ -98,7 +99,18 @@ Answer QtDialogs::ShowOver(QWidget* window, const Message& message) {
 
 std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std::string& title,
                                             const std::string& defaultText) {
+    return Ask(prompt, title, defaultText, false);
+}
+
+std::optional<std::string> QtDialogs::SecretInput(const std::string& prompt, const std::string& title,
+                                                  const std::string& defaultText) {
+    return Ask(prompt, title, defaultText, true);
+}
+
+std::optional<std::string> QtDialogs::Ask(const std::string& prompt, const std::string& title,
+                                          const std::string& defaultText, bool secret) {
     QInputDialog box(AskingWindow());
+    if (secret) box.setTextEchoMode(QLineEdit::Password);
     box.setWindowModality(Qt::WindowModal);
     box.setWindowTitle(QString::fromStdString(title));
     box.setLabelText(QString::fromStdString(prompt));

@@ -23,8 +23,12 @@ public:
     Answer ShowOver(QWidget* window, const Message& message);
     std::optional<std::string> Input(const std::string& prompt, const std::string& title,
                                      const std::string& defaultText) override;
+    std::optional<std::string> SecretInput(const std::string& prompt, const std::string& title,
+                                           const std::string& defaultText) override;
 
 private:
+    std::optional<std::string> Ask(const std::string& prompt, const std::string& title,
+                                   const std::string& defaultText, bool secret);
     // The window the next box is shown over.
     QWidget* AskingWindow() const;
 

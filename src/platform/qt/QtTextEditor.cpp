@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "platform/PosixFileSystem.h"
 #include "platform/qt/NotepadWindow.h"
 
 namespace tessamo {
@@ -35,11 +34,11 @@ Status QtTextEditor::OpenNotepad(const QString& path) {
         // A file that is there but cannot be read is not opened: an empty
         // window saved over it would lose the notes.
         const QFileInfo file(path);
+        std::unique_ptr<FileSystem> folder = files_.OtherFolder(file.absolutePath().toStdString());
         std::string bytes;
-        const Status read =
-            PosixFileSystem(file.absolutePath().toStdString()).ReadAll(file.fileName().toStdString(), bytes);
+        const Status read = folder->ReadAll(file.fileName().toStdString(), bytes);
         if (!read.ok()) return read;
-        window = new NotepadWindow(path, bytes, dialogs_, parent_);
+        window = new NotepadWindow(path, bytes, std::move(folder), dialogs_, parent_);
         windows_.emplace_back(window);
     }
     window->showMaximized();

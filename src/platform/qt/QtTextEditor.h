@@ -2,11 +2,14 @@
 // QtTextEditor: opens a text file in the program named by TESSAMO_EDITOR,
 // started and not waited for, or else in the built-in NotepadWindow. A file
 // that is already open in a notepad window brings that window to the front;
-// one that cannot be read is reported and not opened.
+// one that cannot be read is reported and not opened. Files are read and
+// written through the file system the editor is given (its OtherFolder() for
+// the file's folder), so tests reach them with a failing one.
 #include <QPointer>
 #include <QWidget>
 #include <vector>
 
+#include "platform/FileSystem.h"
 #include "platform/TextEditor.h"
 
 namespace tessamo {
@@ -16,7 +19,8 @@ class NotepadWindow;
 
 class QtTextEditor : public TextEditor {
 public:
-    QtTextEditor(QWidget* parent, Dialogs& dialogs) : parent_(parent), dialogs_(dialogs) {}
+    QtTextEditor(QWidget* parent, Dialogs& dialogs, const FileSystem& files)
+        : parent_(parent), dialogs_(dialogs), files_(files) {}
     Status Open(const std::string& path) override;
 
 private:
@@ -25,6 +29,7 @@ private:
 
     QWidget* parent_;
     Dialogs& dialogs_;
+    const FileSystem& files_;
     std::vector<QPointer<NotepadWindow>> windows_;
 };
 

@@ -294,9 +294,8 @@ void frmReports::View() {
     frmCatSel->hide();
     Text1->clear();
     WaitCursor wait;
-    if (!ReportIfFailed(state_.env.dialogs, MakeRepCatFile(state_.env.files, choice_.Categories()))) return;
     const ReportOutcome outcome =
-        MakeReport(state_, kReportCategoryFile, choice_.StartMonth(), choice_.EndMonth(), choice_.ReportType());
+        MakeReport(state_, choice_.Categories(), choice_.StartMonth(), choice_.EndMonth(), choice_.ReportType());
     if (!outcome.ok) return;
     Text1->setPlainText(ReportTextForWindow(outcome.report.text));
     const ReportStatusTexts& status = outcome.report.status;
@@ -344,8 +343,7 @@ void frmReports::rmnuExports_Click() {
         state_.env.dialogs.Show(Message{"You must select categories first!"});
         return;
     }
-    if (!ReportIfFailed(state_.env.dialogs, MakeRepCatFile(state_.env.files, choice_.Categories()))) return;
-    auto* exportWindow = new frmExport(state_);
+    auto* exportWindow = new frmExport(state_, choice_.Categories());
     exportWindow->Form_Load();
     OpenOwnedWindow(this, exportWindow);
 }
