@@ -28,6 +28,7 @@
 #include "core/ReportCategoryList.h"
 #include "reports/ui/ReportPreview.h"
 #include "reports/ui/ReportPrinting.h"
+#include "widgets/LargePlainText.h"
 #include "widgets/CategoryListModel.h"
 #include "widgets/Grid.h"
 #include "widgets/OwnedWindow.h"
@@ -297,7 +298,7 @@ void frmReports::View() {
     const ReportOutcome outcome =
         MakeReport(state_, choice_.Categories(), choice_.StartMonth(), choice_.EndMonth(), choice_.ReportType());
     if (!outcome.ok) return;
-    Text1->setPlainText(ReportTextForWindow(outcome.report.text));
+    SetLargePlainText(Text1, ReportTextForWindow(outcome.report.text));
     const ReportStatusTexts& status = outcome.report.status;
     RSBic->setText(QString::fromStdString(status.income));
     RSBex->setText(QString::fromStdString(status.expense));
