@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QToolTip>
 #include <QValueAxis>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/CodePage.h"
@@ -103,11 +104,19 @@ QChart* MakeGroupedChart(const QString& title, const GroupedSeries& groups, cons
     chart->addAxis(labels, Qt::AlignBottom);
     bars->attachAxis(labels);
     balance->attachAxis(labels);
+    // The axis spans every bar and a balance below 0 as well.
+    double low = 0, high = 0;
+    for (const auto* values : {&groups.income, &groups.expense, &groups.balance})
+        for (AmountSum value : *values) {
+            low = std::min(low, ChartValue(value));
+            high = std::max(high, ChartValue(value));
+        }
     auto* amounts = new QValueAxis;
+    amounts->setRange(low, high > low ? high : low + 1);
+    amounts->applyNiceNumbers();
     chart->addAxis(amounts, Qt::AlignLeft);
     bars->attachAxis(amounts);
     balance->attachAxis(amounts);
-    amounts->applyNiceNumbers();
     ShowValuesOnHover(bars, groups.labels, money);
     QObject::connect(balance, &QLineSeries::hovered, balance, [groups, money](const QPointF& point, bool state) {
         if (!state) return QToolTip::hideText();
@@ -126,7 +135,8 @@ QChartView* MakeChartView(QChart* chart, const QString& accessibleName, QWidget*
     return view;
 }
 
-void FillNumbers(QTableWidget* table, const QStringList& headers, const std::vector<QStringList>& rows) {
+void FillNumbers(QTableWidget* table, const QStringList& headers, const std::vector<QStringList>& rows,
+                 int firstAmountColumn) {
     table->clear();
     table->setColumnCount(static_cast<int>(headers.size()));
     table->setHorizontalHeaderLabels(headers);
@@ -135,7 +145,7 @@ void FillNumbers(QTableWidget* table, const QStringList& headers, const std::vec
         for (int c = 0; c < static_cast<int>(rows[r].size()); ++c) {
             auto* item = new QTableWidgetItem(rows[r][c]);
             item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-            if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (c >= firstAmountColumn) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(r, c, item);
         }
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -37,7 +37,9 @@ QChart* MakeGroupedChart(const QString& title, const GroupedSeries& series, cons
 // A chart view that shows a hovered value as a tool tip.
 QChartView* MakeChartView(QChart* chart, const QString& accessibleName, QWidget* parent);
 
-// The numbers behind a chart, for reading and for screen readers.
-void FillNumbers(QTableWidget* table, const QStringList& headers, const std::vector<QStringList>& rows);
+// The numbers behind a chart, for reading and for screen readers; the
+// columns from `firstAmountColumn` on hold amounts and are right-aligned.
+void FillNumbers(QTableWidget* table, const QStringList& headers, const std::vector<QStringList>& rows,
+                 int firstAmountColumn);
 
 }  // namespace tessamo

@@ -69,8 +69,9 @@ void ChartWindow::AddChart(QChart* chart, const QString& tabTitle) {
     charts_.append(view);
 }
 
-void ChartWindow::SetNumbers(const QStringList& headers, const std::vector<QStringList>& rows) {
-    FillNumbers(Numbers, headers, rows);
+void ChartWindow::SetNumbers(const QStringList& headers, const std::vector<QStringList>& rows,
+                             int firstAmountColumn) {
+    FillNumbers(Numbers, headers, rows, firstAmountColumn);
 }
 
 QChartView* ChartWindow::ShownChart() const {

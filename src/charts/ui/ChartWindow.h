@@ -47,7 +47,7 @@ public:
 protected:
     // Adds a chart's tab before the Numbers tab.
     void AddChart(QChart* chart, const QString& tabTitle);
-    void SetNumbers(const QStringList& headers, const std::vector<QStringList>& rows);
+    void SetNumbers(const QStringList& headers, const std::vector<QStringList>& rows, int firstAmountColumn);
 
     const SharedState& state_;
 

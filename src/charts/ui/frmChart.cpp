@@ -64,7 +64,7 @@ frmChart::frmChart(const SharedState& state, const ReportChartData& chart, int s
                         Money(month.balance, money)});
     SetNumbers({QStringLiteral("Section"), QStringLiteral("Name"), QStringLiteral("Income"), QStringLiteral("Expense"),
                 QStringLiteral("Share"), QStringLiteral("Balance")},
-               rows);
+               rows, 2);
 }
 
 }  // namespace tessamo

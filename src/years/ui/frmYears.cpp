@@ -53,7 +53,7 @@ frmYears::frmYears(const SharedState& state, const YearsTable& table)
              QStringLiteral("&Years"));
     SetNumbers({QStringLiteral("Year"), QStringLiteral("Code"), QStringLiteral("Category"), QStringLiteral("Income"),
                 QStringLiteral("Expense"), QStringLiteral("Balance")},
-               TableRows(table, state.env.money));
+               TableRows(table, state.env.money), 3);
 }
 
 }  // namespace tessamo
