@@ -1,25 +1,28 @@
 #include "reports/ReportSelection.h"
 
+#include <unordered_map>
+
 namespace tessamo {
 namespace {
 
-// What the selection needs of each ledger line, worked out once.
+// An in-range ledger line: its position and its month.
 struct InRangeLine {
-    std::uint16_t code;
-    bool inRange;
+    std::uint32_t index;
     int month;
 };
 
-std::vector<InRangeLine> ClassifyLedger(const LedgerView& ledger, int begmo, int endmo,
-                                        const std::string& dateStyle) {
-    std::vector<InRangeLine> lines;
-    lines.reserve(ledger.size());
+// The in-range lines of each code in ledger order, so that each category
+// takes its own lines without another pass over the whole ledger.
+std::unordered_map<std::uint16_t, std::vector<InRangeLine>> InRangeLinesByCode(const LedgerView& ledger, int begmo,
+                                                                               int endmo,
+                                                                               const std::string& dateStyle) {
+    std::unordered_map<std::uint16_t, std::vector<InRangeLine>> byCode;
     for (std::size_t j = 0; j < ledger.size(); ++j) {
         const double month = MonthOfDate(ledger[j].Date(), dateStyle);
-        const bool inRange = month >= begmo && month <= endmo;
-        lines.push_back(InRangeLine{CodeKey(ledger[j].Code()), inRange, inRange ? static_cast<int>(month) : 0});
+        if (month >= begmo && month <= endmo)
+            byCode[CodeKey(ledger[j].Code())].push_back({static_cast<std::uint32_t>(j), static_cast<int>(month)});
     }
-    return lines;
+    return byCode;
 }
 
 void NoteMonth(ReportSelection& selection, int month) {
@@ -31,20 +34,21 @@ void NoteMonth(ReportSelection& selection, int month) {
 
 ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categories, const LedgerView& ledger,
                                     int begmo, int endmo, const std::string& dateStyle) {
-    const std::vector<InRangeLine> lines = ClassifyLedger(ledger, begmo, endmo, dateStyle);
+    const auto byCode = InRangeLinesByCode(ledger, begmo, endmo, dateStyle);
     ReportSelection selection;
     for (const CategoryRecord& category : categories) {
         const std::uint16_t code = CodeKey(category.Code);
-        for (std::size_t j = 0; j < lines.size(); ++j) {
-            if (lines[j].code != code || !lines[j].inRange) continue;
-            const LedgerBytesRecord r = ledger[j];
+        const auto found = byCode.find(code);
+        if (found == byCode.end()) continue;
+        for (const InRangeLine& line : found->second) {
+            const LedgerBytesRecord r = ledger[line.index];
             const std::int64_t amount = r.Amount();
             if (amount > 0) {
                 selection.income.push_back({r, amount, code});
-                NoteMonth(selection, lines[j].month);
+                NoteMonth(selection, line.month);
             } else if (amount < 0) {
                 selection.expense.push_back({r, -static_cast<AmountSum>(amount), code});
-                NoteMonth(selection, lines[j].month);
+                NoteMonth(selection, line.month);
             } else {
                 selection.openItems.push_back({r, 0, code});
             }
