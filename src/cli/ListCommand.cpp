@@ -5,7 +5,9 @@
 #include "cli/Commands.h"
 #include "platform/FileErrors.h"
 #include "core/LedgerSummary.h"
+#include "core/FixedText.h"
 #include "core/RecordFile.h"
+#include "platform/CodePage.h"
 
 namespace tessamo {
 
@@ -17,11 +19,44 @@ std::string ListCommandHelp() {
            "      characters inside a field are shown as escapes (\\t, \\n, \\x1B).\n";
 }
 
-std::string ItemRowText(const LedgerRecord& record, const MoneyFormat& money) {
-    const auto cells = ItemCells(record, money);
+void AppendItemRow(std::string& out, const LedgerBytesRecord& record, const MoneyFormat& money) {
     // The amount text is UTF-8 already; the fields of the record are not.
-    return ToConsole(cells[0]) + '\t' + cells[1] + '\t' + ToConsole(cells[2]) + '\t' + ToConsole(cells[3]) + '\n';
+    AppendCp1252AsVisibleUtf8(out, record.Date());
+    out += '\t';
+    out += ItemAmountText(record.Amount(), money);
+    out += '\t';
+    AppendCp1252AsVisibleUtf8(out, record.Code());
+    out += '\t';
+    AppendCp1252AsVisibleUtf8(out, TrimBlanks(record.Note()));
+    out += '\n';
 }
+
+std::string ItemRowText(const LedgerRecord& record, const MoneyFormat& money) {
+    const LedgerLines line = LedgerLines::FromRecords({record});
+    std::string row;
+    AppendItemRow(row, line[0], money);
+    return row;
+}
+
+namespace {
+
+// The rows in blocks of about this many bytes: few writes, and a long
+// ledger's text is never held whole.
+constexpr std::size_t kOutputBlock = 1 << 16;
+
+void WriteItemRows(std::ostream& out, const LedgerLines& items, const MoneyFormat& money) {
+    std::string block;
+    block.reserve(kOutputBlock + 256);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        AppendItemRow(block, items[i], money);
+        if (block.size() < kOutputBlock) continue;
+        out << block;
+        block.clear();
+    }
+    out << block;
+}
+
+}  // namespace
 
 int RunListCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
@@ -45,7 +80,7 @@ int RunListCommand(CliContext& context, const std::vector<std::string>& args) {
 
     context.out << kItemListHeaders[0] << '\t' << kItemListHeaders[1] << '\t' << kItemListHeaders[2] << '\t'
                 << kItemListHeaders[3] << '\n';
-    for (const LedgerRecord& record : summary.items) context.out << ItemRowText(record, state.env.money);
+    WriteItemRows(context.out, summary.items, state.env.money);
     context.err << summary.incomeText << '\n'
                 << summary.expenseText << '\n'
                 << summary.balanceText << '\n'
