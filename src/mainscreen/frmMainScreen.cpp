@@ -9,11 +9,8 @@
 #include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
@@ -23,6 +20,10 @@
 #include "core/LoadSettings.h"
 #include "help/ui/QtHelpEngine.h"
 #include "widgets/StatusPanels.h"
+
+// Resources are initialised outside any namespace (Q_INIT_RESOURCE's rule);
+// the toolbar's icons live in the windows' static library.
+static void RegisterToolbarIcons() { Q_INIT_RESOURCE(toolbar); }
 
 namespace tessamo {
 namespace {
@@ -51,28 +52,15 @@ void SetButtonText(QAction* action, const char* caption, const char* toolTip) {
 // an entry with an icon as the icon alone, which would hide "Reports". The
 // button takes its look from the action again whenever the action changes,
 // and gets the icon back right after (changed() follows that update).
-// Every button's icon drawn at exactly the toolbar's icon size: a theme icon
-// that has no picture of that size would come out smaller and lift its
-// caption above the others.
-QIcon ExactSizeIcon(const QIcon& source, QSize size) {
-    QIcon icon;
-    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
-        QPixmap canvas(size);
-        canvas.fill(Qt::transparent);
-        const QPixmap picture = source.pixmap(size, mode);
-        QPainter painter(&canvas);
-        painter.drawPixmap((size.width() - picture.width()) / 2, (size.height() - picture.height()) / 2, picture);
-        painter.end();
-        icon.addPixmap(canvas, mode);
-    }
-    return icon;
-}
-
-void SetButtonIcon(QToolBar* toolbar, QAction* action, const char* themeIcon, QStyle::StandardPixmap fallbackIcon) {
+// The icons are the program's own (resources/toolbar), drawn at 24 and 48
+// pixels: the same look on every desktop and no icon-theme search at start.
+void SetButtonIcon(QToolBar* toolbar, QAction* action, const char* iconName) {
+    static const bool registered = (RegisterToolbarIcons(), true);
+    (void)registered;
     auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
-    const QIcon icon = ExactSizeIcon(
-        QIcon::fromTheme(QString::fromLatin1(themeIcon), toolbar->style()->standardIcon(fallbackIcon)),
-        toolbar->iconSize());
+    QIcon icon;
+    for (int size : {24, 48})
+        icon.addFile(QStringLiteral(":/toolbar/%1-%2.png").arg(QLatin1String(iconName)).arg(size), QSize(size, size));
     button->setIcon(icon);
     QObject::connect(action, &QAction::changed, button, [button, icon] { button->setIcon(icon); });
 }
@@ -184,23 +172,18 @@ void frmMainScreen::createToolBar() {
     struct Button {
         const char* key;
         QAction* command;
-        const char* themeIcon;
-        QStyle::StandardPixmap fallbackIcon;
+        const char* icon;
     };
     const Button buttons[] = {
-        {"tbbHelp", mnuHelpContents, "help-contents", QStyle::SP_DialogHelpButton},
-        {"tbbFind", mnuFind, "edit-find", QStyle::SP_FileDialogContentsView},
-        {"tbbNotes", mnuNotes, "accessories-text-editor", QStyle::SP_FileDialogDetailedView},
-        {"tbbMacro", mnuShowMacro, "media-playlist-repeat", QStyle::SP_MediaPlay},
-        {"tbbReports", mnuReports, "x-office-document", QStyle::SP_FileDialogInfoView},
-        {"tbbYear", mnuYear, "x-office-calendar", QStyle::SP_FileDialogListView},
-        {"tbbSetup", mnuPassCode, "dialog-password", QStyle::SP_DialogYesButton},
-        {"tbbSort", mnuSort, "view-sort-descending", QStyle::SP_ArrowDown},
-        {"tbbNew", mnuNewItem, "document-new", QStyle::SP_FileIcon},
+        {"tbbHelp", mnuHelpContents, "help"},   {"tbbFind", mnuFind, "find"},
+        {"tbbNotes", mnuNotes, "notes"},        {"tbbMacro", mnuShowMacro, "macro"},
+        {"tbbReports", mnuReports, "reports"},  {"tbbYear", mnuYear, "year"},
+        {"tbbSetup", mnuPassCode, "passcode"},  {"tbbSort", mnuSort, "sort"},
+        {"tbbNew", mnuNewItem, "new"},
     };
     for (const Button& b : buttons) {
         ToolbarTSM->addAction(b.command);
-        SetButtonIcon(ToolbarTSM, b.command, b.themeIcon, b.fallbackIcon);
+        SetButtonIcon(ToolbarTSM, b.command, b.icon);
         QWidget* button = ToolbarTSM->widgetForAction(b.command);
         button->setObjectName(QString::fromLatin1(b.key));
         button->setAccessibleName(b.command->iconText());
