@@ -6,14 +6,14 @@
 # of them alike; the table shows each command's median wall time and how many
 # times longer the peer took than Tessamo.
 #
-#   bench/peers.sh [BUILD_DIR] [RUNS] [COUNT]     defaults: build 11 100000
+#   bench/peers.sh [BUILD_DIR] [RUNS] [COUNT]     defaults: build 5 100000
 #
 # BUILD_DIR holds tessamo-cli and bench/make_peer_files (a Release build gives
 # the figures worth quoting). Not part of the test run.
 set -euo pipefail
 
 build=${1:-build}
-runs=${2:-11}
+runs=${2:-5}
 count=${3:-100000}
 cli=$(realpath "$build/tessamo-cli")
 generator=$(realpath "$build/bench/make_peer_files")

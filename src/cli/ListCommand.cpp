@@ -1,6 +1,7 @@
 // list [CATEGORY]: the ledger view of the year as text.
 #include <ostream>
 
+#include "cli/BlockOutput.h"
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
 #include "platform/FileErrors.h"
@@ -38,26 +39,6 @@ std::string ItemRowText(const LedgerRecord& record, const MoneyFormat& money) {
     return row;
 }
 
-namespace {
-
-// The rows in blocks of about this many bytes: few writes, and a long
-// ledger's text is never held whole.
-constexpr std::size_t kOutputBlock = 1 << 16;
-
-void WriteItemRows(std::ostream& out, const LedgerLines& items, const MoneyFormat& money) {
-    std::string block;
-    block.reserve(kOutputBlock + 256);
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        AppendItemRow(block, items[i], money);
-        if (block.size() < kOutputBlock) continue;
-        out << block;
-        block.clear();
-    }
-    out << block;
-}
-
-}  // namespace
-
 int RunListCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
     std::string error;
@@ -80,7 +61,13 @@ int RunListCommand(CliContext& context, const std::vector<std::string>& args) {
 
     context.out << kItemListHeaders[0] << '\t' << kItemListHeaders[1] << '\t' << kItemListHeaders[2] << '\t'
                 << kItemListHeaders[3] << '\n';
-    WriteItemRows(context.out, summary.items, state.env.money);
+    {
+        BlockOutput rows(context.out);
+        for (std::size_t i = 0; i < summary.items.size(); ++i) {
+            AppendItemRow(rows.Block(), summary.items[i], state.env.money);
+            rows.WriteIfFull();
+        }
+    }
     context.err << summary.incomeText << '\n'
                 << summary.expenseText << '\n'
                 << summary.balanceText << '\n'

@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include "cli/BlockOutput.h"
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
 #include "cli/ReportChoice.h"
@@ -27,16 +28,16 @@ namespace {
 // The report's lines (CR LF between them) in UTF-8, each ended by a line
 // feed. For a terminal every control character but Tab is escaped, so a
 // note's own CR, LF or ESC shows.
-std::string OutputLines(const std::string& text, bool terminal) {
-    std::string lines;
-    lines.reserve(text.size() + text.size() / 8);
+void WriteLines(std::ostream& out, const std::string& text, bool terminal) {
+    BlockOutput lines(out);
     for (std::size_t from = 0;;) {
         const std::size_t end = text.find("\r\n", from);
         const std::string_view line = std::string_view(text).substr(from, end - from);
-        if (terminal) AppendCp1252AsVisibleUtf8(lines, line, "\t");
-        else AppendCp1252AsUtf8(lines, line);
-        lines += '\n';
-        if (end == std::string::npos) return lines;
+        if (terminal) AppendCp1252AsVisibleUtf8(lines.Block(), line, "\t");
+        else AppendCp1252AsUtf8(lines.Block(), line);
+        lines.Block() += '\n';
+        lines.WriteIfFull();
+        if (end == std::string::npos) return;
         from = end + 2;
     }
 }
@@ -65,7 +66,7 @@ int RunReportCommand(CliContext& context, const std::vector<std::string>& args) 
     // as an escape.
     const std::string& text = outcome.report.text;
     if (parsed.Has("--crlf")) context.out << Cp1252ToUtf8(text);
-    else context.out << OutputLines(text, ::isatty(STDOUT_FILENO));
+    else WriteLines(context.out, text, ::isatty(STDOUT_FILENO));
     context.err << outcome.report.status.income << "\n" << outcome.report.status.expense << "\n";
     if (outcome.report.status.balance) context.err << *outcome.report.status.balance << "\n";
     return kExitOk;

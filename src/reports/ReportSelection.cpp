@@ -11,18 +11,36 @@ struct InRangeLine {
     int month;
 };
 
+using LinesByCode = std::unordered_map<std::uint16_t, std::vector<InRangeLine>>;
+
 // The in-range lines of each code in ledger order, so that each category
 // takes its own lines without another pass over the whole ledger.
-std::unordered_map<std::uint16_t, std::vector<InRangeLine>> InRangeLinesByCode(const LedgerView& ledger, int begmo,
-                                                                               int endmo,
-                                                                               const std::string& dateStyle) {
-    std::unordered_map<std::uint16_t, std::vector<InRangeLine>> byCode;
+LinesByCode InRangeLinesByCode(const LedgerView& ledger, int begmo, int endmo, const std::string& dateStyle) {
+    LinesByCode byCode;
     for (std::size_t j = 0; j < ledger.size(); ++j) {
         const double month = MonthOfDate(ledger[j].Date(), dateStyle);
         if (month >= begmo && month <= endmo)
             byCode[CodeKey(ledger[j].Code())].push_back({static_cast<std::uint32_t>(j), static_cast<int>(month)});
     }
     return byCode;
+}
+
+// Room for every line of each set from the start, so that a long ledger's
+// sets are built without growing (and never held twice while they grow).
+void ReserveSets(ReportSelection& selection, const std::vector<CategoryRecord>& categories, const LinesByCode& byCode,
+                 const LedgerView& ledger) {
+    std::size_t income = 0, expense = 0, open = 0;
+    for (const CategoryRecord& category : categories) {
+        const auto found = byCode.find(CodeKey(category.Code));
+        if (found == byCode.end()) continue;
+        for (const InRangeLine& line : found->second) {
+            const std::int64_t amount = ledger[line.index].Amount();
+            ++(amount > 0 ? income : amount < 0 ? expense : open);
+        }
+    }
+    selection.income.reserve(income);
+    selection.expense.reserve(expense);
+    selection.openItems.reserve(open);
 }
 
 void NoteMonth(ReportSelection& selection, int month) {
@@ -36,6 +54,7 @@ ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categorie
                                     int begmo, int endmo, const std::string& dateStyle) {
     const auto byCode = InRangeLinesByCode(ledger, begmo, endmo, dateStyle);
     ReportSelection selection;
+    ReserveSets(selection, categories, byCode, ledger);
     for (const CategoryRecord& category : categories) {
         const std::uint16_t code = CodeKey(category.Code);
         const auto found = byCode.find(code);
