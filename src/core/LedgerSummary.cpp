@@ -19,10 +19,6 @@ std::array<std::string, 4> ItemCells(const LedgerBytesRecord& record, const Mone
             TrimBlanks(record.Note())};
 }
 
-bool ListedInCategory(const LedgerBytesRecord& record, const std::string& category) {
-    return category == kAllCategories || record.Code() == category;
-}
-
 void CategoryLabel(const std::vector<CategoryRecord>& categories, const std::string& code, std::string& name) {
     for (const CategoryRecord& c : categories) {
         if (c.Code == code) {
@@ -60,9 +56,12 @@ LedgerSummary SummarizeLedgerBytes(std::string ledgerBytes, const std::vector<Ca
     if (category == kAllCategories) {
         s.items = LedgerLines(std::move(ledgerBytes));  // every record is listed: take the bytes whole
     } else {
+        // Both characters compared as one number: a code of another length
+        // lists nothing.
         const LedgerView ledger(ledgerBytes);
-        for (std::size_t i = 0; i < ledger.size(); ++i)
-            if (ListedInCategory(ledger[i], category)) s.items.Append(ledger[i]);
+        const std::uint16_t code = CodeKey(category);
+        for (std::size_t i = 0; i < ledger.size() && category.size() == 2; ++i)
+            if (CodeKey(ledger[i].Code()) == code) s.items.Append(ledger[i]);
     }
     const LedgerView listed = s.items.View();
     for (std::size_t i = 0; i < listed.size(); ++i) AddToTotals(s, listed[i].Amount());

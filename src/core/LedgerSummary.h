@@ -31,10 +31,6 @@ std::string ItemAmountText(std::int64_t amount, const MoneyFormat& money);
 // stored, Note trimmed at both ends.
 std::array<std::string, 4> ItemCells(const LedgerBytesRecord& record, const MoneyFormat& money);
 
-// True when the record belongs to the listing of `category` ("all", or a
-// code compared exactly with both characters).
-bool ListedInCategory(const LedgerBytesRecord& record, const std::string& category);
-
 // The category's description (16 characters, trailing blanks kept) of the
 // first record whose Code equals `code` exactly; `name` is left as it was
 // when there is none.
@@ -51,7 +47,8 @@ struct LedgerSummary {
     std::string recordsText;          // StatusBarTSM panel 1
 };
 
-// Builds the listing of `category` from the whole ledger and category list.
+// Builds the listing of `category` ("all", or a code compared exactly with
+// both characters) from the whole ledger and category list.
 // `yearText` is the year shown in the records panel (the first four
 // characters of LedgerFileName).
 LedgerSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger, const std::vector<CategoryRecord>& categories,
