@@ -19,17 +19,17 @@
 #include "core/LedgerListing.h"
 #include "core/LoadSettings.h"
 #include "help/ui/QtHelpEngine.h"
+#include "reports/ui/frmReports.h"
+#include "widgets/OwnedWindow.h"
 #include "widgets/StatusPanels.h"
-
-// Resources are initialised outside any namespace (Q_INIT_RESOURCE's rule);
-// the toolbar's icons live in the windows' static library.
-static void RegisterToolbarIcons() { Q_INIT_RESOURCE(toolbar); }
+#include "widgets/Toolbar.h"
+#include "widgets/WaitCursor.h"
 
 namespace tessamo {
 namespace {
 
-// The layout rule's distances, in pixels for the original's twips (15 a pixel).
-constexpr int kRightGap = 7;          // 100: room left of the window's right edge
+// The layout rule's distances, in pixels for the original's twips (15 a pixel); the
+// right-hand room is the toolbar's kToolbarRightGap.
 constexpr int kFullYearNudge = 1;     // 15: FullYear sits that far left of CatList
 constexpr int kFullYearRise = 22;     // 330: FullYear's top above CatList's top
 constexpr int kLowestHeight = 151;    // 2265: below this the list heights stay
@@ -39,30 +39,6 @@ QAction* MakeAction(QObject* parent, const char* name, const char* caption, bool
     action->setObjectName(QString::fromLatin1(name));
     action->setEnabled(enabled);
     return action;
-}
-
-// What a command shows on its toolbar button: the button's caption (the
-// action's iconText) and its tool tip; the menu entry keeps its own caption.
-void SetButtonText(QAction* action, const char* caption, const char* toolTip) {
-    action->setIconText(QString::fromLatin1(caption));
-    action->setToolTip(QString::fromLatin1(toolTip));
-}
-
-// The icon belongs to the toolbar button, not to the action: a menu bar shows
-// an entry with an icon as the icon alone, which would hide "Reports". The
-// button takes its look from the action again whenever the action changes,
-// and gets the icon back right after (changed() follows that update).
-// The icons are the program's own (resources/toolbar), drawn at 24 and 48
-// pixels: the same look on every desktop and no icon-theme search at start.
-void SetButtonIcon(QToolBar* toolbar, QAction* action, const char* iconName) {
-    static const bool registered = (RegisterToolbarIcons(), true);
-    (void)registered;
-    auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
-    QIcon icon;
-    for (int size : {24, 48})
-        icon.addFile(QStringLiteral(":/toolbar/%1-%2.png").arg(QLatin1String(iconName)).arg(size), QSize(size, size));
-    button->setIcon(icon);
-    QObject::connect(action, &QAction::changed, button, [button, icon] { button->setIcon(icon); });
 }
 
 }  // namespace
@@ -104,7 +80,7 @@ void frmMainScreen::createActions() {
     mnuFind = MakeAction(this, "mnuFind", "Find a word", false);
     mnuShowMacro = MakeAction(this, "mnuShowMacro", "Show Macro Controls", false);
     mnuShowMacro->setShortcut(QKeySequence(Qt::Key_F3));
-    mnuReports = MakeAction(this, "mnuReports", "&Reports", false);
+    mnuReports = MakeAction(this, "mnuReports", "&Reports", true);
     mnuUserName = MakeAction(this, "mnuUserName", "User Name", false);
     mnuPassCode = MakeAction(this, "mnuPassCode", "Pass Code", false);
     mnuDateFormat = MakeAction(this, "mnuDateFormat", "Date Format", false);
@@ -129,6 +105,7 @@ void frmMainScreen::createActions() {
 
     connect(mnuExit, &QAction::triggered, this, &frmMainScreen::mnuExit_Click);
     connect(mnuNewItem, &QAction::triggered, this, &frmMainScreen::mnuNewItem_Click);
+    connect(mnuReports, &QAction::triggered, this, &frmMainScreen::mnuReports_Click);
 }
 
 void frmMainScreen::createMenus() {
@@ -156,16 +133,7 @@ void frmMainScreen::createMenus() {
 }
 
 void frmMainScreen::createToolBar() {
-    ToolbarTSM = new QToolBar(QStringLiteral("Toolbar"), this);
-    ToolbarTSM->setObjectName(QStringLiteral("ToolbarTSM"));
-    ToolbarTSM->setAccessibleName(QStringLiteral("Toolbar"));
-    ToolbarTSM->setMovable(false);
-    ToolbarTSM->setFloatable(false);
-    ToolbarTSM->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    ToolbarTSM->setContextMenuPolicy(Qt::PreventContextMenu);
-    ToolbarTSM->layout()->setSpacing(0);
-    ToolbarTSM->layout()->setContentsMargins(0, 0, 0, 0);
-    addToolBar(Qt::TopToolBarArea, ToolbarTSM);
+    ToolbarTSM = MakeToolbar(this, "ToolbarTSM", QStringLiteral("Toolbar"));
 
     // Left to right; each button is its command's own action, keyed by the
     // button's name.
@@ -181,17 +149,8 @@ void frmMainScreen::createToolBar() {
         {"tbbSetup", mnuPassCode, "passcode"},  {"tbbSort", mnuSort, "sort"},
         {"tbbNew", mnuNewItem, "new"},
     };
-    for (const Button& b : buttons) {
-        ToolbarTSM->addAction(b.command);
-        SetButtonIcon(ToolbarTSM, b.command, b.icon);
-        QWidget* button = ToolbarTSM->widgetForAction(b.command);
-        button->setObjectName(QString::fromLatin1(b.key));
-        button->setAccessibleName(b.command->iconText());
-    }
-    // The toolkit's own button for buttons that do not fit (a check box to a
-    // screen reader, hidden while all fit) is named for what it opens.
-    if (auto* more = ToolbarTSM->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(QStringLiteral("More toolbar buttons"));
+    for (const Button& b : buttons) AddToolbarButton(ToolbarTSM, b.command, b.key, ProgramIcon(b.icon));
+    NameOverflowButton(ToolbarTSM);
 }
 
 QAction* frmMainScreen::ToolbarButton(const QString& key) const {
@@ -246,6 +205,16 @@ void frmMainScreen::mnuExit_Click() {
     QCoreApplication::exit(0);
 }
 
+void frmMainScreen::mnuReports_Click() {
+    if (RaiseOpenWindow<frmReports>(this)) return;
+    auto* reports = new frmReports(state_);
+    {
+        WaitCursor wait;
+        reports->Form_Load(*this);
+    }
+    OpenOwnedWindow(this, reports);
+}
+
 void frmMainScreen::AddPanel(QWidget* frame) {
     frame->setParent(ledgerArea_);
     frame->hide();
@@ -264,14 +233,7 @@ void frmMainScreen::placeStatusBars() {
     StatusBar0TSM->setGeometry(0, bottom - lowerHeight - upperHeight, width, upperHeight);
 }
 
-void frmMainScreen::sizeToolbarButtons() {
-    const QList<QAction*> buttons = ToolbarTSM->actions();
-    if (buttons.isEmpty()) return;
-    const int buttonWidth = (width() - kRightGap) / static_cast<int>(buttons.size());
-    if (buttonWidth <= 0) return;
-    for (QAction* action : buttons)
-        if (QWidget* widget = ToolbarTSM->widgetForAction(action)) widget->setFixedWidth(buttonWidth);
-}
+void frmMainScreen::sizeToolbarButtons() { SpreadToolbarButtons(ToolbarTSM, width()); }
 
 // The ledger area starts below the toolbar, so the item list's top (toolbar
 // height in window terms) is 0 here and its height is the area's height less
@@ -282,7 +244,7 @@ void frmMainScreen::Form_Resize(bool guards) {
     ItemList->move(ItemList->x(), 0);
     CatList->move(CatList->x(), ItemList->y() + FullYear->height());
     CentrePanel(EntryEdFrame);
-    const int itemListWidth = windowWidth - CatList->width() - kRightGap;
+    const int itemListWidth = windowWidth - CatList->width() - kToolbarRightGap;
     if (!guards || itemListWidth > 0) ItemList->resize(itemListWidth, ItemList->height());
     CatList->move(ItemList->x() + ItemList->width(), CatList->y());
     FullYear->move(CatList->x() - kFullYearNudge, CatList->y() - kFullYearRise);
