@@ -47,7 +47,7 @@ TEST(CodePage, SpecialBytesAnywhereInLongRuns) {
     };
     for (const Case& c : cases) {
         for (std::size_t before = 0; before < 20; before += 3) {
-            const std::string head(before, 'a'), tail(17 - before, 'b');
+            const std::string head(before, 'a'), tail(20 - before, 'b');
             EXPECT_EQ(Cp1252ToUtf8(head + c.stored + tail), head + c.utf8 + tail) << before;
             std::string visible = "x";
             AppendCp1252AsVisibleUtf8(visible, head + c.stored + tail, "\t");
