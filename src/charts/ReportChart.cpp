@@ -3,6 +3,7 @@
 #include "core/Dates.h"
 #include "core/LedgerView.h"
 #include "core/ReportCategoryList.h"
+#include "platform/Dialogs.h"
 #include "platform/FileErrors.h"
 #include "reports/ReportSelection.h"
 
@@ -45,8 +46,12 @@ bool MakeReportChart(const SharedState& state, const std::vector<CategoryRecord>
     return true;
 }
 
+std::string ReportChartRange(const std::string& year, int startMonth, int endMonth) {
+    return year + ", " + MonthName(startMonth) + " through " + MonthName(endMonth);
+}
+
 std::string ReportChartTitle(const std::string& year, int startMonth, int endMonth) {
-    return "Tessamo 2.1 - Chart of " + year + ", " + MonthName(startMonth) + " through " + MonthName(endMonth);
+    return std::string(kProgramTitle) + " - Chart of " + ReportChartRange(year, startMonth, endMonth);
 }
 
 }  // namespace tessamo

@@ -45,6 +45,8 @@ ReportChartData BuildReportChart(const std::vector<CategoryRecord>& chosen, std:
 bool MakeReportChart(const SharedState& state, const std::vector<CategoryRecord>& chosen, int begmo, int endmo,
                      ReportChartData& chart);
 
+// "1999, January through December".
+std::string ReportChartRange(const std::string& year, int startMonth, int endMonth);
 // "Tessamo 2.1 - Chart of 1999, January through December".
 std::string ReportChartTitle(const std::string& year, int startMonth, int endMonth);
 

@@ -22,7 +22,24 @@ namespace tessamo {
 namespace {
 
 QString Currency(double value, const MoneyFormat& money) {
-    return QString::fromStdString(CurrencyText(static_cast<AmountSum>(std::llround(value * 10000)), money));
+    return MoneyText(static_cast<AmountSum>(std::llround(value * 10000)), money);
+}
+
+// Whole units on the amount axis: the hover texts give the exact money.
+QValueAxis* NewAmountAxis() {
+    auto* axis = new QValueAxis;
+    axis->setLabelFormat(QStringLiteral("%.0f"));
+    return axis;
+}
+
+// Every name in full: with many rows the names get a smaller font, so that
+// the axis neither drops every other one nor cuts them to an ellipsis.
+void ShowEveryName(QBarCategoryAxis* axis, qsizetype rows) {
+    axis->setTruncateLabels(false);
+    if (rows <= 16) return;
+    QFont font = axis->labelsFont();
+    font.setPointSizeF(std::max(6.0, font.pointSizeF() * 16.0 / static_cast<double>(rows) * 1.4));
+    axis->setLabelsFont(font);
 }
 
 // Hovering a bar shows its set's name, its group and its value.
@@ -57,6 +74,10 @@ QChart* NewChart(const QString& title) {
 
 double ChartValue(AmountSum amount) { return static_cast<double>(amount) / 10000.0; }
 
+QString MoneyText(AmountSum amount, const MoneyFormat& money) {
+    return QString::fromStdString(CurrencyText(amount, money));
+}
+
 QChart* MakeSummaryChart(const QString& title, const std::vector<SummaryRow>& rows, const QColor& colour,
                          const MoneyFormat& money) {
     QChart* chart = NewChart(title);
@@ -73,9 +94,10 @@ QChart* MakeSummaryChart(const QString& title, const std::vector<SummaryRow>& ro
     chart->addSeries(series);
     auto* categories = new QBarCategoryAxis;
     categories->append(labels);
+    ShowEveryName(categories, labels.size());
     chart->addAxis(categories, Qt::AlignLeft);
     series->attachAxis(categories);
-    auto* amounts = new QValueAxis;
+    QValueAxis* amounts = NewAmountAxis();
     amounts->setMin(0);
     amounts->setMax(rows.empty() ? 1.0 : ChartValue(std::max_element(rows.begin(), rows.end(), [](auto& a, auto& b) {
                                                          return a.subtotal < b.subtotal;
@@ -111,7 +133,7 @@ QChart* MakeGroupedChart(const QString& title, const GroupedSeries& groups, cons
             low = std::min(low, ChartValue(value));
             high = std::max(high, ChartValue(value));
         }
-    auto* amounts = new QValueAxis;
+    QValueAxis* amounts = NewAmountAxis();
     amounts->setRange(low, high > low ? high : low + 1);
     amounts->applyNiceNumbers();
     chart->addAxis(amounts, Qt::AlignLeft);

@@ -22,6 +22,8 @@ namespace tessamo {
 
 // Money as the charts' axes take it (units, not ten-thousandths).
 double ChartValue(AmountSum amount);
+// Money as the chart windows show it in hover texts and tables.
+QString MoneyText(AmountSum amount, const MoneyFormat& money);
 
 // One section of the summary: a bar per row in the report's order (top to
 // bottom), scaled so that the largest fills the axis as its 26 bars do.

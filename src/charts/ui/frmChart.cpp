@@ -1,6 +1,7 @@
 #include "charts/ui/frmChart.h"
 
 #include "charts/ui/ChartBuilders.h"
+#include "core/Amounts.h"
 #include "core/Dates.h"
 #include "core/YearSelection.h"
 #include "platform/CodePage.h"
@@ -9,21 +10,22 @@
 namespace tessamo {
 namespace {
 
-QString Money(AmountSum amount, const MoneyFormat& money) { return QString::fromStdString(CurrencyText(amount, money)); }
-
-QString Percent(std::int64_t hundredths) { return QString::number(static_cast<double>(hundredths) / 100.0) + "%"; }
+// The share as the report's text writes it, in the system's decimal point.
+QString Percent(std::int64_t hundredths, const MoneyFormat& money) {
+    return QString::fromStdString(PlainNumberText(static_cast<AmountSum>(hundredths) * 100, money)) + "%";
+}
 
 // Columns: Section, Name, Income, Expense, Share, Balance.
 void AddSummaryRows(std::vector<QStringList>& rows, bool expense, const std::vector<SummaryRow>& summary,
                     AmountSum total, const MoneyFormat& money) {
     const QString section = expense ? QStringLiteral("Money out") : QStringLiteral("Money in");
     const auto line = [&](const QString& name, AmountSum amount, const QString& share) {
-        const QString text = Money(amount, money);
+        const QString text = MoneyText(amount, money);
         rows.push_back({section, name, expense ? QString() : text, expense ? text : QString(), share, QString()});
     };
     for (const SummaryRow& row : summary)
         line(QString::fromStdString(Cp1252ToUtf8(row.category.Name)).trimmed(), row.subtotal,
-             Percent(row.pctHundredths));
+             Percent(row.pctHundredths, money));
     line(expense ? QStringLiteral("Total Expense") : QStringLiteral("Total Income"), total, QString());
 }
 
@@ -45,9 +47,8 @@ frmChart::frmChart(const SharedState& state, const ReportChartData& chart, int s
                   QString::fromStdString(ActiveYear(state)) + QStringLiteral(" chart")) {
     setObjectName(QStringLiteral("frmChart"));
     const MoneyFormat& money = state.env.money;
-    const QString range = QStringLiteral(", ") + QString::fromStdString(ActiveYear(state) + ", " +
-                                                                       MonthName(startMonth) + " through " +
-                                                                       MonthName(endMonth));
+    const QString range =
+        QStringLiteral(", ") + QString::fromStdString(ReportChartRange(ActiveYear(state), startMonth, endMonth));
     AddChart(MakeSummaryChart(QStringLiteral("Money that went OUT") + range, chart.expense, AmountColour(-1), money),
              QStringLiteral("Money &out"));
     AddChart(MakeSummaryChart(QStringLiteral("Money that came IN") + range, chart.income, AmountColour(1), money),
@@ -60,8 +61,8 @@ frmChart::frmChart(const SharedState& state, const ReportChartData& chart, int s
     AddSummaryRows(rows, false, chart.income, chart.incomeTotal, money);
     for (const MonthTotals& month : chart.months)
         rows.push_back({QStringLiteral("Month"), QString::fromStdString(MonthName(month.month)),
-                        Money(month.income, money), Money(month.expense, money), QString(),
-                        Money(month.balance, money)});
+                        MoneyText(month.income, money), MoneyText(month.expense, money), QString(),
+                        MoneyText(month.balance, money)});
     SetNumbers({QStringLiteral("Section"), QStringLiteral("Name"), QStringLiteral("Income"), QStringLiteral("Expense"),
                 QStringLiteral("Share"), QStringLiteral("Balance")},
                rows, 2);

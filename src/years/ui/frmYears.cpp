@@ -21,7 +21,7 @@ GroupedSeries YearSeries(const YearsTable& table) {
 
 QStringList Row(const std::string& year, const QString& code, const QString& name, const YearCategoryTotals& totals,
                 const MoneyFormat& money) {
-    const auto text = [&](AmountSum amount) { return QString::fromStdString(CurrencyText(amount, money)); };
+    const auto text = [&](AmountSum amount) { return MoneyText(amount, money); };
     return {QString::fromStdString(year), code, name, text(totals.income), text(totals.expense),
             text(totals.income - totals.expense)};
 }
