@@ -7,8 +7,6 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include <unistd.h>
-
 #include <iostream>
 
 #include "core/SharedState.h"
@@ -18,7 +16,7 @@
 #include "mainscreen/frmMainScreen.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
-#include "platform/InstanceLock.h"
+#include "platform/StartUp.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/SystemMoneyFormat.h"
@@ -48,17 +46,10 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tessamo.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tessamo"));
 
-    std::string folder;
-    if (Status s = ResolveDataFolder(ExecutableDirectory(), folder); !s.ok())
-        return Refuse(QString::fromStdString("The data folder could not be used:\n" + s.ToString()));
     InstanceLock lock;
-    bool heldElsewhere = false;
-    Status lockStatus;
-    if (!lock.Acquire(folder, heldElsewhere, lockStatus))
-        return Refuse(QString::fromStdString(heldElsewhere ? FolderInUseMessage(folder)
-                                                           : "The data folder could not be locked:\n" +
-                                                                 lockStatus.ToString()));
-    if (::chdir(folder.c_str()) != 0) return Refuse(QString::fromStdString("Cannot enter " + folder));
+    std::string folder;
+    if (std::string refusal; !EnterDataFolder(ExecutableDirectory(), lock, folder, refusal))
+        return Refuse(QString::fromStdString(refusal));
 
     PosixFileSystem files(folder);
     QtDialogs dialogs;

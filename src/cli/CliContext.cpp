@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include <cstdlib>
 #include <ostream>
 
@@ -9,18 +7,18 @@
 #include "core/LoadSettings.h"
 #include "core/Settings.h"
 #include "platform/DataFolder.h"
-#include "platform/InstanceLock.h"
+#include "platform/StartUp.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/qt/SystemMoneyFormat.h"
 
 namespace tessamo {
 
 // Everything one run holds while the data folder is open, in the order it is
-// built and torn down; the lock is released last.
+// built and torn down. The folder's lock is held by the context and released
+// after this is gone.
 struct OpenFolder {
     OpenFolder(const std::string& path, std::ostream& err, bool assumeYes)
         : files(path), dialogs(err, assumeYes), env{files, dialogs, clock, SystemMoneyFormat()}, state(env) {}
-    InstanceLock lock;
     PosixFileSystem files;
     ConsoleDialogs dialogs;
     SystemClock clock;
@@ -62,37 +60,28 @@ int CheckPassCode(CliContext& context, const SettingsRecord& settings) {
 }  // namespace
 
 int CliContext::OpenDataFolder() {
+    lock_ = std::make_unique<InstanceLock>();
     std::string folder;
-    if (Status s = ResolveDataFolder(ExecutableDirectory(), folder); !s.ok()) {
-        err << "tessamo-cli: the data folder could not be used: " << s.ToString() << "\n";
+    if (std::string refusal; !EnterDataFolder(ExecutableDirectory(), *lock_, folder, refusal)) {
+        err << "tessamo-cli: " << ConsoleLines(refusal) << "\n";
         return kExitFailed;
     }
     auto opened = std::make_unique<OpenFolder>(folder, err, assumeYes);
-    bool heldElsewhere = false;
-    Status lockStatus;
-    if (!opened->lock.Acquire(folder, heldElsewhere, lockStatus)) {
-        err << "tessamo-cli: "
-            << (heldElsewhere ? ConsoleLines(FolderInUseMessage(folder))
-                              : "the data folder could not be locked: " + lockStatus.ToString())
-            << "\n";
-        return kExitFailed;
-    }
-    if (::chdir(folder.c_str()) != 0) {
-        err << "tessamo-cli: cannot enter " << folder << "\n";
-        return kExitFailed;
-    }
-    SharedState& st = opened->state;
     // A missing settings file is not created here; it reads as the new-file values.
-    if (Status s = ReadSettings(opened->files, opened->clock, st.Settings); !s.ok()) {
+    SettingsRecord settings;
+    if (Status s = ReadSettings(opened->files, opened->clock, settings); !s.ok()) {
         err << "tessamo-cli: " << s.ToString() << "\n";
         return kExitFailed;
     }
-    if (int rc = CheckPassCode(*this, st.Settings); rc != kExitOk) return rc;
-    st.UserName = st.Settings.UserName();
-    st.DateStyle = StartDateStyle(st.Settings, opened->dialogs);
+    if (int rc = CheckPassCode(*this, settings); rc != kExitOk) return rc;
+    SharedState& st = opened->state;
+    st.ApplySettings(settings);
+    st.DateStyle = StartDateStyle(settings, opened->dialogs);
     st.SetActiveYear(year.empty() ? TodayYear(opened->clock) : year);
     open_ = std::move(opened);
     return kExitOk;
 }
+
+bool CliContext::QuestionDeclined() const { return open_ && open_->dialogs.Declined(); }
 
 }  // namespace tessamo

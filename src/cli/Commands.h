@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/LedgerView.h"
 #include "core/SharedState.h"
 
 namespace tessamo {
@@ -21,7 +22,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitBadArguments = 2;
 
-class ConsoleDialogs;
+class InstanceLock;
 struct OpenFolder;
 
 // What every command shares: the output streams, the global options and,
@@ -44,8 +45,11 @@ public:
     int OpenDataFolder();
     // The run's state; valid after OpenDataFolder() succeeded.
     SharedState& state();
+    // True when a question was answered No for want of --yes.
+    bool QuestionDeclined() const;
 
 private:
+    std::unique_ptr<InstanceLock> lock_;  // released after open_ is gone
     std::unique_ptr<OpenFolder> open_;
 };
 
@@ -55,6 +59,7 @@ int BadArguments(CliContext& context, const std::string& text);
 // One line item as "list" and "add" print it: Date, Amount, Code and Note
 // (as UTF-8) separated by tabs, ended by a line feed.
 std::string ItemRowText(const LedgerRecord& record, const MoneyFormat& money);
+void AppendItemRow(std::string& out, const LedgerBytesRecord& record, const MoneyFormat& money);
 
 int RunListCommand(CliContext& context, const std::vector<std::string>& args);
 int RunAddCommand(CliContext& context, const std::vector<std::string>& args);
@@ -63,6 +68,7 @@ int RunExportCommand(CliContext& context, const std::vector<std::string>& args);
 int RunPlayCommand(CliContext& context, const std::vector<std::string>& args);
 int RunSortCommand(CliContext& context, const std::vector<std::string>& args);
 int RunBackupCommand(CliContext& context, const std::vector<std::string>& args);
+int RunYearsCommand(CliContext& context, const std::vector<std::string>& args);
 
 // Each command's entry in --help: a usage line and indented lines of
 // description, each ended by a line feed.
@@ -73,5 +79,6 @@ std::string ExportCommandHelp();
 std::string PlayCommandHelp();
 std::string SortCommandHelp();
 std::string BackupCommandHelp();
+std::string YearsCommandHelp();
 
 }  // namespace tessamo

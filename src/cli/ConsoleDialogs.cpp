@@ -7,11 +7,18 @@ namespace tessamo {
 std::string ConsoleLines(const std::string& text) {
     std::string lines;
     lines.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        lines += text[i];
+    for (std::size_t from = 0;;) {
+        const std::size_t end = text.find("\r\n", from);
+        if (end == std::string::npos) return lines.append(text, from);
+        lines.append(text, from, end - from) += '\n';
+        from = end + 2;
     }
-    return lines;
+}
+
+Answer ConsoleDialogs::Decline(Answer answer) {
+    declined_ = true;
+    err_ << "  (answered " << (answer == Answer::No ? "No" : "Cancel") << ": no --yes)\n";
+    return answer;
 }
 
 Answer ConsoleDialogs::Show(const Message& message) {
@@ -20,22 +27,24 @@ Answer ConsoleDialogs::Show(const Message& message) {
         case MessageButtons::Ok:
             return Answer::Ok;
         case MessageButtons::OkCancel:
-            if (!assumeYes_) break;
+            if (!assumeYes_) return Decline(Answer::Cancel);
             err_ << "  (answered OK: --yes)\n";
             return Answer::Ok;
         case MessageButtons::YesNo:
         case MessageButtons::YesNoCancel:
-            if (!assumeYes_) break;
+            if (!assumeYes_) return Decline(message.buttons == MessageButtons::YesNo ? Answer::No : Answer::Cancel);
             err_ << "  (answered Yes: --yes)\n";
             return Answer::Yes;
     }
-    throw QuestionRefused("the question above needs an answer; nothing was done. Run again with --yes to answer Yes.");
+    return Decline(Answer::Cancel);
 }
 
 std::optional<std::string> ConsoleDialogs::Input(const std::string& prompt, const std::string& title,
                                                  const std::string&) {
-    err_ << title << ": " << ConsoleLines(prompt) << "\n";
-    throw QuestionRefused("the command line cannot answer this input box; nothing was done.");
+    // Nothing can be typed in, --yes or not: the box is cancelled.
+    err_ << title << ": " << ConsoleLines(prompt) << "\n  (cancelled: the command line cannot type an answer)\n";
+    declined_ = true;
+    return std::nullopt;
 }
 
 }  // namespace tessamo

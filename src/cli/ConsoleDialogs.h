@@ -1,20 +1,22 @@
 #pragma once
 // ConsoleDialogs: the Dialogs interface on a terminal. Messages are written to
 // standard error as "Title: text". A question (any box with more than an OK
-// button) is answered Yes only when the user gave --yes; otherwise it is
-// refused by throwing QuestionRefused, which ends the command with exit code 2
-// before it acts on an answer. Input boxes are always refused.
+// button) is answered Yes (or OK) only when the user gave --yes. Without it
+// the question gets the answer of a user who presses No (Cancel when the box
+// has one; an input box is always cancelled), and Declined() turns true so
+// the command ends with exit code 2 afterwards.
+//
+// An answer is returned rather than an exception thrown: the logic then
+// takes its own declined path, the one a window user who presses No gets,
+// and no routine is cut off between two steps of a change. Every question
+// the commands can meet comes before anything is written, so a declined
+// command has written nothing.
 #include <iosfwd>
-#include <stdexcept>
+#include <string>
 
 #include "platform/Dialogs.h"
 
 namespace tessamo {
-
-class QuestionRefused : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class ConsoleDialogs : public Dialogs {
 public:
@@ -22,10 +24,14 @@ public:
     Answer Show(const Message& message) override;
     std::optional<std::string> Input(const std::string& prompt, const std::string& title,
                                      const std::string& defaultText) override;
+    // True once a question was declined for want of --yes.
+    bool Declined() const { return declined_; }
 
 private:
+    Answer Decline(Answer answer);
     std::ostream& err_;
     bool assumeYes_;
+    bool declined_ = false;
 };
 
 // Message texts use CR LF between lines; a terminal wants LF alone.

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "cli/Commands.h"
-#include "cli/ConsoleDialogs.h"
 #include "help/AboutText.h"
 
 using namespace tessamo;
@@ -22,7 +21,7 @@ struct Command {
     std::string (*help)();
 };
 
-const std::array<Command, 7> kCommands = {{
+const std::array<Command, 8> kCommands = {{
     {"list", RunListCommand, ListCommandHelp},
     {"add", RunAddCommand, AddCommandHelp},
     {"report", RunReportCommand, ReportCommandHelp},
@@ -30,6 +29,7 @@ const std::array<Command, 7> kCommands = {{
     {"play", RunPlayCommand, PlayCommandHelp},
     {"sort", RunSortCommand, SortCommandHelp},
     {"backup", RunBackupCommand, BackupCommandHelp},
+    {"years", RunYearsCommand, YearsCommandHelp},
 }};
 
 void PrintHelp(std::ostream& out) {
@@ -127,12 +127,11 @@ int main(int argc, char* argv[]) {
     for (const Command& c : kCommands) {
         if (options.command != c.name) continue;
         CliContext context(std::cout, std::cerr, options.yes, options.year);
-        try {
-            return c.run(context, options.args);
-        } catch (const QuestionRefused& refused) {
-            std::cerr << "tessamo-cli: " << refused.what() << "\n";
-            return kExitBadArguments;
-        }
+        const int rc = c.run(context, options.args);
+        if (!context.QuestionDeclined()) return rc;
+        std::cerr << "tessamo-cli: the question above was answered No, so nothing was done. "
+                     "Run again with --yes to answer Yes.\n";
+        return kExitBadArguments;
     }
     std::cerr << "tessamo-cli: unknown command \"" << options.command << "\" (see --help)\n";
     return kExitBadArguments;

@@ -30,7 +30,7 @@ CategoryRecord TypedRecord(const std::string& typedCode, const std::string& type
     return CategoryRecord::Make(ToUpperAscii(TrimBlanks(typedCode)), TrimBlanks(typedName));
 }
 
-bool ReadCategories(SharedState& state, std::vector<CategoryRecord>& categories) {
+bool ReadCategories(const SharedState& state, std::vector<CategoryRecord>& categories) {
     return ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories));
 }
 
@@ -43,7 +43,7 @@ std::ptrdiff_t FirstWithCode(const std::vector<CategoryRecord>& categories, cons
 
 // When the typed code is taken, the user must agree to mixing the two. The
 // typed code is upper-cased but not trimmed, and compared with the whole field.
-bool AgreedToCodeInUse(SharedState& state, const std::vector<CategoryRecord>& categories,
+bool AgreedToCodeInUse(const SharedState& state, const std::vector<CategoryRecord>& categories,
                        const std::string& typedCode) {
     const std::string code = ToUpperAscii(typedCode);
     if (FirstWithCode(categories, code) < 0) return true;
@@ -52,7 +52,7 @@ bool AgreedToCodeInUse(SharedState& state, const std::vector<CategoryRecord>& ca
 
 // The checks Save and Replace share, on one reading of the category file,
 // which `categories` receives.
-bool AcceptTypedCategory(SharedState& state, const std::string& typedCode, const std::string& typedName,
+bool AcceptTypedCategory(const SharedState& state, const std::string& typedCode, const std::string& typedName,
                          std::vector<CategoryRecord>& categories) {
     return CheckTypedCategory(state.env.dialogs, typedCode, typedName) && ReadCategories(state, categories) &&
            AgreedToCodeInUse(state, categories, typedCode);

@@ -31,7 +31,7 @@ bool WriteSortedCategories(SharedState& state, std::vector<CategoryRecord> categ
                           RewriteRecords(state.env.files, state.CategoryFileName, kCategoryTempName, categories));
 }
 
-bool CategoryExists(SharedState& state, std::string& code) {
+bool CategoryExists(const SharedState& state, std::string& code) {
     code = ToUpperAscii(code);
     std::vector<CategoryRecord> categories;
     if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories)))

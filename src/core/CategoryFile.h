@@ -24,7 +24,7 @@ bool WriteSortedCategories(SharedState& state, std::vector<CategoryRecord> categ
 
 // Upper-cases `code` in the caller's variable; true when a category record's
 // Code equals it exactly.
-bool CategoryExists(SharedState& state, std::string& code);
+bool CategoryExists(const SharedState& state, std::string& code);
 
 // Every ledger line whose Code equals `oldCode` exactly gets `newCode` (cut or
 // padded to 2). Order, dates, amounts and notes are untouched.

@@ -3,6 +3,7 @@
 // reaches the ledger file. Both check the date and the code first and tell
 // the user why an entry is refused ("Entry Aborted"); a refused entry writes
 // nothing. The caller refreshes the lists afterwards, whatever the outcome.
+#include "core/LedgerView.h"
 #include "core/Records.h"
 #include "core/SharedState.h"
 
@@ -20,7 +21,7 @@ enum class EntryOutcome {
 
 // Shows "Invalid Date - <date>" or "No Category Selected" and returns false
 // when the entry may not be stored.
-bool ValidateEntry(SharedState& state, const LedgerRecord& entry);
+bool ValidateEntry(const SharedState& state, const LedgerRecord& entry);
 
 // Inserts `entry` before the first record whose sort key is lower than or
 // equal to its own (so among equal keys the new one comes first), rewriting
@@ -36,6 +37,6 @@ EntryOutcome InsertValidatedRecords(SharedState& state, const std::vector<Ledger
 EntryOutcome ReplaceRecord(SharedState& state, const LedgerRecord& changed);
 
 // The position (0-based) where InsertRecord puts a record of key `key`.
-std::size_t InsertionPosition(const std::vector<LedgerRecord>& records, double key, const std::string& style);
+std::size_t InsertionPosition(const LedgerView& records, double key, const std::string& style);
 
 }  // namespace tessamo

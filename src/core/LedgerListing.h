@@ -14,14 +14,15 @@
 namespace tessamo {
 
 // Lists `category` of the active ledger. False after a file failure was shown.
-bool ReadLedgerView(SharedState& state, const std::string& category, LedgerSummary& summary);
+bool ReadLedgerView(const SharedState& state, const std::string& category, LedgerSummary& summary);
 
 // The active year's categories in file order.
-bool ReadCategoryList(SharedState& state, std::vector<CategoryRecord>& categories);
+bool ReadCategoryList(const SharedState& state, std::vector<CategoryRecord>& categories);
 
 // The category's Name (16 characters, trailing blanks kept) from the category
 // file; `name` keeps its value when no record's Code equals `code` exactly.
-void getlabel(SharedState& state, const std::string& code, std::string& name);
+// False after a file failure was shown.
+bool getlabel(const SharedState& state, const std::string& code, std::string& name);
 
 // "   Active Year = 1999  ".
 std::string ActiveYearStatusText(const std::string& year);

@@ -65,8 +65,7 @@ bool LoadSettings(SharedState& state) {
         return false;
     if (!RecordStartDate(state, settings)) return false;
     if (settings.PassCode() != 0 && !AskPasscode(state, settings)) return false;
-    state.Settings = settings;
-    state.UserName = settings.UserName();
+    state.ApplySettings(settings);
     state.DateStyle = StartDateStyle(settings, state.env.dialogs);
     return true;
 }

@@ -14,9 +14,14 @@ namespace {
 
 constexpr std::size_t kUserNameWidth = 28;
 
-// Stores one field through `change`; on success `state.Settings` holds the record as written.
+// Stores one field through `change`; on success the state takes over the
+// record as written (and with it the date style and user name).
 bool StoreSetting(SharedState& state, const std::function<void(SettingsRecord&)>& change) {
-    return ReportIfFailed(state.env.dialogs, ChangeSettings(state.env.files, state.env.clock, change, state.Settings));
+    SettingsRecord written;
+    if (!ReportIfFailed(state.env.dialogs, ChangeSettings(state.env.files, state.env.clock, change, written)))
+        return false;
+    state.ApplySettings(written);
+    return true;
 }
 
 Message DateFormatQuestion(const std::string& current, const std::string& proposed) {
@@ -36,7 +41,6 @@ bool ChangeDateFormat(SharedState& state) {
     if (state.env.dialogs.Show(DateFormatQuestion(DateFormatText(state.DateStyle), shown)) != Answer::Yes)
         return false;
     if (!StoreSetting(state, [&](SettingsRecord& r) { r.SetDateStyle(style); })) return false;
-    state.DateStyle = style;
     state.env.dialogs.Show(Message{"Date format set to " + shown + " (" + style + ")"});
     return true;
 }
@@ -50,7 +54,6 @@ bool ChangeUserName(SharedState& state) {
     if (!answer || answer->empty()) return false;
     const std::string name = FixedWidth(Utf8ToCp1252(*answer), kUserNameWidth);
     if (!StoreSetting(state, [&](SettingsRecord& r) { r.SetUserName(name); })) return false;
-    state.UserName = name;
     return true;
 }
 

@@ -31,6 +31,15 @@ struct SharedState {
     std::string CurYear;           // the active year, 4 digits
     std::string LedgerFileName;    // year + "TSM.DAT"
     std::string CategoryFileName;  // year + "CATS.DAT" (year selection uses "cats.dat")
+    // DateStyle and UserName are the run's copies of two fields of Settings.
+    // Settings is the settings file's record as raw bytes, and reading a
+    // field out of it builds a new string; the date style is read for every
+    // ledger line a check, sort or report goes through, so it is kept ready.
+    // Invariant: they equal Settings.DateStyle() and Settings.UserName()
+    // after start-up (ApplySettings) and after every change routine of
+    // Options, which write the file first and then all three together;
+    // a date style the file holds but the program does not know is read
+    // as "A" until one is chosen.
     std::string DateStyle = "A";   // "A" month first, "E" day first
     std::string UserName = std::string(28, ' ');
     std::string CurrentCategory = "all";
@@ -45,6 +54,13 @@ struct SharedState {
         CurYear = year;
         LedgerFileName = year + "TSM.DAT";
         CategoryFileName = year + categorySuffix;
+    }
+    // Takes over a settings record read from the file, with the copies of
+    // its date style and user name.
+    void ApplySettings(const SettingsRecord& settings) {
+        Settings = settings;
+        DateStyle = settings.DateStyle();
+        UserName = settings.UserName();
     }
     // The two-digit year written into new dates: characters 3-4 of LedgerFileName.
     std::string LedgerYearDigits() const { return LedgerFileName.substr(2, 2); }

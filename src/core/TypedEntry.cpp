@@ -25,7 +25,7 @@ std::string ActiveYearDigits(const SharedState& state) {
 
 }  // namespace
 
-std::optional<std::int64_t> ReadEditorAmount(SharedState& state, std::string& amount) {
+std::optional<std::int64_t> ReadEditorAmount(const SharedState& state, std::string& amount) {
     amount = CleanAmount(amount);
     if (amount.empty()) amount = "0";
     std::optional<std::int64_t> value = ReadTypedAmount(amount, state.env.money);
@@ -33,7 +33,7 @@ std::optional<std::int64_t> ReadEditorAmount(SharedState& state, std::string& am
     return value;
 }
 
-std::optional<LedgerRecord> BuildEntryRecord(SharedState& state, TypedEntry& typed, const std::string& yearDigits,
+std::optional<LedgerRecord> BuildEntryRecord(const SharedState& state, TypedEntry& typed, const std::string& yearDigits,
                                              bool expense) {
     typed.code = FixedWidth(typed.code, 2);
     std::optional<std::int64_t> amount = ReadEditorAmount(state, typed.amount);
@@ -58,7 +58,7 @@ EntryOutcome ReplaceTypedEntry(SharedState& state, TypedEntry& typed) {
     return outcome;
 }
 
-std::optional<std::string> TypedLineKey(SharedState& state, const TypedEntry& typed) {
+std::optional<std::string> TypedLineKey(const SharedState& state, const TypedEntry& typed) {
     std::string amountText = typed.amount;
     std::optional<std::int64_t> amount = ReadEditorAmount(state, amountText);
     if (!amount) return std::nullopt;

@@ -22,11 +22,11 @@ struct TypedEntry {
 
 // Cleans typed.amount in place ("0" when nothing is left) and reads it.
 // Nothing, after the refusal was shown, when it is not a number.
-std::optional<std::int64_t> ReadEditorAmount(SharedState& state, std::string& amount);
+std::optional<std::int64_t> ReadEditorAmount(const SharedState& state, std::string& amount);
 
 // Date = typed date + "-" + yearDigits; amount made positive, or negative for
 // an expense; code cut or padded to two characters.
-std::optional<LedgerRecord> BuildEntryRecord(SharedState& state, TypedEntry& typed, const std::string& yearDigits,
+std::optional<LedgerRecord> BuildEntryRecord(const SharedState& state, TypedEntry& typed, const std::string& yearDigits,
                                              bool expense);
 
 // Save INCOME (expense false) / Save EXPENSE (expense true): inserts the line
@@ -40,6 +40,6 @@ EntryOutcome ReplaceTypedEntry(SharedState& state, TypedEntry& typed);
 
 // The key of the line as the editor shows it, the amount read from a cleaned
 // copy of the box (so the box itself is left as typed).
-std::optional<std::string> TypedLineKey(SharedState& state, const TypedEntry& typed);
+std::optional<std::string> TypedLineKey(const SharedState& state, const TypedEntry& typed);
 
 }  // namespace tessamo

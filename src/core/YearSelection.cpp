@@ -21,32 +21,36 @@ Message NothingToCopy(const std::string& year, const std::string& oldYear) {
 
 // Copies the previous year's category file to the new year's name, atomically.
 // Refuses when the source is the very file just found empty, or is missing or empty.
-void CopyCategories(SharedState& state, const std::string& from, const std::string& year) {
+YearOutcome CopyCategories(const SharedState& state, const std::string& from, const std::string& year) {
     FileSystem& files = state.env.files;
     const std::string oldYear = from.substr(0, 4);
     std::string bytes;
     const bool sameFile = ToUpperAscii(files.Resolve(from)) == ToUpperAscii(files.Resolve(state.CategoryFileName));
-    if (!sameFile && !ReportIfFailed(state.env.dialogs, files.ReadAll(from, bytes))) return;
+    if (!sameFile && !ReportIfFailed(state.env.dialogs, files.ReadAll(from, bytes))) return YearOutcome::Failed;
     if (sameFile || bytes.size() < CategoryRecord::kSize) {
         state.env.dialogs.Show(NothingToCopy(year, oldYear));
-        return;
+        return YearOutcome::NoCategories;
     }
-    ReportIfFailed(state.env.dialogs, files.ReplaceWhole(state.CategoryFileName, kCategoryTempName, bytes));
+    if (!ReportIfFailed(state.env.dialogs, files.ReplaceWhole(state.CategoryFileName, kCategoryTempName, bytes)))
+        return YearOutcome::Failed;
+    return YearOutcome::CategoriesCopied;
 }
 
 }  // namespace
 
-void SelectYear(SharedState& state, const std::string& year) {
+YearOutcome SelectYear(SharedState& state, const std::string& year) {
     FileSystem& files = state.env.files;
     const std::string oldCategoryFile = state.CategoryFileName;
     state.SetActiveYear(year, "cats.dat");
     std::uint64_t length = 0;
     Status s = files.CreateIfMissing(state.CategoryFileName);
     if (s.ok()) s = files.FileLength(state.CategoryFileName, length);
-    if (!ReportIfFailed(state.env.dialogs, s) || length > 0) return;
-    if (!ReportIfFailed(state.env.dialogs, files.Remove(state.CategoryFileName))) return;
-    if (state.env.dialogs.Show(CopyQuestion(year, oldCategoryFile.substr(0, 4))) == Answer::Yes)
-        CopyCategories(state, oldCategoryFile, year);
+    if (!ReportIfFailed(state.env.dialogs, s)) return YearOutcome::Failed;
+    if (length > 0) return YearOutcome::Selected;
+    if (!ReportIfFailed(state.env.dialogs, files.Remove(state.CategoryFileName))) return YearOutcome::Failed;
+    if (state.env.dialogs.Show(CopyQuestion(year, oldCategoryFile.substr(0, 4))) != Answer::Yes)
+        return YearOutcome::NoCategories;
+    return CopyCategories(state, oldCategoryFile, year);
 }
 
 std::string ActiveYear(const SharedState& state) { return state.LedgerFileName.substr(0, 4); }

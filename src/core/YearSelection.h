@@ -18,8 +18,15 @@ inline constexpr int kLastSelectableYear = 9999;
 // user is asked "No categories!" whether to copy the previous year's file;
 // a copy without a usable source (missing, empty, or the same file) is
 // refused with a message and the year starts without categories. The
-// ledger file is not looked at: a year without one starts empty.
-void SelectYear(SharedState& state, const std::string& year);
+// ledger file is not looked at: a year without one starts empty. The year is
+// active afterwards whatever the outcome; a failure was shown to the user.
+enum class YearOutcome {
+    Selected,           // its category file holds categories
+    CategoriesCopied,   // the previous year's categories were copied over
+    NoCategories,       // it starts without categories (declined or nothing to copy)
+    Failed,             // a file failure was shown
+};
+YearOutcome SelectYear(SharedState& state, const std::string& year);
 
 // The year whose files are active: the first four characters of LedgerFileName.
 std::string ActiveYear(const SharedState& state);

@@ -27,7 +27,7 @@ bool ReadLedger(const SharedState& state, std::string& ledger) {
 // The new lines follow the file's content in one atomic replacement, so a
 // crash or a full disk leaves the file as it was. The file is checked again
 // as opened, so a link swapped in after the first look is refused too.
-ExportOutcome AppendAndFinish(SharedState& state, FileSystem& targetFolder, const std::string& fileName,
+ExportOutcome AppendAndFinish(const SharedState& state, FileSystem& targetFolder, const std::string& fileName,
                               const std::string& lines) {
     Dialogs& dialogs = state.env.dialogs;
     const bool existed = targetFolder.Exists(fileName);
@@ -54,7 +54,7 @@ std::string ExportTargetName(const FileSystem& targetFolder, const std::string& 
     return folder + (!folder.empty() && folder.back() == '/' ? "" : "/") + fileName;
 }
 
-ExportOutcome ExportToFile(SharedState& state, ExportKind kind, const std::vector<CategoryRecord>& chosen,
+ExportOutcome ExportToFile(const SharedState& state, ExportKind kind, const std::vector<CategoryRecord>& chosen,
                            FileSystem& targetFolder, const std::string& fileName, ExistingExportFile existing) {
     Dialogs& dialogs = state.env.dialogs;
     FileInfo target;
@@ -75,7 +75,7 @@ ExportOutcome ExportToFile(SharedState& state, ExportKind kind, const std::vecto
                                          : summarycommafile(state, chosen, targetFolder, fileName);
 }
 
-ExportOutcome commafile(SharedState& state, const std::vector<CategoryRecord>& chosen, FileSystem& targetFolder,
+ExportOutcome commafile(const SharedState& state, const std::vector<CategoryRecord>& chosen, FileSystem& targetFolder,
                         const std::string& fileName) {
     std::string ledger;
     if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
@@ -85,11 +85,12 @@ ExportOutcome commafile(SharedState& state, const std::vector<CategoryRecord>& c
     options.dateStyle = state.DateStyle;
     options.year = state.LedgerFileName.substr(0, 4);
     options.money = state.env.money;
-    return AppendAndFinish(state, targetFolder, fileName,
-                           LineItemsExportText(ReportCategoryRecords(chosen), ledger, options));
+    const std::string lines = LineItemsExportText(ReportCategoryRecords(chosen), ledger, options);
+    std::string().swap(ledger);  // not needed while the file is written: a long ledger is not held twice
+    return AppendAndFinish(state, targetFolder, fileName, lines);
 }
 
-ExportOutcome summarycommafile(SharedState& state, const std::vector<CategoryRecord>& chosen,
+ExportOutcome summarycommafile(const SharedState& state, const std::vector<CategoryRecord>& chosen,
                                FileSystem& targetFolder, const std::string& fileName) {
     std::string ledger;
     if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;

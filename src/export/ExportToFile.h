@@ -41,12 +41,12 @@ enum class ExportOutcome {
 // The target's full name as messages show it: the folder, one "/", the name.
 std::string ExportTargetName(const FileSystem& targetFolder, const std::string& fileName);
 
-ExportOutcome ExportToFile(SharedState& state, ExportKind kind, const std::vector<CategoryRecord>& chosen,
+ExportOutcome ExportToFile(const SharedState& state, ExportKind kind, const std::vector<CategoryRecord>& chosen,
                            FileSystem& targetFolder, const std::string& fileName, ExistingExportFile existing);
 
-ExportOutcome commafile(SharedState& state, const std::vector<CategoryRecord>& chosen, FileSystem& targetFolder,
+ExportOutcome commafile(const SharedState& state, const std::vector<CategoryRecord>& chosen, FileSystem& targetFolder,
                         const std::string& fileName);
-ExportOutcome summarycommafile(SharedState& state, const std::vector<CategoryRecord>& chosen,
+ExportOutcome summarycommafile(const SharedState& state, const std::vector<CategoryRecord>& chosen,
                                FileSystem& targetFolder, const std::string& fileName);
 
 }  // namespace tessamo

@@ -17,7 +17,7 @@ Status RemoveWorkingFiles(FileSystem& files) {
 }
 
 // A file failure ends the report: the working files go, the user is told.
-ReportOutcome Failed(SharedState& state, const Status& status) {
+ReportOutcome Failed(const SharedState& state, const Status& status) {
     ReportIfFailed(state.env.dialogs, status);
     // One box per failed report: the next report rebuilds every working
     // file from nothing, so a leftover one cannot add to it.
@@ -47,7 +47,7 @@ const std::vector<std::string>& ReportWorkingFiles() {
     return names;
 }
 
-ReportOutcome MakeReport(SharedState& state, const std::string& catfile, int begmo, int endmo,
+ReportOutcome MakeReport(const SharedState& state, const std::string& catfile, int begmo, int endmo,
                          const std::string& reptype) {
     FileSystem& files = state.env.files;
     std::vector<CategoryRecord> categories;

@@ -22,7 +22,7 @@ struct ReportOutcome {
     ReportText report;
 };
 
-ReportOutcome MakeReport(SharedState& state, const std::string& catfile, int begmo, int endmo,
+ReportOutcome MakeReport(const SharedState& state, const std::string& catfile, int begmo, int endmo,
                          const std::string& reptype);
 
 // The same report from the chosen categories held in memory (the report

@@ -59,7 +59,7 @@ bool SameFolder(const FileSystem& a, const FileSystem& b) {
            other.kind == FileKind::Directory && one.file == other.file;
 }
 
-BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const BackupProgress& progress,
+BackupOutcome CopyDataFiles(const SharedState& state, FileSystem& target, const BackupProgress& progress,
                             const std::atomic<bool>& stop) {
     FileSystem& source = state.env.files;
     Dialogs& dialogs = state.env.dialogs;
@@ -91,7 +91,7 @@ BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const Backup
     return failures.empty() ? BackupOutcome::Finished : BackupOutcome::Failed;
 }
 
-BackupOutcome RunBackup(SharedState& state, const std::string& targetFolder, const BackupProgress& progress,
+BackupOutcome RunBackup(const SharedState& state, const std::string& targetFolder, const BackupProgress& progress,
                         const std::atomic<bool>& stop) {
     const std::unique_ptr<FileSystem> target = state.env.files.OtherFolder(TrimBlanks(targetFolder));
     if (!SameFolder(state.env.files, *target) && !ReportIfFailed(state.env.dialogs, CheckFolder(*target)))

@@ -44,10 +44,10 @@ enum class BackupOutcome {
 // how many were copied and each file that was not, with the system's reason.
 Message BackupEndMessage(std::size_t copied, const std::vector<Status>& failures);
 
-BackupOutcome CopyDataFiles(SharedState& state, FileSystem& target, const BackupProgress& progress,
+BackupOutcome CopyDataFiles(const SharedState& state, FileSystem& target, const BackupProgress& progress,
                             const std::atomic<bool>& stop);
 // The same onto the folder `targetFolder` of the local disk.
-BackupOutcome RunBackup(SharedState& state, const std::string& targetFolder, const BackupProgress& progress,
+BackupOutcome RunBackup(const SharedState& state, const std::string& targetFolder, const BackupProgress& progress,
                         const std::atomic<bool>& stop);
 
 }  // namespace tessamo

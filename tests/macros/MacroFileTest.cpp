@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "macros/MacroFile.h"
+#include "support/ExpectedFile.h"
 #include "support/TestEnv.h"
 
 namespace tessamo {
@@ -44,6 +45,7 @@ TEST(MacroFile, CodeAmountAndNoteReading) {
 
 TEST(MacroFile, TemplateHas49CrLfLinesAndNoDataLine) {
     const std::string text = MacroTemplateText();
+    EXPECT_EQ(text, ExpectedFile("macros/template.txt"));
     const auto lines = SplitMacroLines(text);
     ASSERT_EQ(lines.size(), 49u);
     EXPECT_EQ(lines[0], "'Use this template as a base for new Tessamo macro files.");

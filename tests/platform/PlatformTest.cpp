@@ -1,13 +1,19 @@
-// Platform stand-ins: code page, clock override, data folder, instance lock.
+// Platform stand-ins: code page, clock override, data folder, instance lock,
+// start-up, status codes and the file-error message.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/DataFolder.h"
+#include "platform/FileErrors.h"
 #include "platform/InstanceLock.h"
 #include "platform/PosixFileSystem.h"
+#include "platform/StartUp.h"
+#include "support/ExpectedFile.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
 namespace tessamo {
@@ -25,6 +31,29 @@ TEST(CodePage, Windows1252RoundTrip) {
     std::string all;
     for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);  // undefined bytes survive too
+}
+
+// The conversion copies ASCII runs whole: a special byte is found wherever
+// it stands in a run, before, inside or after a word of eight bytes.
+TEST(CodePage, SpecialBytesAnywhereInLongRuns) {
+    struct Case {
+        const char* stored;
+        const char* utf8;
+        const char* visible;  // Tab kept, the rest of the controls escaped
+    };
+    const Case cases[] = {
+        {"\xE9", "é", "é"}, {"\x80", "€", "€"}, {"\x81", "\xC2\x81", "\\x81"}, {"\x1B", "\x1B", "\\x1B"},
+        {"\t", "\t", "\t"}, {"\x7F", "\x7F", "\\x7F"},
+    };
+    for (const Case& c : cases) {
+        for (std::size_t before = 0; before < 20; before += 3) {
+            const std::string head(before, 'a'), tail(20 - before, 'b');
+            EXPECT_EQ(Cp1252ToUtf8(head + c.stored + tail), head + c.utf8 + tail) << before;
+            std::string visible = "x";
+            AppendCp1252AsVisibleUtf8(visible, head + c.stored + tail, "\t");
+            EXPECT_EQ(visible, "x" + head + c.visible + tail) << before;
+        }
+    }
 }
 
 TEST(CodePage, HandWrittenTextFilesOfEitherEncoding) {
@@ -75,6 +104,26 @@ TEST(InstanceLock, SecondHolderIsRefusedUntilReleased) {
     EXPECT_TRUE(second.Acquire(folder.path(), held, s));
 }
 
+// Both programs start through EnterDataFolder: the folder is found, locked
+// and made current, or the start is refused with one message.
+TEST(StartUp, EntersLocksAndRefusesWithOneMessage) {
+    TempFolder home;
+    const std::filesystem::path before = std::filesystem::current_path();
+    ::setenv("TESSAMO_HOME", home.path().c_str(), 1);
+    InstanceLock first, second;
+    std::string folder, message;
+    ASSERT_TRUE(EnterDataFolder("", first, folder, message)) << message;
+    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(home.path()));
+    EXPECT_FALSE(EnterDataFolder("", second, folder, message));
+    EXPECT_EQ(message, FolderInUseMessage(home.path()));
+    home.Write("plain", "x");
+    ::setenv("TESSAMO_HOME", (home.path() + "/plain").c_str(), 1);
+    EXPECT_FALSE(EnterDataFolder("", second, folder, message));
+    EXPECT_EQ(message.rfind("The data folder could not be used:\r\n" + home.path() + "/plain: ", 0), 0u) << message;
+    ::unsetenv("TESSAMO_HOME");
+    std::filesystem::current_path(before);
+}
+
 // The real file system tells a missing file apart from a refusal; both keep
 // the "<file>: <reason>" text the messages show.
 TEST(Status, FileSystemFailuresCarryTheirKind) {
@@ -89,6 +138,20 @@ TEST(Status, FileSystemFailuresCarryTheirKind) {
     EXPECT_TRUE(notFolder.IsIOError()) << notFolder.ToString();
     EXPECT_FALSE(Status::Corruption("a", "b").ok());
     EXPECT_EQ(Status::InvalidArgument("a", "b").code(), Status::Code::kInvalidArgument);
+}
+
+TEST(FileErrors, OneCriticalBoxNamingTheFileAndTheReason) {
+    ScriptedDialogs dialogs;
+    EXPECT_TRUE(ReportIfFailed(dialogs, Status::Ok()));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(ReportIfFailed(dialogs, Status::IOError("1999TSM.DAT", "Read-only file system")));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const Message& shown = dialogs.Last();
+    EXPECT_EQ(shown.text, ExpectedFile("platform/file_error.txt"));
+    EXPECT_EQ(shown.title, "File Error");
+    EXPECT_EQ(shown.icon, MessageIcon::Critical);
+    EXPECT_EQ(shown.buttons, MessageButtons::Ok);
+    EXPECT_EQ(shown.defaultButton, Answer::Ok);
 }
 
 }  // namespace

@@ -3,89 +3,51 @@
 
 #include "core/ReportCategoryList.h"
 #include "reports/ReportText.h"
+#include "support/ExpectedFile.h"
 #include "support/TestEnv.h"
 
 namespace tessamo {
 namespace {
 
 const std::string kRule(70, '-');
-const std::string kHeaderColumns = " Category              Sub Total             Graph";
 
 std::string Bars(int n) { return std::string(static_cast<std::size_t>(n), '|'); }
-std::string Note40(const std::string& note) { return note + std::string(40 - note.size(), ' '); }
-
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + lines[i];
-    return text;
-}
 
 // The worked example: expense Rent 400 (50 %), Food 300 (37.5 %), Gifts 100
 // (12.5 %); income Salary 600 (2/3), Gifts 300 (1/3); one open item; one line
-// of an unlisted code.
-std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-// Header, period and span lines for Pat Smith on 03-15-1999.
-std::vector<std::string> Heading(const std::string& period, const std::string& span) {
-    return {"Cashflow Record for Pat Smith                      Printed: 03-15-1999",
-            kRule,
-            "Searched the period:  " + period + ", inclusive.",
-            "Records found span :  " + span + ", inclusive.",
-            kRule,
-            " "};
-}
-std::vector<std::string> Out() { return {" --- Summary of money that went OUT ---", " ", kHeaderColumns, " "}; }
-std::vector<std::string> In() { return {" --- Summary of money that came IN ---", " ", kHeaderColumns, " "}; }
-
+// of an unlisted code. `dayFirst` writes the same dates day first.
 std::vector<CategoryRecord> ExampleCategories() {
     return ReportCategoryRecords({CategoryRecord::Make("FD", "Food"), CategoryRecord::Make("RN", "Rent"),
                                   CategoryRecord::Make("SA", "Salary"), CategoryRecord::Make("GI", "Gifts")});
 }
 
-std::vector<LedgerRecord> ExampleLedger() {
-    return {Line("11-20-99", "SA", Money(400), "November pay"),  Line("10-02-99", "RN", Money(-200), "October rent"),
-            Line("07-04-99", "FD", 0, "Picnic list"),            Line("06-10-99", "GI", Money(300), "Birthday check"),
-            Line("05-01-99", "FD", Money(-300), "Groceries"),    Line("04-01-99", "RN", Money(-200), "April rent"),
-            Line("03-15-99", "SA", Money(200), "March pay"),     Line("03-10-99", "GI", Money(-100), "Flowers"),
-            Line("01-05-99", "XX", Money(-50), "Not on the list")};
+std::vector<LedgerRecord> ExampleLedger(bool dayFirst = false) {
+    const auto date = [&](const char* monthFirst) {
+        const std::string d = monthFirst;
+        return dayFirst ? d.substr(3, 2) + "-" + d.substr(0, 2) + d.substr(5) : d;
+    };
+    return {Line(date("11-20-99"), "SA", Money(400), "November pay"),
+            Line(date("10-02-99"), "RN", Money(-200), "October rent"),
+            Line(date("07-04-99"), "FD", 0, "Picnic list"),
+            Line(date("06-10-99"), "GI", Money(300), "Birthday check"),
+            Line(date("05-01-99"), "FD", Money(-300), "Groceries"),
+            Line(date("04-01-99"), "RN", Money(-200), "April rent"),
+            Line(date("03-15-99"), "SA", Money(200), "March pay"),
+            Line(date("03-10-99"), "GI", Money(-100), "Flowers"),
+            Line(date("01-05-99"), "XX", Money(-50), "Not on the list")};
 }
 
-ReportOptions ExampleOptions(const std::string& type = "S") {
+ReportOptions ExampleOptions(const std::string& type = "S", const std::string& style = "A", int from = 1,
+                             int to = 12) {
     ReportOptions o;
     o.reportType = type;
+    o.dateStyle = style;
+    o.startMonth = from;
+    o.endMonth = to;
     o.userName = "Pat Smith";
     o.today = {3, 15, 1999};
     o.ledgerFileName = "1999TSM.DAT";
     return o;
-}
-
-std::vector<std::string> ExampleSummaryLines() {
-    return Heading("1/99 through 12/99", "3/99 through 11/99") + Out() + std::vector<std::string>{
-        "Food                     $300.00  ( 37.5%)  " + Bars(20),  // 19.5 rounds to even
-        "Rent                     $400.00  (   50%)  " + Bars(26),
-        "Gifts                    $100.00  ( 12.5%)  " + Bars(6),   // 6.5 rounds to even
-        " ",
-        "Total Expense            $800.00",
-        " ",
-    } + In() + std::vector<std::string>{
-        "Salary                   $600.00  (66.67%)  " + Bars(26),
-        "Gifts                    $300.00  (33.33%)  " + Bars(13),  // 26 x 33.33 / 66.67 = 12.998
-        " ",
-        "Total Income             $900.00",
-        " ",
-        "A SURPLUS of             $100.00",
-        " ",
-        kRule,
-        " ",
-        " --- Open Items ---",
-        " ",
-        " Date         Cat   Note",
-        " ",
-        " 07-04-99   FD  " + Note40("Picnic list"),
-    };
 }
 
 ReportText Build(const std::vector<CategoryRecord>& categories, const std::vector<LedgerRecord>& ledger,
@@ -93,83 +55,44 @@ ReportText Build(const std::vector<CategoryRecord>& categories, const std::vecto
     return BuildReport(categories, EncodeRecords(ledger), options);
 }
 
-std::vector<std::string> Ending() { return {" ", kRule, "  END"}; }
+struct ReportCase {
+    const char* expectedFile;
+    ReportOptions options;
+    bool dayFirst;
+    const char* income;
+    const char* expense;
+    std::optional<std::string> balance;
+};
 
-TEST(ReportText, SummaryOfTheWorkedExample) {
-    const ReportText r = Build(ExampleCategories(), ExampleLedger(), ExampleOptions("S"));
-    EXPECT_EQ(r.text, Joined(ExampleSummaryLines() + Ending()));
-    EXPECT_EQ(r.status.income, "(3 Items) Income = $900.00 ");
-    EXPECT_EQ(r.status.expense, "(4 Items) Expense = ($800.00) ");
-    EXPECT_EQ(r.status.balance, "Balance = $100.00 ");
-    // An empty or unknown type is a summary too.
-    EXPECT_EQ(Build(ExampleCategories(), ExampleLedger(), ExampleOptions("")).text, r.text);
+// Every line, every character, against the hand-built files, with the three
+// status panel texts.
+TEST(ReportText, WorkedExamplesMatchTheirExpectedFiles) {
+    const ReportCase cases[] = {
+        {"reports/summary_month_first.txt", ExampleOptions("S"), false, "(3 Items) Income = $900.00 ",
+         "(4 Items) Expense = ($800.00) ", "Balance = $100.00 "},
+        {"reports/full_day_first.txt", ExampleOptions("F", "E"), true, "(3 Items) Income = $900.00 ",
+         "(4 Items) Expense = ($800.00) ", "Balance = $100.00 "},
+        {"reports/nothing_in_range_full.txt", ExampleOptions("F", "A", 12, 12), false, "(0 Items) Income = $0.00 ",
+         "(0 Items) Expense = $0.00 ", std::nullopt},
+        {"reports/deficit_without_income.txt", ExampleOptions("S", "A", 5, 5), false, "(0 Items) Income = $0.00 ",
+         "(1 Items) Expense = ($300.00) ", "Balance = ($300.00) "},
+    };
+    for (const ReportCase& c : cases) {
+        SCOPED_TRACE(c.expectedFile);
+        const ReportText r = Build(ExampleCategories(), ExampleLedger(c.dayFirst), c.options);
+        EXPECT_EQ(r.text, ExpectedFile(c.expectedFile));
+        EXPECT_EQ(r.status.income, c.income);
+        EXPECT_EQ(r.status.expense, c.expense);
+        EXPECT_EQ(r.status.balance, c.balance);
+    }
 }
 
-TEST(ReportText, FullReportAddsLineItemBlocksAfterTheOpenItems) {
-    const std::vector<std::string> blocks = {
-        " ",
-        kRule,
-        "                        Line items - money OUT",
-        kRule,
-        " ",
-        " Category: Food            ",
-        " ",
-        " 05-01-99           $300.00\t" + Note40("Groceries"),
-        " ",
-        " Category: Rent            ",
-        " ",
-        " 10-02-99           $200.00\t" + Note40("October rent"),
-        " 04-01-99           $200.00\t" + Note40("April rent"),
-        " ",
-        " Category: Gifts           ",
-        " ",
-        " 03-10-99           $100.00\t" + Note40("Flowers"),
-        " ",
-        kRule,
-        "                        Line items - money IN",
-        kRule,
-        " ",
-        " Category: Salary          ",
-        " ",
-        " 11-20-99           $400.00\t" + Note40("November pay"),
-        " 03-15-99           $200.00\t" + Note40("March pay"),
-        " ",
-        " Category: Gifts           ",
-        " ",
-        " 06-10-99           $300.00\t" + Note40("Birthday check"),
-    };
-    const ReportText r = Build(ExampleCategories(), ExampleLedger(), ExampleOptions("F"));
-    EXPECT_EQ(r.text, Joined(ExampleSummaryLines() + blocks + Ending()));
-}
-
-TEST(ReportText, NothingInRangeGivesEmptySectionsAndTheStartingSpan) {
-    ReportOptions o = ExampleOptions("F");
-    o.startMonth = 12;
-    o.endMonth = 12;
-    const ReportText r = Build(ExampleCategories(), ExampleLedger(), o);
-    const std::vector<std::string> lines = Heading("12/99 through 12/99", "12/99 through 1/99") + Out() + std::vector<std::string>{
-        " ",
-        "Total Expense              $0.00",
-        " ",
-    } + In() + std::vector<std::string>{
-        " ",
-        "Total Income               $0.00",
-        " ",
-        " ",
-        kRule,
-        "                        Line items - money OUT",
-        kRule,
-        " ",
-        kRule,
-        "                        Line items - money IN",
-        kRule,
-    };
-    EXPECT_EQ(r.text, Joined(lines + Ending()));
-    EXPECT_EQ(r.status.income, "(0 Items) Income = $0.00 ");
-    EXPECT_EQ(r.status.expense, "(0 Items) Expense = $0.00 ");
-    EXPECT_FALSE(r.status.balance.has_value());
-    // An empty category list reads the same way.
-    EXPECT_EQ(Build({}, ExampleLedger(), o).text, r.text);
+TEST(ReportText, AnyTypeButFullIsASummaryAndAnEmptyListReadsAsNothingInRange) {
+    const std::string summary = ExpectedFile("reports/summary_month_first.txt");
+    EXPECT_EQ(Build(ExampleCategories(), ExampleLedger(), ExampleOptions("")).text, summary);
+    EXPECT_EQ(Build(ExampleCategories(), ExampleLedger(), ExampleOptions("f")).text, summary);  // only "F" is full
+    EXPECT_EQ(Build({}, ExampleLedger(), ExampleOptions("F", "A", 12, 12)).text,
+              ExpectedFile("reports/nothing_in_range_full.txt"));
 }
 
 TEST(ReportText, EqualTotalsWriteNoBalanceAndADeficitShowsNegative) {
