@@ -19,10 +19,13 @@ test "$(field Package)" = tessamo
 test "$(field Version)" = 2.1
 test "$(field Architecture)" = "$(dpkg --print-architecture)"
 test "$(field Section)" = misc
-field Maintainer | grep -q "Tessamo developers"
-field Description | grep -q "household cash-book"
+# grep -q reads from a here-string, not a pipe: it stops at the first match,
+# and a writer still writing would die of SIGPIPE and fail the pipeline.
+grep -q "Tessamo developers" <<<"$(field Maintainer)"
+grep -q "household cash-book" <<<"$(field Description)"
+depends=$(field Depends | tr ',' '\n' | awk '{print $1}')
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
-  field Depends | tr ',' '\n' | awk '{print $1}' | grep -qxF "$library" ||
+  grep -qxF "$library" <<<"$depends" ||
     { echo "Depends lacks $library: $(field Depends)"; exit 1; }
 done
 
