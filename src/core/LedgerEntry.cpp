@@ -30,19 +30,44 @@ std::size_t InsertionPosition(const std::vector<LedgerRecord>& records, double k
 
 namespace {
 
-// Several insertions with each record's key computed once, for macros.
+// Several insertions in one pass, with the result of inserting the entries
+// one after another as InsertRecord does. An entry lands in the gap before
+// the first original record whose key is lower or equal (the running minimum
+// of the original keys finds it by bisection); entries of earlier gaps never
+// stop it, since their keys are higher. Within one gap the entries stand in
+// descending key order, a later entry before an earlier one of equal key.
 void InsertInKeyOrder(std::vector<LedgerRecord>& records, const std::vector<LedgerRecord>& entries,
                       const std::string& style) {
-    std::vector<double> keys;
-    keys.reserve(records.size() + entries.size());
-    for (const LedgerRecord& r : records) keys.push_back(SortKey(r, style));
-    for (const LedgerRecord& entry : entries) {
-        const LedgerRecord record = entry.Normalized();
-        const double key = SortKey(record, style);
-        const auto at = std::find_if(keys.begin(), keys.end(), [key](double k) { return k <= key; }) - keys.begin();
-        keys.insert(keys.begin() + at, key);
-        records.insert(records.begin() + at, record);
+    std::vector<double> runningMin;
+    runningMin.reserve(records.size());
+    for (const LedgerRecord& r : records)
+        runningMin.push_back(std::min(SortKey(r, style), runningMin.empty() ? SortKey(r, style) : runningMin.back()));
+    struct Placed {
+        std::size_t gap;
+        double key;
+        std::size_t order;
+    };
+    std::vector<Placed> placed;
+    placed.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const double key = SortKey(entries[i].Normalized(), style);
+        const auto gap = std::partition_point(runningMin.begin(), runningMin.end(), [key](double k) { return k > key; });
+        placed.push_back({static_cast<std::size_t>(gap - runningMin.begin()), key, i});
     }
+    std::sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
+        if (a.gap != b.gap) return a.gap < b.gap;
+        if (a.key != b.key) return a.key > b.key;
+        return a.order > b.order;
+    });
+    std::vector<LedgerRecord> merged;
+    merged.reserve(records.size() + entries.size());
+    std::size_t next = 0;
+    for (const Placed& p : placed) {
+        while (next < p.gap) merged.push_back(std::move(records[next++]));
+        merged.push_back(entries[p.order].Normalized());
+    }
+    while (next < records.size()) merged.push_back(std::move(records[next++]));
+    records = std::move(merged);
 }
 
 }  // namespace

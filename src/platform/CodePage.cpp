@@ -125,4 +125,9 @@ std::string Cp1252ToVisibleUtf8(const std::string& bytes, const std::string& kee
     return Cp1252ToUtf8(escaped);
 }
 
+bool IsValidUtf8(const std::string& bytes) {
+    bool hasNonAscii = false;
+    return IsUtf8(bytes, hasNonAscii);
+}
+
 }  // namespace tessamo
