@@ -9,6 +9,7 @@
 #include "cli/Commands.h"
 #include "core/Amounts.h"
 #include "core/FixedText.h"
+#include "core/RecordFile.h"
 #include "import/ImportApply.h"
 #include "import/StatementFile.h"
 #include "platform/CodePage.h"
@@ -140,6 +141,12 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args) 
 
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     SharedState& state = context.state();
+    if (!request.choices.defaultCode.empty()) {
+        std::vector<CategoryRecord> categories;
+        if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories)))
+            return kExitFailed;
+        request.choices.defaultCode = ResolveCategoryCode(categories, request.choices.defaultCode);
+    }
     ImportRules rules;
     if (!LoadRules(context, request, rules)) return kExitBadArguments;
     Statement statement;
