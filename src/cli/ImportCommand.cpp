@@ -10,11 +10,9 @@
 #include "core/Amounts.h"
 #include "core/FixedText.h"
 #include "core/RecordFile.h"
-#include "import/ImportApply.h"
-#include "import/StatementFile.h"
+#include "import/ImportSession.h"
 #include "platform/CodePage.h"
 #include "platform/FileErrors.h"
-#include "platform/PosixFileSystem.h"
 
 namespace tessamo {
 
@@ -69,13 +67,6 @@ std::string ReadRequest(const CommandArgs& parsed, ImportRequest& request) {
     return "";
 }
 
-// A file outside the data folder, read through the same file system.
-Status ReadOutside(const std::filesystem::path& path, std::string& bytes) {
-    const PosixFileSystem folder(path.parent_path().string());
-    if (!folder.Exists(path.filename().string())) return Status::NotFound(path.string(), "No such file or directory");
-    return folder.ReadAll(path.filename().string(), bytes);
-}
-
 std::string PreviewRow(const PlannedLine& line, const MoneyFormat& money) {
     const bool bad = line.state == LineState::Bad;
     return std::to_string(line.source.lineNumber) + '\t' + (bad ? "" : ToConsole(line.record.Date)) + '\t' +
@@ -104,20 +95,6 @@ bool AgreeToOtherYears(CliContext& context, const ImportPlan& plan) {
     return context.state().env.dialogs.Show(question) == Answer::Yes;
 }
 
-// The rules: the file named, else the data folder's own (none when missing).
-bool LoadRules(CliContext& context, const ImportRequest& request, ImportRules& rules) {
-    std::string text;
-    const Status s = request.rules ? ReadOutside(*request.rules, text)
-                                   : context.state().env.files.ReadAll(kImportRulesFileName, text);
-    if (!s.ok()) {
-        context.err << "tessamo-cli: import: " << s.ToString() << "\n";
-        return false;
-    }
-    rules = ParseImportRules(text);
-    for (const std::string& error : rules.errors) context.err << "tessamo-cli: import: rules " << error << "\n";
-    return rules.errors.empty();
-}
-
 bool ListBadLines(CliContext& context, const ImportPlan& plan) {
     for (const PlannedLine& line : plan.lines)
         if (line.state == LineState::Bad)
@@ -135,9 +112,11 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args) 
         return BadArguments(context, "import: " + error);
     ImportRequest request;
     if (std::string bad = ReadRequest(parsed, request); !bad.empty()) return BadArguments(context, bad);
-    std::string bytes;
-    if (Status s = ReadOutside(request.statement, bytes); !s.ok())
-        return BadArguments(context, "import: " + s.ToString());
+    for (const auto* file : {&request.statement, request.rules ? &*request.rules : nullptr}) {
+        std::error_code ec;
+        if (file && !std::filesystem::is_regular_file(*file, ec))
+            return BadArguments(context, "import: there is no file " + file->string());
+    }
 
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     SharedState& state = context.state();
@@ -147,26 +126,26 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args) 
             return kExitFailed;
         request.choices.defaultCode = ResolveCategoryCode(categories, request.choices.defaultCode);
     }
-    ImportRules rules;
-    if (!LoadRules(context, request, rules)) return kExitBadArguments;
-    Statement statement;
-    CsvLayout layout;
-    std::optional<CsvLayout> chosen;
-    if (request.dateOrder) {
-        chosen = GuessCsvLayout(DecodeStatementText(bytes));
-        chosen->dateOrder = *request.dateOrder;
+    ImportSession session(state);
+    const auto rulesPath = request.rules ? std::optional(request.rules->string()) : std::nullopt;
+    if (!ReportIfFailed(state.env.dialogs, session.Open(request.statement.string(), rulesPath, request.choices)))
+        return kExitFailed;
+    for (const std::string& bad : session.Rules().errors) context.err << "tessamo-cli: import: rules " << bad << "\n";
+    if (!session.Rules().errors.empty()) return kExitBadArguments;
+    Status s;
+    if (s.ok() && request.format) s = session.SetFormat(*request.format);
+    if (s.ok() && request.dateOrder) {
+        CsvLayout layout = session.Layout();
+        layout.dateOrder = *request.dateOrder;
+        s = session.SetLayout(layout);
     }
-    if (!ReadStatement(request.statement.string(), bytes, request.format.value_or(DetectStatementFormat(bytes)), chosen,
-                       layout, statement, error)) {
-        context.err << "tessamo-cli: import: " << request.statement.string() << ": " << error << "\n";
+    if (!ReportIfFailed(state.env.dialogs, s)) return kExitFailed;
+    if (!session.ReadError().empty()) {
+        context.err << "tessamo-cli: import: " << request.statement.string() << ": " << session.ReadError() << "\n";
         return kExitFailed;
     }
-    ImportedIds ids;
-    ImportPlan plan;
-    if (!ReportIfFailed(state.env.dialogs, ids.Load(state.env.files)) ||
-        !ReportIfFailed(state.env.dialogs, PlanImport(state, statement, rules, ids, request.choices, plan)))
-        return kExitFailed;
 
+    const ImportPlan& plan = session.Plan();
     const bool refuse = ListBadLines(context, plan) && !request.skipBad;
     if (request.dryRun) {
         PrintPreview(context, plan);
@@ -179,11 +158,10 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args) 
     if (plan.Count(LineState::OtherYear) > 0) {
         if (!AgreeToOtherYears(context, plan)) return kExitBadArguments;
         request.choices.otherYears = true;
-        if (!ReportIfFailed(state.env.dialogs, PlanImport(state, statement, rules, ids, request.choices, plan)))
-            return kExitFailed;
+        if (!ReportIfFailed(state.env.dialogs, session.SetChoices(request.choices))) return kExitFailed;
     }
     ImportCounts counts;
-    const ImportOutcome outcome = ApplyImport(state, plan, ids, counts);
+    const ImportOutcome outcome = session.Import(counts);
     context.out << ImportCountsText(counts) << "\n";
     return outcome == ImportOutcome::Done ? kExitOk : kExitFailed;
 }

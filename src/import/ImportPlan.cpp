@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <string_view>
 #include <set>
 #include <unordered_map>
 
@@ -59,31 +60,52 @@ std::string StoredStatementDate(const CalendarDate& date, const std::string& sty
 
 namespace {
 
-// A ledger line's date, amount and note, the fields duplicates are told by.
-std::string ContentKey(const LedgerRecord& record) {
-    std::string key = record.Date + record.Note;
-    key.append(reinterpret_cast<const char*>(&record.Amount), sizeof record.Amount);
-    return key;
-}
+// A ledger line's date, amount and note, the fields duplicates are told by,
+// viewed where they are stored (a planned line's record, a ledger file's bytes).
+struct ContentKey {
+    std::string_view date;
+    std::string_view note;
+    std::int64_t amount = 0;
+    bool operator==(const ContentKey&) const = default;
+};
 
-// What the planner knows of one year's files.
+struct ContentHash {
+    std::size_t operator()(const ContentKey& key) const {
+        const std::hash<std::string_view> text;
+        return text(key.date) ^ (text(key.note) * 31) ^ (std::hash<std::int64_t>()(key.amount) * 1000003);
+    }
+};
+
+ContentKey KeyOf(const LedgerRecord& record) { return {record.Date, record.Note, record.Amount}; }
+
+// What the planner knows of one year's files: for each content key of the
+// statement's lines in that year, how many ledger lines hold it and are not
+// yet matched.
 struct YearFiles {
-    std::unordered_map<std::string, std::size_t> contents;  // content key -> lines not yet matched
+    std::unordered_map<ContentKey, std::size_t, ContentHash> contents;
     std::set<std::string> codes;
     std::string categoryFile;
     bool newYear = false;  // no categories yet: they would be copied from the active year
 };
 
-Status ReadYear(const SharedState& state, const std::string& year, const std::set<std::string>* activeCodes,
-                YearFiles& files) {
-    std::vector<LedgerRecord> ledger;
+// Counts the ledger lines equal to one of `lines`; the ledger's bytes are
+// read in place, as there may be many of them.
+Status ReadYear(const SharedState& state, const std::string& year, const std::vector<const PlannedLine*>& lines,
+                const std::set<std::string>* activeCodes, YearFiles& files) {
+    std::string ledger;
     std::vector<CategoryRecord> categories;
     files.categoryFile = year + "CATS.DAT";
-    Status s = ReadRecords(state.env.files, year + "TSM.DAT", ledger);
+    Status s = state.env.files.ReadAll(year + "TSM.DAT", ledger);
     if (s.ok()) s = ReadRecords(state.env.files, files.categoryFile, categories);
     if (!s.ok()) return s;
-    files.contents.reserve(ledger.size());
-    for (const LedgerRecord& record : ledger) ++files.contents[ContentKey(record)];
+    files.contents.reserve(lines.size());
+    for (const PlannedLine* line : lines) files.contents.emplace(KeyOf(line->record), 0);
+    const std::string_view bytes(ledger);
+    for (std::size_t at = 0; at + LedgerRecord::kSize <= bytes.size(); at += LedgerRecord::kSize) {
+        const ContentKey key{bytes.substr(at, 8), bytes.substr(at + 18, 40),
+                             DecodeInt64(bytes.data() + at + LedgerRecord::kAmountOffset)};
+        if (auto found = files.contents.find(key); found != files.contents.end()) ++found->second;
+    }
     for (const CategoryRecord& category : categories) files.codes.insert(category.Code);
     files.newYear = categories.empty() && activeCodes != nullptr;
     if (files.newYear) files.codes = *activeCodes;
@@ -99,12 +121,12 @@ void Classify(PlannedLine& line, YearFiles& year, const ImportedIds& ids, std::s
               const std::string& activeYear, const ImportChoices& choices) {
     const StatementLine& source = line.source;
     const bool hasId = !source.fitid.empty();
-    auto content = year.contents.find(ContentKey(line.record));
+    std::size_t& unmatched = year.contents[KeyOf(line.record)];
     if (hasId && (ids.Contains(source.account, source.fitid) || !seenIds.insert(source.account + '\t' + source.fitid).second)) {
         line.state = LineState::Duplicate;
         AddReason(line, "imported before (FITID " + source.fitid + ")");
-    } else if (content != year.contents.end() && content->second > 0) {
-        --content->second;
+    } else if (unmatched > 0) {
+        --unmatched;
         line.state = LineState::Duplicate;
         AddReason(line, "the ledger holds this line");
     } else if (line.year != activeYear) {
@@ -124,42 +146,46 @@ void Classify(PlannedLine& line, YearFiles& year, const ImportedIds& ids, std::s
     if (line.substituted) AddReason(line, "a character the ledger cannot hold became \"?\"");
 }
 
+// The ledger line a readable statement line would become; false for a bad line.
+bool PlanLine(const SharedState& state, const StatementLine& source, const ImportRules& rules,
+              const ImportChoices& choices, PlannedLine& line) {
+    line.source = source;
+    if (!source.error.empty()) {
+        line.state = LineState::Bad;
+        line.reason = source.error;
+        return false;
+    }
+    line.year = std::to_string(source.date.year);
+    const ImportRule* rule = rules.Match(source.payee, source.memo, source.amount);
+    line.record = LedgerRecord::Make(StoredStatementDate(source.date, state.DateStyle),
+                                     rule ? rule->code : choices.defaultCode, source.amount,
+                                     StatementNote(source.payee, source.memo, line.substituted));
+    if (source.date.year >= 1900 && source.date.year <= 9999) return true;
+    line.state = LineState::Bad;
+    line.reason = "the year " + line.year + " has no year file";
+    return false;
+}
+
 }  // namespace
 
 Status PlanImport(const SharedState& state, const Statement& statement, const ImportRules& rules,
                   const ImportedIds& ids, const ImportChoices& choices, ImportPlan& plan) {
     plan.lines.clear();
-    plan.lines.reserve(statement.lines.size());
+    plan.lines.resize(statement.lines.size());
+    // Lines by year, the active year first; the keys view into plan.lines, which stays put from here on.
+    std::map<std::string, std::vector<const PlannedLine*>> byYear{{state.CurYear, {}}};
+    for (std::size_t i = 0; i < statement.lines.size(); ++i)
+        if (PlanLine(state, statement.lines[i], rules, choices, plan.lines[i]))
+            byYear[plan.lines[i].year].push_back(&plan.lines[i]);
     std::map<std::string, YearFiles> years;
-    if (Status s = ReadYear(state, state.CurYear, nullptr, years[state.CurYear]); !s.ok()) return s;
+    YearFiles& active = years[state.CurYear];
+    if (Status s = ReadYear(state, state.CurYear, byYear[state.CurYear], nullptr, active); !s.ok()) return s;
+    for (const auto& [year, lines] : byYear)
+        if (year != state.CurYear)
+            if (Status s = ReadYear(state, year, lines, &active.codes, years[year]); !s.ok()) return s;
     std::set<std::string> seenIds;
-    for (const StatementLine& source : statement.lines) {
-        PlannedLine line;
-        line.source = source;
-        if (!source.error.empty()) {
-            line.state = LineState::Bad;
-            line.reason = source.error;
-            plan.lines.push_back(std::move(line));
-            continue;
-        }
-        line.year = std::to_string(source.date.year);
-        const ImportRule* rule = rules.Match(source.payee, source.memo, source.amount);
-        line.record = LedgerRecord::Make(StoredStatementDate(source.date, state.DateStyle),
-                                         rule ? rule->code : choices.defaultCode, source.amount,
-                                         StatementNote(source.payee, source.memo, line.substituted));
-        if (source.date.year < 1900 || source.date.year > 9999) {
-            line.state = LineState::Bad;
-            line.reason = "the year " + line.year + " has no year file";
-            plan.lines.push_back(std::move(line));
-            continue;
-        }
-        auto [at, added] = years.try_emplace(line.year);
-        if (added) {
-            if (Status s = ReadYear(state, line.year, &years[state.CurYear].codes, at->second); !s.ok()) return s;
-        }
-        Classify(line, at->second, ids, seenIds, state.CurYear, choices);
-        plan.lines.push_back(std::move(line));
-    }
+    for (PlannedLine& line : plan.lines)
+        if (line.state != LineState::Bad) Classify(line, years[line.year], ids, seenIds, state.CurYear, choices);
     return Status::Ok();
 }
 
