@@ -129,7 +129,10 @@ QWidget* ImportWindow::MakeSettings() {
     FirstRows->setFocusPolicy(Qt::NoFocus);
     FirstRows->verticalHeader()->hide();
     NameTableParts(FirstRows);
-    FirstRows->setFixedHeight(FirstRows->fontMetrics().height() * (kFirstRows + 2) + 8);
+    const int rowHeight = FirstRows->fontMetrics().height() + 6;
+    FirstRows->verticalHeader()->setDefaultSectionSize(rowHeight);
+    FirstRows->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    FirstRows->setFixedHeight(rowHeight * (kFirstRows + 1) + FirstRows->horizontalHeader()->sizeHint().height() + 4);
 
     auto* left = new QFormLayout;
     left->addRow(QStringLiteral("&Format:"), FormatChoice);
