@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/LedgerView.h"
 #include "core/SharedState.h"
 
 namespace tessamo {
@@ -58,6 +59,7 @@ int BadArguments(CliContext& context, const std::string& text);
 // One line item as "list" and "add" print it: Date, Amount, Code and Note
 // (as UTF-8) separated by tabs, ended by a line feed.
 std::string ItemRowText(const LedgerRecord& record, const MoneyFormat& money);
+void AppendItemRow(std::string& out, const LedgerBytesRecord& record, const MoneyFormat& money);
 
 int RunListCommand(CliContext& context, const std::vector<std::string>& args);
 int RunAddCommand(CliContext& context, const std::vector<std::string>& args);
@@ -66,6 +68,7 @@ int RunExportCommand(CliContext& context, const std::vector<std::string>& args);
 int RunPlayCommand(CliContext& context, const std::vector<std::string>& args);
 int RunSortCommand(CliContext& context, const std::vector<std::string>& args);
 int RunBackupCommand(CliContext& context, const std::vector<std::string>& args);
+int RunYearsCommand(CliContext& context, const std::vector<std::string>& args);
 int RunImportCommand(CliContext& context, const std::vector<std::string>& args);
 
 // Each command's entry in --help: a usage line and indented lines of
@@ -77,6 +80,7 @@ std::string ExportCommandHelp();
 std::string PlayCommandHelp();
 std::string SortCommandHelp();
 std::string BackupCommandHelp();
+std::string YearsCommandHelp();
 std::string ImportCommandHelp();
 
 }  // namespace tessamo

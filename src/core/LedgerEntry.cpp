@@ -1,6 +1,7 @@
 #include "core/LedgerEntry.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/Dates.h"
 #include "platform/FileErrors.h"
@@ -22,7 +23,7 @@ bool ValidateEntry(const SharedState& state, const LedgerRecord& entry) {
     return true;
 }
 
-std::size_t InsertionPosition(const std::vector<LedgerRecord>& records, double key, const std::string& style) {
+std::size_t InsertionPosition(const LedgerView& records, double key, const std::string& style) {
     for (std::size_t i = 0; i < records.size(); ++i)
         if (SortKey(records[i], style) <= key) return i;
     return records.size();
@@ -30,18 +31,22 @@ std::size_t InsertionPosition(const std::vector<LedgerRecord>& records, double k
 
 namespace {
 
-// Several insertions in one pass, with the result of inserting the entries
-// one after another as InsertRecord does. An entry lands in the gap before
-// the first original record whose key is lower or equal (the running minimum
-// of the original keys finds it by bisection); entries of earlier gaps never
-// stop it, since their keys are higher. Within one gap the entries stand in
-// descending key order, a later entry before an earlier one of equal key.
-void InsertInKeyOrder(std::vector<LedgerRecord>& records, const std::vector<LedgerRecord>& entries,
-                      const std::string& style) {
+// Where each entry lands (0-based, among all records once inserted) when
+// they are inserted one after another as InsertRecord does, found in one
+// pass. An entry lands in the gap before the first original record whose key
+// is lower or equal (the running minimum of the original keys finds it by
+// bisection); entries of earlier gaps never stop it, since their keys are
+// higher. Within one gap the entries stand in descending key order, a later
+// entry before an earlier one of equal key.
+std::vector<std::size_t> InsertionPlaces(const LedgerView& records, const std::vector<LedgerRecord>& entries,
+                                         const std::string& style) {
+    if (entries.size() == 1) return {InsertionPosition(records, SortKey(entries.front().Normalized(), style), style)};
     std::vector<double> runningMin;
     runningMin.reserve(records.size());
-    for (const LedgerRecord& r : records)
-        runningMin.push_back(std::min(SortKey(r, style), runningMin.empty() ? SortKey(r, style) : runningMin.back()));
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const double key = SortKey(records[i], style);
+        runningMin.push_back(runningMin.empty() ? key : std::min(key, runningMin.back()));
+    }
     struct Placed {
         std::size_t gap;
         double key;
@@ -59,32 +64,55 @@ void InsertInKeyOrder(std::vector<LedgerRecord>& records, const std::vector<Ledg
         if (a.key != b.key) return a.key > b.key;
         return a.order > b.order;
     });
-    std::vector<LedgerRecord> merged;
-    merged.reserve(records.size() + entries.size());
-    std::size_t next = 0;
-    for (const Placed& p : placed) {
-        while (next < p.gap) merged.push_back(std::move(records[next++]));
-        merged.push_back(entries[p.order].Normalized());
+    // Every entry sorted before another stands before it, as do the records of its gap.
+    std::vector<std::size_t> places(entries.size());
+    for (std::size_t k = 0; k < placed.size(); ++k) places[placed[k].order] = placed[k].gap + k;
+    return places;
+}
+
+// Spreads the `count` records at the start of `bytes` out and writes each
+// entry at its place, from the end backwards, so the ledger moves within its
+// own buffer.
+void PlaceEntries(std::string& bytes, std::size_t count, const std::vector<LedgerRecord>& entries,
+                  const std::vector<std::size_t>& places) {
+    constexpr std::size_t size = LedgerRecord::kSize;
+    std::vector<std::size_t> byPlace(entries.size());
+    for (std::size_t i = 0; i < byPlace.size(); ++i) byPlace[i] = i;
+    std::sort(byPlace.begin(), byPlace.end(), [&](std::size_t a, std::size_t b) { return places[a] > places[b]; });
+    bytes.resize((count + entries.size()) * size);
+    std::size_t unplaced = count, end = count + entries.size();
+    for (std::size_t e : byPlace) {
+        const std::size_t after = end - places[e] - 1;  // records that go behind this entry
+        unplaced -= after;
+        std::memmove(bytes.data() + (places[e] + 1) * size, bytes.data() + unplaced * size, after * size);
+        std::string record;
+        entries[e].Normalized().AppendBytes(record);
+        bytes.replace(places[e] * size, size, record);
+        end = places[e];
     }
-    while (next < records.size()) merged.push_back(std::move(records[next++]));
-    records = std::move(merged);
+}
+
+// The ledger's bytes with room for `extra` more from the start, so that
+// inserting never copies the whole ledger to a larger buffer.
+Status ReadLedgerWithRoom(const FileSystem& files, const std::string& name, std::size_t extra, std::string& bytes) {
+    std::uint64_t length = 0;
+    if (files.FileLength(name, length).ok()) bytes.reserve(static_cast<std::size_t>(length) + extra);
+    return files.ReadAll(name, bytes);  // a failure to size it shows here too
 }
 
 }  // namespace
 
 EntryOutcome InsertValidatedRecords(SharedState& state, const std::vector<LedgerRecord>& entries) {
-    std::vector<LedgerRecord> records;
-    if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.LedgerFileName, records)))
+    std::string bytes;
+    if (!ReportIfFailed(state.env.dialogs, ReadLedgerWithRoom(state.env.files, state.LedgerFileName,
+                                                              entries.size() * LedgerRecord::kSize, bytes)))
         return EntryOutcome::Failed;
-    if (entries.size() == 1) {
-        const LedgerRecord record = entries.front().Normalized();
-        const std::size_t at = InsertionPosition(records, SortKey(record, state.DateStyle), state.DateStyle);
-        records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), record);
-    } else {
-        InsertInKeyOrder(records, entries, state.DateStyle);
-    }
+    // Whole records only: a partial tail is no line and is not written back.
+    const std::size_t count = bytes.size() / LedgerRecord::kSize;
+    bytes.resize(count * LedgerRecord::kSize);
+    PlaceEntries(bytes, count, entries, InsertionPlaces(LedgerView(bytes), entries, state.DateStyle));
     if (!ReportIfFailed(state.env.dialogs,
-                        RewriteRecords(state.env.files, state.LedgerFileName, kLedgerTempName, records)))
+                        state.env.files.ReplaceWhole(state.LedgerFileName, kLedgerTempName, bytes)))
         return EntryOutcome::Failed;
     return EntryOutcome::Written;
 }
@@ -97,11 +125,13 @@ EntryOutcome InsertRecord(SharedState& state, const LedgerRecord& entry) {
 EntryOutcome ReplaceRecord(SharedState& state, const LedgerRecord& changed) {
     if (!ValidateEntry(state, changed)) return EntryOutcome::Refused;
     FileSystem& files = state.env.files;
-    std::vector<LedgerRecord> records;
-    if (!ReportIfFailed(state.env.dialogs, ReadRecords(files, state.LedgerFileName, records)))
-        return EntryOutcome::Failed;
+    std::string bytes;
+    if (!ReportIfFailed(state.env.dialogs, files.ReadAll(state.LedgerFileName, bytes))) return EntryOutcome::Failed;
+    std::string opened;
+    state.OpenedRecord.AppendBytes(opened);  // all four fields at full width
+    const LedgerView records(bytes);
     for (std::size_t i = 0; i < records.size(); ++i) {
-        if (records[i] == state.OpenedRecord) {
+        if (records[i].Bytes() == opened) {
             if (!ReportIfFailed(state.env.dialogs,
                                 WriteRecordAt(files, state.LedgerFileName, i + 1, changed.Normalized())))
                 return EntryOutcome::Failed;
