@@ -69,6 +69,7 @@ int RunPlayCommand(CliContext& context, const std::vector<std::string>& args);
 int RunSortCommand(CliContext& context, const std::vector<std::string>& args);
 int RunBackupCommand(CliContext& context, const std::vector<std::string>& args);
 int RunYearsCommand(CliContext& context, const std::vector<std::string>& args);
+int RunImportCommand(CliContext& context, const std::vector<std::string>& args);
 
 // Each command's entry in --help: a usage line and indented lines of
 // description, each ended by a line feed.
@@ -80,5 +81,6 @@ std::string PlayCommandHelp();
 std::string SortCommandHelp();
 std::string BackupCommandHelp();
 std::string YearsCommandHelp();
+std::string ImportCommandHelp();
 
 }  // namespace tessamo

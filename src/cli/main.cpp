@@ -21,7 +21,7 @@ struct Command {
     std::string (*help)();
 };
 
-const std::array<Command, 8> kCommands = {{
+const std::array<Command, 9> kCommands = {{
     {"list", RunListCommand, ListCommandHelp},
     {"add", RunAddCommand, AddCommandHelp},
     {"report", RunReportCommand, ReportCommandHelp},
@@ -30,6 +30,7 @@ const std::array<Command, 8> kCommands = {{
     {"sort", RunSortCommand, SortCommandHelp},
     {"backup", RunBackupCommand, BackupCommandHelp},
     {"years", RunYearsCommand, YearsCommandHelp},
+    {"import", RunImportCommand, ImportCommandHelp},
 }};
 
 void PrintHelp(std::ostream& out) {

@@ -32,24 +32,41 @@ std::size_t InsertionPosition(const LedgerView& records, double key, const std::
 namespace {
 
 // Where each entry lands (0-based, among all records once inserted) when
-// they are inserted one after another, each record's key computed once.
+// they are inserted one after another as InsertRecord does, found in one
+// pass. An entry lands in the gap before the first original record whose key
+// is lower or equal (the running minimum of the original keys finds it by
+// bisection); entries of earlier gaps never stop it, since their keys are
+// higher. Within one gap the entries stand in descending key order, a later
+// entry before an earlier one of equal key.
 std::vector<std::size_t> InsertionPlaces(const LedgerView& records, const std::vector<LedgerRecord>& entries,
                                          const std::string& style) {
     if (entries.size() == 1) return {InsertionPosition(records, SortKey(entries.front().Normalized(), style), style)};
-    std::vector<double> keys;
-    keys.reserve(records.size() + entries.size());
-    for (std::size_t i = 0; i < records.size(); ++i) keys.push_back(SortKey(records[i], style));
-    std::vector<std::size_t> places;
-    for (const LedgerRecord& entry : entries) {
-        const double key = SortKey(entry.Normalized(), style);
-        const auto at =
-            static_cast<std::size_t>(std::find_if(keys.begin(), keys.end(), [key](double k) { return k <= key; }) -
-                                     keys.begin());
-        keys.insert(keys.begin() + static_cast<std::ptrdiff_t>(at), key);
-        for (std::size_t& place : places)
-            if (place >= at) ++place;
-        places.push_back(at);
+    std::vector<double> runningMin;
+    runningMin.reserve(records.size());
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const double key = SortKey(records[i], style);
+        runningMin.push_back(runningMin.empty() ? key : std::min(key, runningMin.back()));
     }
+    struct Placed {
+        std::size_t gap;
+        double key;
+        std::size_t order;
+    };
+    std::vector<Placed> placed;
+    placed.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const double key = SortKey(entries[i].Normalized(), style);
+        const auto gap = std::partition_point(runningMin.begin(), runningMin.end(), [key](double k) { return k > key; });
+        placed.push_back({static_cast<std::size_t>(gap - runningMin.begin()), key, i});
+    }
+    std::sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
+        if (a.gap != b.gap) return a.gap < b.gap;
+        if (a.key != b.key) return a.key > b.key;
+        return a.order > b.order;
+    });
+    // Every entry sorted before another stands before it, as do the records of its gap.
+    std::vector<std::size_t> places(entries.size());
+    for (std::size_t k = 0; k < placed.size(); ++k) places[placed[k].order] = placed[k].gap + k;
     return places;
 }
 

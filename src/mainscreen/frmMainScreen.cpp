@@ -60,6 +60,7 @@ frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(
     connectFindAndOptions();
     createMacroControls();
     connectTools();
+    connectImport();
     connectHelp();
     ledgerArea_->installEventFilter(this);
     resize(900, 600);

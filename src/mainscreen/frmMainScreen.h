@@ -137,6 +137,10 @@ public:
     void mnuTinyCalc_Click();
     void mnuSort_Click();
     void mnuBackup_Click();
+    // Beyond the system: bank statement import, the File menu's last entry.
+    void mnuImport_Click();
+    // Opens the import window on `path`; false when the file could not be read.
+    bool OpenImportWindow(const QString& path);
 
     // Help menu (frmMainScreen_Help.cpp).
     void mnuHelpContents_Click();
@@ -160,6 +164,7 @@ public:
     QAction* mnuSort = nullptr;
     QAction* mnuYear = nullptr;
     QAction* mnuBackup = nullptr;
+    QAction* mnuImport = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuNewItem = nullptr;
@@ -265,6 +270,7 @@ private:
     void connectFindAndOptions();
     void createMacroControls();
     void connectTools();
+    void connectImport();
     void FillMacroSelect();
     void HideMacroFrame();
     void OpenMacroInEditor(const std::string& fileName);

@@ -159,4 +159,9 @@ void AppendCp1252AsVisibleUtf8(std::string& out, std::string_view bytes, std::st
     }
 }
 
+bool IsValidUtf8(const std::string& bytes) {
+    bool hasNonAscii = false;
+    return IsUtf8(bytes, hasNonAscii);
+}
+
 }  // namespace tessamo

@@ -27,4 +27,7 @@ std::string Utf8ToCp1252(const std::string& text, bool* lossy = nullptr);
 // else is taken as Windows-1252 already.
 std::string TextFileToCp1252(const std::string& bytes);
 
+// True when `bytes` is well-formed UTF-8 (plain ASCII is).
+bool IsValidUtf8(const std::string& bytes);
+
 }  // namespace tessamo

@@ -129,17 +129,30 @@ TEST(ReplaceRecord, NoEqualRecordWritesNothingSilently) {
 namespace tessamo {
 namespace {
 
+// The batch places entries in one pass; it must give what one insertion
+// after another gives, also on a ledger out of order and among equal keys.
 TEST(InsertValidatedRecords, SameOrderAsOneInsertionAfterAnother) {
-    TestEnv one, batch;
-    const std::vector<LedgerRecord> start = {Line("03-10-99", "FO", 1, "c"), Line("02-01-99", "FO", 2, "b"),
-                                             Line("01-01-99", "HO", 3, "a")};
-    one.PutLedger(start);
-    batch.PutLedger(start);
-    const std::vector<LedgerRecord> entries = {Line("02-01-99", "FO", 4, "x"), Line("02-01-99", "FO", 5, "y"),
-                                               Line("12-31-99", "fo", 6, "z"), Line("01-01-98", "AA", 7, "w")};
-    for (const auto& e : entries) ASSERT_EQ(InsertRecord(one.state, e), EntryOutcome::Written);
-    ASSERT_EQ(InsertValidatedRecords(batch.state, entries), EntryOutcome::Written);
-    EXPECT_EQ(batch.folder.Read("1999TSM.DAT"), one.folder.Read("1999TSM.DAT"));
+    std::vector<LedgerRecord> many;
+    for (unsigned i = 0, x = 7; i < 30; ++i, x = x * 1103515245u + 12345u)
+        many.push_back(Line("0" + std::to_string(1 + (x >> 8) % 3) + "-0" + std::to_string(1 + (x >> 12) % 2) + "-99",
+                            (x >> 16) % 2 ? "FO" : "HO", i, "m"));
+    const std::vector<std::vector<LedgerRecord>> starts = {
+        {Line("03-10-99", "FO", 1, "c"), Line("02-01-99", "FO", 2, "b"), Line("01-01-99", "HO", 3, "a")},
+        {Line("01-01-99", "HO", 3, "a"), Line("03-10-99", "FO", 1, "c"), Line("02-01-99", "FO", 2, "b"),
+         Line("02-02-99", "FO", 2, "d")}};
+    const std::vector<std::vector<LedgerRecord>> batches = {
+        {Line("02-01-99", "FO", 4, "x"), Line("02-01-99", "FO", 5, "y"), Line("12-31-99", "fo", 6, "z"),
+         Line("01-01-98", "AA", 7, "w")},
+        many};
+    for (const auto& start : starts)
+        for (const auto& entries : batches) {
+            TestEnv one, batch;
+            one.PutLedger(start);
+            batch.PutLedger(start);
+            for (const auto& e : entries) ASSERT_EQ(InsertRecord(one.state, e), EntryOutcome::Written);
+            ASSERT_EQ(InsertValidatedRecords(batch.state, entries), EntryOutcome::Written);
+            EXPECT_EQ(batch.folder.Read("1999TSM.DAT"), one.folder.Read("1999TSM.DAT")) << entries.size();
+        }
 }
 
 }  // namespace

@@ -98,6 +98,7 @@ struct CrashCase {
     bool reversedLedger = false;    // the ledger in ascending order, for sort
     bool existingExport = false;    // out/ledger.csv holds an earlier export
     bool olderBackup = false;       // out/bak holds an older backup
+    bool statement = false;         // out/statement.csv holds a bank statement
 };
 
 void PrintTo(const CrashCase& c, std::ostream* os) { *os << c.name; }
@@ -108,6 +109,16 @@ std::string MacroText(int groups) {
     for (int g = 0; g < groups; ++g)
         text += categories[g % categories.size()].Code + "\r\n" + std::to_string(g + 1) + ".25\r\nmacro line " +
                 std::to_string(g) + "\r\n";
+    return text;
+}
+
+// A bank statement of 1999 with a tenth of its lines in December 1998.
+std::string StatementText(int lines) {
+    std::string text = "Date,Payee,Amount\n";
+    for (int i = 0; i < lines; ++i)
+        text += (i % 10 == 0 ? "12/" + std::to_string(1 + i % 28) + "/1998" : std::to_string(1 + i % 12) + "/" +
+                                                                                 std::to_string(1 + i % 28) + "/1999") +
+                ",Payee " + std::to_string(i) + ",-" + std::to_string(i % 500) + ".25\n";
     return text;
 }
 
@@ -125,6 +136,7 @@ Snapshot StartingFolder(const CrashCase& c, const WorkFolder& work) {
     work.Write("data/BIG.MCR", MacroText(50));
     work.Write("data/1999_tsm.nts", "notes of the year\r\n");
     if (c.existingExport) work.Write("out/ledger.csv", "\"01-02-99\",\"AA\",\"1.00\",\"x\"\r\n");
+    if (c.statement) work.Write("out/statement.csv", StatementText(2000));
     if (c.olderBackup) {
         work.Write("out/bak/1999TSM.DAT", std::string(LedgerRecord::kSize * 3, 'x'));
         work.Write("out/bak/PERSONAL.DAT", "old");
@@ -256,7 +268,10 @@ INSTANTIATE_TEST_SUITE_P(
                       CrashCase{"play", {"--yes", "play", "BIG.MCR", "--date", "06-15"}},
                       CrashCase{"export", {"export", "@/ledger.csv", "all"}},
                       CrashCase{"export_append", {"export", "@/ledger.csv", "all", "--append"}, false, true},
-                      CrashCase{"backup", {"backup", "@/bak"}, false, false, true}),
+                      CrashCase{"backup", {"backup", "@/bak"}, false, false, true},
+                      CrashCase{"import",
+                                {"--yes", "import", "@/statement.csv", "--default-code", "AA"},
+                                false, false, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -290,7 +290,7 @@ void tst_mainscreen::menusAndToolbar() {
     }
     QCOMPARE(captions, (QStringList{
         "mnuFile=&File", "mnuTinyCalc=Calculator", "mnuSort=Sort", "mnuYear=Select Year", "mnuBackup=Backup",
-        "mnuExit=E&xit", "mnuEdit=&Edit", "mnuNewItem=New Line Item", "mnuNewCategory=New Category",
+        "mnuExit=E&xit", "mnuImport=Import bank statement\u2026", "mnuEdit=&Edit", "mnuNewItem=New Line Item", "mnuNewCategory=New Category",
         "mnuChangeCategory=Change Category", "mnuNotes=Notes", "mnuSearch=&Search", "mnuFind=Find a word",
         "mnuMacros=&Macros", "mnuShowMacro=Show Macro Controls", "mnuReports=&Reports", "mnuOptions=&Options",
         "mnuUserName=User Name", "mnuPassCode=Pass Code", "mnuDateFormat=Date Format",

@@ -1,0 +1,169 @@
+// import FILE [--format csv|ofx] [--rules FILE] [--default-code CODE]
+// [--date-order dmy|mdy|ymd] [--dry-run] [--skip-bad]: a bank statement
+// entered into the ledger the way the import window enters it.
+#include <filesystem>
+#include <ostream>
+#include <set>
+
+#include "cli/CommandArgs.h"
+#include "cli/Commands.h"
+#include "core/Amounts.h"
+#include "core/FixedText.h"
+#include "core/RecordFile.h"
+#include "import/ImportSession.h"
+#include "platform/CodePage.h"
+#include "platform/FileErrors.h"
+
+namespace tessamo {
+
+std::string ImportCommandHelp() {
+    return "  import FILE [--format csv|ofx] [--rules FILE] [--default-code CODE]\n"
+           "         [--date-order dmy|mdy|ymd] [--dry-run] [--skip-bad]\n"
+           "      Enters the lines of the bank statement FILE (CSV, or OFX/QFX; told from the\n"
+           "      file unless --format says) into the ledger. Codes come from the first matching\n"
+           "      rule of the rules file (default: import-rules.txt in the data folder; one\n"
+           "      \"CODE [+|-] TEXT\" a line), else from --default-code; a line without a code is\n"
+           "      left out. Lines the ledger already holds, and OFX lines imported before, are\n"
+           "      skipped. Lines dated in another year go into that year's files (the command\n"
+           "      asks; --yes agrees). --dry-run prints what would be done and writes nothing.\n"
+           "      A line whose date or amount cannot be read is listed with its line number;\n"
+           "      then nothing is written and the exit code is 1, unless --skip-bad leaves\n"
+           "      such lines out.\n";
+}
+
+namespace {
+
+struct ImportRequest {
+    std::filesystem::path statement;
+    std::optional<std::filesystem::path> rules;
+    std::optional<StatementFormat> format;
+    std::optional<DateOrder> dateOrder;
+    ImportChoices choices;
+    bool dryRun = false;
+    bool skipBad = false;
+};
+
+// Checks every argument before the folder is touched; "" when all are good.
+std::string ReadRequest(const CommandArgs& parsed, ImportRequest& request) {
+    if (parsed.positional.size() != 1) return "import wants the name of one statement file";
+    std::error_code ec;
+    // Relative to where the user stands, not to the data folder entered later.
+    request.statement = std::filesystem::absolute(parsed.positional[0], ec);
+    if (const auto rules = parsed.Value("--rules")) request.rules = std::filesystem::absolute(*rules, ec);
+    if (const auto format = parsed.Value("--format")) {
+        request.format = StatementFormatFromName(*format);
+        if (!request.format) return "import: --format is csv or ofx, not \"" + *format + "\"";
+    }
+    if (const auto order = parsed.Value("--date-order")) {
+        request.dateOrder = DateOrderFromName(*order);
+        if (!request.dateOrder) return "import: --date-order is dmy, mdy or ymd, not \"" + *order + "\"";
+    }
+    if (const auto code = parsed.Value("--default-code")) {
+        if (!ReadCategoryArgument(*code, request.choices.defaultCode) || request.choices.defaultCode == "all")
+            return "import: a code has one or two characters";
+    }
+    request.dryRun = parsed.Has("--dry-run");
+    request.skipBad = parsed.Has("--skip-bad");
+    return "";
+}
+
+std::string PreviewRow(const PlannedLine& line, const MoneyFormat& money) {
+    const bool bad = line.state == LineState::Bad;
+    return std::to_string(line.source.lineNumber) + '\t' + (bad ? "" : ToConsole(line.record.Date)) + '\t' +
+           (bad ? "" : CurrencyText(line.record.Amount, money)) + '\t' + ToConsole(TrimRightBlanks(line.record.Code)) +
+           '\t' + LineStateName(line.state) + '\t' + (line.checked ? "yes" : "no") + '\t' +
+           ToConsole(TrimRightBlanks(line.record.Note)) + '\t' + line.reason + '\n';
+}
+
+void PrintPreview(CliContext& context, const ImportPlan& plan) {
+    context.out << "Line\tDate\tAmount\tCode\tState\tEnter\tNote\tReason\n";
+    for (const PlannedLine& line : plan.lines) context.out << PreviewRow(line, context.state().env.money);
+    context.out << plan.CheckedCount() << " to enter, " << plan.Count(LineState::Duplicate) << " duplicate, "
+                << plan.Count(LineState::OtherYear) << " other year, " << plan.Count(LineState::Bad) << " bad.\n";
+}
+
+// Asks whether the other years' lines go into their year files; true on Yes.
+bool AgreeToOtherYears(CliContext& context, const ImportPlan& plan) {
+    std::set<std::string> years;
+    for (const PlannedLine& line : plan.lines)
+        if (line.state == LineState::OtherYear) years.insert(line.year);
+    std::string list;
+    for (const std::string& year : years) list += (list.empty() ? "" : ", ") + year;
+    const Message question = ConfirmYesNo(std::to_string(plan.Count(LineState::OtherYear)) +
+                                              " lines are dated in " + list + ".\r\nEnter them into their own year files?",
+                                          MessageIcon::Question);
+    return context.state().env.dialogs.Show(question) == Answer::Yes;
+}
+
+bool ListBadLines(CliContext& context, const ImportPlan& plan) {
+    for (const PlannedLine& line : plan.lines)
+        if (line.state == LineState::Bad)
+            context.err << "tessamo-cli: import: line " << line.source.lineNumber << ": " << line.reason << "\n";
+    return plan.Count(LineState::Bad) > 0;
+}
+
+}  // namespace
+
+int RunImportCommand(CliContext& context, const std::vector<std::string>& args) {
+    CommandArgs parsed;
+    std::string error;
+    if (!ParseCommandArgs(args, {"--format", "--rules", "--default-code", "--date-order"}, {"--dry-run", "--skip-bad"},
+                          parsed, error))
+        return BadArguments(context, "import: " + error);
+    ImportRequest request;
+    if (std::string bad = ReadRequest(parsed, request); !bad.empty()) return BadArguments(context, bad);
+    for (const auto* file : {&request.statement, request.rules ? &*request.rules : nullptr}) {
+        std::error_code ec;
+        if (file && !std::filesystem::is_regular_file(*file, ec))
+            return BadArguments(context, "import: there is no file " + file->string());
+    }
+
+    if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
+    SharedState& state = context.state();
+    if (!request.choices.defaultCode.empty()) {
+        std::vector<CategoryRecord> categories;
+        if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories)))
+            return kExitFailed;
+        request.choices.defaultCode = ResolveCategoryCode(categories, request.choices.defaultCode);
+    }
+    ImportSession session(state);
+    const auto rulesPath = request.rules ? std::optional(request.rules->string()) : std::nullopt;
+    if (!ReportIfFailed(state.env.dialogs, session.Open(request.statement.string(), rulesPath, request.choices)))
+        return kExitFailed;
+    for (const std::string& bad : session.Rules().errors) context.err << "tessamo-cli: import: rules " << bad << "\n";
+    if (!session.Rules().errors.empty()) return kExitBadArguments;
+    Status s;
+    if (s.ok() && request.format) s = session.SetFormat(*request.format);
+    if (s.ok() && request.dateOrder) {
+        CsvLayout layout = session.Layout();
+        layout.dateOrder = *request.dateOrder;
+        s = session.SetLayout(layout);
+    }
+    if (!ReportIfFailed(state.env.dialogs, s)) return kExitFailed;
+    if (!session.ReadError().empty()) {
+        context.err << "tessamo-cli: import: " << request.statement.string() << ": " << session.ReadError() << "\n";
+        return kExitFailed;
+    }
+
+    const ImportPlan& plan = session.Plan();
+    const bool refuse = ListBadLines(context, plan) && !request.skipBad;
+    if (request.dryRun) {
+        PrintPreview(context, plan);
+        return refuse ? kExitFailed : kExitOk;
+    }
+    if (refuse) {
+        context.err << "tessamo-cli: import: nothing was written; give --skip-bad to leave those lines out.\n";
+        return kExitFailed;
+    }
+    if (plan.Count(LineState::OtherYear) > 0) {
+        if (!AgreeToOtherYears(context, plan)) return kExitBadArguments;
+        request.choices.otherYears = true;
+        if (!ReportIfFailed(state.env.dialogs, session.SetChoices(request.choices))) return kExitFailed;
+    }
+    ImportCounts counts;
+    const ImportOutcome outcome = session.Import(counts);
+    context.out << ImportCountsText(counts) << "\n";
+    return outcome == ImportOutcome::Done ? kExitOk : kExitFailed;
+}
+
+}  // namespace tessamo

@@ -1,0 +1,218 @@
+#include "import/CsvLayout.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "import/StatementAmount.h"
+
+namespace tessamo {
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+const std::string& Field(const CsvRow& row, int column) {
+    static const std::string kEmpty;
+    return column >= 0 && static_cast<std::size_t>(column) < row.fields.size() ? row.fields[column] : kEmpty;
+}
+
+// Header words that name a column's role, in the order roles are given out.
+enum Role { kDate, kBalance, kDebit, kCredit, kAmount, kPayee, kMemo, kRoles };
+const std::array<std::vector<const char*>, kRoles> kHeaderWords = {{
+    {"date", "datum", "posted", "booking", "buchungstag", "fecha"},
+    {"balance", "saldo", "kontostand"},
+    {"debit", "withdrawal", "paid out", "money out", "outflow", "soll", "ausgang"},
+    {"credit", "deposit", "paid in", "money in", "inflow", "haben", "eingang"},
+    {"amount", "betrag", "importe", "montant", "value"},
+    {"payee", "name", "description", "beneficiary", "counterparty", "merchant", "empf"},
+    {"memo", "reference", "purpose", "verwendungszweck", "details", "text", "note"},
+}};
+
+// Roles by header names; false when the row names no date and no amount.
+bool ColumnsFromHeader(const CsvRow& header, std::array<int, kRoles>& columns) {
+    columns.fill(CsvLayout::kNone);
+    std::vector<bool> taken(header.fields.size(), false);
+    for (int role = 0; role < kRoles; ++role)
+        for (std::size_t c = 0; c < header.fields.size() && columns[role] < 0; ++c) {
+            const std::string name = Lower(header.fields[c]);
+            for (const char* word : kHeaderWords[role])
+                if (!taken[c] && name.find(word) != std::string::npos) {
+                    columns[role] = static_cast<int>(c);
+                    taken[c] = true;
+                    break;
+                }
+        }
+    const bool amounts = columns[kAmount] >= 0 || (columns[kDebit] >= 0 && columns[kCredit] >= 0);
+    return columns[kDate] >= 0 && amounts;
+}
+
+// Only what banks print around an amount: digits, marks, signs, blanks,
+// currency signs and a three-letter currency code.
+bool LooksLikeAmount(const std::string& text) {
+    int letters = 0;
+    for (unsigned char c : text) {
+        if (std::isalpha(c)) ++letters;
+        else if (!std::isdigit(c) && std::string(".,-+() '").find(static_cast<char>(c)) == std::string::npos &&
+                 c < 0x80 && c != '$')
+            return false;
+    }
+    return HasDigit(text) && (letters == 0 || letters == 3);
+}
+
+bool LooksLikeDate(const std::string& text) {
+    std::string reason;
+    for (DateOrder o : {DateOrder::DayMonthYear, DateOrder::MonthDayYear, DateOrder::YearMonthDay})
+        if (ReadStatementDate(text, o, reason)) return true;
+    return false;
+}
+
+// True when every non-empty field of the column passes `test` and one is non-empty.
+template <class Test>
+bool ColumnIs(const std::vector<CsvRow>& rows, std::size_t first, int column, Test test) {
+    bool any = false;
+    for (std::size_t r = first; r < rows.size(); ++r) {
+        const std::string& text = Field(rows[r], column);
+        if (text.empty()) continue;
+        if (!test(text)) return false;
+        any = true;
+    }
+    return any;
+}
+
+// Roles from the look of the data: the first date column, the amount
+// columns (two that are never both filled are debit and credit), and the
+// first two text columns as payee and memo.
+void ColumnsFromData(const std::vector<CsvRow>& rows, std::size_t first, std::array<int, kRoles>& columns) {
+    columns.fill(CsvLayout::kNone);
+    std::size_t width = 0;
+    for (const CsvRow& row : rows) width = std::max(width, row.fields.size());
+    std::vector<int> amounts, texts;
+    for (int c = 0; c < static_cast<int>(width); ++c) {
+        if (columns[kDate] < 0 && ColumnIs(rows, first, c, LooksLikeDate)) columns[kDate] = c;
+        else if (ColumnIs(rows, first, c, LooksLikeAmount)) amounts.push_back(c);
+        else if (ColumnIs(rows, first, c, [](const std::string&) { return true; })) texts.push_back(c);
+    }
+    bool exclusive = amounts.size() == 2;
+    for (std::size_t r = first; exclusive && r < rows.size(); ++r)
+        exclusive = !(HasDigit(Field(rows[r], amounts[0])) && HasDigit(Field(rows[r], amounts[1])));
+    if (exclusive) {
+        columns[kDebit] = amounts[0];
+        columns[kCredit] = amounts[1];
+    } else if (!amounts.empty()) {
+        columns[kAmount] = amounts[0];
+    }
+    if (!texts.empty()) columns[kPayee] = texts[0];
+    if (texts.size() > 1) columns[kMemo] = texts[1];
+}
+
+// The mark that is followed by one or two digits at the end of most amounts.
+char GuessDecimalMark(const std::vector<CsvRow>& rows, std::size_t first, const std::vector<int>& columns,
+                      char separator) {
+    int comma = 0, point = 0;
+    for (std::size_t r = first; r < rows.size(); ++r)
+        for (int column : columns) {
+            const std::string& text = Field(rows[r], column);
+            const std::size_t mark = text.find_last_of(".,");
+            if (mark == std::string::npos) continue;
+            std::size_t digits = 0;
+            while (mark + 1 + digits < text.size() && std::isdigit(static_cast<unsigned char>(text[mark + 1 + digits])))
+                ++digits;
+            if (digits == 0 || digits > 2) continue;
+            (text[mark] == ',' ? comma : point)++;
+        }
+    if (comma != point) return comma > point ? ',' : '.';
+    return separator == ';' ? ',' : '.';
+}
+
+}  // namespace
+
+void GuessCsvColumns(const std::vector<CsvRow>& rows, CsvLayout& layout) {
+    std::array<int, kRoles> columns{};
+    layout.header = !rows.empty() && ColumnsFromHeader(rows.front(), columns);
+    if (!layout.header) {
+        // A first row without a single date is a header we could not read.
+        layout.header = rows.size() > 1 && std::none_of(rows.front().fields.begin(), rows.front().fields.end(),
+                                                        LooksLikeDate);
+        ColumnsFromData(rows, layout.header ? 1 : 0, columns);
+    }
+    const std::size_t first = layout.header ? 1 : 0;
+    layout.dateColumn = std::max(columns[kDate], 0);
+    layout.amountColumn = columns[kAmount];
+    layout.debitColumn = columns[kDebit];
+    layout.creditColumn = columns[kCredit];
+    layout.payeeColumn = columns[kPayee];
+    layout.memoColumn = columns[kMemo];
+    std::vector<std::string> dates;
+    for (std::size_t r = first; r < rows.size(); ++r) dates.push_back(Field(rows[r], layout.dateColumn));
+    layout.dateOrder = GuessDateOrder(dates);
+    layout.decimalMark =
+        GuessDecimalMark(rows, first, {layout.amountColumn, layout.debitColumn, layout.creditColumn}, layout.separator);
+}
+
+CsvLayout GuessCsvLayout(const std::string& text) {
+    CsvLayout layout;
+    layout.separator = GuessSeparator(text);
+    std::vector<CsvRow> rows;
+    std::string error;
+    // A file that cannot be split whole still has a layout for its first rows.
+    (void)ReadCsvRows(text.substr(0, 65536), layout.separator, rows, error);
+    GuessCsvColumns(rows, layout);
+    return layout;
+}
+
+namespace {
+
+// The row's amount from its one column or from debit and credit.
+bool RowAmount(const CsvRow& row, const CsvLayout& layout, StatementLine& line) {
+    if (layout.amountColumn >= 0) {
+        const auto amount = ReadStatementAmount(Field(row, layout.amountColumn), layout.decimalMark, line.error);
+        if (amount) line.amount = *amount;
+        return amount.has_value();
+    }
+    const std::string& debit = Field(row, layout.debitColumn);
+    const std::string& credit = Field(row, layout.creditColumn);
+    if (!HasDigit(debit) && !HasDigit(credit)) return line.error = "no amount", false;
+    // Both magnitudes are at most the largest amount, so their difference fits.
+    std::int64_t in = 0, out = 0;
+    for (const auto& [text, magnitude] : {std::pair{&credit, &in}, std::pair{&debit, &out}}) {
+        if (!HasDigit(*text)) continue;
+        const auto amount = ReadStatementAmount(*text, layout.decimalMark, line.error);
+        if (!amount) return false;
+        *magnitude = *amount < 0 ? -*amount : *amount;
+    }
+    line.amount = in - out;
+    return true;
+}
+
+}  // namespace
+
+Statement StatementFromRows(const std::vector<CsvRow>& rows, const CsvLayout& layout) {
+    Statement statement;
+    for (std::size_t r = layout.header ? 1 : 0; r < rows.size(); ++r) {
+        const CsvRow& row = rows[r];
+        if (std::all_of(row.fields.begin(), row.fields.end(), [](const std::string& f) { return f.empty(); }))
+            continue;
+        StatementLine line;
+        line.lineNumber = row.lineNumber;
+        line.payee = Field(row, layout.payeeColumn);
+        line.memo = Field(row, layout.memoColumn);
+        const auto date = ReadStatementDate(Field(row, layout.dateColumn), layout.dateOrder, line.error);
+        if (date) line.date = *date;
+        // The amount is read only when the date was, so `error` names the first fault.
+        if (date) (void)RowAmount(row, layout, line);
+        statement.lines.push_back(std::move(line));
+    }
+    return statement;
+}
+
+bool ReadCsvStatement(const std::string& text, const CsvLayout& layout, Statement& statement, std::string& error) {
+    std::vector<CsvRow> rows;
+    if (!ReadCsvRows(text, layout.separator, rows, error)) return false;
+    statement = StatementFromRows(rows, layout);
+    return true;
+}
+
+}  // namespace tessamo

@@ -1,0 +1,68 @@
+#pragma once
+// ImportSession: one import from picking the file to entering its lines,
+// as the import window and the command line go through it. It holds the
+// statement's bytes, the format and CSV layout in use, the rules, the ids
+// imported before and the plan; every change of a setting reads the lines
+// again and plans them again. Nothing is written before Import(), except
+// a rule the user adds (the rules file, atomically).
+#include <optional>
+#include <string>
+
+#include "core/SharedState.h"
+#include "import/ImportApply.h"
+#include "import/StatementFile.h"
+
+namespace tessamo {
+
+class ImportSession {
+public:
+    explicit ImportSession(SharedState& state) : state_(state) {}
+
+    // Reads the file at the absolute `path` and guesses its format and
+    // layout; then loads the rules (`rulesPath`, else the data folder's
+    // own file) and the ids, and plans with `choices`. A failed Status
+    // names the file.
+    Status Open(const std::string& path, const std::optional<std::string>& rulesPath = std::nullopt,
+                const ImportChoices& choices = {});
+
+    StatementFormat Format() const { return format_; }
+    const CsvLayout& Layout() const { return layout_; }
+    const ImportChoices& Choices() const { return choices_; }
+    const ImportRules& Rules() const { return rules_; }
+    const ImportPlan& Plan() const { return plan_; }
+    // Why the statement could not be read with the present settings ("" when it could).
+    const std::string& ReadError() const { return readError_; }
+    // The first `count` rows as the present separator splits them.
+    std::vector<CsvRow> SampleRows(std::size_t count) const;
+
+    Status SetFormat(StatementFormat format);
+    Status SetLayout(const CsvLayout& layout);
+    Status SetChoices(const ImportChoices& choices);
+    // Ticks or unticks a line; a bad line stays unticked.
+    void SetChecked(std::size_t line, bool checked);
+    // Appends `ruleLine` to the data folder's rules file and plans again.
+    Status AddRule(const std::string& ruleLine);
+
+    ImportOutcome Import(ImportCounts& counts);
+
+private:
+    Status ReadAndPlan();
+    SharedState& state_;
+    std::string path_;
+    std::string bytes_;
+    std::optional<std::string> rulesPath_;
+    StatementFormat format_ = StatementFormat::Csv;
+    CsvLayout layout_;
+    ImportChoices choices_;
+    ImportRules rules_;
+    ImportedIds ids_;
+    Statement statement_;
+    ImportPlan plan_;
+    std::string readError_;
+};
+
+// A file anywhere, by absolute path, read through `files`' kind of file
+// system; a missing file is an error here.
+Status ReadFileAt(const FileSystem& files, const std::string& path, std::string& bytes);
+
+}  // namespace tessamo
