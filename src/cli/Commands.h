@@ -66,6 +66,8 @@ int RunExportCommand(CliContext& context, const std::vector<std::string>& args);
 int RunPlayCommand(CliContext& context, const std::vector<std::string>& args);
 int RunSortCommand(CliContext& context, const std::vector<std::string>& args);
 int RunBackupCommand(CliContext& context, const std::vector<std::string>& args);
+int RunBackupsCommand(CliContext& context, const std::vector<std::string>& args);
+int RunRestoreCommand(CliContext& context, const std::vector<std::string>& args);
 
 // Each command's entry in --help: a usage line and indented lines of
 // description, each ended by a line feed.
@@ -76,5 +78,7 @@ std::string ExportCommandHelp();
 std::string PlayCommandHelp();
 std::string SortCommandHelp();
 std::string BackupCommandHelp();
+std::string BackupsCommandHelp();
+std::string RestoreCommandHelp();
 
 }  // namespace tessamo

@@ -37,9 +37,10 @@ set(MAY_INCLUDE_cli platform core logic cli)
 set(MAY_INCLUDE_app platform platformqt core logic windows cli app)
 
 # Logic folders that build on another logic folder: "<user> <used>" pairs.
-# None today: what two subsystems share (the ledger read in place, the
-# report's category list) lives in core instead.
-set(LOGIC_USES "")
+# What two subsystems share (the ledger read in place, the report's category
+# list) lives in core; the automatic backups copy the very files the backup
+# tool copies.
+set(LOGIC_USES "backups tools")
 
 # Single headers outside a layer's reach that it may still use, as
 # "<layer> <header>": the system's money conventions are read through Qt Core
