@@ -51,7 +51,8 @@ int LoadChosenCategories(SharedState& state, const ReportChoice& choice, std::ve
             error = "there is no category \"" + TrimRightBlanks(code) + "\" in " + state.CategoryFileName;
             return kExitBadArguments;
         }
-        chosen.push_back(*found);
+        // "fd" and "FD" may name the same category: it is taken once.
+        if (std::find(chosen.begin(), chosen.end(), *found) == chosen.end()) chosen.push_back(*found);
     }
     return kExitOk;
 }
@@ -71,7 +72,9 @@ bool ReadReportChoice(const CommandArgs& parsed, const std::vector<std::string>&
             error = "\"all\" cannot be combined with category codes";
             return false;
         }
-        if (category != "all") choice.codes.push_back(category);
+        // A code given twice is taken once: listed twice it would double its lines and totals.
+        if (category != "all" && std::find(choice.codes.begin(), choice.codes.end(), category) == choice.codes.end())
+            choice.codes.push_back(category);
     }
     if (!ReadMonthOption(parsed, "--from", choice.fromMonth, error) ||
         !ReadMonthOption(parsed, "--to", choice.toMonth, error))

@@ -1,7 +1,7 @@
 #pragma once
 // What the report and export commands choose, as the report window's
 // category lists and Start/End buttons do: categories by code (in the order
-// given, a code given twice counts twice) or all of the year's categories in
+// given, a code given twice taken once) or all of the year's categories in
 // file order, and a month range within the year.
 #include <string>
 #include <vector>

@@ -22,13 +22,17 @@
 #include "core/LedgerListing.h"
 #include "core/LoadSettings.h"
 #include "help/ui/QtHelpEngine.h"
+#include "reports/ui/frmReports.h"
+#include "widgets/OwnedWindow.h"
 #include "widgets/StatusPanels.h"
+#include "widgets/Toolbar.h"
+#include "widgets/WaitCursor.h"
 
 namespace tessamo {
 namespace {
 
-// The layout rule's distances, in pixels for the original's twips (15 a pixel).
-constexpr int kRightGap = 7;          // 100: room left of the window's right edge
+// The layout rule's distances, in pixels for the original's twips (15 a pixel); the
+// right-hand room is the toolbar's kToolbarRightGap.
 constexpr int kFullYearNudge = 1;     // 15: FullYear sits that far left of CatList
 constexpr int kFullYearRise = 22;     // 330: FullYear's top above CatList's top
 constexpr int kLowestHeight = 151;    // 2265: below this the list heights stay
@@ -38,43 +42,6 @@ QAction* MakeAction(QObject* parent, const char* name, const char* caption, bool
     action->setObjectName(QString::fromLatin1(name));
     action->setEnabled(enabled);
     return action;
-}
-
-// What a command shows on its toolbar button: the button's caption (the
-// action's iconText) and its tool tip; the menu entry keeps its own caption.
-void SetButtonText(QAction* action, const char* caption, const char* toolTip) {
-    action->setIconText(QString::fromLatin1(caption));
-    action->setToolTip(QString::fromLatin1(toolTip));
-}
-
-// The icon belongs to the toolbar button, not to the action: a menu bar shows
-// an entry with an icon as the icon alone, which would hide "Reports". The
-// button takes its look from the action again whenever the action changes,
-// and gets the icon back right after (changed() follows that update).
-// Every button's icon drawn at exactly the toolbar's icon size: a theme icon
-// that has no picture of that size would come out smaller and lift its
-// caption above the others.
-QIcon ExactSizeIcon(const QIcon& source, QSize size) {
-    QIcon icon;
-    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
-        QPixmap canvas(size);
-        canvas.fill(Qt::transparent);
-        const QPixmap picture = source.pixmap(size, mode);
-        QPainter painter(&canvas);
-        painter.drawPixmap((size.width() - picture.width()) / 2, (size.height() - picture.height()) / 2, picture);
-        painter.end();
-        icon.addPixmap(canvas, mode);
-    }
-    return icon;
-}
-
-void SetButtonIcon(QToolBar* toolbar, QAction* action, const char* themeIcon, QStyle::StandardPixmap fallbackIcon) {
-    auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
-    const QIcon icon = ExactSizeIcon(
-        QIcon::fromTheme(QString::fromLatin1(themeIcon), toolbar->style()->standardIcon(fallbackIcon)),
-        toolbar->iconSize());
-    button->setIcon(icon);
-    QObject::connect(action, &QAction::changed, button, [button, icon] { button->setIcon(icon); });
 }
 
 }  // namespace
@@ -116,7 +83,7 @@ void frmMainScreen::createActions() {
     mnuFind = MakeAction(this, "mnuFind", "Find a word", false);
     mnuShowMacro = MakeAction(this, "mnuShowMacro", "Show Macro Controls", false);
     mnuShowMacro->setShortcut(QKeySequence(Qt::Key_F3));
-    mnuReports = MakeAction(this, "mnuReports", "&Reports", false);
+    mnuReports = MakeAction(this, "mnuReports", "&Reports", true);
     mnuUserName = MakeAction(this, "mnuUserName", "User Name", false);
     mnuPassCode = MakeAction(this, "mnuPassCode", "Pass Code", false);
     mnuDateFormat = MakeAction(this, "mnuDateFormat", "Date Format", false);
@@ -141,6 +108,7 @@ void frmMainScreen::createActions() {
 
     connect(mnuExit, &QAction::triggered, this, &frmMainScreen::mnuExit_Click);
     connect(mnuNewItem, &QAction::triggered, this, &frmMainScreen::mnuNewItem_Click);
+    connect(mnuReports, &QAction::triggered, this, &frmMainScreen::mnuReports_Click);
 }
 
 void frmMainScreen::createMenus() {
@@ -168,16 +136,7 @@ void frmMainScreen::createMenus() {
 }
 
 void frmMainScreen::createToolBar() {
-    ToolbarTSM = new QToolBar(QStringLiteral("Toolbar"), this);
-    ToolbarTSM->setObjectName(QStringLiteral("ToolbarTSM"));
-    ToolbarTSM->setAccessibleName(QStringLiteral("Toolbar"));
-    ToolbarTSM->setMovable(false);
-    ToolbarTSM->setFloatable(false);
-    ToolbarTSM->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    ToolbarTSM->setContextMenuPolicy(Qt::PreventContextMenu);
-    ToolbarTSM->layout()->setSpacing(0);
-    ToolbarTSM->layout()->setContentsMargins(0, 0, 0, 0);
-    addToolBar(Qt::TopToolBarArea, ToolbarTSM);
+    ToolbarTSM = MakeToolbar(this, "ToolbarTSM", QStringLiteral("Toolbar"));
 
     // Left to right; each button is its command's own action, keyed by the
     // button's name.
@@ -198,17 +157,8 @@ void frmMainScreen::createToolBar() {
         {"tbbSort", mnuSort, "view-sort-descending", QStyle::SP_ArrowDown},
         {"tbbNew", mnuNewItem, "document-new", QStyle::SP_FileIcon},
     };
-    for (const Button& b : buttons) {
-        ToolbarTSM->addAction(b.command);
-        SetButtonIcon(ToolbarTSM, b.command, b.themeIcon, b.fallbackIcon);
-        QWidget* button = ToolbarTSM->widgetForAction(b.command);
-        button->setObjectName(QString::fromLatin1(b.key));
-        button->setAccessibleName(b.command->iconText());
-    }
-    // The toolkit's own button for buttons that do not fit (a check box to a
-    // screen reader, hidden while all fit) is named for what it opens.
-    if (auto* more = ToolbarTSM->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(QStringLiteral("More toolbar buttons"));
+    for (const Button& b : buttons) AddToolbarButton(ToolbarTSM, b.command, b.key, b.themeIcon, b.fallbackIcon);
+    NameOverflowButton(ToolbarTSM);
 }
 
 QAction* frmMainScreen::ToolbarButton(const QString& key) const {
@@ -263,6 +213,16 @@ void frmMainScreen::mnuExit_Click() {
     QCoreApplication::exit(0);
 }
 
+void frmMainScreen::mnuReports_Click() {
+    if (RaiseOpenWindow<frmReports>(this)) return;
+    auto* reports = new frmReports(state_);
+    {
+        WaitCursor wait;
+        reports->Form_Load(*this);
+    }
+    OpenOwnedWindow(this, reports);
+}
+
 void frmMainScreen::AddPanel(QWidget* frame) {
     frame->setParent(ledgerArea_);
     frame->hide();
@@ -281,14 +241,7 @@ void frmMainScreen::placeStatusBars() {
     StatusBar0TSM->setGeometry(0, bottom - lowerHeight - upperHeight, width, upperHeight);
 }
 
-void frmMainScreen::sizeToolbarButtons() {
-    const QList<QAction*> buttons = ToolbarTSM->actions();
-    if (buttons.isEmpty()) return;
-    const int buttonWidth = (width() - kRightGap) / static_cast<int>(buttons.size());
-    if (buttonWidth <= 0) return;
-    for (QAction* action : buttons)
-        if (QWidget* widget = ToolbarTSM->widgetForAction(action)) widget->setFixedWidth(buttonWidth);
-}
+void frmMainScreen::sizeToolbarButtons() { SpreadToolbarButtons(ToolbarTSM, width()); }
 
 // The ledger area starts below the toolbar, so the item list's top (toolbar
 // height in window terms) is 0 here and its height is the area's height less
@@ -299,7 +252,7 @@ void frmMainScreen::Form_Resize(bool guards) {
     ItemList->move(ItemList->x(), 0);
     CatList->move(CatList->x(), ItemList->y() + FullYear->height());
     CentrePanel(EntryEdFrame);
-    const int itemListWidth = windowWidth - CatList->width() - kRightGap;
+    const int itemListWidth = windowWidth - CatList->width() - kToolbarRightGap;
     if (!guards || itemListWidth > 0) ItemList->resize(itemListWidth, ItemList->height());
     CatList->move(ItemList->x() + ItemList->width(), CatList->y());
     FullYear->move(CatList->x() - kFullYearNudge, CatList->y() - kFullYearRise);

@@ -148,6 +148,8 @@ public:
     QtHelpEngine* HelpEngine() const { return helpEngine_.get(); }
 
     void mnuNewItem_Click() { InitEntryEd(); }
+    // Opens the report window (once); the main window is disabled while it is open.
+    void mnuReports_Click();
     void mnuExit_Click();
 
     // Commands, each one action made once and put into its menu and, where it

@@ -12,10 +12,6 @@ constexpr char32_t kHigh[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-char32_t ToCodePoint(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0 && kHigh[byte - 0x80] != 0) return kHigh[byte - 0x80];
-    return byte;
-}
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -86,10 +82,15 @@ std::string TextFileToCp1252(const std::string& bytes) {
     return IsUtf8(bytes, hasNonAscii) && hasNonAscii ? Utf8ToCp1252(bytes) : bytes;
 }
 
+char32_t Cp1252CodePoint(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0 && kHigh[byte - 0x80] != 0) return kHigh[byte - 0x80];
+    return byte;
+}
+
 std::string Cp1252ToUtf8(const std::string& bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (unsigned char byte : bytes) AppendUtf8(out, ToCodePoint(byte));
+    for (unsigned char byte : bytes) AppendUtf8(out, Cp1252CodePoint(byte));
     return out;
 }
 

@@ -24,7 +24,7 @@ protected:
 };
 
 TEST_F(CliReportExport, ReportWritesTheTextAndTheStatusTexts) {
-    CliRun run = Run({"report", "fd", "SA", "--from", "march", "--to", "4", "--full"});
+    CliRun run = Run({"report", "fd", "SA", "FD", "--from", "march", "--to", "4", "--full"});  // FD once
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, 71), "Cashflow Record for Your Name (click Options)      Printed: 03-15-1999\n");
     EXPECT_NE(run.out.find("\nRecords found span :  3/99 through 4/99, inclusive.\n"), std::string::npos);

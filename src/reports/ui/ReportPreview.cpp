@@ -1,0 +1,67 @@
+#include "reports/ui/ReportPreview.h"
+
+#include <QAction>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "platform/qt/QtPrintProgress.h"
+#include "reports/ui/ReportPrinting.h"
+
+namespace tessamo {
+
+ReportPreview::ReportPreview(const QString& text, QWidget* parent)
+    : QDialog(parent), text_(text), printer_(new QPrinter(QPrinter::HighResolution)) {
+    setObjectName(QStringLiteral("ReportPreview"));
+    setWindowTitle(QStringLiteral("Print Preview"));
+    setAccessibleName(windowTitle());
+    pages_ = new QPrintPreviewWidget(printer_, this);
+    pages_->setObjectName(QStringLiteral("PreviewPages"));
+    pages_->setAccessibleName(QStringLiteral("Printed pages"));
+    connect(pages_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
+        QtPrintProgress progress(this, QStringLiteral("Preparing the pages..."));
+        PaintReportPages(*printer, text_, progress);
+    });
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    addTools();
+    layout->addWidget(pages_);
+    if (parent) resize(parent->size());
+}
+
+ReportPreview::~ReportPreview() {
+    delete pages_;  // before the printer it paints on
+    delete printer_;
+}
+
+void ReportPreview::addTools() {
+    auto* tools = new QToolBar(QStringLiteral("Preview"), this);
+    tools->setObjectName(QStringLiteral("PreviewTools"));
+    tools->setAccessibleName(QStringLiteral("Preview"));
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto add = [&](const char* name, const QString& caption, const QKeySequence& keys, auto slot) {
+        QAction* action = tools->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    add("PreviewSavePdf", QStringLiteral("Save as PDF…"), QKeySequence(Qt::CTRL | Qt::Key_S),
+        [this] { emit SaveAsPdfRequested(); });
+    if (PrinterInstalled())
+        add("PreviewPrint", QStringLiteral("Print"), QKeySequence::Print, [this] { emit PrintRequested(); });
+    tools->addSeparator();
+    add("PreviewPrevious", QStringLiteral("Previous page"), QKeySequence(Qt::Key_PageUp),
+        [this] { pages_->setCurrentPage(pages_->currentPage() - 1); });
+    add("PreviewNext", QStringLiteral("Next page"), QKeySequence(Qt::Key_PageDown),
+        [this] { pages_->setCurrentPage(pages_->currentPage() + 1); });
+    add("PreviewZoomIn", QStringLiteral("Zoom in"), QKeySequence::ZoomIn, [this] { pages_->zoomIn(); });
+    add("PreviewZoomOut", QStringLiteral("Zoom out"), QKeySequence::ZoomOut, [this] { pages_->zoomOut(); });
+    add("PreviewFitWidth", QStringLiteral("Fit width"), QKeySequence(), [this] { pages_->fitToWidth(); });
+    tools->addSeparator();
+    add("PreviewClose", QStringLiteral("Close"), QKeySequence(), [this] { reject(); });
+    layout()->addWidget(tools);
+}
+
+}  // namespace tessamo

@@ -1,0 +1,442 @@
+#include "reports/ui/frmReports.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "core/Dates.h"
+#include "help/ui/QtHelpEngine.h"
+#include "platform/FileErrors.h"
+#include "core/LedgerListing.h"
+#include "export/ui/frmExport.h"
+#include "platform/CodePage.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/qt/QtPrintProgress.h"
+#include "platform/qt/QtPrinter.h"
+#include "reports/MakeReport.h"
+#include "core/ReportCategoryList.h"
+#include "reports/ui/ReportPreview.h"
+#include "reports/ui/ReportPrinting.h"
+#include "widgets/CategoryListModel.h"
+#include "widgets/Grid.h"
+#include "widgets/OwnedWindow.h"
+#include "widgets/PanelWidgets.h"
+#include "widgets/StatusPanels.h"
+#include "widgets/Toolbar.h"
+#include "widgets/WaitCursor.h"
+
+namespace tessamo {
+namespace {
+
+// Below this window height (2170 twips) the report text keeps its height.
+constexpr int kLowestHeight = 145;
+constexpr const char* kPdfTempName = "temppdf.$$$";
+
+struct ToolbarEntry {
+    const char* caption;
+    const char* key;
+    const char* toolTip;
+    const char* themeIcon;
+    QStyle::StandardPixmap fallbackIcon;
+};
+
+// In this order: button 8 is View, button 9 Print.
+constexpr ToolbarEntry kToolbar[] = {
+    {"Help", "rtbHelp", "", "help-contents", QStyle::SP_DialogHelpButton},
+    {"All Cats", "rtbAll", "Click to select all categories at once", "edit-select-all", QStyle::SP_DialogApplyButton},
+    {"Pick Cats", "rtbSelectCats", "Click to display category selection", "view-list-details",
+     QStyle::SP_FileDialogDetailedView},
+    {"Start", "rtbStartMonth", "Click to push report start up one month", "go-next", QStyle::SP_ArrowRight},
+    {"End", "rtbEndMonth", "Click to push report end back one month", "go-previous", QStyle::SP_ArrowLeft},
+    {"Summary", "rtbSummary", "Report without line items", "view-list-text", QStyle::SP_FileDialogListView},
+    {"Full", "rtbFull", "Include line items", "view-list-details", QStyle::SP_FileDialogContentsView},
+    {"View", "rtbView", "Display report on screen", "document-preview", QStyle::SP_FileDialogInfoView},
+    {"Print", "rtbPrint", "Print report", "document-print", QStyle::SP_DialogSaveButton},
+    {"Clear", "rtbClear", "Clear report - start over", "edit-clear", QStyle::SP_DialogResetButton},
+};
+
+QAction* MakeAction(QObject* parent, const char* name, const QString& caption) {
+    auto* action = new QAction(caption, parent);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QLabel* AddPanel(QStatusBar* bar, const char* key, const char* text, const char* toolTip, int stretch) {
+    QLabel* panel = AddStatusPanel(bar, key, QString::fromLatin1(*toolTip ? toolTip : text), stretch);
+    panel->setText(QString::fromLatin1(text));
+    panel->setToolTip(QString::fromLatin1(toolTip));
+    return panel;
+}
+
+QString MonthText(int month) { return QString::fromStdString(MonthName(month)); }
+
+// The report's Windows-1252 text with CR LF line breaks as the text box holds
+// it: line breaks are one character there. One pass: a full report of a
+// large year is several megabytes.
+QString ReportTextForWindow(const std::string& report) {
+    QString text(static_cast<qsizetype>(report.size()), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (std::size_t i = 0; i < report.size(); ++i) {
+        if (report[i] == '\r' && i + 1 < report.size() && report[i + 1] == '\n') continue;
+        *out++ = QChar(static_cast<char16_t>(Cp1252CodePoint(static_cast<unsigned char>(report[i]))));
+    }
+    text.truncate(out - text.constData());
+    return text;
+}
+
+}  // namespace
+
+frmReports::frmReports(SharedState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state), choice_(state) {
+    setObjectName(QStringLiteral("frmReports"));
+    setWindowTitle(QStringLiteral("Tessamo 2.1 - Reports"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    reportArea_ = new QWidget(this);
+    reportArea_->setObjectName(QStringLiteral("ReportArea"));
+    setCentralWidget(reportArea_);
+
+    Text1 = Named(new QPlainTextEdit(reportArea_), "Text1", QStringLiteral("Report"));
+    Text1->setToolTip(QStringLiteral("edit with keyboard & mouse"));
+    Text1->setFont(PrinterFont(ReportPrintFont()));
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setTabStopDistance(Text1->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * kTabColumns);
+
+    createMenus();
+    createToolbar();
+    createCategorySelection();
+    createStatusBars();
+    choosePdfFile_ = [this](const QString& suggested) -> std::optional<QString> {
+        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), suggested,
+                                                          QStringLiteral("PDF files (*.pdf)"));
+        if (path.isEmpty()) return std::nullopt;
+        return path;
+    };
+    resize(900, 600);
+}
+
+frmReports::~frmReports() = default;
+
+void frmReports::createMenus() {
+    rmnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    rmnuFile->setObjectName(QStringLiteral("rmnuFile"));
+    rmnuExit = MakeAction(this, "rmnuExit", QStringLiteral("E&xit reports screen"));
+    rmnuPrintPreview = MakeAction(this, "rmnuPrintPreview", QStringLiteral("Print Preview…"));
+    rmnuSavePdf = MakeAction(this, "rmnuSavePdf", QStringLiteral("Save as PDF…"));
+    rmnuFile->addAction(rmnuExit);
+    rmnuFile->addSeparator();
+    rmnuFile->addAction(rmnuPrintPreview);
+    rmnuFile->addAction(rmnuSavePdf);
+    rmnuExports = MakeAction(this, "rmnuExports", QStringLiteral("&Export"));
+    menuBar()->addAction(rmnuExports);
+    rmnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+    rmnuOptions->setObjectName(QStringLiteral("rmnuOptions"));
+    rmnuTTO = MakeAction(this, "rmnuTTO", QStringLiteral("Tool tips"));
+    rmnuTTO->setCheckable(true);
+    rmnuTTO->setChecked(true);
+    rmnuOptions->addAction(rmnuTTO);
+
+    connect(rmnuExit, &QAction::triggered, this, &frmReports::rmnuExit_Click);
+    connect(rmnuPrintPreview, &QAction::triggered, this, &frmReports::PrintPreview);
+    connect(rmnuSavePdf, &QAction::triggered, this, &frmReports::SaveAsPdf);
+    connect(rmnuExports, &QAction::triggered, this, &frmReports::rmnuExports_Click);
+    connect(rmnuTTO, &QAction::triggered, this, &frmReports::rmnuTTO_Click);
+}
+
+void frmReports::createToolbar() {
+    RepToolbar = MakeToolbar(this, "RepToolbar", QStringLiteral("Report toolbar"));
+    for (const ToolbarEntry& entry : kToolbar) {
+        QAction* action = MakeAction(this, entry.key, QString::fromLatin1(entry.caption));
+        SetButtonText(action, entry.caption, entry.toolTip);
+        AddToolbarButton(RepToolbar, action, entry.key, entry.themeIcon, entry.fallbackIcon);
+        const QString key = QString::fromLatin1(entry.key);
+        connect(action, &QAction::triggered, this, [this, key] { RepToolbar_ButtonClick(key); });
+        // The buttons take the focus by Tab, so the window works from the keyboard.
+        RepToolbar->widgetForAction(action)->setFocusPolicy(Qt::TabFocus);
+    }
+    NameOverflowButton(RepToolbar);
+    Button("rtbPrint")->setShortcut(QKeySequence::Print);
+    Button("rtbView")->setEnabled(false);
+    Button("rtbPrint")->setEnabled(false);
+}
+
+void frmReports::createCategorySelection() {
+    allCategories_ = new CategoryListModel(this);
+    reportCategories_ = new CategoryListModel(this);
+    frmCatSel = MakeCaptionFrame(reportArea_, "frmCatSel", " Report Category Selection ");
+    AllCatsLabel = MakeLabel(frmCatSel, "AllCatsLabel", "All available categories");
+    ThisReportCatsLabel = MakeLabel(frmCatSel, "ThisReportCatsLabel", "Categories for this report");
+    RepCatList_A = MakeCategoryGrid(frmCatSel, QStringLiteral("RepCatList_A"), allCategories_);
+    RepCatList_A->setAccessibleName(QStringLiteral("All available categories"));
+    RepCatList_A->setToolTip(QStringLiteral("click to add to report"));
+    RepCatList_B = MakeCategoryGrid(frmCatSel, QStringLiteral("RepCatList_B"), reportCategories_);
+    RepCatList_B->setAccessibleName(QStringLiteral("Categories for this report"));
+    RepCatList_B->setToolTip(QStringLiteral("click to remove from report"));
+    for (QTableView* grid : {RepCatList_A, RepCatList_B}) {
+        grid->setFixedWidth(CategoryGridWidth(grid));
+        grid->installEventFilter(this);
+    }
+    AllCatsLabel->setBuddy(RepCatList_A);
+    ThisReportCatsLabel->setBuddy(RepCatList_B);
+
+    auto* layout = new QGridLayout(frmCatSel);
+    layout->addWidget(AllCatsLabel, 0, 0);
+    layout->addWidget(ThisReportCatsLabel, 0, 1);
+    layout->addWidget(RepCatList_A, 1, 0);
+    layout->addWidget(RepCatList_B, 1, 1);
+    layout->setColumnStretch(2, 1);
+    layout->setHorizontalSpacing(24);
+
+    connect(RepCatList_A, &QAbstractItemView::clicked, this, &frmReports::RepCatList_A_Click);
+    connect(RepCatList_B, &QAbstractItemView::clicked, this, &frmReports::RepCatList_B_Click);
+    frmCatSel->raise();
+}
+
+void frmReports::createStatusBars() {
+    RepStatusBar2 = MakeStatusBar(reportArea_, "RepStatusBar2", QStringLiteral("Report choice"));
+    rsbYear = AddPanel(RepStatusBar2, "rsbYear", "Year", "Active year  (change at main screen)", 1);
+    rsbCats = AddPanel(RepStatusBar2, "rsbCats", "Categories", "Shows if categories are selected", 2);
+    rsbStartMonth = AddPanel(RepStatusBar2, "rsbStartMonth", "January", "Starting month of report (inclusive)", 2);
+    rsbThrough = AddPanel(RepStatusBar2, "rsbThrough", "> Through >", "", 1);
+    rsbEndMonth = AddPanel(RepStatusBar2, "rsbEndMonth", "December", "Ending month of report (inclusive)", 2);
+    rsbRepType = AddPanel(RepStatusBar2, "rsbRepType", "Summary", "Type of report to be generated", 2);
+    for (QLabel* panel : {rsbThrough, rsbStartMonth, rsbEndMonth}) panel->setAlignment(Qt::AlignCenter);
+
+    RepStatusBar1 = MakeStatusBar(reportArea_, "RepStatusBar1", QStringLiteral("Report totals"));
+    RSBic = AddPanel(RepStatusBar1, "RSBic", "Income", "", 1);
+    RSBex = AddPanel(RepStatusBar1, "RSBex", "Expense", "", 1);
+    RSBbal = AddPanel(RepStatusBar1, "RSBbal", "Balance", "", 1);
+    RSBic->setAccessibleDescription(QStringLiteral("Income total"));
+    RSBex->setAccessibleDescription(QStringLiteral("Expense total"));
+}
+
+void frmReports::Form_Load(const QWidget& mainWindow) {
+    setGeometry(mainWindow.geometry());
+    PopRepCatList_A();
+    initRepCatList_B();
+    rsbYear->setText(QString::fromStdString(state_.LedgerFileName.substr(0, 4)));
+    choice_.Reset();
+    ShowMonths();
+}
+
+void frmReports::PopRepCatList_A() {
+    std::vector<CategoryRecord> categories;
+    ReadCategoryList(state_, categories);
+    allCategories_->SetRecords(std::move(categories));
+}
+
+void frmReports::initRepCatList_B() {
+    choice_.ClearCategories();
+    reportCategories_->SetRecords({});
+    rsbCats->setText(QString::fromLatin1(kSelectCategoriesText));
+}
+
+void frmReports::ShowChosenCategories() { reportCategories_->SetRecords(choice_.Categories()); }
+
+void frmReports::ShowMonths() {
+    rsbStartMonth->setText(MonthText(choice_.StartMonth()));
+    rsbEndMonth->setText(MonthText(choice_.EndMonth()));
+}
+
+QAction* frmReports::RepToolbarButton(const QString& key) const {
+    auto* button = RepToolbar->findChild<QToolButton*>(key);
+    return button ? button->defaultAction() : nullptr;
+}
+
+QAction* frmReports::Button(const char* key) const { return RepToolbarButton(QString::fromLatin1(key)); }
+
+void frmReports::RepToolbar_ButtonClick(const QString& key) {
+    if (key == QLatin1String("rtbAll")) {
+        std::vector<CategoryRecord> all;
+        ReadCategoryList(state_, all);
+        choice_.ChooseAll(all);
+        ShowChosenCategories();
+        Button("rtbView")->setEnabled(true);
+        rsbCats->setText(QString::fromLatin1(kAllCategoriesChosenText));
+    } else if (key == QLatin1String("rtbSelectCats")) {
+        frmCatSel->show();
+        frmCatSel->raise();
+        RepCatList_A->setFocus();
+    } else if (key == QLatin1String("rtbStartMonth")) {
+        choice_.PushStartMonth();
+        ShowMonths();
+    } else if (key == QLatin1String("rtbEndMonth")) {
+        choice_.PullEndMonth();
+        ShowMonths();
+    } else if (key == QLatin1String("rtbSummary")) {
+        choice_.SetReportType("S");
+        rsbRepType->setText(QStringLiteral("Summary"));
+    } else if (key == QLatin1String("rtbFull")) {
+        choice_.SetReportType("F");
+        rsbRepType->setText(QStringLiteral("Full Report"));
+    } else if (key == QLatin1String("rtbView")) {
+        View();
+    } else if (key == QLatin1String("rtbPrint")) {
+        NewPrintReport();
+    } else if (key == QLatin1String("rtbClear")) {
+        Clear();
+    } else if (key == QLatin1String("rtbHelp")) {
+        ShowHelpTopic("reports");
+    }
+}
+
+void frmReports::View() {
+    frmCatSel->hide();
+    Text1->clear();
+    WaitCursor wait;
+    const ReportOutcome outcome =
+        MakeReport(state_, choice_.Categories(), choice_.StartMonth(), choice_.EndMonth(), choice_.ReportType());
+    if (!outcome.ok) return;
+    Text1->setPlainText(ReportTextForWindow(outcome.report.text));
+    const ReportStatusTexts& status = outcome.report.status;
+    RSBic->setText(QString::fromStdString(status.income));
+    RSBex->setText(QString::fromStdString(status.expense));
+    if (status.balance) RSBbal->setText(QString::fromStdString(*status.balance));
+    Button("rtbPrint")->setEnabled(true);
+    Text1->setFocus();
+}
+
+void frmReports::Clear() {
+    initRepCatList_B();
+    RSBic->setText(QStringLiteral(" Income "));
+    RSBex->setText(QStringLiteral(" Expense "));
+    RSBbal->setText(QStringLiteral(" Balance "));
+    Button("rtbView")->setEnabled(false);
+    Button("rtbPrint")->setEnabled(false);
+    Text1->clear();
+}
+
+void frmReports::RepCatList_A_Click(const QModelIndex& index) {
+    if (!index.isValid()) return;
+    // A category already on the list is not added again; the status says
+    // the list is chosen all the same.
+    choice_.Add(allCategories_->Record(index.row()));
+    ShowChosenCategories();
+    Button("rtbView")->setEnabled(true);
+    rsbCats->setText(QString::fromLatin1(kSelectedCategoriesText));
+}
+
+void frmReports::RepCatList_B_Click(const QModelIndex& index) {
+    if (!index.isValid()) return;
+    if (choice_.RemoveRow(index.row() + 1)) {
+        initRepCatList_B();
+        return;
+    }
+    ShowChosenCategories();
+    rsbCats->setText(QString::fromLatin1(kSelectedCategoriesText));
+}
+
+void frmReports::rmnuExit_Click() { close(); }
+
+void frmReports::rmnuExports_Click() {
+    if (!Button("rtbView")->isEnabled()) {
+        state_.env.dialogs.Show(Message{"You must select categories first!"});
+        return;
+    }
+    auto* exportWindow = new frmExport(state_, choice_.Categories());
+    exportWindow->Form_Load();
+    OpenOwnedWindow(this, exportWindow);
+}
+
+void frmReports::rmnuTTO_Click() {
+    if (rmnuTTO->isChecked()) return;
+    // Off until the window opens again.
+    rmnuTTO->setEnabled(false);
+    for (QWidget* widget : findChildren<QWidget*>()) widget->setToolTip(QString());
+    for (QAction* action : RepToolbar->actions()) {
+        QWidget* button = RepToolbar->widgetForAction(action);
+        // A button takes its tip from its action again whenever the action
+        // changes (enabled, ...); it is blanked right after.
+        connect(action, &QAction::changed, button, [button] { button->setToolTip(QString()); });
+    }
+}
+
+void frmReports::NewPrintReport() {
+    if (!PrinterInstalled()) {
+        PrintPreview();
+        return;
+    }
+    WaitCursor wait;
+    QtPrintProgress progress(this, QStringLiteral("Printing the report..."));
+    ReportPrintFailure(PrintOnDefaultPrinter(Text1->toPlainText(), progress));
+}
+
+void frmReports::ReportPrintFailure(const PrintResult& result) {
+    if (result.outcome != PrintOutcome::Failed) return;
+    state_.env.dialogs.Show(Message{"The report could not be printed on " + result.status.fileName() + ":\r\n" +
+                                        result.status.reason(),
+                                    kProgramTitle, MessageIcon::Exclamation});
+}
+
+void frmReports::PrintPreview() {
+    ReportPreview preview(Text1->toPlainText(), this);
+    connect(&preview, &ReportPreview::SaveAsPdfRequested, this, &frmReports::SaveAsPdf);
+    connect(&preview, &ReportPreview::PrintRequested, this, [this, &preview] {
+        preview.accept();
+        WaitCursor wait;
+        QtPrintProgress progress(this, QStringLiteral("Printing the report..."));
+        ReportPrintFailure(PrintOnDefaultPrinter(Text1->toPlainText(), progress));
+    });
+    preview.exec();
+}
+
+void frmReports::SaveAsPdf() {
+    const QString suggested =
+        QDir::home().filePath(QString::fromStdString(state_.LedgerFileName.substr(0, 4)) + QStringLiteral(" report.pdf"));
+    if (const std::optional<QString> path = choosePdfFile_(suggested)) WritePdf(*path);
+}
+
+void frmReports::WritePdf(const QString& path) {
+    WaitCursor wait;
+    QtPrintProgress progress(this, QStringLiteral("Writing the PDF..."));
+    QByteArray pdf;
+    if (ReportPdf(Text1->toPlainText(), progress, pdf).outcome != PrintOutcome::Printed) return;
+    const QFileInfo target(path);
+    PosixFileSystem folder(target.absolutePath().toStdString());
+    ReportIfFailed(state_.env.dialogs, folder.ReplaceWhole(target.fileName().toStdString(), kPdfTempName,
+                                                           std::string(pdf.constData(), pdf.size())));
+}
+
+void frmReports::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmReports::Form_Resize() {
+    const int width = reportArea_->width();
+    const int bottom = reportArea_->height();
+    const int lower = RepStatusBar1->sizeHint().height();
+    const int upper = RepStatusBar2->sizeHint().height();
+    RepStatusBar1->setGeometry(0, bottom - lower, width, lower);
+    RepStatusBar2->setGeometry(0, bottom - lower - upper, width, upper);
+    Text1->resize(width, Text1->height());
+    if (height() > kLowestHeight) Text1->resize(width, bottom - lower - upper);
+    frmCatSel->setGeometry(Text1->geometry());
+    SpreadToolbarButtons(RepToolbar, this->width());
+}
+
+bool frmReports::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && (watched == RepCatList_A || watched == RepCatList_B)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* grid = static_cast<QTableView*>(watched);
+        const bool choose = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
+                            (grid == RepCatList_B && key == Qt::Key_Delete);
+        if (choose) {
+            grid == RepCatList_A ? RepCatList_A_Click(grid->currentIndex()) : RepCatList_B_Click(grid->currentIndex());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace tessamo

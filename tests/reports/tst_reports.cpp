@@ -1,0 +1,167 @@
+// The report window through its real controls: opening from the main window,
+// months, the category lists, View, Clear, Export without categories, tool tips.
+#include <QMenu>
+
+#include "core/ReportCategoryList.h"
+#include "platform/CodePage.h"
+#include "reports/MakeReport.h"
+#include "reports/ReportWindowHarness.h"
+
+using namespace tessamo;
+
+class tst_reports : public QObject {
+    Q_OBJECT
+
+    static frmReports* OpenReportWindow() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* reports = qobject_cast<frmReports*>(w); reports && reports->isVisible()) return reports;
+        return nullptr;
+    }
+
+private slots:
+    void opensFromTheMainWindowAndGivesItBack() {
+        MainScreenHarness h;
+        h.env.PutCategories(kReportCategories);
+        QVERIFY(h.Load());
+        for (bool byExitEntry : {true, false}) {
+            h.window->ToolbarButton(QStringLiteral("tbbReports"))->trigger();
+            QPointer<frmReports> w = OpenReportWindow();
+            QVERIFY(w);
+            QVERIFY(!h.window->isEnabled());
+            QCOMPARE(w->windowTitle(), QStringLiteral("Tessamo 2.1 - Reports"));
+            QCOMPARE(w->geometry(), h.window->geometry());
+            QCOMPARE(w->rsbYear->text(), QStringLiteral("1999"));
+            QCOMPARE(w->RepCatList_A->model()->rowCount(), 4);
+            QVERIFY(!w->RepToolbarButton("rtbView")->isEnabled() && !w->RepToolbarButton("rtbPrint")->isEnabled());
+            byExitEntry ? w->rmnuExit->trigger() : (void)w->close();  // the window manager's close
+            QTRY_VERIFY(!w);                                          // deleted when closed
+            QVERIFY(h.window->isEnabled());
+        }
+    }
+
+    void panelsToolTipsAndMenusAsDesigned() {
+        ReportWindowHarness h;
+        frmReports& w = *h.window;
+        const QStringList captions = {"Help", "All Cats", "Pick Cats", "Start", "End",
+                                      "Summary", "Full", "View", "Print", "Clear"};
+        QStringList shown;
+        for (QAction* a : w.RepToolbar->actions()) shown << a->iconText();
+        QCOMPARE(shown, captions);
+        QCOMPARE(w.RepToolbarButton("rtbStartMonth")->toolTip(), QStringLiteral("Click to push report start up one month"));
+        QStringList panels;
+        for (QLabel* p : {w.rsbYear, w.rsbCats, w.rsbStartMonth, w.rsbThrough, w.rsbEndMonth, w.rsbRepType, w.RSBic,
+                          w.RSBex, w.RSBbal})
+            panels << p->text();
+        QCOMPARE(panels, QStringList({"1999", "(Select Categories)", "January", "> Through >", "December", "Summary",
+                                      "Income", "Expense", "Balance"}));
+        QCOMPARE(w.rsbYear->toolTip(), QStringLiteral("Active year  (change at main screen)"));
+        QCOMPARE(w.frmCatSel->title(), QStringLiteral(" Report Category Selection "));
+        QCOMPARE(w.Text1->toolTip(), QStringLiteral("edit with keyboard & mouse"));
+        QCOMPARE(w.rmnuFile->actions().first(), w.rmnuExit);  // the system's entry stays first
+        QCOMPARE(w.rmnuExit->text(), QStringLiteral("E&xit reports screen"));
+        QVERIFY(w.frmCatSel->isVisible());
+        QVERIFY(w.frmCatSel->geometry().contains(w.Text1->geometry()));  // it covers the report text
+        QVERIFY(QFontInfo(w.Text1->font()).fixedPitch());
+    }
+
+    void startAndEndWrap_data() {
+        QTest::addColumn<int>("starts");
+        QTest::addColumn<int>("ends");
+        QTest::addColumn<QString>("lastKey");
+        QTest::addColumn<QString>("wantStart");
+        QTest::addColumn<QString>("wantEnd");
+        QTest::newRow("12 -> 1 leaves the end") << 11 << 0 << "rtbStartMonth" << "January" << "December";
+        QTest::newRow("6/6 -> 7/7") << 5 << 6 << "rtbStartMonth" << "July" << "July";
+        QTest::newRow("end 1 -> 12") << 0 << 11 << "rtbEndMonth" << "January" << "December";
+        QTest::newRow("3/3 -> 2/2") << 2 << 9 << "rtbEndMonth" << "February" << "February";
+    }
+    void startAndEndWrap() {
+        QFETCH(int, starts);
+        QFETCH(int, ends);
+        QFETCH(QString, lastKey);
+        ReportWindowHarness h;
+        h.Press("rtbStartMonth", starts);
+        h.Press("rtbEndMonth", ends);
+        h.Press(lastKey.toLatin1().constData());
+        QTEST(h.window->rsbStartMonth->text(), "wantStart");
+        QTEST(h.window->rsbEndMonth->text(), "wantEnd");
+    }
+
+    void categoriesAddedOnceAndRemoved() {
+        ReportWindowHarness h;
+        frmReports& w = *h.window;
+        h.Add(1);
+        h.Add(3);
+        h.Add(1);  // on the list already
+        QCOMPARE(h.ReportCodes(), QStringList({"FD", "GI"}));
+        QCOMPARE(w.rsbCats->text(), QStringLiteral("Selected Categories..."));
+        QVERIFY(h.Enabled("rtbView"));
+        // By keyboard: Enter on the current row.
+        w.RepCatList_A->setFocus();
+        w.RepCatList_A->setCurrentIndex(w.RepCatList_A->model()->index(2, 0));
+        QTest::keyClick(w.RepCatList_A, Qt::Key_Return);
+        QCOMPARE(h.ReportCodes(), QStringList({"FD", "GI", "SA"}));
+        h.Remove(1);  // a later row goes alone
+        QCOMPARE(h.ReportCodes(), QStringList({"FD", "SA"}));
+        h.Remove(0);  // the first row empties the list
+        QCOMPARE(h.ReportCodes(), QStringList());
+        QCOMPARE(w.rsbCats->text(), QStringLiteral("(Select Categories)"));
+        QVERIFY(h.Enabled("rtbView"));  // emptying the list leaves View alone
+    }
+
+    void viewShowsTheLogicsReportThenClearStartsOver() {
+        ReportWindowHarness h;
+        frmReports& w = *h.window;
+        h.Press("rtbAll");
+        QCOMPARE(h.ReportCodes(), QStringList({"AU", "FD", "SA", "GI"}));
+        QCOMPARE(w.rsbCats->text(), QStringLiteral("All Categories!"));
+        h.Press("rtbStartMonth");
+        h.Press("rtbFull");
+        QCOMPARE(w.rsbRepType->text(), QStringLiteral("Full Report"));
+        h.Press("rtbView");
+        QVERIFY(!w.frmCatSel->isVisible());
+        QVERIFY(h.Enabled("rtbPrint"));
+
+        const ReportOutcome want = MakeReport(h.env.state, kReportCategories, 2, 12, "F");
+        QVERIFY(want.ok);
+        QString text = QString::fromStdString(Cp1252ToUtf8(want.report.text));
+        QCOMPARE(w.Text1->toPlainText(), text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(w.RSBic->text().toStdString(), want.report.status.income);
+        QCOMPARE(w.RSBex->text().toStdString(), want.report.status.expense);
+        QCOMPARE(w.RSBbal->text().toStdString(), *want.report.status.balance);
+        for (const std::string& name : ReportWorkingFiles()) QVERIFY2(!h.env.folder.Exists(name), name.c_str());
+
+        h.Press("rtbSelectCats");
+        QVERIFY(w.frmCatSel->isVisible());
+        h.Press("rtbClear");
+        QCOMPARE(h.ReportCodes(), QStringList());
+        QCOMPARE(QStringList({w.RSBic->text(), w.RSBex->text(), w.RSBbal->text(), w.rsbCats->text()}),
+                 QStringList({" Income ", " Expense ", " Balance ", "(Select Categories)"}));
+        QVERIFY(!h.Enabled("rtbView") && !h.Enabled("rtbPrint"));
+        QVERIFY(w.Text1->toPlainText().isEmpty());
+        QCOMPARE(w.rsbStartMonth->text(), QStringLiteral("February"));  // months and type stay
+        QCOMPARE(w.rsbRepType->text(), QStringLiteral("Full Report"));
+    }
+
+    void exportRefusedWithoutCategories() {
+        ReportWindowHarness h;
+        h.window->rmnuExports->trigger();
+        QCOMPARE(h.env.dialogs.Texts(), std::vector<std::string>{"You must select categories first!"});
+        QCOMPARE(h.env.dialogs.Last().title, std::string("Tessamo 2.1"));
+        QVERIFY(h.window->isEnabled());
+        QVERIFY(!h.env.folder.Exists(kReportCategoryFile));
+    }
+
+    void toolTipsOffBlanksEveryTip() {
+        ReportWindowHarness h;
+        frmReports& w = *h.window;
+        w.rmnuTTO->trigger();
+        QVERIFY(!w.rmnuTTO->isChecked() && !w.rmnuTTO->isEnabled());
+        h.Add(0);  // enables View: its button takes the action's look again
+        for (QWidget* widget : w.findChildren<QWidget*>())
+            QVERIFY2(widget->toolTip().isEmpty(), qPrintable(widget->objectName()));
+    }
+};
+
+QTEST_MAIN(tst_reports)
+#include "tst_reports.moc"
