@@ -4,6 +4,16 @@
 #include <ctime>
 
 namespace tessamo {
+namespace {
+
+std::tm LocalNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+}  // namespace
 
 bool ParseTodayOverride(const std::string& text, CalendarDate& date) {
     if (text.size() != 10 || text[2] != '-' || text[5] != '-') return false;
@@ -30,18 +40,14 @@ bool ParseTimeOverride(const std::string& text, TimeOfDay& time) {
 TimeOfDay SystemClock::TimeNow() const {
     TimeOfDay time;
     if (const char* fixed = std::getenv("TESSAMO_TIME"); fixed && ParseTimeOverride(fixed, time)) return time;
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = LocalNow();
     return {local.tm_hour, local.tm_min, local.tm_sec};
 }
 
 CalendarDate SystemClock::Today() const {
     CalendarDate date;
     if (const char* fixed = std::getenv("TESSAMO_TODAY"); fixed && ParseTodayOverride(fixed, date)) return date;
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = LocalNow();
     return {local.tm_mon + 1, local.tm_mday, local.tm_year + 1900};
 }
 
