@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/LedgerView.h"
 #include "core/SharedState.h"
 
 namespace tessamo {
@@ -58,6 +59,7 @@ int BadArguments(CliContext& context, const std::string& text);
 // One line item as "list" and "add" print it: Date, Amount, Code and Note
 // (as UTF-8) separated by tabs, ended by a line feed.
 std::string ItemRowText(const LedgerRecord& record, const MoneyFormat& money);
+void AppendItemRow(std::string& out, const LedgerBytesRecord& record, const MoneyFormat& money);
 
 int RunListCommand(CliContext& context, const std::vector<std::string>& args);
 int RunAddCommand(CliContext& context, const std::vector<std::string>& args);
@@ -68,6 +70,7 @@ int RunSortCommand(CliContext& context, const std::vector<std::string>& args);
 int RunBackupCommand(CliContext& context, const std::vector<std::string>& args);
 int RunBackupsCommand(CliContext& context, const std::vector<std::string>& args);
 int RunRestoreCommand(CliContext& context, const std::vector<std::string>& args);
+int RunYearsCommand(CliContext& context, const std::vector<std::string>& args);
 
 // Each command's entry in --help: a usage line and indented lines of
 // description, each ended by a line feed.
@@ -80,5 +83,6 @@ std::string SortCommandHelp();
 std::string BackupCommandHelp();
 std::string BackupsCommandHelp();
 std::string RestoreCommandHelp();
+std::string YearsCommandHelp();
 
 }  // namespace tessamo

@@ -7,11 +7,12 @@ namespace tessamo {
 std::string ConsoleLines(const std::string& text) {
     std::string lines;
     lines.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        lines += text[i];
+    for (std::size_t from = 0;;) {
+        const std::size_t end = text.find("\r\n", from);
+        if (end == std::string::npos) return lines.append(text, from);
+        lines.append(text, from, end - from) += '\n';
+        from = end + 2;
     }
-    return lines;
 }
 
 Answer ConsoleDialogs::Decline(Answer answer) {

@@ -1,11 +1,14 @@
 // list [CATEGORY]: the ledger view of the year as text.
 #include <ostream>
 
+#include "cli/BlockOutput.h"
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
 #include "platform/FileErrors.h"
 #include "core/LedgerSummary.h"
+#include "core/FixedText.h"
 #include "core/RecordFile.h"
+#include "platform/CodePage.h"
 
 namespace tessamo {
 
@@ -17,10 +20,23 @@ std::string ListCommandHelp() {
            "      characters inside a field are shown as escapes (\\t, \\n, \\x1B).\n";
 }
 
-std::string ItemRowText(const LedgerRecord& record, const MoneyFormat& money) {
-    const auto cells = ItemCells(record, money);
+void AppendItemRow(std::string& out, const LedgerBytesRecord& record, const MoneyFormat& money) {
     // The amount text is UTF-8 already; the fields of the record are not.
-    return ToConsole(cells[0]) + '\t' + cells[1] + '\t' + ToConsole(cells[2]) + '\t' + ToConsole(cells[3]) + '\n';
+    AppendCp1252AsVisibleUtf8(out, record.Date());
+    out += '\t';
+    out += ItemAmountText(record.Amount(), money);
+    out += '\t';
+    AppendCp1252AsVisibleUtf8(out, record.Code());
+    out += '\t';
+    AppendCp1252AsVisibleUtf8(out, TrimBlanks(record.Note()));
+    out += '\n';
+}
+
+std::string ItemRowText(const LedgerRecord& record, const MoneyFormat& money) {
+    const LedgerLines line = LedgerLines::FromRecords({record});
+    std::string row;
+    AppendItemRow(row, line[0], money);
+    return row;
 }
 
 int RunListCommand(CliContext& context, const std::vector<std::string>& args) {
@@ -45,7 +61,13 @@ int RunListCommand(CliContext& context, const std::vector<std::string>& args) {
 
     context.out << kItemListHeaders[0] << '\t' << kItemListHeaders[1] << '\t' << kItemListHeaders[2] << '\t'
                 << kItemListHeaders[3] << '\n';
-    for (const LedgerRecord& record : summary.items) context.out << ItemRowText(record, state.env.money);
+    {
+        BlockOutput rows(context.out);
+        for (std::size_t i = 0; i < summary.items.size(); ++i) {
+            AppendItemRow(rows.Block(), summary.items[i], state.env.money);
+            rows.WriteIfFull();
+        }
+    }
     context.err << summary.incomeText << '\n'
                 << summary.expenseText << '\n'
                 << summary.balanceText << '\n'

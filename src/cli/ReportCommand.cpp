@@ -4,9 +4,9 @@
 
 #include <ostream>
 
+#include "cli/BlockOutput.h"
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
-#include "cli/ConsoleDialogs.h"
 #include "cli/ReportChoice.h"
 #include "platform/CodePage.h"
 #include "reports/MakeReport.h"
@@ -25,15 +25,19 @@ std::string ReportCommandHelp() {
 
 namespace {
 
-// The report's lines (CR LF between them) for a terminal: each line with every
-// control character but Tab escaped, so a note's own CR, LF or ESC shows.
-std::string TerminalLines(const std::string& text) {
-    std::string lines;
+// The report's lines (CR LF between them) in UTF-8, each ended by a line
+// feed. For a terminal every control character but Tab is escaped, so a
+// note's own CR, LF or ESC shows.
+void WriteLines(std::ostream& out, const std::string& text, bool terminal) {
+    BlockOutput lines(out);
     for (std::size_t from = 0;;) {
         const std::size_t end = text.find("\r\n", from);
-        lines += Cp1252ToVisibleUtf8(text.substr(from, end - from), "\t");
-        if (end == std::string::npos) return lines;
-        lines += '\n';
+        const std::string_view line = std::string_view(text).substr(from, end - from);
+        if (terminal) AppendCp1252AsVisibleUtf8(lines.Block(), line, "\t");
+        else AppendCp1252AsUtf8(lines.Block(), line);
+        lines.Block() += '\n';
+        lines.WriteIfFull();
+        if (end == std::string::npos) return;
         from = end + 2;
     }
 }
@@ -62,8 +66,7 @@ int RunReportCommand(CliContext& context, const std::vector<std::string>& args) 
     // as an escape.
     const std::string& text = outcome.report.text;
     if (parsed.Has("--crlf")) context.out << Cp1252ToUtf8(text);
-    else if (::isatty(STDOUT_FILENO)) context.out << TerminalLines(text) << "\n";
-    else context.out << ConsoleLines(Cp1252ToUtf8(text)) << "\n";
+    else WriteLines(context.out, text, ::isatty(STDOUT_FILENO));
     context.err << outcome.report.status.income << "\n" << outcome.report.status.expense << "\n";
     if (outcome.report.status.balance) context.err << *outcome.report.status.balance << "\n";
     return kExitOk;

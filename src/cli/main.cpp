@@ -21,7 +21,7 @@ struct Command {
     std::string (*help)();
 };
 
-const std::array<Command, 9> kCommands = {{
+const std::array<Command, 10> kCommands = {{
     {"list", RunListCommand, ListCommandHelp},
     {"add", RunAddCommand, AddCommandHelp},
     {"report", RunReportCommand, ReportCommandHelp},
@@ -31,6 +31,7 @@ const std::array<Command, 9> kCommands = {{
     {"backup", RunBackupCommand, BackupCommandHelp},
     {"backups", RunBackupsCommand, BackupsCommandHelp},
     {"restore", RunRestoreCommand, RestoreCommandHelp},
+    {"years", RunYearsCommand, YearsCommandHelp},
 }};
 
 void PrintHelp(std::ostream& out) {

@@ -31,9 +31,9 @@ int CheckDate(const std::string& date, const std::string& style) {
 namespace {
 
 // The key as the leading-number rule reads the joined text, for any date.
-double SortKeyByText(const LedgerRecord& record, bool dayFirst) {
-    const std::string date = FixedWidth(record.Date, 8);
-    const std::string code = FixedWidth(record.Code, 2);
+double SortKeyByText(std::string_view dateField, std::string_view codeField, bool dayFirst) {
+    const std::string date = FixedWidth(dateField, 8);
+    const std::string code = FixedWidth(codeField, 2);
     std::string joined = Mid(date, 7, 2);
     joined += dayFirst ? Mid(date, 4, 2) : Mid(date, 1, 2);
     joined += dayFirst ? Mid(date, 1, 2) : Mid(date, 4, 2);
@@ -45,7 +45,7 @@ double SortKeyByText(const LedgerRecord& record, bool dayFirst) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-int Digit(const std::string& text, std::size_t i) { return text[i] - '0'; }
+int Digit(std::string_view text, std::size_t i) { return text[i] - '0'; }
 
 // Appends the decimal digits of a character number (1 to 3 of them).
 double AppendCharacterNumber(double value, unsigned char c) {
@@ -53,22 +53,29 @@ double AppendCharacterNumber(double value, unsigned char c) {
     return value * scale + c;
 }
 
-}  // namespace
-
-double SortKey(const LedgerRecord& record, const std::string& style) {
+double SortKeyOfFields(std::string_view date, std::string_view code, const std::string& style) {
     const bool dayFirst = style == "E";
-    const std::string& date = record.Date;
     // A well-formed date reads as plain digits, so the key is the same number
     // computed without building the text (the ledger's sort runs this a lot).
-    if (date.size() < 8 || record.Code.size() < 2 || !IsDigit(date[0]) || !IsDigit(date[1]) || !IsDigit(date[3]) ||
+    if (date.size() < 8 || code.size() < 2 || !IsDigit(date[0]) || !IsDigit(date[1]) || !IsDigit(date[3]) ||
         !IsDigit(date[4]) || !IsDigit(date[6]) || !IsDigit(date[7]))
-        return SortKeyByText(record, dayFirst);
+        return SortKeyByText(date, code, dayFirst);
     const std::size_t month = dayFirst ? 3 : 0, day = dayFirst ? 0 : 3;
     double value = Digit(date, 6) * 10 + Digit(date, 7);
     value = value * 100 + Digit(date, month) * 10 + Digit(date, month + 1);
     value = value * 100 + Digit(date, day) * 10 + Digit(date, day + 1);
-    value = AppendCharacterNumber(value, static_cast<unsigned char>(record.Code[0]));
-    return AppendCharacterNumber(value, static_cast<unsigned char>(record.Code[1]));
+    value = AppendCharacterNumber(value, static_cast<unsigned char>(code[0]));
+    return AppendCharacterNumber(value, static_cast<unsigned char>(code[1]));
+}
+
+}  // namespace
+
+double SortKey(const LedgerRecord& record, const std::string& style) {
+    return SortKeyOfFields(record.Date, record.Code, style);
+}
+
+double SortKey(const LedgerBytesRecord& record, const std::string& style) {
+    return SortKeyOfFields(record.Date(), record.Code(), style);
 }
 
 std::string TodayText(const Clock& clock) {

@@ -5,6 +5,7 @@
 // month names.
 #include <string>
 
+#include "core/LedgerView.h"
 #include "core/Records.h"
 #include "platform/Clock.h"
 
@@ -21,6 +22,7 @@ int CheckDate(const std::string& date, const std::string& style);
 // numbers of 100 and more add three digits, and a non-digit in the date ends
 // the reading early.
 double SortKey(const LedgerRecord& record, const std::string& style);
+double SortKey(const LedgerBytesRecord& record, const std::string& style);
 
 // Today as "mm-dd-yyyy" (month first whatever the style).
 std::string TodayText(const Clock& clock);

@@ -17,12 +17,14 @@ bool ReadYearFile(const SharedState& state, const std::string& name, std::vector
 }  // namespace
 
 bool ReadLedgerView(const SharedState& state, const std::string& category, LedgerSummary& summary) {
-    std::vector<LedgerRecord> ledger;
+    Dialogs& dialogs = state.env.dialogs;
+    std::string ledger;
     std::vector<CategoryRecord> categories;
-    const bool ok = ReadYearFile(state, state.LedgerFileName, ledger) &&
+    const bool ok = ReportIfFailed(dialogs, state.env.files.CreateIfMissing(state.LedgerFileName)) &&
+                    ReportIfFailed(dialogs, state.env.files.ReadAll(state.LedgerFileName, ledger)) &&
                     ReadYearFile(state, state.CategoryFileName, categories);
     if (!ok) ledger.clear();
-    summary = SummarizeLedger(std::move(ledger), categories, category, state.LedgerFileName, state.env.money);
+    summary = SummarizeLedgerBytes(std::move(ledger), categories, category, state.LedgerFileName, state.env.money);
     return ok;
 }
 

@@ -14,12 +14,9 @@ std::string ItemAmountText(std::int64_t amount, const MoneyFormat& money) {
     return amount == 0 ? "****?****" : CurrencyText(amount, money);
 }
 
-std::array<std::string, 4> ItemCells(const LedgerRecord& record, const MoneyFormat& money) {
-    return {record.Date, ItemAmountText(record.Amount, money), record.Code, TrimBlanks(record.Note)};
-}
-
-bool ListedInCategory(const LedgerRecord& record, const std::string& category) {
-    return category == kAllCategories || record.Code == category;
+std::array<std::string, 4> ItemCells(const LedgerBytesRecord& record, const MoneyFormat& money) {
+    return {std::string(record.Date()), ItemAmountText(record.Amount(), money), std::string(record.Code()),
+            TrimBlanks(record.Note())};
 }
 
 void CategoryLabel(const std::vector<CategoryRecord>& categories, const std::string& code, std::string& name) {
@@ -44,36 +41,47 @@ void WriteStatusTexts(LedgerSummary& s, const std::vector<CategoryRecord>& categ
                     "  records for category: " + ToUpperAscii(category) + "  " + name;
 }
 
-void AddToTotals(LedgerSummary& s, const LedgerRecord& r) {
-    s.balance += r.Amount;
-    if (r.Amount > 0) s.income += r.Amount;
-    if (r.Amount < 0) s.expense += r.Amount;
+void AddToTotals(LedgerSummary& s, std::int64_t amount) {
+    s.balance += amount;
+    if (amount > 0) s.income += amount;
+    if (amount < 0) s.expense += amount;
 }
 
 }  // namespace
 
-LedgerSummary SummarizeLedger(std::vector<LedgerRecord> ledger, const std::vector<CategoryRecord>& categories,
-                              const std::string& category, const std::string& yearText, const MoneyFormat& money) {
+LedgerSummary SummarizeLedgerBytes(std::string ledgerBytes, const std::vector<CategoryRecord>& categories,
+                                   const std::string& category, const std::string& yearText,
+                                   const MoneyFormat& money) {
     LedgerSummary s;
     if (category == kAllCategories) {
-        s.items = std::move(ledger);  // every record is listed: take the vector whole
+        s.items = LedgerLines(std::move(ledgerBytes));  // every record is listed: take the bytes whole
     } else {
-        for (LedgerRecord& r : ledger)
-            if (ListedInCategory(r, category)) s.items.push_back(std::move(r));
+        // Both characters compared as one number: a code of another length
+        // lists nothing.
+        const LedgerView ledger(ledgerBytes);
+        const std::uint16_t code = CodeKey(category);
+        for (std::size_t i = 0; i < ledger.size() && category.size() == 2; ++i)
+            if (CodeKey(ledger[i].Code()) == code) s.items.Append(ledger[i]);
     }
-    for (const LedgerRecord& r : s.items) AddToTotals(s, r);
+    const LedgerView listed = s.items.View();
+    for (std::size_t i = 0; i < listed.size(); ++i) AddToTotals(s, listed[i].Amount());
     WriteStatusTexts(s, categories, category, yearText, money);
     return s;
 }
 
+LedgerSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger, const std::vector<CategoryRecord>& categories,
+                              const std::string& category, const std::string& yearText, const MoneyFormat& money) {
+    return SummarizeLedgerBytes(EncodeRecords(ledger), categories, category, yearText, money);
+}
+
 Status LoadLedgerSummary(const SharedState& state, const std::string& category, LedgerSummary& summary) {
-    std::vector<LedgerRecord> ledger;
-    Status s = ReadRecords(state.env.files, state.LedgerFileName, ledger);
+    std::string ledger;
+    Status s = state.env.files.ReadAll(state.LedgerFileName, ledger);
     if (!s.ok()) return s;
     std::vector<CategoryRecord> categories;
     s = ReadRecords(state.env.files, state.CategoryFileName, categories);
     if (!s.ok()) return s;
-    summary = SummarizeLedger(std::move(ledger), categories, category, state.LedgerFileName, state.env.money);
+    summary = SummarizeLedgerBytes(std::move(ledger), categories, category, state.LedgerFileName, state.env.money);
     return Status::Ok();
 }
 

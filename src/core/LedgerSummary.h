@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/Amounts.h"
+#include "core/LedgerView.h"
 #include "core/Records.h"
 #include "core/SharedState.h"
 #include "platform/MoneyFormat.h"
@@ -28,11 +29,7 @@ std::string ItemAmountText(std::int64_t amount, const MoneyFormat& money);
 
 // The four cells of one item row: Date as stored, amount text, Code as
 // stored, Note trimmed at both ends.
-std::array<std::string, 4> ItemCells(const LedgerRecord& record, const MoneyFormat& money);
-
-// True when the record belongs to the listing of `category` ("all", or a
-// code compared exactly with both characters).
-bool ListedInCategory(const LedgerRecord& record, const std::string& category);
+std::array<std::string, 4> ItemCells(const LedgerBytesRecord& record, const MoneyFormat& money);
 
 // The category's description (16 characters, trailing blanks kept) of the
 // first record whose Code equals `code` exactly; `name` is left as it was
@@ -40,7 +37,7 @@ bool ListedInCategory(const LedgerRecord& record, const std::string& category);
 void CategoryLabel(const std::vector<CategoryRecord>& categories, const std::string& code, std::string& name);
 
 struct LedgerSummary {
-    std::vector<LedgerRecord> items;  // the listed records, in file order
+    LedgerLines items;                // the listed records, in file order
     AmountSum income = 0;             // sum of positive amounts, exact
     AmountSum expense = 0;            // sum of negative amounts, exact
     AmountSum balance = 0;            // sum of all listed amounts, exact
@@ -50,13 +47,18 @@ struct LedgerSummary {
     std::string recordsText;          // StatusBarTSM panel 1
 };
 
-// Builds the listing of `category` from the whole ledger and category list.
+// Builds the listing of `category` ("all", or a code compared exactly with
+// both characters) from the whole ledger and category list.
 // `yearText` is the year shown in the records panel (the first four
-// characters of LedgerFileName). The listed records are moved out of
-// `ledger`: pass it with std::move so a rebuild of a long ledger costs one
-// read and no copy.
-LedgerSummary SummarizeLedger(std::vector<LedgerRecord> ledger, const std::vector<CategoryRecord>& categories,
+// characters of LedgerFileName).
+LedgerSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger, const std::vector<CategoryRecord>& categories,
                               const std::string& category, const std::string& yearText, const MoneyFormat& money);
+// The same over the ledger file's bytes. Only the listed records are kept,
+// as raw records; "all" takes the bytes over whole: pass them with
+// std::move so a rebuild of a long ledger costs one read and no copy.
+LedgerSummary SummarizeLedgerBytes(std::string ledgerBytes, const std::vector<CategoryRecord>& categories,
+                                   const std::string& category, const std::string& yearText,
+                                   const MoneyFormat& money);
 
 // Reads the active year's ledger and category files (without creating them)
 // and summarizes `category`.

@@ -1,6 +1,7 @@
 #include "core/LedgerView.h"
 
 #include "core/LeadingNumber.h"
+#include "core/RecordFile.h"
 
 namespace tessamo {
 namespace {
@@ -8,6 +9,10 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
+
+LedgerLines LedgerLines::FromRecords(const std::vector<LedgerRecord>& records) {
+    return LedgerLines(EncodeRecords(records));
+}
 
 double MonthOfDate(std::string_view date, const std::string& style) {
     std::size_t at = 0;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/Records.h"
 
@@ -20,6 +21,9 @@ public:
     std::string_view Code() const { return {bytes_ + 8, 2}; }
     std::int64_t Amount() const { return DecodeInt64(bytes_ + LedgerRecord::kAmountOffset); }
     std::string_view Note() const { return {bytes_ + 18, 40}; }
+    // The whole 58-byte record as the file holds it.
+    std::string_view Bytes() const { return {bytes_, LedgerRecord::kSize}; }
+    LedgerRecord Decode() const { return LedgerRecord::Decode(bytes_); }
 
 private:
     const char* bytes_;
@@ -33,6 +37,30 @@ public:
 
 private:
     std::string_view bytes_;
+};
+
+// Line items kept as their raw 58-byte records in one block of bytes (one
+// allocation however many there are), each field decoded where it is used:
+// a 1,000,000-line ledger takes its file size in memory and no more.
+class LedgerLines {
+public:
+    LedgerLines() = default;
+    // Takes a ledger file's bytes whole; a partial tail is cut off.
+    explicit LedgerLines(std::string bytes) : bytes_(std::move(bytes)) {
+        bytes_.resize(size() * LedgerRecord::kSize);
+    }
+    static LedgerLines FromRecords(const std::vector<LedgerRecord>& records);
+
+    std::size_t size() const { return bytes_.size() / LedgerRecord::kSize; }
+    bool empty() const { return bytes_.empty(); }
+    LedgerBytesRecord operator[](std::size_t i) const { return View()[i]; }
+    LedgerRecord Record(std::size_t i) const { return (*this)[i].Decode(); }
+    void Append(const LedgerBytesRecord& record) { bytes_.append(record.Bytes()); }
+    LedgerView View() const { return LedgerView(bytes_); }
+    const std::string& Bytes() const { return bytes_; }
+
+private:
+    std::string bytes_;
 };
 
 // Two-character codes as one number, compared exactly (case and blanks

@@ -85,8 +85,9 @@ ExportOutcome commafile(const SharedState& state, const std::vector<CategoryReco
     options.dateStyle = state.DateStyle;
     options.year = state.LedgerFileName.substr(0, 4);
     options.money = state.env.money;
-    return AppendAndFinish(state, targetFolder, fileName,
-                           LineItemsExportText(ReportCategoryRecords(chosen), ledger, options));
+    const std::string lines = LineItemsExportText(ReportCategoryRecords(chosen), ledger, options);
+    std::string().swap(ledger);  // not needed while the file is written: a long ledger is not held twice
+    return AppendAndFinish(state, targetFolder, fileName, lines);
 }
 
 ExportOutcome summarycommafile(const SharedState& state, const std::vector<CategoryRecord>& chosen,

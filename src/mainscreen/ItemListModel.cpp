@@ -26,7 +26,7 @@ constexpr ColumnLook kColumns[] = {
 ItemListModel::ItemListModel(MoneyFormat format, QObject* parent)
     : QAbstractTableModel(parent), format_(std::move(format)) {}
 
-void ItemListModel::SetRecords(std::vector<LedgerRecord> records) {
+void ItemListModel::SetRecords(LedgerLines records) {
     beginResetModel();
     records_ = std::move(records);
     endResetModel();
@@ -38,28 +38,28 @@ int ItemListModel::rowCount(const QModelIndex& parent) const {
 
 int ItemListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
-QString ItemListModel::CellText(const LedgerRecord& record, int column) const {
+QString ItemListModel::CellText(const LedgerBytesRecord& record, int column) const {
     switch (column) {
-        case DateColumn: return QString::fromStdString(Cp1252ToUtf8(record.Date));
-        case AmountColumn: return QString::fromStdString(ItemAmountText(record.Amount, format_));
-        case CodeColumn: return QString::fromStdString(Cp1252ToUtf8(record.Code));
-        default: return QString::fromStdString(Cp1252ToUtf8(TrimBlanks(record.Note)));
+        case DateColumn: return QString::fromStdString(Cp1252ToUtf8(std::string(record.Date())));
+        case AmountColumn: return QString::fromStdString(ItemAmountText(record.Amount(), format_));
+        case CodeColumn: return QString::fromStdString(Cp1252ToUtf8(std::string(record.Code())));
+        default: return QString::fromStdString(Cp1252ToUtf8(TrimBlanks(record.Note())));
     }
 }
 
 QVariant ItemListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    const LedgerRecord& record = Record(index.row());
+    const LedgerBytesRecord record = records_[static_cast<std::size_t>(index.row())];
     switch (role) {
         case Qt::DisplayRole: return CellText(record, index.column());
         case Qt::AccessibleTextRole:
             // The open-item marker "****?****" means nothing read aloud.
-            if (index.column() == AmountColumn && record.Amount == 0) return QStringLiteral("open item, no amount");
+            if (index.column() == AmountColumn && record.Amount() == 0) return QStringLiteral("open item, no amount");
             return CellText(record, index.column());
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(kColumns[index.column()].alignment | Qt::AlignVCenter);
         case Qt::ForegroundRole:
-            if (index.column() == AmountColumn) return AmountColour(record.Amount);
+            if (index.column() == AmountColumn) return AmountColour(record.Amount());
             return {};
         default: return {};
     }

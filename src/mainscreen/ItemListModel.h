@@ -1,11 +1,13 @@
 #pragma once
-// ItemListModel: the line items the item list shows, held in one vector and
-// drawn by the view on demand (no widget or item per cell), so a rebuild of a
-// 100,000-line ledger is one reset. Columns: Date, Amount, Code, Note; the
+// ItemListModel: the line items the item list shows, held as their raw
+// records in one block and drawn by the view on demand (no widget or item per
+// cell, no object per line), so a rebuild of a 100,000-line ledger is one
+// reset. Columns: Date, Amount, Code, Note; the
 // amount is currency text ("****?****" for zero) coloured by its sign.
 #include <QAbstractTableModel>
 #include <vector>
 
+#include "core/LedgerView.h"
 #include "core/Records.h"
 #include "platform/MoneyFormat.h"
 
@@ -18,8 +20,8 @@ public:
 
     explicit ItemListModel(MoneyFormat format, QObject* parent = nullptr);
 
-    void SetRecords(std::vector<LedgerRecord> records);
-    const LedgerRecord& Record(int row) const { return records_[static_cast<std::size_t>(row)]; }
+    void SetRecords(LedgerLines records);
+    LedgerRecord Record(int row) const { return records_.Record(static_cast<std::size_t>(row)); }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -31,10 +33,10 @@ public:
     static int HeaderWidthInCharacters(int column);
 
 private:
-    QString CellText(const LedgerRecord& record, int column) const;
+    QString CellText(const LedgerBytesRecord& record, int column) const;
 
     MoneyFormat format_;
-    std::vector<LedgerRecord> records_;
+    LedgerLines records_;
 };
 
 }  // namespace tessamo

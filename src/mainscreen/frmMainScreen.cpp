@@ -9,11 +9,8 @@
 #include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
@@ -143,21 +140,16 @@ void frmMainScreen::createToolBar() {
     struct Button {
         const char* key;
         QAction* command;
-        const char* themeIcon;
-        QStyle::StandardPixmap fallbackIcon;
+        const char* icon;
     };
     const Button buttons[] = {
-        {"tbbHelp", mnuHelpContents, "help-contents", QStyle::SP_DialogHelpButton},
-        {"tbbFind", mnuFind, "edit-find", QStyle::SP_FileDialogContentsView},
-        {"tbbNotes", mnuNotes, "accessories-text-editor", QStyle::SP_FileDialogDetailedView},
-        {"tbbMacro", mnuShowMacro, "media-playlist-repeat", QStyle::SP_MediaPlay},
-        {"tbbReports", mnuReports, "x-office-document", QStyle::SP_FileDialogInfoView},
-        {"tbbYear", mnuYear, "x-office-calendar", QStyle::SP_FileDialogListView},
-        {"tbbSetup", mnuPassCode, "dialog-password", QStyle::SP_DialogYesButton},
-        {"tbbSort", mnuSort, "view-sort-descending", QStyle::SP_ArrowDown},
-        {"tbbNew", mnuNewItem, "document-new", QStyle::SP_FileIcon},
+        {"tbbHelp", mnuHelpContents, "help"},   {"tbbFind", mnuFind, "find"},
+        {"tbbNotes", mnuNotes, "notes"},        {"tbbMacro", mnuShowMacro, "macro"},
+        {"tbbReports", mnuReports, "reports"},  {"tbbYear", mnuYear, "year"},
+        {"tbbSetup", mnuPassCode, "passcode"},  {"tbbSort", mnuSort, "sort"},
+        {"tbbNew", mnuNewItem, "new"},
     };
-    for (const Button& b : buttons) AddToolbarButton(ToolbarTSM, b.command, b.key, b.themeIcon, b.fallbackIcon);
+    for (const Button& b : buttons) AddToolbarButton(ToolbarTSM, b.command, b.key, ProgramIcon(b.icon));
     NameOverflowButton(ToolbarTSM);
 }
 

@@ -208,7 +208,7 @@ void frmMainScreen::CloseEntryEd() {
 void frmMainScreen::ItemList_DblClick() {
     const QModelIndex current = ItemList->currentIndex();
     if (!current.isValid()) return;  // the header row: nothing to open
-    const LedgerRecord& line = itemModel_->Record(current.row());
+    const LedgerRecord line = itemModel_->Record(current.row());
     KillRec->setEnabled(true);
     SaveNewExpense->setEnabled(true);
     SaveNewIncome->setEnabled(true);

@@ -1,6 +1,7 @@
 #include "platform/CodePage.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace tessamo {
 namespace {
@@ -73,6 +74,18 @@ void AppendEscape(std::string& out, unsigned char byte) {
     else out += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 0xF];
 }
 
+// The end of the run of ASCII bytes (the same in both encodings) from
+// `from` on, eight bytes a step while none of them has its high bit set.
+std::size_t AsciiRunEnd(std::string_view bytes, std::size_t from) {
+    std::size_t i = from;
+    for (std::uint64_t word; i + 8 <= bytes.size(); i += 8) {
+        std::memcpy(&word, bytes.data() + i, 8);
+        if (word & 0x8080808080808080ULL) break;
+    }
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+    return i;
+}
+
 }  // namespace
 
 std::string TextFileToCp1252(const std::string& bytes) {
@@ -90,8 +103,18 @@ char32_t Cp1252CodePoint(unsigned char byte) {
 std::string Cp1252ToUtf8(const std::string& bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (unsigned char byte : bytes) AppendUtf8(out, Cp1252CodePoint(byte));
+    AppendCp1252AsUtf8(out, bytes);
     return out;
+}
+
+void AppendCp1252AsUtf8(std::string& out, std::string_view bytes) {
+    for (std::size_t from = 0; from < bytes.size();) {
+        const std::size_t plain = AsciiRunEnd(bytes, from);
+        out.append(bytes.data() + from, plain - from);
+        if (plain == bytes.size()) break;
+        AppendUtf8(out, Cp1252CodePoint(static_cast<unsigned char>(bytes[plain])));
+        from = plain + 1;
+    }
 }
 
 std::string Utf8ToCp1252(const std::string& text, bool* lossy) {
@@ -115,15 +138,25 @@ std::string Utf8ToCp1252(const std::string& text, bool* lossy) {
 }
 
 std::string Cp1252ToVisibleUtf8(const std::string& bytes, const std::string& keep) {
-    // Escapes are plain ASCII, so the escaped text converts in one pass.
-    std::string escaped;
-    escaped.reserve(bytes.size());
-    for (char c : bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    AppendCp1252AsVisibleUtf8(out, bytes, keep);
+    return out;
+}
+
+void AppendCp1252AsVisibleUtf8(std::string& out, std::string_view bytes, std::string_view keep) {
+    for (std::size_t from = 0; from < bytes.size();) {
+        // Blank to tilde needs neither an escape nor a conversion.
+        std::size_t plain = from;
+        while (plain < bytes.size() && static_cast<unsigned char>(bytes[plain] - 0x20) < 0x5F) ++plain;
+        out.append(bytes.data() + from, plain - from);
+        if (plain == bytes.size()) break;
+        const char c = bytes[plain];
         const auto byte = static_cast<unsigned char>(c);
-        if (IsControl(byte) && keep.find(c) == std::string::npos) AppendEscape(escaped, byte);
-        else escaped += c;
+        if (IsControl(byte) && keep.find(c) == std::string_view::npos) AppendEscape(out, byte);
+        else AppendUtf8(out, Cp1252CodePoint(byte));
+        from = plain + 1;
     }
-    return Cp1252ToUtf8(escaped);
 }
 
 }  // namespace tessamo

@@ -425,8 +425,11 @@ Status PosixFileSystem::WriteOutputFile(const std::string& name, const std::stri
         }
         fd.Close();
     }
+    const std::string temp = DirectoryOf(target) + "/" + tempName;
+    // A new or empty file takes the bytes as they are, without a copy.
+    if (content.empty()) return ReplaceAtomically(target, temp, bytes, exists ? &st : nullptr);
     content += bytes;
-    return ReplaceAtomically(target, DirectoryOf(target) + "/" + tempName, content, exists ? &st : nullptr);
+    return ReplaceAtomically(target, temp, content, exists ? &st : nullptr);
 }
 
 }  // namespace tessamo

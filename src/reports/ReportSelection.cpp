@@ -1,25 +1,46 @@
 #include "reports/ReportSelection.h"
 
+#include <unordered_map>
+
 namespace tessamo {
 namespace {
 
-// What the selection needs of each ledger line, worked out once.
+// An in-range ledger line: its position and its month.
 struct InRangeLine {
-    std::uint16_t code;
-    bool inRange;
+    std::uint32_t index;
     int month;
 };
 
-std::vector<InRangeLine> ClassifyLedger(const LedgerView& ledger, int begmo, int endmo,
-                                        const std::string& dateStyle) {
-    std::vector<InRangeLine> lines;
-    lines.reserve(ledger.size());
+using LinesByCode = std::unordered_map<std::uint16_t, std::vector<InRangeLine>>;
+
+// The in-range lines of each code in ledger order, so that each category
+// takes its own lines without another pass over the whole ledger.
+LinesByCode InRangeLinesByCode(const LedgerView& ledger, int begmo, int endmo, const std::string& dateStyle) {
+    LinesByCode byCode;
     for (std::size_t j = 0; j < ledger.size(); ++j) {
         const double month = MonthOfDate(ledger[j].Date(), dateStyle);
-        const bool inRange = month >= begmo && month <= endmo;
-        lines.push_back(InRangeLine{CodeKey(ledger[j].Code()), inRange, inRange ? static_cast<int>(month) : 0});
+        if (month >= begmo && month <= endmo)
+            byCode[CodeKey(ledger[j].Code())].push_back({static_cast<std::uint32_t>(j), static_cast<int>(month)});
     }
-    return lines;
+    return byCode;
+}
+
+// Room for every line of each set from the start, so that a long ledger's
+// sets are built without growing (and never held twice while they grow).
+void ReserveSets(ReportSelection& selection, const std::vector<CategoryRecord>& categories, const LinesByCode& byCode,
+                 const LedgerView& ledger) {
+    std::size_t income = 0, expense = 0, open = 0;
+    for (const CategoryRecord& category : categories) {
+        const auto found = byCode.find(CodeKey(category.Code));
+        if (found == byCode.end()) continue;
+        for (const InRangeLine& line : found->second) {
+            const std::int64_t amount = ledger[line.index].Amount();
+            ++(amount > 0 ? income : amount < 0 ? expense : open);
+        }
+    }
+    selection.income.reserve(income);
+    selection.expense.reserve(expense);
+    selection.openItems.reserve(open);
 }
 
 void NoteMonth(ReportSelection& selection, int month) {
@@ -31,20 +52,22 @@ void NoteMonth(ReportSelection& selection, int month) {
 
 ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categories, const LedgerView& ledger,
                                     int begmo, int endmo, const std::string& dateStyle) {
-    const std::vector<InRangeLine> lines = ClassifyLedger(ledger, begmo, endmo, dateStyle);
+    const auto byCode = InRangeLinesByCode(ledger, begmo, endmo, dateStyle);
     ReportSelection selection;
+    ReserveSets(selection, categories, byCode, ledger);
     for (const CategoryRecord& category : categories) {
         const std::uint16_t code = CodeKey(category.Code);
-        for (std::size_t j = 0; j < lines.size(); ++j) {
-            if (lines[j].code != code || !lines[j].inRange) continue;
-            const LedgerBytesRecord r = ledger[j];
+        const auto found = byCode.find(code);
+        if (found == byCode.end()) continue;
+        for (const InRangeLine& line : found->second) {
+            const LedgerBytesRecord r = ledger[line.index];
             const std::int64_t amount = r.Amount();
             if (amount > 0) {
                 selection.income.push_back({r, amount, code});
-                NoteMonth(selection, lines[j].month);
+                NoteMonth(selection, line.month);
             } else if (amount < 0) {
                 selection.expense.push_back({r, -static_cast<AmountSum>(amount), code});
-                NoteMonth(selection, lines[j].month);
+                NoteMonth(selection, line.month);
             } else {
                 selection.openItems.push_back({r, 0, code});
             }

@@ -8,6 +8,7 @@
 #include "core/FixedText.h"
 #include "reports/ReportFields.h"
 #include "reports/ReportSelection.h"
+#include "reports/ReportSummary.h"
 
 namespace tessamo {
 namespace {
@@ -41,32 +42,11 @@ std::unordered_map<std::uint16_t, std::vector<std::size_t>> LinesByCode(const st
     return byCode;
 }
 
-// The sum of the set's amounts of each listed category, in list order.
-std::vector<AmountSum> Subtotals(const std::vector<CategoryRecord>& categories,
-                                 const std::vector<WorkingLine>& lines) {
-    std::unordered_map<std::uint16_t, AmountSum> sums;
-    for (const WorkingLine& line : lines) sums[line.code] += line.amount;
-    std::vector<AmountSum> subtotals;
-    subtotals.reserve(categories.size());
-    for (const CategoryRecord& category : categories) {
-        auto found = sums.find(CodeKey(category.Code));
-        subtotals.push_back(found == sums.end() ? 0 : found->second);
-    }
-    return subtotals;
-}
-
 void SummaryLines(LineWriter& out, const std::vector<CategoryRecord>& categories,
                   const std::vector<WorkingLine>& lines, AmountSum total, const MoneyFormat& money) {
-    if (total == 0) return;  // an empty section has no share to scale by
-    const std::vector<AmountSum> subtotals = Subtotals(categories, lines);
-    const AmountSum largest = std::max<AmountSum>(0, *std::max_element(subtotals.begin(), subtotals.end()));
-    const std::int64_t largestPct = RoundedShare(largest, total);
-    for (std::size_t i = 0; i < categories.size(); ++i) {
-        if (subtotals[i] == 0) continue;
-        const std::int64_t pct = RoundedShare(subtotals[i], total);
-        out.Line(Name16(categories[i]), AmountField(subtotals[i], money), "  (", PercentageField(pct, money), "%)  ",
-                 std::string(static_cast<std::size_t>(std::max(0, BarLength(pct, largestPct))), '|'));
-    }
+    for (const SummaryRow& row : SummaryRows(categories, lines, total))
+        out.Line(Name16(row.category), AmountField(row.subtotal, money), "  (", PercentageField(row.pctHundredths, money),
+                 "%)  ", std::string(static_cast<std::size_t>(row.bars), '|'));
 }
 
 void SummarySection(LineWriter& out, const char* title, const char* totalLabel,

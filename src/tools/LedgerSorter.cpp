@@ -1,10 +1,11 @@
 #include "tools/LedgerSorter.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/Dates.h"
 #include "platform/FileErrors.h"
-#include "core/RecordFile.h"
+#include "core/LedgerView.h"
 
 namespace tessamo {
 
@@ -24,6 +25,30 @@ void MergeRuns(const std::vector<double>& keys, const std::vector<std::size_t>& 
     while (i < mid && j < to) out[k++] = keys[in[j]] > keys[in[i]] ? in[j++] : in[i++];
     while (i < mid) out[k++] = in[i++];
     while (j < to) out[k++] = in[j++];
+}
+
+// Puts record order[i] at position i of `records`, in place: each cycle of
+// the permutation is walked once with one record held aside, so the ledger
+// is never held twice. `order` is used up. False when nothing moved.
+bool PermuteRecords(char* records, std::vector<std::size_t>& order) {
+    constexpr std::size_t size = LedgerRecord::kSize;
+    bool moved = false;
+    char held[size];
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        if (order[start] == start) continue;
+        moved = true;
+        std::memcpy(held, records + start * size, size);
+        std::size_t at = start;
+        while (order[at] != start) {
+            const std::size_t from = order[at];
+            std::memcpy(records + at * size, records + from * size, size);
+            order[at] = at;
+            at = from;
+        }
+        std::memcpy(records + at * size, held, size);
+        order[at] = at;
+    }
+    return moved;
 }
 
 }  // namespace
@@ -52,25 +77,20 @@ SortOutcome SortMainFile(SharedState& state, const SortProgress& progress, const
     std::string bytes;
     if (!ReportIfFailed(state.env.dialogs, state.env.files.ReadAll(state.LedgerFileName, bytes)))
         return SortOutcome::Failed;
-    const std::vector<LedgerRecord> records = DecodeRecords<LedgerRecord>(bytes);
-    // A partial record at the end is no line, but its bytes stay at the end,
-    // as a sort that exchanges whole records in place would leave them.
-    const std::string tail = bytes.substr(records.size() * LedgerRecord::kSize);
-    std::vector<double> keys;
-    keys.reserve(records.size());
-    for (const LedgerRecord& r : records) keys.push_back(SortKey(r, state.DateStyle));
+    // The records are sorted where they lie in the file's bytes. A partial
+    // record at the end is no line, but its bytes stay at the end, as a sort
+    // that exchanges whole records in place would leave them.
+    const LedgerView ledger(bytes);
     std::vector<std::size_t> order;
-    if (!SortedOrder(keys, order, progress, stop)) return SortOutcome::Stopped;
-
-    bool moved = false;
-    std::vector<LedgerRecord> sorted;
-    sorted.reserve(records.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        moved = moved || order[i] != i;
-        sorted.push_back(records[order[i]]);
+    {
+        std::vector<double> keys;
+        keys.reserve(ledger.size());
+        for (std::size_t i = 0; i < ledger.size(); ++i) keys.push_back(SortKey(ledger[i], state.DateStyle));
+        if (!SortedOrder(keys, order, progress, stop)) return SortOutcome::Stopped;
     }
-    if (moved && !ReportIfFailed(state.env.dialogs, state.env.files.ReplaceWhole(state.LedgerFileName, kSortTempFileName,
-                                                                                 EncodeRecords(sorted) + tail)))
+    if (PermuteRecords(bytes.data(), order) &&
+        !ReportIfFailed(state.env.dialogs,
+                        state.env.files.ReplaceWhole(state.LedgerFileName, kSortTempFileName, bytes)))
         return SortOutcome::Failed;
     return SortOutcome::Finished;
 }

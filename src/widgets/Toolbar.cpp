@@ -9,6 +9,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
+// Resources are initialised outside any namespace (Q_INIT_RESOURCE's rule);
+// the toolbar icons live in the windows' static library.
+static void RegisterToolbarIcons() { Q_INIT_RESOURCE(toolbar); }
+
 namespace tessamo {
 
 QToolBar* MakeToolbar(QWidget* window, const char* name, const QString& spoken) {
@@ -55,17 +59,30 @@ QIcon ExactSizeIcon(const QIcon& source, QSize size) {
 // an entry with an icon as the icon alone, which would hide "Reports". The
 // button takes its look from the action again whenever the action changes,
 // and gets the icon back right after (changed() follows that update).
-void AddToolbarButton(QToolBar* toolbar, QAction* action, const char* key, const char* themeIcon,
-                      QStyle::StandardPixmap fallbackIcon) {
+void AddToolbarButton(QToolBar* toolbar, QAction* action, const char* key, const QIcon& icon) {
     toolbar->addAction(action);
     auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
-    const QIcon icon = ExactSizeIcon(
-        QIcon::fromTheme(QString::fromLatin1(themeIcon), toolbar->style()->standardIcon(fallbackIcon)),
-        toolbar->iconSize());
     button->setIcon(icon);
     QObject::connect(action, &QAction::changed, button, [button, icon] { button->setIcon(icon); });
     button->setObjectName(QString::fromLatin1(key));
     button->setAccessibleName(action->iconText());
+}
+
+void AddToolbarButton(QToolBar* toolbar, QAction* action, const char* key, const char* themeIcon,
+                      QStyle::StandardPixmap fallbackIcon) {
+    AddToolbarButton(toolbar, action, key,
+                     ExactSizeIcon(QIcon::fromTheme(QString::fromLatin1(themeIcon),
+                                                    toolbar->style()->standardIcon(fallbackIcon)),
+                                   toolbar->iconSize()));
+}
+
+QIcon ProgramIcon(const char* name) {
+    static const bool registered = (RegisterToolbarIcons(), true);
+    (void)registered;
+    QIcon icon;
+    for (int size : {24, 48})
+        icon.addFile(QStringLiteral(":/toolbar/%1-%2.png").arg(QLatin1String(name)).arg(size), QSize(size, size));
+    return icon;
 }
 
 void NameOverflowButton(QToolBar* toolbar) {

@@ -5,7 +5,6 @@
 
 #include "core/LedgerEntry.h"
 #include "core/FixedText.h"
-#include "core/FixedText.h"
 #include "support/TestEnv.h"
 
 namespace tessamo {
@@ -36,6 +35,13 @@ TEST_F(InsertRecordTest, PlacesEachEntryBeforeTheFirstLowerOrEqualKey) {
     EXPECT_EQ(t.folder.Read("1999TSM.DAT").size(), 7u * 58u);
     EXPECT_FALSE(t.folder.Exists("temp.$$$"));
     EXPECT_TRUE(t.dialogs.messages.empty());
+}
+
+TEST_F(InsertRecordTest, PartialTailIsNoLineAndIsNotWrittenBack) {
+    t.folder.Write("1999TSM.DAT", t.folder.Read("1999TSM.DAT") + "tail");
+    EXPECT_EQ(InsertRecord(t.state, Line("01-01-98", "FO", 1, "oldest")), EntryOutcome::Written);
+    EXPECT_EQ(Notes(t.Ledger()), (std::vector<std::string>{"c", "b", "a", "oldest"}));
+    EXPECT_EQ(t.folder.Read("1999TSM.DAT").size(), 4u * 58u);
 }
 
 TEST_F(InsertRecordTest, EmptyLedgerGetsRecordOneByteExact) {

@@ -325,6 +325,9 @@ void tst_mainscreen::menusAndToolbar() {
     QVERIFY(w.ToolbarButton("tbbSetup")->isEnabled());
     // The icon is the button's: it survives the change, and the menu bar still shows "Reports" as text.
     QVERIFY(!w.ToolbarTSM->findChild<QToolButton*>("tbbSetup")->icon().isNull());
+    // The program's own pictures, whatever icon theme the desktop has.
+    QCOMPARE(w.ToolbarTSM->findChild<QToolButton*>("tbbSetup")->icon().availableSizes(),
+             (QList<QSize>{QSize(24, 24), QSize(48, 48)}));
     QVERIFY(w.mnuReports->icon().isNull());
     int passcodeRuns = 0;
     QObject::connect(w.mnuPassCode, &QAction::triggered, [&] { ++passcodeRuns; });

@@ -33,6 +33,29 @@ TEST(CodePage, Windows1252RoundTrip) {
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);  // undefined bytes survive too
 }
 
+// The conversion copies ASCII runs whole: a special byte is found wherever
+// it stands in a run, before, inside or after a word of eight bytes.
+TEST(CodePage, SpecialBytesAnywhereInLongRuns) {
+    struct Case {
+        const char* stored;
+        const char* utf8;
+        const char* visible;  // Tab kept, the rest of the controls escaped
+    };
+    const Case cases[] = {
+        {"\xE9", "é", "é"}, {"\x80", "€", "€"}, {"\x81", "\xC2\x81", "\\x81"}, {"\x1B", "\x1B", "\\x1B"},
+        {"\t", "\t", "\t"}, {"\x7F", "\x7F", "\\x7F"},
+    };
+    for (const Case& c : cases) {
+        for (std::size_t before = 0; before < 20; before += 3) {
+            const std::string head(before, 'a'), tail(20 - before, 'b');
+            EXPECT_EQ(Cp1252ToUtf8(head + c.stored + tail), head + c.utf8 + tail) << before;
+            std::string visible = "x";
+            AppendCp1252AsVisibleUtf8(visible, head + c.stored + tail, "\t");
+            EXPECT_EQ(visible, "x" + head + c.visible + tail) << before;
+        }
+    }
+}
+
 TEST(CodePage, HandWrittenTextFilesOfEitherEncoding) {
     EXPECT_EQ(TextFileToCp1252("Caf\xE9\r\n"), "Caf\xE9\r\n");        // Windows-1252 kept
     EXPECT_EQ(TextFileToCp1252("Café €5\n"), "Caf\xE9 \x80" "5\n");   // UTF-8 converted

@@ -34,6 +34,21 @@ TEST_F(LedgerSorter, PutsKeysInDescendingOrderKeepingEqualKeysInPlace) {
     EXPECT_EQ(t.folder.Read("1999TSM.DAT"), EncodeRecords(std::vector<LedgerRecord>{k3, k1}) + "tail");
 }
 
+// Records are moved in place along the cycles of the permutation: every
+// shuffle of 28 days, of short and long cycles, comes out as one order.
+TEST_F(LedgerSorter, AnyShuffleComesOutInOneOrder) {
+    std::vector<LedgerRecord> sorted;
+    for (int day = 28; day >= 1; --day)
+        sorted.push_back(Line("02-" + std::string(day < 10 ? "0" : "") + std::to_string(day) + "-99", "FO", Money(day)));
+    for (unsigned step : {1u, 3u, 5u, 27u}) {
+        std::vector<LedgerRecord> shuffled;
+        for (std::size_t i = 0; i < sorted.size(); ++i) shuffled.push_back(sorted[(i * step + 7) % sorted.size()]);
+        t.PutLedger(shuffled);
+        EXPECT_EQ(Sort(), SortOutcome::Finished);
+        EXPECT_EQ(t.Ledger(), sorted) << step;
+    }
+}
+
 TEST_F(LedgerSorter, ReportsEveryPassAndHandlesTinyFiles) {
     std::vector<LedgerRecord> ledger;
     for (int day = 1; day <= 9; ++day) ledger.push_back(Line("01-0" + std::to_string(day) + "-99", "FO", Money(day)));

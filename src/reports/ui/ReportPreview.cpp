@@ -6,23 +6,19 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "platform/qt/QtPrintProgress.h"
 #include "reports/ui/ReportPrinting.h"
 
 namespace tessamo {
 
-ReportPreview::ReportPreview(const QString& text, QWidget* parent)
-    : QDialog(parent), text_(text), printer_(new QPrinter(QPrinter::HighResolution)) {
+ReportPreview::ReportPreview(PaintPages paint, QWidget* parent)
+    : QDialog(parent), paint_(std::move(paint)), printer_(new QPrinter(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("ReportPreview"));
     setWindowTitle(QStringLiteral("Print Preview"));
     setAccessibleName(windowTitle());
     pages_ = new QPrintPreviewWidget(printer_, this);
     pages_->setObjectName(QStringLiteral("PreviewPages"));
     pages_->setAccessibleName(QStringLiteral("Printed pages"));
-    connect(pages_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
-        QtPrintProgress progress(this, QStringLiteral("Preparing the pages..."));
-        PaintReportPages(*printer, text_, progress);
-    });
+    connect(pages_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) { paint_(*printer); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     addTools();

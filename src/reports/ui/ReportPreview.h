@@ -1,8 +1,10 @@
 #pragma once
-// ReportPreview: the printed pages of the report on screen, page by page,
-// with zoom, and the outputs the machine offers: "Save as PDF…" always,
-// "Print" when a printer is installed. It shows what paper would get.
+// ReportPreview: the printed pages of the report (or of its charts) on
+// screen, page by page, with zoom, and the outputs the machine offers:
+// "Save as PDF…" always, "Print" when a printer is installed. It shows what
+// paper would get: the pages come from the same painting as the printer's.
 #include <QDialog>
+#include <functional>
 
 class QPrintPreviewWidget;
 class QPrinter;
@@ -12,7 +14,8 @@ namespace tessamo {
 class ReportPreview : public QDialog {
     Q_OBJECT
 public:
-    ReportPreview(const QString& text, QWidget* parent);
+    using PaintPages = std::function<void(QPrinter& printer)>;
+    ReportPreview(PaintPages paint, QWidget* parent);
     ~ReportPreview() override;
 
     QPrintPreviewWidget* Pages() const { return pages_; }
@@ -24,7 +27,7 @@ signals:
 private:
     void addTools();
 
-    QString text_;
+    PaintPages paint_;
     QPrinter* printer_;
     QPrintPreviewWidget* pages_;
 };

@@ -1,10 +1,12 @@
 #include "reports/ui/ReportPrinting.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/PosixFileSystem.h"
 #include "platform/qt/QtPrinter.h"
 
 namespace tessamo {
@@ -48,6 +50,13 @@ PrintResult ReportPdf(const QString& text, PrintProgress& progress, QByteArray& 
     PrintResult result = NewPrintReport(out, text.toStdString(), progress);
     buffer.close();
     return result;
+}
+
+Status SaveWholeFile(const QString& path, const QByteArray& bytes) {
+    const QFileInfo target(path);
+    PosixFileSystem folder(target.absolutePath().toStdString());
+    return folder.ReplaceWhole(target.fileName().toStdString(), "tempout.$$$",
+                               std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace tessamo

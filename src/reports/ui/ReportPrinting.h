@@ -29,4 +29,8 @@ void SetUpReportPdf(QPdfWriter& writer);
 // The PDF of `text`, built in memory; `pdf` is set when the outcome is Printed.
 PrintResult ReportPdf(const QString& text, PrintProgress& progress, QByteArray& pdf);
 
+// Writes `bytes` as the file `path`, whole: built beside it under a temp
+// name, then renamed over it; a failure names the file and the reason.
+Status SaveWholeFile(const QString& path, const QByteArray& bytes);
+
 }  // namespace tessamo

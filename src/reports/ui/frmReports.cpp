@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
@@ -19,7 +20,9 @@
 #include "help/ui/QtHelpEngine.h"
 #include "platform/FileErrors.h"
 #include "core/LedgerListing.h"
+#include "charts/ui/frmChart.h"
 #include "export/ui/frmExport.h"
+#include "years/ui/frmYears.h"
 #include "platform/CodePage.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/qt/QtPrintProgress.h"
@@ -28,6 +31,7 @@
 #include "core/ReportCategoryList.h"
 #include "reports/ui/ReportPreview.h"
 #include "reports/ui/ReportPrinting.h"
+#include "widgets/LargePlainText.h"
 #include "widgets/CategoryListModel.h"
 #include "widgets/Grid.h"
 #include "widgets/OwnedWindow.h"
@@ -41,7 +45,6 @@ namespace {
 
 // Below this window height (2170 twips) the report text keeps its height.
 constexpr int kLowestHeight = 145;
-constexpr const char* kPdfTempName = "temppdf.$$$";
 
 struct ToolbarEntry {
     const char* caption;
@@ -145,6 +148,14 @@ void frmReports::createMenus() {
     rmnuTTO->setCheckable(true);
     rmnuTTO->setChecked(true);
     rmnuOptions->addAction(rmnuTTO);
+    mnuChart = menuBar()->addMenu(QStringLiteral("&Chart"));
+    mnuChart->setObjectName(QStringLiteral("mnuChart"));
+    mnuChartReport = MakeAction(this, "mnuChartReport", QStringLiteral("&Chart of the report…"));
+    mnuChartYears = MakeAction(this, "mnuChartYears", QStringLiteral("&Years side by side…"));
+    mnuChart->addAction(mnuChartReport);
+    mnuChart->addAction(mnuChartYears);
+    connect(mnuChartReport, &QAction::triggered, this, &frmReports::ShowReportChart);
+    connect(mnuChartYears, &QAction::triggered, this, &frmReports::ShowYears);
 
     connect(rmnuExit, &QAction::triggered, this, &frmReports::rmnuExit_Click);
     connect(rmnuPrintPreview, &QAction::triggered, this, &frmReports::PrintPreview);
@@ -297,7 +308,7 @@ void frmReports::View() {
     const ReportOutcome outcome =
         MakeReport(state_, choice_.Categories(), choice_.StartMonth(), choice_.EndMonth(), choice_.ReportType());
     if (!outcome.ok) return;
-    Text1->setPlainText(ReportTextForWindow(outcome.report.text));
+    SetLargePlainText(Text1, ReportTextForWindow(outcome.report.text));
     const ReportStatusTexts& status = outcome.report.status;
     RSBic->setText(QString::fromStdString(status.income));
     RSBex->setText(QString::fromStdString(status.expense));
@@ -338,11 +349,30 @@ void frmReports::RepCatList_B_Click(const QModelIndex& index) {
 
 void frmReports::rmnuExit_Click() { close(); }
 
+bool frmReports::CategoriesChosen() {
+    if (Button("rtbView")->isEnabled()) return true;
+    state_.env.dialogs.Show(Message{"You must select categories first!"});
+    return false;
+}
+
+void frmReports::ShowReportChart() {
+    if (!CategoriesChosen()) return;
+    WaitCursor wait;
+    ReportChartData chart;
+    if (!MakeReportChart(state_, choice_.Categories(), choice_.StartMonth(), choice_.EndMonth(), chart)) return;
+    OpenOwnedWindow(this, new frmChart(state_, chart, choice_.StartMonth(), choice_.EndMonth()),
+                    OwnerWhileOpen::Enabled);
+}
+
+void frmReports::ShowYears() {
+    WaitCursor wait;
+    YearsChoice years;
+    for (const CategoryRecord& category : choice_.Categories()) years.codes.push_back(category.Code);
+    OpenOwnedWindow(this, new frmYears(state_, BuildYearsTable(state_.env.files, years)), OwnerWhileOpen::Enabled);
+}
+
 void frmReports::rmnuExports_Click() {
-    if (!Button("rtbView")->isEnabled()) {
-        state_.env.dialogs.Show(Message{"You must select categories first!"});
-        return;
-    }
+    if (!CategoriesChosen()) return;
     auto* exportWindow = new frmExport(state_, choice_.Categories());
     exportWindow->Form_Load();
     OpenOwnedWindow(this, exportWindow);
@@ -379,7 +409,13 @@ void frmReports::ReportPrintFailure(const PrintResult& result) {
 }
 
 void frmReports::PrintPreview() {
-    ReportPreview preview(Text1->toPlainText(), this);
+    const QString text = Text1->toPlainText();
+    ReportPreview preview(
+        [this, text](QPrinter& printer) {
+            QtPrintProgress progress(this, QStringLiteral("Preparing the pages..."));
+            (void)PaintReportPages(printer, text, progress);  // a preview shows what was painted
+        },
+        this);
     connect(&preview, &ReportPreview::SaveAsPdfRequested, this, &frmReports::SaveAsPdf);
     connect(&preview, &ReportPreview::PrintRequested, this, [this, &preview] {
         preview.accept();
@@ -401,10 +437,7 @@ void frmReports::WritePdf(const QString& path) {
     QtPrintProgress progress(this, QStringLiteral("Writing the PDF..."));
     QByteArray pdf;
     if (ReportPdf(Text1->toPlainText(), progress, pdf).outcome != PrintOutcome::Printed) return;
-    const QFileInfo target(path);
-    PosixFileSystem folder(target.absolutePath().toStdString());
-    ReportIfFailed(state_.env.dialogs, folder.ReplaceWhole(target.fileName().toStdString(), kPdfTempName,
-                                                           std::string(pdf.constData(), pdf.size())));
+    ReportIfFailed(state_.env.dialogs, SaveWholeFile(path, pdf));
 }
 
 void frmReports::resizeEvent(QResizeEvent* event) {

@@ -48,6 +48,11 @@ public:
     void rmnuExit_Click();
     void rmnuExports_Click();
     void rmnuTTO_Click();
+    // The "&Chart" menu, after the window's own menus: the report's charts
+    // for the current choice (refused as Export is when none is chosen), and
+    // the years side by side for the chosen categories (all when none).
+    void ShowReportChart();
+    void ShowYears();
     // Prints Text1 on the default printer, or previews it where there is none.
     void NewPrintReport();
     void PrintPreview();
@@ -88,6 +93,9 @@ public:
     QAction* rmnuExports = nullptr;
     QMenu* rmnuOptions = nullptr;
     QAction* rmnuTTO = nullptr;
+    QMenu* mnuChart = nullptr;
+    QAction* mnuChartReport = nullptr;
+    QAction* mnuChartYears = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -103,6 +111,8 @@ private:
     void Clear();
     void ShowMonths();
     void ShowChosenCategories();
+    // True when View is enabled; else the user is told to choose first.
+    bool CategoriesChosen();
     // Shows a print job's failure naming the printer; the window stays usable.
     void ReportPrintFailure(const PrintResult& result);
     void WritePdf(const QString& path);

@@ -1,0 +1,52 @@
+#include "charts/ReportChart.h"
+
+#include "core/Dates.h"
+#include "core/LedgerView.h"
+#include "core/ReportCategoryList.h"
+#include "platform/FileErrors.h"
+#include "reports/ReportSelection.h"
+
+namespace tessamo {
+namespace {
+
+// Adds each line's amount to its month's field; every selected line is in range.
+void AddByMonth(const std::vector<WorkingLine>& lines, const ReportChartChoice& choice,
+                std::vector<MonthTotals>& months, AmountSum MonthTotals::*field) {
+    for (const WorkingLine& line : lines) {
+        const int month = static_cast<int>(MonthOfDate(line.record.Date(), choice.dateStyle));
+        months[static_cast<std::size_t>(month - choice.startMonth)].*field += line.amount;
+    }
+}
+
+}  // namespace
+
+ReportChartData BuildReportChart(const std::vector<CategoryRecord>& chosen, std::string_view ledger,
+                                 const ReportChartChoice& choice) {
+    const std::vector<CategoryRecord> categories = ReportCategoryRecords(chosen);
+    const ReportSelection selection =
+        SelectReportRecords(categories, LedgerView(ledger), choice.startMonth, choice.endMonth, choice.dateStyle);
+    ReportChartData chart;
+    TotalUp(selection.expense, chart.expenseTotal);
+    TotalUp(selection.income, chart.incomeTotal);
+    chart.expense = SummaryRows(categories, selection.expense, chart.expenseTotal);
+    chart.income = SummaryRows(categories, selection.income, chart.incomeTotal);
+    for (int month = choice.startMonth; month <= choice.endMonth; ++month) chart.months.push_back(MonthTotals{month});
+    AddByMonth(selection.income, choice, chart.months, &MonthTotals::income);
+    AddByMonth(selection.expense, choice, chart.months, &MonthTotals::expense);
+    for (MonthTotals& month : chart.months) month.balance = month.income - month.expense;
+    return chart;
+}
+
+bool MakeReportChart(const SharedState& state, const std::vector<CategoryRecord>& chosen, int begmo, int endmo,
+                     ReportChartData& chart) {
+    std::string ledger;
+    if (!ReportIfFailed(state.env.dialogs, state.env.files.ReadAll(state.LedgerFileName, ledger))) return false;
+    chart = BuildReportChart(chosen, ledger, ReportChartChoice{begmo, endmo, state.DateStyle});
+    return true;
+}
+
+std::string ReportChartTitle(const std::string& year, int startMonth, int endMonth) {
+    return "Tessamo 2.1 - Chart of " + year + ", " + MonthName(startMonth) + " through " + MonthName(endMonth);
+}
+
+}  // namespace tessamo

@@ -1,0 +1,74 @@
+// years [CODE...|all] [--from-year Y] [--to-year Y] [--csv]: the chosen
+// categories' income and expense year by year, over the data folder's years.
+#include <algorithm>
+#include <ostream>
+
+#include "cli/CommandArgs.h"
+#include "cli/Commands.h"
+#include "core/FixedText.h"
+#include "years/YearsTable.h"
+
+namespace tessamo {
+namespace {
+
+bool ReadYearOption(const CommandArgs& parsed, const std::string& name, int& year, std::string& error) {
+    const std::optional<std::string> value = parsed.Value(name);
+    if (!value) return true;
+    const bool fourDigits = value->size() == 4 && value->find_first_not_of("0123456789") == std::string::npos;
+    if (!fourDigits) {
+        error = name + " wants a four-digit year, not \"" + *value + "\"";
+        return false;
+    }
+    year = std::stoi(*value);
+    return true;
+}
+
+// The codes as typed ("all" alone, or nothing, chooses every code).
+bool ReadCodes(const std::vector<std::string>& words, std::vector<std::string>& codes, std::string& error) {
+    for (const std::string& word : words) {
+        std::string code;
+        if (!ReadCategoryArgument(word, code)) {
+            error = "\"" + word + "\" is not a category code";
+            return false;
+        }
+        if (code == "all") continue;
+        code = ToUpperAscii(code);
+        if (std::find(codes.begin(), codes.end(), code) == codes.end()) codes.push_back(code);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string YearsCommandHelp() {
+    return "  years [CATEGORY...] [--from-year YYYY] [--to-year YYYY] [--csv]\n"
+           "      Each year's income and expense of the chosen categories and in all, over\n"
+           "      every year of the data folder (or the years given); a category a year does\n"
+           "      not list counts 0 there, a year that cannot be read is named with the\n"
+           "      reason. --csv writes comma-separated values instead of a table.\n";
+}
+
+int RunYearsCommand(CliContext& context, const std::vector<std::string>& args) {
+    CommandArgs parsed;
+    std::string error;
+    YearsChoice choice;
+    if (!ParseCommandArgs(args, {"--from-year", "--to-year"}, {"--csv"}, parsed, error) ||
+        !ReadYearOption(parsed, "--from-year", choice.fromYear, error) ||
+        !ReadYearOption(parsed, "--to-year", choice.toYear, error) || !ReadCodes(parsed.positional, choice.codes, error))
+        return BadArguments(context, "years: " + error);
+    if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
+    const SharedState& state = context.state();
+    const YearsTable table = BuildYearsTable(state.env.files, choice);
+    context.out << (parsed.Has("--csv") ? YearsTableCsv(table) : YearsTableText(table, state.env.money));
+    // The table stands without the years that could not be read; the exit
+    // code says it is incomplete.
+    int rc = kExitOk;
+    for (const YearRow& row : table.years)
+        if (!row.failure.empty()) {
+            context.err << "tessamo-cli: years: " << row.year << " cannot be read: " << row.failure << "\n";
+            rc = kExitFailed;
+        }
+    return rc;
+}
+
+}  // namespace tessamo

@@ -1,0 +1,43 @@
+#include "reports/ReportSummary.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "core/LedgerView.h"
+#include "reports/ReportFields.h"
+
+namespace tessamo {
+namespace {
+
+// The sum of the set's amounts of each listed category, in list order.
+std::vector<AmountSum> Subtotals(const std::vector<CategoryRecord>& categories,
+                                 const std::vector<WorkingLine>& lines) {
+    std::unordered_map<std::uint16_t, AmountSum> sums;
+    for (const WorkingLine& line : lines) sums[line.code] += line.amount;
+    std::vector<AmountSum> subtotals;
+    subtotals.reserve(categories.size());
+    for (const CategoryRecord& category : categories) {
+        auto found = sums.find(CodeKey(category.Code));
+        subtotals.push_back(found == sums.end() ? 0 : found->second);
+    }
+    return subtotals;
+}
+
+}  // namespace
+
+std::vector<SummaryRow> SummaryRows(const std::vector<CategoryRecord>& categories,
+                                    const std::vector<WorkingLine>& lines, AmountSum total) {
+    std::vector<SummaryRow> rows;
+    if (total == 0 || categories.empty()) return rows;
+    const std::vector<AmountSum> subtotals = Subtotals(categories, lines);
+    const AmountSum largest = std::max<AmountSum>(0, *std::max_element(subtotals.begin(), subtotals.end()));
+    const std::int64_t largestPct = RoundedShare(largest, total);
+    for (std::size_t i = 0; i < categories.size(); ++i) {
+        if (subtotals[i] == 0) continue;
+        const std::int64_t pct = RoundedShare(subtotals[i], total);
+        rows.push_back(SummaryRow{categories[i], subtotals[i], pct, std::max(0, BarLength(pct, largestPct))});
+    }
+    return rows;
+}
+
+}  // namespace tessamo
