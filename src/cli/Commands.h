@@ -68,6 +68,8 @@ int RunExportCommand(CliContext& context, const std::vector<std::string>& args);
 int RunPlayCommand(CliContext& context, const std::vector<std::string>& args);
 int RunSortCommand(CliContext& context, const std::vector<std::string>& args);
 int RunBackupCommand(CliContext& context, const std::vector<std::string>& args);
+int RunBackupsCommand(CliContext& context, const std::vector<std::string>& args);
+int RunRestoreCommand(CliContext& context, const std::vector<std::string>& args);
 int RunYearsCommand(CliContext& context, const std::vector<std::string>& args);
 int RunImportCommand(CliContext& context, const std::vector<std::string>& args);
 
@@ -80,6 +82,8 @@ std::string ExportCommandHelp();
 std::string PlayCommandHelp();
 std::string SortCommandHelp();
 std::string BackupCommandHelp();
+std::string BackupsCommandHelp();
+std::string RestoreCommandHelp();
 std::string YearsCommandHelp();
 std::string ImportCommandHelp();
 

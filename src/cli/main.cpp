@@ -21,7 +21,7 @@ struct Command {
     std::string (*help)();
 };
 
-const std::array<Command, 9> kCommands = {{
+const std::array<Command, 11> kCommands = {{
     {"list", RunListCommand, ListCommandHelp},
     {"add", RunAddCommand, AddCommandHelp},
     {"report", RunReportCommand, ReportCommandHelp},
@@ -29,6 +29,8 @@ const std::array<Command, 9> kCommands = {{
     {"play", RunPlayCommand, PlayCommandHelp},
     {"sort", RunSortCommand, SortCommandHelp},
     {"backup", RunBackupCommand, BackupCommandHelp},
+    {"backups", RunBackupsCommand, BackupsCommandHelp},
+    {"restore", RunRestoreCommand, RestoreCommandHelp},
     {"years", RunYearsCommand, YearsCommandHelp},
     {"import", RunImportCommand, ImportCommandHelp},
 }};

@@ -21,11 +21,6 @@ bool HoldsSettingsFile(const std::string& dir) {
     return false;
 }
 
-std::string UserDataFolder() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::string(xdg) + "/tessamo";
-    const char* home = std::getenv("HOME");
-    return std::string(home && *home ? home : ".") + "/.local/share/tessamo";
-}
 
 // Makes every missing folder of `path` readable by the owner alone: the data
 // folder holds a household's finances. An existing folder keeps its mode.
@@ -38,7 +33,18 @@ Status CreateFolders(const std::string& path) {
     }
 }
 
+// $`variable`/tessamo, else ~/`fallback`/tessamo.
+std::string XdgFolder(const char* variable, const char* fallback) {
+    if (const char* xdg = std::getenv(variable); xdg && *xdg) return std::string(xdg) + "/tessamo";
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : ".") + "/" + fallback + "/tessamo";
+}
+
 }  // namespace
+
+std::string UserDataFolder() { return XdgFolder("XDG_DATA_HOME", ".local/share"); }
+
+std::string UserConfigFolder() { return XdgFolder("XDG_CONFIG_HOME", ".config"); }
 
 std::string ExecutableDirectory() {
     char buffer[PATH_MAX];

@@ -13,6 +13,11 @@ namespace tessamo {
 // missing; `folder` receives its absolute path.
 Status ResolveDataFolder(const std::string& executableDir, std::string& folder);
 
+// The user's data folder: $XDG_DATA_HOME/tessamo, else ~/.local/share/tessamo.
+std::string UserDataFolder();
+// The folder of our own settings: $XDG_CONFIG_HOME/tessamo, else ~/.config/tessamo.
+std::string UserConfigFolder();
+
 // Folder of the running executable (from /proc/self/exe), or empty.
 std::string ExecutableDirectory();
 

@@ -80,6 +80,14 @@ public:
     virtual Status Rename(const std::string& from, const std::string& to) = 0;
     // Names of the regular files in the folder.
     virtual std::vector<std::string> List() const = 0;
+    // Names of the folders in the folder (links to folders included).
+    virtual std::vector<std::string> Folders() const = 0;
+    // Makes the folder `name` (0700, owner only); "." makes this folder
+    // itself with every missing parent. An existing folder is no error.
+    virtual Status MakeFolder(const std::string& name) = 0;
+    // Removes the folder `name` and the files in it; a folder inside it is
+    // refused and a missing folder is no error. Rename() moves folders too.
+    virtual Status RemoveFolder(const std::string& name) = 0;
 
     // What `name` leads to ("." is the folder itself). A missing file, or a
     // missing folder, is kind Missing and no error.

@@ -317,20 +317,65 @@ Status PosixFileSystem::Remove(const std::string& name) {
 Status PosixFileSystem::Rename(const std::string& from, const std::string& to) {
     const std::string source = Resolve(from);
     if (::rename((folder_ + "/" + source).c_str(), PathOf(to).c_str()) != 0) return Failure(source, errno);
+    SyncDirectory(folder_);
     return Status::Ok();
 }
 
-std::vector<std::string> PosixFileSystem::List() const {
+namespace {
+
+// The entries of `folder` whose kind (links followed) passes `wanted`.
+std::vector<std::string> EntriesOf(const std::string& folder, bool (*wanted)(mode_t)) {
     std::vector<std::string> names;
-    DIR* dir = ::opendir(folder_.c_str());
+    DIR* dir = ::opendir(folder.c_str());
     if (!dir) return names;
     while (dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
         struct stat st;
-        std::string path = folder_ + "/" + entry->d_name;
-        if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(entry->d_name);
+        if (::stat((folder + "/" + name).c_str(), &st) == 0 && wanted(st.st_mode)) names.push_back(name);
     }
     ::closedir(dir);
     return names;
+}
+
+bool IsRegularMode(mode_t mode) { return S_ISREG(mode); }
+bool IsFolderMode(mode_t mode) { return S_ISDIR(mode); }
+
+}  // namespace
+
+std::vector<std::string> PosixFileSystem::List() const { return EntriesOf(folder_, IsRegularMode); }
+
+std::vector<std::string> PosixFileSystem::Folders() const { return EntriesOf(folder_, IsFolderMode); }
+
+Status PosixFileSystem::MakeFolder(const std::string& name) {
+    const std::string path = name == "." ? folder_ : folder_ + "/" + name;
+    for (std::size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {
+        const std::string part = path.substr(0, end);
+        if (!part.empty() && ::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return Failure(part, errno);
+        if (end == std::string::npos) break;
+    }
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return Failure(path, errno);
+    return S_ISDIR(st.st_mode) ? Status::Ok() : Failure(path, ENOTDIR);
+}
+
+Status PosixFileSystem::RemoveFolder(const std::string& name) {
+    const std::string path = folder_ + "/" + name;
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT ? Status::Ok() : Failure(path, errno);
+    if (!S_ISDIR(st.st_mode)) return Failure(path, ENOTDIR);
+    DIR* dir = ::opendir(path.c_str());
+    if (!dir) return Failure(path, errno);
+    Status s;
+    while (dirent* entry = ::readdir(dir)) {
+        const std::string file = entry->d_name;
+        if (file == "." || file == "..") continue;
+        if (::unlink((path + "/" + file).c_str()) != 0 && s.ok()) s = Failure(path + "/" + file, errno);
+    }
+    ::closedir(dir);
+    if (s.ok() && ::rmdir(path.c_str()) != 0) s = Failure(path, errno);
+    if (s.ok()) SyncDirectory(folder_);
+    return s;
 }
 
 Status PosixFileSystem::Inspect(const std::string& name, FileInfo& info) const {

@@ -22,6 +22,9 @@ public:
     Status Remove(const std::string& name) override;
     Status Rename(const std::string& from, const std::string& to) override;
     std::vector<std::string> List() const override;
+    std::vector<std::string> Folders() const override;
+    Status MakeFolder(const std::string& name) override;
+    Status RemoveFolder(const std::string& name) override;
     Status Inspect(const std::string& name, FileInfo& info) const override;
     std::unique_ptr<FileSystem> OtherFolder(const std::string& folder) const override;
     Status WriteOutputFile(const std::string& name, const std::string& tempName, const std::string& bytes,

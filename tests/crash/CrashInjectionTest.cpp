@@ -24,6 +24,7 @@
 #include <set>
 #include <thread>
 
+#include "backups/AutoBackup.h"
 #include "core/RecordFile.h"
 #include "core/Settings.h"
 #include "platform/Clock.h"
@@ -66,7 +67,10 @@ public:
         for (const auto& entry : fs::directory_iterator(Path())) fs::remove_all(entry.path());
         fs::create_directories(Path() / "data");
         fs::create_directories(Path() / "out/bak");
-        for (const auto& [name, bytes] : files) Write(name, bytes);
+        for (const auto& [name, bytes] : files) {
+            fs::create_directories((Path() / name).parent_path());
+            Write(name, bytes);
+        }
     }
 
 private:
@@ -83,13 +87,14 @@ bool IsLeftover(const std::string& name, const Snapshot& before, const Snapshot&
     return !before.count(name) && !after.count(name);
 }
 
-// Starts the CLI on `root`/data with stdout and stderr to `log`.
+// Starts the CLI on `root`/data with stdout and stderr to `log`, at a fixed
+// moment, so an automatic backup's folder has the same name in every run.
 pid_t StartCli(const fs::path& root, const std::vector<std::string>& args, const fs::path& log) {
     const char* cli = std::getenv("TESSAMO_CRASH_CLI");
     std::vector<std::string> words{"--year", "1999"};
     words.insert(words.end(), args.begin(), args.end());
     return StartProgram(cli && *cli ? cli : TESSAMO_CLI_PATH, (root / "data").string(), words, "03-15-1999", log,
-                        log);
+                        log, {{"TESSAMO_TIME", "18:00:00"}});
 }
 
 struct CrashCase {
@@ -99,6 +104,7 @@ struct CrashCase {
     bool existingExport = false;    // out/ledger.csv holds an earlier export
     bool olderBackup = false;       // out/bak holds an older backup
     bool statement = false;         // out/statement.csv holds a bank statement
+    bool autoBackup = false;        // data-backups/ holds an automatic backup of another ledger
 };
 
 void PrintTo(const CrashCase& c, std::ostream* os) { *os << c.name; }
@@ -137,6 +143,15 @@ Snapshot StartingFolder(const CrashCase& c, const WorkFolder& work) {
     work.Write("data/1999_tsm.nts", "notes of the year\r\n");
     if (c.existingExport) work.Write("out/ledger.csv", "\"01-02-99\",\"AA\",\"1.00\",\"x\"\r\n");
     if (c.statement) work.Write("out/statement.csv", StatementText(2000));
+    if (c.autoBackup) {
+        // The backup holds the ledger as generated; today's is in another order.
+        PosixFileSystem root((work.Path() / "data-backups").string());
+        EXPECT_EQ(MakeAutomaticBackup(files, root, FixedClock({3, 14, 1999}, {18, 0, 0})).outcome,
+                  AutoBackupOutcome::Made);
+        std::reverse(ledger.begin(), ledger.end());
+        EXPECT_TRUE(RewriteRecords(files, "1999TSM.DAT", "temp.$$$", ledger).ok());
+        work.Write("data/1999_tsm.nts", "notes of today\r\n");
+    }
     if (c.olderBackup) {
         work.Write("out/bak/1999TSM.DAT", std::string(LedgerRecord::kSize * 3, 'x'));
         work.Write("out/bak/PERSONAL.DAT", "old");
@@ -271,7 +286,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CrashCase{"backup", {"backup", "@/bak"}, false, false, true},
                       CrashCase{"import",
                                 {"--yes", "import", "@/statement.csv", "--default-code", "AA"},
-                                false, false, false, true}),
+                                false, false, false, true},
+                      CrashCase{"auto_backup", {"backup", "--auto"}},
+                      CrashCase{"restore", {"--yes", "restore", "1999-03-14_180000"}, false, false, false, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -87,6 +87,14 @@ public:
         return Fails(Op::Rename) ? Failure(from) : real_.Rename(from, to);
     }
     std::vector<std::string> List() const override { return real_.List(); }
+    std::vector<std::string> Folders() const override { return real_.Folders(); }
+    Status MakeFolder(const std::string& name) override {
+        if (StepFails({Step::Open})) return StepFailure(name);
+        return Fails(Op::Create) ? Failure(name) : real_.MakeFolder(name);
+    }
+    Status RemoveFolder(const std::string& name) override {
+        return Fails(Op::Remove) ? Failure(name) : real_.RemoveFolder(name);
+    }
     Status Inspect(const std::string& name, FileInfo& info) const override {
         return Fails(Op::Read) ? Failure(name) : real_.Inspect(name, info);
     }

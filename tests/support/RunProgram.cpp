@@ -21,6 +21,8 @@ pid_t StartProgram(const std::string& program, const std::string& dataFolder, co
         ::setenv("TESSAMO_TODAY", today.c_str(), 1);
         ::setenv("LC_ALL", "C", 1);
         ::unsetenv("TESSAMO_PASSCODE");
+        // Our own settings are read from a folder of the test's, never the user's.
+        ::setenv("XDG_CONFIG_HOME", (dataFolder + "/.config").c_str(), 1);
         for (const auto& [name, value] : extraEnv) ::setenv(name.c_str(), value.c_str(), 1);
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = errPath == outPath ? out : ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);

@@ -1,6 +1,7 @@
 #pragma once
 // Runs a built program (tessamo, tessamo-cli) on a prepared data folder
-// (TESSAMO_HOME) with a fixed today (TESSAMO_TODAY) and the C locale, and
+// (TESSAMO_HOME) with a fixed today (TESSAMO_TODAY), the C locale and its own
+// configuration folder (XDG_CONFIG_HOME = <data folder>/.config), and
 // captures what it printed.
 #include <sys/types.h>
 

@@ -8,8 +8,9 @@
 
 namespace tessamo {
 
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tessamo-test-XXXXXX").string();
+TempFolder::TempFolder(const std::string& parent) {
+    const std::filesystem::path base = parent.empty() ? std::filesystem::temp_directory_path() : std::filesystem::path(parent);
+    std::string pattern = (base / "tessamo-test-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
 }

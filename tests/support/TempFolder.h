@@ -7,7 +7,8 @@ namespace tessamo {
 
 class TempFolder {
 public:
-    TempFolder();
+    // Under the system's temporary folder, or under `parent` when given.
+    explicit TempFolder(const std::string& parent = "");
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
