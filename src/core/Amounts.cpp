@@ -1,6 +1,7 @@
 #include "core/Amounts.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -18,18 +19,26 @@ bool StartsWithAt(const std::string& text, std::size_t pos, const std::string& p
 
 using Magnitude128 = unsigned __int128;
 
+// Written from the right into a buffer; 64-bit division while the value
+// fits, which is every stored amount.
 std::string DecimalDigits(Magnitude128 value) {
-    std::string digits;
+    char buffer[40];
+    char* end = buffer + sizeof buffer;
+    char* at = end;
+    for (; value > UINT64_MAX; value /= 10) *--at = static_cast<char>('0' + static_cast<int>(value % 10));
+    std::uint64_t small = static_cast<std::uint64_t>(value);
     do {
-        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(value % 10)));
-        value /= 10;
-    } while (value > 0);
-    return digits;
+        *--at = static_cast<char>('0' + small % 10);
+        small /= 10;
+    } while (small > 0);
+    return std::string(at, end);
 }
 
 std::string GroupDigits(Magnitude128 whole, const std::string& separator) {
     std::string digits = DecimalDigits(whole);
+    if (digits.size() <= 3) return digits;
     std::string out;
+    out.reserve(digits.size() + digits.size() / 3 * separator.size());
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
         out += digits[i];
@@ -39,6 +48,7 @@ std::string GroupDigits(Magnitude128 whole, const std::string& separator) {
 
 std::string ApplyPattern(const std::string& pattern, const std::string& number) {
     std::string out;
+    out.reserve(pattern.size() + number.size());
     for (char c : pattern) {
         if (c == '#') out += number;
         else out += c;

@@ -4,16 +4,20 @@
 // cut to width, Windows-1252 bytes. Text members always hold exactly their
 // field width once a record was decoded or passed through Normalized().
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace tessamo {
 
 // The little-endian 64-bit integer at `bytes`, as the files store integers.
 // Inline: the report and the export read it for every ledger line.
+// One unaligned load (and a byte swap on a big-endian machine).
 inline std::int64_t DecodeInt64(const char* bytes) {
     std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i) bits = (bits << 8) | static_cast<unsigned char>(bytes[i]);
+    std::memcpy(&bits, bytes, sizeof bits);
+    if constexpr (std::endian::native == std::endian::big) bits = __builtin_bswap64(bits);
     return static_cast<std::int64_t>(bits);
 }
 

@@ -1,8 +1,9 @@
 #include "export/CommaFileText.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <unordered_map>
 
+#include "core/CodeTable.h"
 #include "core/FixedText.h"
 #include "export/ExportNumberText.h"
 #include "core/LedgerView.h"
@@ -13,8 +14,8 @@ namespace {
 constexpr std::string_view kSeparator = "\",\"";
 
 // How many entries of the list carry each code.
-std::unordered_map<std::uint16_t, int> ListedCodes(const std::vector<CategoryRecord>& categories) {
-    std::unordered_map<std::uint16_t, int> listed;
+CodeTable<int> ListedCodes(const std::vector<CategoryRecord>& categories) {
+    CodeTable<int> listed;
     for (const CategoryRecord& c : categories) ++listed[CodeKey(c.Code)];
     return listed;
 }
@@ -28,7 +29,9 @@ void AppendLineItem(std::string& out, const LedgerBytesRecord& r, const LineItem
     out += kSeparator;
     out += ExportNumberText(r.Amount(), options.money);
     out += kSeparator;
-    for (char c : r.Note()) out += c == '"' ? ' ' : c;
+    const std::size_t note = out.size();
+    out += r.Note();
+    std::replace(out.begin() + static_cast<std::ptrdiff_t>(note), out.end(), '"', ' ');
     out += "\"\r\n";
 }
 
@@ -38,15 +41,15 @@ struct CodeTotals {
 };
 
 void AppendSummaryLines(std::string& out, const std::vector<CategoryRecord>& categories,
-                        const std::unordered_map<std::uint16_t, CodeTotals>& totals,
+                        const CodeTable<CodeTotals>& totals,
                         AmountSum CodeTotals::*which, const MoneyFormat& money) {
     for (const CategoryRecord& c : categories) {
-        auto found = totals.find(CodeKey(c.Code));
-        if (found == totals.end() || found->second.*which == 0) continue;
+        const CodeTotals* found = totals.Find(CodeKey(c.Code));
+        if (!found || found->*which == 0) continue;
         out += '"';
         out += FixedWidth(c.Code, 2);
         out += kSeparator;
-        out += ExportNumberText(found->second.*which, money);
+        out += ExportNumberText(found->*which, money);
         out += "\"\r\n";
     }
 }
@@ -66,11 +69,11 @@ bool LineItemsExport::Next(std::string& out) {
     const std::size_t start = out.size();
     for (; next_ < ledger.size() && out.size() - start < kPieceSize; ++next_) {
         const LedgerBytesRecord r = ledger[next_];
-        auto found = listed_.find(CodeKey(r.Code()));
-        if (found == listed_.end()) continue;
+        const int* found = listed_.Find(CodeKey(r.Code()));
+        if (!found) continue;
         const double month = MonthOfDate(r.Date(), options_.dateStyle);
         if (month < options_.startMonth || month > options_.endMonth) continue;
-        for (int k = 0; k < found->second; ++k) AppendLineItem(out, r, options_);
+        for (int k = 0; k < *found; ++k) AppendLineItem(out, r, options_);
     }
     return next_ < ledger.size();
 }
@@ -87,7 +90,7 @@ std::string LineItemsExportText(const std::vector<CategoryRecord>& categories, s
 std::string SummaryExportText(const std::vector<CategoryRecord>& categories, std::string_view ledgerBytes,
                               const MoneyFormat& money) {
     const LedgerView ledger(ledgerBytes);
-    std::unordered_map<std::uint16_t, CodeTotals> totals;
+    CodeTable<CodeTotals> totals;
     for (std::size_t i = 0; i < ledger.size(); ++i) {
         const std::int64_t amount = ledger[i].Amount();
         CodeTotals& t = totals[CodeKey(ledger[i].Code())];

@@ -15,9 +15,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "core/CodeTable.h"
 #include "core/Records.h"
 #include "platform/MoneyFormat.h"
 
@@ -42,7 +42,7 @@ public:
     bool Next(std::string& out);
 
 private:
-    std::unordered_map<std::uint16_t, int> listed_;  // how many list entries carry each code
+    CodeTable<int> listed_;  // how many list entries carry each code
     std::string_view ledger_;
     const LineItemsExportOptions& options_;
     std::size_t next_ = 0;  // the next record to look at

@@ -118,10 +118,13 @@ void AppendCp1252AsUtf8(std::string& out, std::string_view bytes) {
 }
 
 std::string Utf8ToCp1252(const std::string& text, bool* lossy) {
-    std::string out;
-    out.reserve(text.size());
     if (lossy) *lossy = false;
-    for (std::size_t i = 0; i < text.size();) {
+    // Plain ASCII (every amount in a dollar format) is the same in both.
+    const std::size_t plain = AsciiRunEnd(text, 0);
+    if (plain == text.size()) return text;
+    std::string out(text, 0, plain);
+    out.reserve(text.size());
+    for (std::size_t i = plain; i < text.size();) {
         char32_t cp = NextCodePoint(text, i);
         int byte = -1;
         if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) byte = static_cast<int>(cp);

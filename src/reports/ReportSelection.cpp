@@ -1,6 +1,6 @@
 #include "reports/ReportSelection.h"
 
-#include <unordered_map>
+#include "core/CodeTable.h"
 
 namespace tessamo {
 namespace {
@@ -11,7 +11,7 @@ struct InRangeLine {
     int month;
 };
 
-using LinesByCode = std::unordered_map<std::uint16_t, std::vector<InRangeLine>>;
+using LinesByCode = CodeTable<std::vector<InRangeLine>>;
 
 // The in-range lines of each code in ledger order, so that each category
 // takes its own lines without another pass over the whole ledger.
@@ -31,9 +31,9 @@ void ReserveSets(ReportSelection& selection, const std::vector<CategoryRecord>& 
                  const LedgerView& ledger) {
     std::size_t income = 0, expense = 0, open = 0;
     for (const CategoryRecord& category : categories) {
-        const auto found = byCode.find(CodeKey(category.Code));
-        if (found == byCode.end()) continue;
-        for (const InRangeLine& line : found->second) {
+        const auto* found = byCode.Find(CodeKey(category.Code));
+        if (!found) continue;
+        for (const InRangeLine& line : *found) {
             const std::int64_t amount = ledger[line.index].Amount();
             ++(amount > 0 ? income : amount < 0 ? expense : open);
         }
@@ -57,9 +57,9 @@ ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categorie
     ReserveSets(selection, categories, byCode, ledger);
     for (const CategoryRecord& category : categories) {
         const std::uint16_t code = CodeKey(category.Code);
-        const auto found = byCode.find(code);
-        if (found == byCode.end()) continue;
-        for (const InRangeLine& line : found->second) {
+        const auto* found = byCode.Find(code);
+        if (!found) continue;
+        for (const InRangeLine& line : *found) {
             const LedgerBytesRecord r = ledger[line.index];
             const std::int64_t amount = r.Amount();
             if (amount > 0) {

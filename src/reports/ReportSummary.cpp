@@ -1,7 +1,8 @@
 #include "reports/ReportSummary.h"
 
 #include <algorithm>
-#include <unordered_map>
+
+#include "core/CodeTable.h"
 
 #include "core/LedgerView.h"
 #include "reports/ReportFields.h"
@@ -12,13 +13,13 @@ namespace {
 // The sum of the set's amounts of each listed category, in list order.
 std::vector<AmountSum> Subtotals(const std::vector<CategoryRecord>& categories,
                                  const std::vector<WorkingLine>& lines) {
-    std::unordered_map<std::uint16_t, AmountSum> sums;
+    CodeTable<AmountSum> sums;
     for (const WorkingLine& line : lines) sums[line.code] += line.amount();
     std::vector<AmountSum> subtotals;
     subtotals.reserve(categories.size());
     for (const CategoryRecord& category : categories) {
-        auto found = sums.find(CodeKey(category.Code));
-        subtotals.push_back(found == sums.end() ? 0 : found->second);
+        const AmountSum* found = sums.Find(CodeKey(category.Code));
+        subtotals.push_back(found ? *found : 0);
     }
     return subtotals;
 }

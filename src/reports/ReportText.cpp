@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <unordered_map>
 
 #include "core/Amounts.h"
+#include "core/CodeTable.h"
 #include "core/FixedText.h"
 #include "reports/ReportFields.h"
 #include "reports/ReportSelection.h"
@@ -51,8 +51,8 @@ private:
 std::string Name16(const CategoryRecord& category) { return FixedWidth(category.Name, 16); }
 
 // The positions of each code's lines in a working set, in set order.
-std::unordered_map<std::uint16_t, std::vector<std::uint32_t>> LinesByCode(const std::vector<WorkingLine>& lines) {
-    std::unordered_map<std::uint16_t, std::vector<std::uint32_t>> byCode;
+CodeTable<std::vector<std::uint32_t>> LinesByCode(const std::vector<WorkingLine>& lines) {
+    CodeTable<std::vector<std::uint32_t>> byCode;
     for (std::size_t i = 0; i < lines.size(); ++i) byCode[lines[i].code].push_back(static_cast<std::uint32_t>(i));
     return byCode;
 }
@@ -98,12 +98,12 @@ void LineItemBlock(LineWriter& out, const char* title, const std::vector<Categor
     out.Line(RuleLine());
     const auto byCode = LinesByCode(lines);
     for (const CategoryRecord& category : categories) {
-        auto found = byCode.find(CodeKey(category.Code));
-        if (found == byCode.end()) continue;
+        const auto* found = byCode.Find(CodeKey(category.Code));
+        if (!found) continue;
         out.Blank();
         out.Line(" Category: ", Name16(category));
         out.Blank();
-        for (std::uint32_t i : found->second) {
+        for (std::uint32_t i : *found) {
             const WorkingLine& line = lines[i];
             out.Line(" ", line.record.Date(), "  ", AmountField(line.amount(), money), "\t", line.record.Note());
         }
