@@ -44,14 +44,6 @@ void FillColumns(QComboBox* box, const std::vector<CsvRow>& rows, int chosen) {
 
 int ColumnOf(const QComboBox* box) { return box->currentData().toInt(); }
 
-// A table's headers and corner button are controls of their own to a screen reader.
-void NameTableParts(QTableView* table) {
-    table->horizontalHeader()->setAccessibleName(QStringLiteral("Column headers"));
-    table->verticalHeader()->setAccessibleName(QStringLiteral("Row headers"));
-    for (QAbstractButton* corner : table->findChildren<QAbstractButton*>())
-        corner->setAccessibleName(QStringLiteral("Select all"));
-}
-
 }  // namespace
 
 ImportWindow::ImportWindow(SharedState& state, QWidget* parent)
