@@ -70,6 +70,7 @@ RestoreWindow::RestoreWindow(SharedState& state, QWidget* parent) : QWidget(pare
     layout->addWidget(DifferenceLabel);
     layout->addWidget(Difference, 3);
     layout->addLayout(buttons);
+    resize(CharacterWidth(this, 120), 600);
     setTabOrder(BackupList, Difference);
     setTabOrder(Difference, RestoreButton);
     setTabOrder(RestoreButton, CloseButton);
@@ -110,7 +111,7 @@ void RestoreWindow::FillList(const std::string& chosen) {
         BackupList->setItem(row, YearsColumn, Cell(BackupYearsText(entry, money)));
         if (entry.name == chosen) chosenRow = row;
     }
-    BackupList->resizeColumnsToContents();
+    for (int column = DateColumn; column < YearsColumn; ++column) BackupList->resizeColumnToContents(column);
     if (entries_.empty()) return BackupList_Change();
     BackupList->selectRow(chosenRow);
     BackupList_Change();
