@@ -67,9 +67,10 @@ void ImportRulesEditor::Save_Click() {
     if (!text.empty() && text.back() != '\n') text += '\n';
     const ImportRules checked = ParseImportRules(text);
     if (!checked.errors.empty()) {
-        GoToLine(checked.errors.front().lineNumber);
         dialogs_.Show(Message{std::string(kImportRulesFileName) + ", " + checked.errors.front().Text(),
                               "Import rules", MessageIcon::Exclamation});
+        activateWindow();  // back from the message, on the line it named
+        GoToLine(checked.errors.front().lineNumber);
         return;
     }
     if (!ReportIfFailed(dialogs_, session_.SaveRules(text))) return;
