@@ -14,6 +14,7 @@ CXX=clang++ CC=clang cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
   -DTESSAMO_BUILD_FUZZ=ON -DTESSAMO_BUILD_TESTS=OFF -DTESSAMO_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
 cmake --build build-fuzz --target fuzzers --parallel "$(nproc)"
 # Leaks inside third-party libraries are not ours to mend (see the file).
+export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan-suppressions.txt"
 failed=()
 for program in build-fuzz/fuzz/fuzz_*; do
   name="$(basename "$program")"
