@@ -124,20 +124,24 @@ private slots:
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         w->PreviewTable->setFocus();
+        QTRY_VERIFY(w->PreviewTable->hasFocus());
         QTest::keyClick(w->PreviewTable, Qt::Key_T, Qt::AltModifier);  // pressed as a click is
         QTRY_VERIFY(w->findChild<ImportRulesEditor*>());
         QPointer<ImportRulesEditor> editor = w->findChild<ImportRulesEditor*>();
         QVERIFY(QTest::qWaitForWindowActive(editor));
+        QTRY_VERIFY(editor->RulesText->hasFocus());  // the shortcuts go where the focus is
         QVERIFY2(UnnamedControls(editor).isEmpty(), qPrintable(UnnamedControls(editor).join(' ')));
         QTest::keyClick(editor->RulesText, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(editor->RulesText, "ABC caf");
         QTest::keyClick(editor->RulesText, Qt::Key_S, Qt::ControlModifier);
+        QTRY_COMPARE(f.env.dialogs.messages.size(), std::size_t(1));
         QCOMPARE(f.env.dialogs.Last().text,
                  std::string("import-rules.txt, line 8: \"ABC\" is not a code of one or two characters"));
         QCOMPARE(editor->CursorLine->text(), QStringLiteral("Line 8 of 8"));
         QCOMPARE(f.env.folder.Read("import-rules.txt"), rules);
         QVERIFY(editor->isVisible());
 
+        QTRY_VERIFY(editor->RulesText->hasFocus());
         QTest::keyClicks(editor->RulesText, "mi caf");  // replaces the bad line, which is selected
         QTest::keyClick(editor->RulesText, Qt::Key_S, Qt::AltModifier);
         QTRY_VERIFY(editor.isNull());  // closed and gone
@@ -146,10 +150,13 @@ private slots:
 
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w->PreviewTable->setFocus();
+        QTRY_VERIFY(w->PreviewTable->hasFocus());
         QTest::keyClick(w->PreviewTable, Qt::Key_T, Qt::AltModifier);
         QTRY_VERIFY(w->findChild<ImportRulesEditor*>());
         editor = w->findChild<ImportRulesEditor*>();
         QVERIFY(QTest::qWaitForWindowActive(editor));
+        QTRY_VERIFY(editor->RulesText->hasFocus());
         QTest::keyClicks(editor->RulesText, "GR x");
         QTest::keyClick(editor->RulesText, Qt::Key_Escape);
         QTRY_VERIFY(!w->findChild<ImportRulesEditor*>());
