@@ -15,7 +15,7 @@ void AddByMonth(const std::vector<WorkingLine>& lines, const ReportChartChoice& 
                 std::vector<MonthTotals>& months, AmountSum MonthTotals::*field) {
     for (const WorkingLine& line : lines) {
         const int month = static_cast<int>(MonthOfDate(line.record.Date(), choice.dateStyle));
-        months[static_cast<std::size_t>(month - choice.startMonth)].*field += line.amount;
+        months[static_cast<std::size_t>(month - choice.startMonth)].*field += line.amount();
     }
 }
 

@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <ostream>
+#include <string_view>
+#include <utility>
 
 #include "cli/BlockOutput.h"
 #include "cli/CommandArgs.h"
@@ -28,11 +30,11 @@ namespace {
 // The report's lines (CR LF between them) in UTF-8, each ended by a line
 // feed. For a terminal every control character but Tab is escaped, so a
 // note's own CR, LF or ESC shows.
-void WriteLines(std::ostream& out, const std::string& text, bool terminal) {
+void WriteLines(std::ostream& out, std::string_view text, bool terminal) {
     BlockOutput lines(out);
     for (std::size_t from = 0;;) {
         const std::size_t end = text.find("\r\n", from);
-        const std::string_view line = std::string_view(text).substr(from, end - from);
+        const std::string_view line = text.substr(from, end - from);
         if (terminal) AppendCp1252AsVisibleUtf8(lines.Block(), line, "\t");
         else AppendCp1252AsUtf8(lines.Block(), line);
         lines.Block() += '\n';
@@ -57,16 +59,22 @@ int RunReportCommand(CliContext& context, const std::vector<std::string>& args) 
     std::vector<CategoryRecord> chosen;
     if (int rc = ApplyReportChoice(context, choice, "report", chosen); rc != kExitOk) return rc;
     const SharedState& state = context.state();
+    // The text goes out a piece at a time as it is laid out. --crlf keeps the
+    // bytes exactly as the window holds them; a terminal gets every control
+    // character but the report's own Tab and line breaks as an escape.
+    const bool crlf = parsed.Has("--crlf");
+    const bool terminal = ::isatty(STDOUT_FILENO);
+    bool first = true;
+    const ReportPieceSink sink = [&](std::string_view piece) {
+        if (!crlf) return WriteLines(context.out, piece, terminal);
+        if (!std::exchange(first, false)) context.out << "\r\n";
+        std::string utf8;
+        AppendCp1252AsUtf8(utf8, piece);
+        context.out << utf8;
+    };
     const ReportOutcome outcome =
-        MakeReport(state, chosen, state.RepStartMonth, state.RepEndMonth, parsed.Has("--full") ? "F" : "S");
+        MakeReport(state, chosen, state.RepStartMonth, state.RepEndMonth, parsed.Has("--full") ? "F" : "S", &sink);
     if (!outcome.ok) return kExitFailed;
-
-    // --crlf keeps the bytes exactly as the window holds them; a terminal
-    // gets every control character but the report's own Tab and line breaks
-    // as an escape.
-    const std::string& text = outcome.report.text;
-    if (parsed.Has("--crlf")) context.out << Cp1252ToUtf8(text);
-    else WriteLines(context.out, text, ::isatty(STDOUT_FILENO));
     context.err << outcome.report.status.income << "\n" << outcome.report.status.expense << "\n";
     if (outcome.report.status.balance) context.err << *outcome.report.status.balance << "\n";
     return kExitOk;

@@ -53,20 +53,33 @@ void AppendSummaryLines(std::string& out, const std::vector<CategoryRecord>& cat
 
 }  // namespace
 
-std::string LineItemsExportText(const std::vector<CategoryRecord>& categories, std::string_view ledgerBytes,
+LineItemsExport::LineItemsExport(const std::vector<CategoryRecord>& categories, std::string_view ledger,
+                                 const LineItemsExportOptions& options)
+    : listed_(ListedCodes(categories)), ledger_(ledger), options_(options) {
+    // Any style but "A" and "E" exports no line.
+    if (options.dateStyle != "A" && options.dateStyle != "E") next_ = LedgerView(ledger).size();
+}
+
+bool LineItemsExport::Next(std::string& out) {
+    constexpr std::size_t kPieceSize = 1 << 16;
+    const LedgerView ledger(ledger_);
+    const std::size_t start = out.size();
+    for (; next_ < ledger.size() && out.size() - start < kPieceSize; ++next_) {
+        const LedgerBytesRecord r = ledger[next_];
+        auto found = listed_.find(CodeKey(r.Code()));
+        if (found == listed_.end()) continue;
+        const double month = MonthOfDate(r.Date(), options_.dateStyle);
+        if (month < options_.startMonth || month > options_.endMonth) continue;
+        for (int k = 0; k < found->second; ++k) AppendLineItem(out, r, options_);
+    }
+    return next_ < ledger.size();
+}
+
+std::string LineItemsExportText(const std::vector<CategoryRecord>& categories, std::string_view ledger,
                                 const LineItemsExportOptions& options) {
-    const LedgerView ledger(ledgerBytes);
-    const auto listed = ListedCodes(categories);
+    LineItemsExport lines(categories, ledger, options);
     std::string out;
-    if (options.dateStyle != "A" && options.dateStyle != "E") return out;
-    out.reserve(ledger.size() * 80);
-    for (std::size_t i = 0; i < ledger.size(); ++i) {
-        const LedgerBytesRecord r = ledger[i];
-        auto found = listed.find(CodeKey(r.Code()));
-        if (found == listed.end()) continue;
-        const double month = MonthOfDate(r.Date(), options.dateStyle);
-        if (month < options.startMonth || month > options.endMonth) continue;
-        for (int k = 0; k < found->second; ++k) AppendLineItem(out, r, options);
+    while (lines.Next(out)) {
     }
     return out;
 }

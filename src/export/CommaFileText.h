@@ -12,8 +12,10 @@
 // Summary: "income", then per listed category with a non-zero income total a
 // line "CO", 1234.5 "; then "expense" and the same for the expense totals
 // (shown positive). The whole year counts; the month range is not used.
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/Records.h"
@@ -27,6 +29,23 @@ struct LineItemsExportOptions {
     std::string dateStyle = "A";  // any style but "A" and "E" exports no line
     std::string year;             // four digits: the first four of LedgerFileName
     MoneyFormat money;
+};
+
+// The line-items export in pieces, so a long ledger's export is never held
+// whole: each Next() appends the lines of the next stretch of the ledger
+// (about 64 KiB of text) to `out` and returns false once the ledger is done.
+// `categories` and `ledger` must outlive it.
+class LineItemsExport {
+public:
+    LineItemsExport(const std::vector<CategoryRecord>& categories, std::string_view ledger,
+                    const LineItemsExportOptions& options);
+    bool Next(std::string& out);
+
+private:
+    std::unordered_map<std::uint16_t, int> listed_;  // how many list entries carry each code
+    std::string_view ledger_;
+    const LineItemsExportOptions& options_;
+    std::size_t next_ = 0;  // the next record to look at
 };
 
 // `categories` as "tempcats.$$$" holds them; `ledger` the ledger file's bytes.

@@ -1,5 +1,6 @@
 #include "export/ExportToFile.h"
 
+#include <string_view>
 #include <vector>
 
 #include "core/DataFolderGuard.h"
@@ -28,12 +29,12 @@ bool ReadLedger(const SharedState& state, std::string& ledger) {
 // crash or a full disk leaves the file as it was. The file is checked again
 // as opened, so a link swapped in after the first look is refused too.
 ExportOutcome AppendAndFinish(const SharedState& state, FileSystem& targetFolder, const std::string& fileName,
-                              const std::string& lines) {
+                              const OutputPieces& lines) {
     Dialogs& dialogs = state.env.dialogs;
     const bool existed = targetFolder.Exists(fileName);
     bool refused = false;
     const DataFolderGuard guard(state.env.files);
-    const Status s = targetFolder.WriteOutputFile(fileName, kExportTempFileName, lines, true,
+    const Status s = targetFolder.WriteOutputPieces(fileName, kExportTempFileName, lines, true,
                                                   guard.Check(Status::InvalidArgument(fileName, "a file of the data folder"), refused));
     if (refused) {
         dialogs.Show(InvalidName(fileName));
@@ -85,17 +86,27 @@ ExportOutcome commafile(const SharedState& state, const std::vector<CategoryReco
     options.dateStyle = state.DateStyle;
     options.year = state.LedgerFileName.substr(0, 4);
     options.money = state.env.money;
-    const std::string lines = LineItemsExportText(ReportCategoryRecords(chosen), ledger, options);
-    std::string().swap(ledger);  // not needed while the file is written: a long ledger is not held twice
-    return AppendAndFinish(state, targetFolder, fileName, lines);
+    // The lines go to the file as they are made, a piece at a time.
+    const std::vector<CategoryRecord> categories = ReportCategoryRecords(chosen);
+    LineItemsExport lines(categories, ledger, options);
+    std::string piece;
+    bool done = false;
+    const OutputPieces pieces = [&](std::string_view& next) {
+        if (done) return false;
+        piece.clear();
+        done = !lines.Next(piece);
+        next = piece;
+        return true;
+    };
+    return AppendAndFinish(state, targetFolder, fileName, pieces);
 }
 
 ExportOutcome summarycommafile(const SharedState& state, const std::vector<CategoryRecord>& chosen,
                                FileSystem& targetFolder, const std::string& fileName) {
     std::string ledger;
     if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
-    return AppendAndFinish(state, targetFolder, fileName,
-                           SummaryExportText(ReportCategoryRecords(chosen), ledger, state.env.money));
+    const std::string text = SummaryExportText(ReportCategoryRecords(chosen), ledger, state.env.money);
+    return AppendAndFinish(state, targetFolder, fileName, OnePiece(text));
 }
 
 }  // namespace tessamo

@@ -6,7 +6,7 @@
 //
 // Rules every implementation keeps:
 //  - no file stays open after a call returns;
-//  - ReplaceWhole() and WriteOutputFile() are atomic: the file is afterwards
+//  - ReplaceWhole() and WriteOutputPieces() are atomic: the file is afterwards
 //    either wholly the old content or wholly the new one (temp file, fsync,
 //    rename). A temp file is made fresh: a leftover of its name is removed
 //    (a link itself, never what it points to) and the file is created
@@ -21,6 +21,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/Status.h"
@@ -47,6 +49,19 @@ struct FileInfo {
 // Decides whether an output file may be written where it leads; returns a
 // failed Status to refuse it (that Status is handed back unchanged).
 using OutputCheck = std::function<Status(const FileInfo& target)>;
+
+// An output file's bytes in pieces, so a long one is never held whole: each
+// call points `piece` at the next bytes (valid until the next call) and
+// returns false once there are no more.
+using OutputPieces = std::function<bool(std::string_view& piece)>;
+
+// `bytes` as a single piece (they must outlive the writing).
+inline OutputPieces OnePiece(std::string_view bytes) {
+    return [bytes, given = false](std::string_view& piece) mutable {
+        piece = bytes;
+        return !std::exchange(given, true);
+    };
+}
 
 class FileSystem {
 public:
@@ -101,8 +116,13 @@ public:
     // it. `check` sees the file as opened (or, when missing, where it would be
     // made) before anything is written, and may refuse it. A device or a pipe
     // is written straight through.
-    virtual Status WriteOutputFile(const std::string& name, const std::string& tempName, const std::string& bytes,
-                                   bool keepContent, const OutputCheck& check) = 0;
+    virtual Status WriteOutputPieces(const std::string& name, const std::string& tempName,
+                                     const OutputPieces& pieces, bool keepContent, const OutputCheck& check) = 0;
+    // The same with the bytes in one piece.
+    Status WriteOutputFile(const std::string& name, const std::string& tempName, const std::string& bytes,
+                           bool keepContent, const OutputCheck& check) {
+        return WriteOutputPieces(name, tempName, OnePiece(bytes), keepContent, check);
+    }
 };
 
 }  // namespace tessamo

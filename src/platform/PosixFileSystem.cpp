@@ -145,17 +145,24 @@ Status CreateFresh(const std::string& tempPath, int& fd) {
     return fd < 0 ? Failure(tempPath, errno) : Status::Ok();
 }
 
-// Builds `bytes` in a fresh `tempPath`, gives it the mode and owner of the
+// Writes the body of a fresh temp file (open as `fd`, named `tempPath`).
+using BodyWriter = std::function<Status(int fd, const std::string& tempPath)>;
+
+Status WriteBytes(int fd, const std::string& name, std::string_view bytes) {
+    return WriteFully(fd, name, bytes.data(), bytes.size(), -1);
+}
+
+// Builds the body in a fresh `tempPath`, gives it the mode and owner of the
 // file it replaces (`old`, when there is one), fsyncs it and renames it over
 // `path`; the folder is fsynced after. A failure removes the temp file.
-Status ReplaceAtomically(const std::string& path, const std::string& tempPath, const std::string& bytes,
+Status ReplaceAtomically(const std::string& path, const std::string& tempPath, const BodyWriter& writeBody,
                          const struct stat* old) {
     int raw = -1;
     Status s = CreateFresh(tempPath, raw);
     if (!s.ok()) return s;
     {
         FileHandle fd(raw);
-        s = WriteFully(fd.get(), tempPath, bytes.data(), bytes.size(), 0);
+        s = writeBody(fd.get(), tempPath);
         if (s.ok() && old) {
             if (::fchown(fd.get(), old->st_uid, old->st_gid) != 0) {
                 // Not the owner's to give: the mode is kept all the same.
@@ -174,6 +181,34 @@ Status ReplaceAtomically(const std::string& path, const std::string& tempPath, c
     return Status::Ok();
 }
 
+Status ReplaceAtomically(const std::string& path, const std::string& tempPath, const std::string& bytes,
+                         const struct stat* old) {
+    return ReplaceAtomically(
+        path, tempPath, [&](int fd, const std::string& name) { return WriteBytes(fd, name, bytes); }, old);
+}
+
+// Every piece in turn.
+Status WritePieces(int fd, const std::string& name, const OutputPieces& pieces) {
+    std::string_view piece;
+    while (pieces(piece)) {
+        if (Status s = WriteBytes(fd, name, piece); !s.ok()) return s;
+    }
+    return Status::Ok();
+}
+
+// The rest of the open file `from` (named `name`) copied into `to`, a block at a time.
+Status CopyContent(int from, const std::string& name, int to, const std::string& toName) {
+    std::string block(1 << 20, '\0');
+    for (;;) {
+        const ssize_t n = ::read(from, block.data(), block.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return Failure(name, errno);
+        if (n == 0) return Status::Ok();
+        if (Status s = WriteBytes(to, toName, std::string_view(block.data(), static_cast<std::size_t>(n))); !s.ok())
+            return s;
+    }
+}
+
 // Where a missing file would be made: its folder's identity and its name.
 void InfoOfMissing(const std::string& finalPath, FileInfo& info) {
     info = FileInfo{};
@@ -189,7 +224,7 @@ void FillInfo(const std::string& finalPath, const struct stat& st, FileInfo& inf
 }
 
 // A device or a pipe: no temp file, no rename, no fsync (which such files refuse).
-Status WriteStream(const std::string& name, const std::string& path, const std::string& bytes,
+Status WriteStream(const std::string& name, const std::string& path, const OutputPieces& pieces,
                    const OutputCheck& check) {
     FileHandle fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0) return Failure(name, errno);
@@ -198,7 +233,7 @@ Status WriteStream(const std::string& name, const std::string& path, const std::
     FileInfo info;
     FillInfo(path, st, info);
     if (Status s = check(info); !s.ok()) return s;
-    Status s = WriteFully(fd.get(), name, bytes.data(), bytes.size(), S_ISREG(st.st_mode) ? st.st_size : -1);
+    Status s = WritePieces(fd.get(), name, pieces);
     if (s.ok() && fd.Close() != 0) s = Failure(name, errno);
     return s;
 }
@@ -394,14 +429,14 @@ std::unique_ptr<FileSystem> PosixFileSystem::OtherFolder(const std::string& fold
     return std::make_unique<PosixFileSystem>(folder);
 }
 
-Status PosixFileSystem::WriteOutputFile(const std::string& name, const std::string& tempName,
-                                        const std::string& bytes, bool keepContent, const OutputCheck& check) {
+Status PosixFileSystem::WriteOutputPieces(const std::string& name, const std::string& tempName,
+                                          const OutputPieces& pieces, bool keepContent, const OutputCheck& check) {
     // Output files lie outside the data folder: failures name their full path.
     const std::string path = folder_ + "/" + Resolve(name);
     struct stat st;
     const bool found = ::stat(path.c_str(), &st) == 0;
     if (found && S_ISDIR(st.st_mode)) return Failure(path, EISDIR);
-    if (found && (!S_ISREG(st.st_mode) || IsDeviceFolder(folder_))) return WriteStream(path, path, bytes, check);
+    if (found && (!S_ISREG(st.st_mode) || IsDeviceFolder(folder_))) return WriteStream(path, path, pieces, check);
     const std::string target = FollowLinks(path);
     // The check sees the file as opened, so a name swapped after a look at it
     // cannot lead the write elsewhere.
@@ -417,19 +452,19 @@ Status PosixFileSystem::WriteOutputFile(const std::string& name, const std::stri
         InfoOfMissing(target, info);
     }
     if (Status s = check(info); !s.ok()) return s;
-    std::string content;
     if (exists) {
         if (Status s = CheckWritable(path, target, st); !s.ok()) return s;
-        if (keepContent) {
-            if (Status s = ReadFully(fd.get(), path, content); !s.ok()) return s;
-        }
-        fd.Close();
     }
-    const std::string temp = DirectoryOf(target) + "/" + tempName;
-    // A new or empty file takes the bytes as they are, without a copy.
-    if (content.empty()) return ReplaceAtomically(target, temp, bytes, exists ? &st : nullptr);
-    content += bytes;
-    return ReplaceAtomically(target, temp, content, exists ? &st : nullptr);
+    // The present content is copied from the file as opened, then the pieces
+    // follow: neither is ever held whole.
+    const bool copy = exists && keepContent;
+    const BodyWriter body = [&](int out, const std::string& temp) {
+        if (copy) {
+            if (Status s = CopyContent(fd.get(), path, out, temp); !s.ok()) return s;
+        }
+        return WritePieces(out, temp, pieces);
+    };
+    return ReplaceAtomically(target, DirectoryOf(target) + "/" + tempName, body, exists ? &st : nullptr);
 }
 
 }  // namespace tessamo

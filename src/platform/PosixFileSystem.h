@@ -27,8 +27,8 @@ public:
     Status RemoveFolder(const std::string& name) override;
     Status Inspect(const std::string& name, FileInfo& info) const override;
     std::unique_ptr<FileSystem> OtherFolder(const std::string& folder) const override;
-    Status WriteOutputFile(const std::string& name, const std::string& tempName, const std::string& bytes,
-                           bool keepContent, const OutputCheck& check) override;
+    Status WriteOutputPieces(const std::string& name, const std::string& tempName, const OutputPieces& pieces,
+                             bool keepContent, const OutputCheck& check) override;
 
 private:
     std::string folder_;

@@ -26,7 +26,8 @@ ReportOutcome Failed(const SharedState& state, const Status& status) {
 }
 
 ReportText BuildActiveYearReport(const SharedState& state, const std::vector<CategoryRecord>& categories,
-                                 const std::string& ledger, int begmo, int endmo, const std::string& reptype) {
+                                 const std::string& ledger, int begmo, int endmo, const std::string& reptype,
+                                 const ReportPieceSink* sink = nullptr) {
     ReportOptions options;
     options.startMonth = begmo;
     options.endMonth = endmo;
@@ -36,7 +37,7 @@ ReportText BuildActiveYearReport(const SharedState& state, const std::vector<Cat
     options.today = state.env.clock.Today();
     options.ledgerFileName = state.LedgerFileName;
     options.money = state.env.money;
-    return BuildReport(categories, ledger, options);
+    return BuildReport(categories, ledger, options, sink);
 }
 
 }  // namespace
@@ -64,12 +65,12 @@ ReportOutcome MakeReport(const SharedState& state, const std::string& catfile, i
 }
 
 ReportOutcome MakeReport(const SharedState& state, const std::vector<CategoryRecord>& chosen, int begmo, int endmo,
-                         const std::string& reptype) {
+                         const std::string& reptype, const ReportPieceSink* sink) {
     std::string ledger;
     if (!ReportIfFailed(state.env.dialogs, state.env.files.ReadAll(state.LedgerFileName, ledger)))
         return ReportOutcome{};
     return ReportOutcome{true,
-                         BuildActiveYearReport(state, ReportCategoryRecords(chosen), ledger, begmo, endmo, reptype)};
+                         BuildActiveYearReport(state, ReportCategoryRecords(chosen), ledger, begmo, endmo, reptype, sink)};
 }
 
 }  // namespace tessamo

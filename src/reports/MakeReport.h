@@ -28,9 +28,10 @@ ReportOutcome MakeReport(const SharedState& state, const std::string& catfile, i
 // The same report from the chosen categories held in memory (the report
 // window's list, the command line's codes), in list order: only the ledger
 // is read, and nothing is written or removed in the data folder, so a
-// read-only folder reports like any other.
+// read-only folder reports like any other. With a sink the text goes to it
+// in pieces as it is laid out (see BuildReport).
 ReportOutcome MakeReport(const SharedState& state, const std::vector<CategoryRecord>& chosen, int begmo, int endmo,
-                         const std::string& reptype);
+                         const std::string& reptype, const ReportPieceSink* sink = nullptr);
 
 // The report's working files, removed at the end of every report.
 const std::vector<std::string>& ReportWorkingFiles();

@@ -63,13 +63,13 @@ ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categorie
             const LedgerBytesRecord r = ledger[line.index];
             const std::int64_t amount = r.Amount();
             if (amount > 0) {
-                selection.income.push_back({r, amount, code});
+                selection.income.push_back({r, code});
                 NoteMonth(selection, line.month);
             } else if (amount < 0) {
-                selection.expense.push_back({r, -static_cast<AmountSum>(amount), code});
+                selection.expense.push_back({r, code});
                 NoteMonth(selection, line.month);
             } else {
-                selection.openItems.push_back({r, 0, code});
+                selection.openItems.push_back({r, code});
             }
         }
     }
@@ -77,7 +77,7 @@ ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categorie
 }
 
 void TotalUp(const std::vector<WorkingLine>& lines, AmountSum& bucks) {
-    for (const WorkingLine& line : lines) bucks += line.amount;
+    for (const WorkingLine& line : lines) bucks += line.amount();
 }
 
 }  // namespace tessamo

@@ -13,7 +13,7 @@ namespace {
 std::vector<AmountSum> Subtotals(const std::vector<CategoryRecord>& categories,
                                  const std::vector<WorkingLine>& lines) {
     std::unordered_map<std::uint16_t, AmountSum> sums;
-    for (const WorkingLine& line : lines) sums[line.code] += line.amount;
+    for (const WorkingLine& line : lines) sums[line.code] += line.amount();
     std::vector<AmountSum> subtotals;
     subtotals.reserve(categories.size());
     for (const CategoryRecord& category : categories) {

@@ -16,19 +16,34 @@ namespace {
 constexpr const char* kColumnHeader = " Category              Sub Total             Graph";
 
 // Collects the report's lines with CR LF between them, none after the last.
+// With a sink, the lines go out in pieces of about 64 KiB as they come.
 class LineWriter {
 public:
-    explicit LineWriter(std::size_t expectedSize) { text_.reserve(expectedSize); }
+    LineWriter(std::size_t expectedSize, const ReportPieceSink* sink) : sink_(sink) {
+        text_.reserve(sink ? kPieceSize + 4096 : expectedSize);
+    }
     template <class... Pieces>
     void Line(const Pieces&... pieces) {
+        if (sink_ && text_.size() >= kPieceSize) Flush();
         if (!first_) text_ += "\r\n";
         first_ = false;
         (text_.append(std::string_view(pieces)), ...);
     }
     void Blank() { Line(" "); }
-    std::string Take() { return std::move(text_); }
+    // The text not yet handed to the sink (all of it without one).
+    std::string Take() {
+        if (sink_) Flush();
+        return std::move(text_);
+    }
 
 private:
+    static constexpr std::size_t kPieceSize = 1 << 16;
+    void Flush() {
+        if (!first_) (*sink_)(text_);
+        text_.clear();
+        first_ = true;
+    }
+    const ReportPieceSink* sink_;
     std::string text_;
     bool first_ = true;
 };
@@ -36,9 +51,9 @@ private:
 std::string Name16(const CategoryRecord& category) { return FixedWidth(category.Name, 16); }
 
 // The positions of each code's lines in a working set, in set order.
-std::unordered_map<std::uint16_t, std::vector<std::size_t>> LinesByCode(const std::vector<WorkingLine>& lines) {
-    std::unordered_map<std::uint16_t, std::vector<std::size_t>> byCode;
-    for (std::size_t i = 0; i < lines.size(); ++i) byCode[lines[i].code].push_back(i);
+std::unordered_map<std::uint16_t, std::vector<std::uint32_t>> LinesByCode(const std::vector<WorkingLine>& lines) {
+    std::unordered_map<std::uint16_t, std::vector<std::uint32_t>> byCode;
+    for (std::size_t i = 0; i < lines.size(); ++i) byCode[lines[i].code].push_back(static_cast<std::uint32_t>(i));
     return byCode;
 }
 
@@ -88,9 +103,9 @@ void LineItemBlock(LineWriter& out, const char* title, const std::vector<Categor
         out.Blank();
         out.Line(" Category: ", Name16(category));
         out.Blank();
-        for (std::size_t i : found->second) {
+        for (std::uint32_t i : found->second) {
             const WorkingLine& line = lines[i];
-            out.Line(" ", line.record.Date(), "  ", AmountField(line.amount, money), "\t", line.record.Note());
+            out.Line(" ", line.record.Date(), "  ", AmountField(line.amount(), money), "\t", line.record.Note());
         }
     }
 }
@@ -110,7 +125,7 @@ std::string ReportHeaderLine(const std::string& userName, CalendarDate today, co
 }
 
 ReportText BuildReport(const std::vector<CategoryRecord>& categories, std::string_view ledger,
-                       const ReportOptions& options) {
+                       const ReportOptions& options, const ReportPieceSink* sink) {
     const MoneyFormat& money = options.money;
     const ReportSelection selection =
         SelectReportRecords(categories, LedgerView(ledger), options.startMonth, options.endMonth, options.dateStyle);
@@ -125,7 +140,7 @@ ReportText BuildReport(const std::vector<CategoryRecord>& categories, std::strin
     const std::string yy = options.ledgerFileName.size() >= 4 ? options.ledgerFileName.substr(2, 2) : "";
     // About 80 bytes a line item in a full report, far less otherwise.
     const std::size_t lineItems = selection.income.size() + selection.expense.size();
-    LineWriter out(4096 + 80 * (selection.openItems.size() + (options.reportType == "F" ? lineItems : 0)));
+    LineWriter out(4096 + 80 * (selection.openItems.size() + (options.reportType == "F" ? lineItems : 0)), sink);
     out.Line(ReportHeaderLine(options.userName, options.today, options.dateStyle));
     out.Line(RuleLine());
     out.Line("Searched the period:  " + std::to_string(options.startMonth) + "/" + yy + " through " +

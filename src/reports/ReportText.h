@@ -7,6 +7,7 @@
 // separated by CR LF, with no line break after the last line ("  END"). The
 // status texts are UTF-8, ready for a label.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,11 +41,17 @@ struct ReportText {
     ReportStatusTexts status;
 };
 
+// Takes the report text in pieces of whole lines: the text is the pieces
+// joined by CR LF.
+using ReportPieceSink = std::function<void(std::string_view piece)>;
+
 // `categories` is the category list as "tempcats.$$$" holds it (the blank
 // first record included); `ledger` the bytes of the active year's ledger
-// file (58-byte records in file order; a partial tail is ignored).
+// file (58-byte records in file order; a partial tail is ignored). With a
+// sink the text goes to it as it is laid out and `text` stays empty, so a
+// long report is never held whole.
 ReportText BuildReport(const std::vector<CategoryRecord>& categories, std::string_view ledger,
-                       const ReportOptions& options);
+                       const ReportOptions& options, const ReportPieceSink* sink = nullptr);
 
 // "Cashflow Record for <name>   Printed: <today>", today as mm-dd-yyyy in
 // style "A" and dd-mm-yyyy in style "E".

@@ -4,8 +4,6 @@
 #include <QIcon>
 #include <QLayout>
 #include <QMainWindow>
-#include <QPainter>
-#include <QPixmap>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -34,27 +32,6 @@ void SetButtonText(QAction* action, const char* caption, const char* toolTip) {
     action->setToolTip(QString::fromLatin1(toolTip));
 }
 
-namespace {
-
-// Every button's icon drawn at exactly the toolbar's icon size: a theme icon
-// that has no picture of that size would come out smaller and lift its
-// caption above the others.
-QIcon ExactSizeIcon(const QIcon& source, QSize size) {
-    QIcon icon;
-    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
-        QPixmap canvas(size);
-        canvas.fill(Qt::transparent);
-        const QPixmap picture = source.pixmap(size, mode);
-        QPainter painter(&canvas);
-        painter.drawPixmap((size.width() - picture.width()) / 2, (size.height() - picture.height()) / 2, picture);
-        painter.end();
-        icon.addPixmap(canvas, mode);
-    }
-    return icon;
-}
-
-}  // namespace
-
 // The icon belongs to the toolbar button, not to the action: a menu bar shows
 // an entry with an icon as the icon alone, which would hide "Reports". The
 // button takes its look from the action again whenever the action changes,
@@ -66,14 +43,6 @@ void AddToolbarButton(QToolBar* toolbar, QAction* action, const char* key, const
     QObject::connect(action, &QAction::changed, button, [button, icon] { button->setIcon(icon); });
     button->setObjectName(QString::fromLatin1(key));
     button->setAccessibleName(action->iconText());
-}
-
-void AddToolbarButton(QToolBar* toolbar, QAction* action, const char* key, const char* themeIcon,
-                      QStyle::StandardPixmap fallbackIcon) {
-    AddToolbarButton(toolbar, action, key,
-                     ExactSizeIcon(QIcon::fromTheme(QString::fromLatin1(themeIcon),
-                                                    toolbar->style()->standardIcon(fallbackIcon)),
-                                   toolbar->iconSize()));
 }
 
 QIcon ProgramIcon(const char* name) {

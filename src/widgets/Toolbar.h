@@ -1,11 +1,10 @@
 #pragma once
 // The toolbars of every window: each button is its command's own QAction.
 // The button shows the action's iconText as its caption and its tool tip,
-// carries the program's own icon or one of the desktop theme (a style icon
-// where the theme has none) and is keyed by the system's button name (its objectName). The
-// buttons share the window's width evenly.
+// carries the program's own icon (the same look on every desktop) and is
+// keyed by the system's button name (its objectName). The buttons share the
+// window's width evenly.
 #include <QIcon>
-#include <QStyle>
 
 class QAction;
 class QToolBar;
@@ -22,9 +21,6 @@ void SetButtonText(QAction* action, const char* caption, const char* toolTip);
 
 // Puts `action` onto the toolbar as the button `key`, with its icon.
 void AddToolbarButton(QToolBar* toolbar, QAction* action, const char* key, const QIcon& icon);
-// The same with the desktop theme's icon drawn at the toolbar's icon size.
-void AddToolbarButton(QToolBar* toolbar, QAction* action, const char* key, const char* themeIcon,
-                      QStyle::StandardPixmap fallbackIcon);
 
 // One of the program's own toolbar icons (resources/toolbar, 24 and 48
 // pixels): the same look on every desktop and no icon-theme search.

@@ -157,5 +157,26 @@ TEST(ReportText, ACategoryListedTwiceIsReportedTwice) {
     EXPECT_EQ(r.status.income, "(2 Items) Income = $10.00 ");
 }
 
+// A report far longer than one piece comes out of the sink, pieces joined
+// by CR LF, exactly as it is built whole; the status texts are the same.
+TEST(ReportText, PiecesFromTheSinkJoinToTheWholeText) {
+    std::vector<LedgerRecord> ledger;
+    for (int i = 0; i < 3000; ++i) {
+        const std::vector<LedgerRecord> example = ExampleLedger();
+        ledger.push_back(example[static_cast<std::size_t>(i) % example.size()]);
+    }
+    const ReportText whole = Build(ExampleCategories(), ledger, ExampleOptions("F"));
+    std::vector<std::string> pieces;
+    const ReportPieceSink sink = [&](std::string_view piece) { pieces.emplace_back(piece); };
+    const ReportText streamed = BuildReport(ExampleCategories(), EncodeRecords(ledger), ExampleOptions("F"), &sink);
+    ASSERT_GT(pieces.size(), 2u);
+    std::string joined;
+    for (const std::string& piece : pieces) joined += (joined.empty() ? "" : "\r\n") + piece;
+    EXPECT_EQ(joined, whole.text);
+    EXPECT_EQ(streamed.text, "");
+    EXPECT_EQ(streamed.status.income, whole.status.income);
+    EXPECT_EQ(streamed.status.balance, whole.status.balance);
+}
+
 }  // namespace
 }  // namespace tessamo

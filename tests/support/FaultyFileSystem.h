@@ -25,7 +25,7 @@ namespace tessamo {
 
 class FaultyFileSystem : public FileSystem {
 public:
-    // Replace covers the atomic rewrites: ReplaceWhole and WriteOutputFile.
+    // Replace covers the atomic rewrites: ReplaceWhole and WriteOutputPieces.
     enum class Op { Read, Write, Replace, Rename, Remove, Create };
     explicit FaultyFileSystem(FileSystem& real) : real_(real), faults_(std::make_shared<Faults>()) {}
 
@@ -101,11 +101,11 @@ public:
     std::unique_ptr<FileSystem> OtherFolder(const std::string& folder) const override {
         return std::unique_ptr<FileSystem>(new FaultyFileSystem(real_.OtherFolder(folder), faults_));
     }
-    Status WriteOutputFile(const std::string& name, const std::string& tempName, const std::string& bytes,
-                           bool keepContent, const OutputCheck& check) override {
+    Status WriteOutputPieces(const std::string& name, const std::string& tempName, const OutputPieces& pieces,
+                             bool keepContent, const OutputCheck& check) override {
         if (StepFails({Step::Open, Step::Write, Step::Sync})) return StepFailure(tempName);
         if (StepFails({Step::Rename})) return StepFailure(name);
-        return Fails(Op::Replace) ? Failure(name) : real_.WriteOutputFile(name, tempName, bytes, keepContent, check);
+        return Fails(Op::Replace) ? Failure(name) : real_.WriteOutputPieces(name, tempName, pieces, keepContent, check);
     }
 
 private:

@@ -50,23 +50,21 @@ struct ToolbarEntry {
     const char* caption;
     const char* key;
     const char* toolTip;
-    const char* themeIcon;
-    QStyle::StandardPixmap fallbackIcon;
+    const char* icon;  // the program's own (resources/toolbar)
 };
 
 // In this order: button 8 is View, button 9 Print.
 constexpr ToolbarEntry kToolbar[] = {
-    {"Help", "rtbHelp", "", "help-contents", QStyle::SP_DialogHelpButton},
-    {"All Cats", "rtbAll", "Click to select all categories at once", "edit-select-all", QStyle::SP_DialogApplyButton},
-    {"Pick Cats", "rtbSelectCats", "Click to display category selection", "view-list-details",
-     QStyle::SP_FileDialogDetailedView},
-    {"Start", "rtbStartMonth", "Click to push report start up one month", "go-next", QStyle::SP_ArrowRight},
-    {"End", "rtbEndMonth", "Click to push report end back one month", "go-previous", QStyle::SP_ArrowLeft},
-    {"Summary", "rtbSummary", "Report without line items", "view-list-text", QStyle::SP_FileDialogListView},
-    {"Full", "rtbFull", "Include line items", "view-list-details", QStyle::SP_FileDialogContentsView},
-    {"View", "rtbView", "Display report on screen", "document-preview", QStyle::SP_FileDialogInfoView},
-    {"Print", "rtbPrint", "Print report", "document-print", QStyle::SP_DialogSaveButton},
-    {"Clear", "rtbClear", "Clear report - start over", "edit-clear", QStyle::SP_DialogResetButton},
+    {"Help", "rtbHelp", "", "help"},
+    {"All Cats", "rtbAll", "Click to select all categories at once", "allcats"},
+    {"Pick Cats", "rtbSelectCats", "Click to display category selection", "pickcats"},
+    {"Start", "rtbStartMonth", "Click to push report start up one month", "start"},
+    {"End", "rtbEndMonth", "Click to push report end back one month", "end"},
+    {"Summary", "rtbSummary", "Report without line items", "summary"},
+    {"Full", "rtbFull", "Include line items", "full"},
+    {"View", "rtbView", "Display report on screen", "view"},
+    {"Print", "rtbPrint", "Print report", "print"},
+    {"Clear", "rtbClear", "Clear report - start over", "clear"},
 };
 
 QAction* MakeAction(QObject* parent, const char* name, const QString& caption) {
@@ -169,7 +167,7 @@ void frmReports::createToolbar() {
     for (const ToolbarEntry& entry : kToolbar) {
         QAction* action = MakeAction(this, entry.key, QString::fromLatin1(entry.caption));
         SetButtonText(action, entry.caption, entry.toolTip);
-        AddToolbarButton(RepToolbar, action, entry.key, entry.themeIcon, entry.fallbackIcon);
+        AddToolbarButton(RepToolbar, action, entry.key, ProgramIcon(entry.icon));
         const QString key = QString::fromLatin1(entry.key);
         connect(action, &QAction::triggered, this, [this, key] { RepToolbar_ButtonClick(key); });
         // The buttons take the focus by Tab, so the window works from the keyboard.
