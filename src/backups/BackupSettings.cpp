@@ -25,6 +25,7 @@ void ApplyLine(const std::string& line, BackupSettings& settings) {
     const std::string key = TrimBlanks(line.substr(0, equals)), value = TrimBlanks(line.substr(equals + 1));
     if (key == "automatic") settings.automatic = value != "off";
     if (key == "folder") settings.folder = value;
+    if (key == "failed") settings.failed = value;
 }
 
 }  // namespace
@@ -61,6 +62,7 @@ Status WriteBackupSettings(FileSystem& config, const std::string& dataFolder, co
     }
     text += SectionLine(dataFolder) + "\nautomatic = " + (settings.automatic ? "on" : "off") +
             "\nfolder = " + settings.folder + "\n";
+    if (!settings.failed.empty()) text += "failed = " + settings.failed + "\n";
     if (Status s = config.MakeFolder("."); !s.ok()) return s;
     return config.ReplaceWhole(kBackupSettingsName, "backups.conf.$$$", text);
 }

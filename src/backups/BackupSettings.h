@@ -7,6 +7,8 @@
 //   [<data folder>]
 //   automatic = on            (or off)
 //   folder = <backup folder>  (absent or empty: the default place)
+//   failed = <what went wrong> (only after a failed backup at closing; the
+//                               lines of the message separated by tabs)
 //
 // One section per data folder; lines starting with "#" and sections of other
 // data folders are kept as they stand when the file is rewritten.
@@ -22,6 +24,7 @@ inline constexpr const char* kBackupSettingsName = "backups.conf";
 struct BackupSettings {
     bool automatic = true;
     std::string folder;  // empty: DefaultBackupFolder()
+    std::string failed;  // the failure of the last backup at closing, to be shown
 };
 
 // "backups" inside the data folder when it is the user's own data folder;

@@ -23,9 +23,10 @@ std::string ImportCommandHelp() {
            "      file unless --format says) into the ledger. Codes come from the first matching\n"
            "      rule of the rules file (default: import-rules.txt in the data folder; one\n"
            "      \"CODE [+|-] TEXT\" a line), else from --default-code; a line without a code is\n"
-           "      left out. Lines the ledger already holds, and OFX lines imported before, are\n"
-           "      skipped. Lines dated in another year go into that year's files (the command\n"
-           "      asks; --yes agrees). --dry-run prints what would be done and writes nothing.\n"
+           "      left out; a code the year has no category for stops the import. Lines the\n"
+           "      ledger already holds, and OFX lines imported before, are skipped. Lines\n"
+           "      dated in another year go into that year's files (the command asks; --yes\n"
+           "      agrees). --dry-run prints what would be done and writes nothing.\n"
            "      A line whose date or amount cannot be read is listed with its line number;\n"
            "      then nothing is written and the exit code is 1, unless --skip-bad leaves\n"
            "      such lines out.\n";
@@ -102,6 +103,17 @@ bool ListBadLines(CliContext& context, const ImportPlan& plan) {
     return plan.Count(LineState::Bad) > 0;
 }
 
+// Names each code that lines would go under but their year lacks; true
+// when there is one. The command does not create categories.
+bool ListMissingCategories(CliContext& context, const ImportPlan& plan) {
+    const std::vector<MissingCategory> missing = plan.MissingCategories();
+    for (const MissingCategory& m : missing)
+        context.err << "tessamo-cli: import: there is no category \"" << ToConsole(TrimRightBlanks(m.code)) << "\" in "
+                    << m.CategoryFiles() << " (" << m.lines << (m.lines == 1 ? " line" : " lines")
+                    << "); add it with the category editor, or change the rule or --default-code.\n";
+    return !missing.empty();
+}
+
 }  // namespace
 
 int RunImportCommand(CliContext& context, const std::vector<std::string>& args) {
@@ -130,7 +142,8 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args) 
     const auto rulesPath = request.rules ? std::optional(request.rules->string()) : std::nullopt;
     if (!ReportIfFailed(state.env.dialogs, session.Open(request.statement.string(), rulesPath, request.choices)))
         return kExitFailed;
-    for (const std::string& bad : session.Rules().errors) context.err << "tessamo-cli: import: rules " << bad << "\n";
+    for (const RuleError& bad : session.Rules().errors)
+        context.err << "tessamo-cli: import: rules " << bad.Text() << "\n";
     if (!session.Rules().errors.empty()) return kExitBadArguments;
     Status s;
     if (s.ok() && request.format) s = session.SetFormat(*request.format);
@@ -148,8 +161,9 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args) 
     const ImportPlan& plan = session.Plan();
     const bool refuse = ListBadLines(context, plan) && !request.skipBad;
     if (request.dryRun) {
+        const bool missing = ListMissingCategories(context, plan);
         PrintPreview(context, plan);
-        return refuse ? kExitFailed : kExitOk;
+        return refuse || missing ? kExitFailed : kExitOk;
     }
     if (refuse) {
         context.err << "tessamo-cli: import: nothing was written; give --skip-bad to leave those lines out.\n";
@@ -159,6 +173,10 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args) 
         if (!AgreeToOtherYears(context, plan)) return kExitBadArguments;
         request.choices.otherYears = true;
         if (!ReportIfFailed(state.env.dialogs, session.SetChoices(request.choices))) return kExitFailed;
+    }
+    if (ListMissingCategories(context, plan)) {
+        context.err << "tessamo-cli: import: nothing was written.\n";
+        return kExitFailed;
     }
     ImportCounts counts;
     const ImportOutcome outcome = session.Import(counts);

@@ -20,11 +20,6 @@ bool Filled(Dialogs& dialogs, const std::string& field, const std::string& refus
     return false;
 }
 
-// Both fields must hold more than blanks; tells the user which one does not.
-bool CheckTypedCategory(Dialogs& dialogs, const std::string& typedCode, const std::string& typedName) {
-    return Filled(dialogs, typedCode, "No category code!") && Filled(dialogs, typedName, "No category name!");
-}
-
 // The record the editor stores for what was typed.
 CategoryRecord TypedRecord(const std::string& typedCode, const std::string& typedName) {
     return CategoryRecord::Make(ToUpperAscii(TrimBlanks(typedCode)), TrimBlanks(typedName));
@@ -59,6 +54,10 @@ bool AcceptTypedCategory(const SharedState& state, const std::string& typedCode,
 }
 
 }  // namespace
+
+bool CheckTypedCategory(Dialogs& dialogs, const std::string& typedCode, const std::string& typedName) {
+    return Filled(dialogs, typedCode, "No category code!") && Filled(dialogs, typedName, "No category name!");
+}
 
 Message CategoryExistsWarning(const std::string& code, const std::string& currentCategory) {
     const std::string text = "Category " + Cp1252ToUtf8(code) + " already exists!\r\n" +

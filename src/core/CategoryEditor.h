@@ -19,6 +19,9 @@ namespace tessamo {
 // trimmed and upper case; `currentCategory` the category it would mix with.
 Message CategoryExistsWarning(const std::string& code, const std::string& currentCategory);
 
+// Both fields must hold more than blanks; tells the user which one does not.
+bool CheckTypedCategory(Dialogs& dialogs, const std::string& typedCode, const std::string& typedName);
+
 // "Save": appends the new category and sorts the file by code.
 bool SaveNewCategory(SharedState& state, const std::string& typedCode, const std::string& typedName);
 

@@ -1,7 +1,10 @@
 #include "import/ImportApply.h"
 
 #include <map>
+#include <set>
 
+#include "core/CategoryEditor.h"
+#include "core/CategoryFile.h"
 #include "core/LedgerEntry.h"
 #include "core/RecordFile.h"
 #include "core/YearSelection.h"
@@ -35,6 +38,21 @@ bool OpenYear(const SharedState& state, const std::string& year, SharedState& ye
     return outcome == YearOutcome::CategoriesCopied || outcome == YearOutcome::Selected;
 }
 
+// Adds the plan's new categories that the year's ticked lines use, as the
+// category editor adds them; false after a refusal or failure was shown.
+bool AddNewCategories(SharedState& year, const ImportPlan& plan, const YearLines& lines) {
+    std::set<std::string> codes;
+    for (const PlannedLine* line : lines.lines)
+        if (line->createsCategory) codes.insert(line->record.Code);
+    for (const CategoryRecord& category : plan.newCategories) {
+        // A year set up just now may have copied it from the active year.
+        std::string code = category.Code;
+        if (!codes.count(code) || CategoryExists(year, code)) continue;
+        if (!SaveNewCategory(year, category.Code, category.Name)) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 ImportOutcome ApplyImport(SharedState& state, const ImportPlan& plan, ImportedIds ids, ImportCounts& counts) {
@@ -65,6 +83,7 @@ ImportOutcome ApplyImport(SharedState& state, const ImportPlan& plan, ImportedId
             continue;
         }
         SharedState& target = year == state.CurYear ? state : other;
+        if (!AddNewCategories(target, plan, lines)) return ImportOutcome::Failed;
         if (InsertValidatedRecords(target, lines.records) != EntryOutcome::Written) return ImportOutcome::Failed;
         counts.entered += lines.records.size();
         for (const PlannedLine* line : lines.lines)

@@ -3,7 +3,8 @@
 // once, atomically, with the lines inserted as the entry insertion inserts
 // them (the ledger's order kept). The active year comes first, then the
 // other years in order; a year without categories is set up as the year
-// selector sets it up (asking whether to copy the active year's categories).
+// selector sets it up (asking whether to copy the active year's categories),
+// and gets the plan's new categories its lines use before its lines.
 // The FITIDs of the entered lines are recorded last, so a crash between the
 // two leaves lines that the next import finds by their content.
 #include <cstddef>

@@ -37,6 +37,29 @@ std::size_t ImportPlan::CheckedCount() const {
         std::count_if(lines.begin(), lines.end(), [](const PlannedLine& l) { return l.checked; }));
 }
 
+std::size_t ImportPlan::AwaitingCount() const {
+    return static_cast<std::size_t>(
+        std::count_if(lines.begin(), lines.end(), [](const PlannedLine& l) { return l.awaitsCategory; }));
+}
+
+std::string MissingCategory::CategoryFiles() const {
+    std::string files;
+    for (const std::string& year : years) files += (files.empty() ? "" : ", ") + year + "CATS.DAT";
+    return files;
+}
+
+std::vector<MissingCategory> ImportPlan::MissingCategories() const {
+    std::map<std::string, std::map<std::string, std::size_t>> byCode;
+    for (const PlannedLine& line : lines)
+        if (line.awaitsCategory) ++byCode[line.record.Code][line.year];
+    std::vector<MissingCategory> missing;
+    for (const auto& [code, years] : byCode) {
+        MissingCategory& m = missing.emplace_back(MissingCategory{code, {}, 0});
+        for (const auto& [year, count] : years) m.years.push_back(year), m.lines += count;
+    }
+    return missing;
+}
+
 std::string StatementNote(const std::string& payee, const std::string& memo, bool& substituted) {
     std::string joined = TrimBlanks(payee);
     const std::string extra = TrimBlanks(memo);
@@ -135,14 +158,22 @@ void Classify(PlannedLine& line, YearFiles& year, const ImportedIds& ids, std::s
                                      : "dated in " + line.year);
     }
     line.checked = line.state == LineState::New || (line.state == LineState::OtherYear && choices.otherYears);
-    if (TrimBlanks(line.record.Code).empty()) {
-        line.checked = false;
+    const std::string code = Cp1252ToUtf8(TrimRightBlanks(line.record.Code));
+    const auto created = std::find_if(choices.newCategories.begin(), choices.newCategories.end(),
+                                      [&](const CategoryRecord& c) { return c.Code == line.record.Code; });
+    if (code.empty()) {
+        line.codeMissing = true;
         AddReason(line, "no rule matches: choose a code");
+    } else if (!year.codes.count(line.record.Code) && created != choices.newCategories.end()) {
+        line.createsCategory = true;
+        AddReason(line, "category \"" + code + " " + Cp1252ToUtf8(TrimRightBlanks(created->Name)) +
+                            "\" is added to " + year.categoryFile);
     } else if (!year.codes.count(line.record.Code)) {
-        line.checked = false;
-        AddReason(line, "no category \"" + Cp1252ToUtf8(TrimRightBlanks(line.record.Code)) + "\" in " +
-                            year.categoryFile);
+        line.codeMissing = true;
+        line.awaitsCategory = line.checked;
+        AddReason(line, "no category \"" + code + "\" in " + year.categoryFile);
     }
+    if (line.codeMissing) line.checked = false;
     if (line.substituted) AddReason(line, "a character the ledger cannot hold became \"?\"");
 }
 
@@ -172,6 +203,7 @@ Status PlanImport(const SharedState& state, const Statement& statement, const Im
                   const ImportedIds& ids, const ImportChoices& choices, ImportPlan& plan) {
     plan.lines.clear();
     plan.lines.resize(statement.lines.size());
+    plan.newCategories = choices.newCategories;
     // Lines by year, the active year first; the keys view into plan.lines, which stays put from here on.
     std::map<std::string, std::vector<const PlannedLine*>> byYear{{state.CurYear, {}}};
     for (std::size_t i = 0; i < statement.lines.size(); ++i)

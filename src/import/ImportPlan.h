@@ -11,7 +11,9 @@
 //   other year - dated outside the active year; entered into its own year
 //                file when the user agrees;
 //   bad        - its date or amount could not be read; never entered.
-// A line without a code, or with a code its year lacks, is left unticked.
+// A line without a code, or with a code its year lacks, is left unticked and
+// cannot be ticked, unless the code is one of the choices' new categories:
+// those are created in each year that lacks them as part of Import.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -34,17 +36,38 @@ struct PlannedLine {
     std::string reason;        // UTF-8; why it is not plainly new, or what was changed
     bool checked = false;      // entered on Import
     bool substituted = false;  // a character of the note became "?"
+    bool codeMissing = false;  // no code, or one its year lacks: it cannot be entered
+    bool awaitsCategory = false;  // would be entered but that its year lacks its code
+    bool createsCategory = false;  // its code is a new category its year gets on Import
 };
 
 struct ImportChoices {
+    ImportChoices() = default;
+    ImportChoices(std::string code, bool others, std::vector<CategoryRecord> created = {})
+        : defaultCode(std::move(code)), otherYears(others), newCategories(std::move(created)) {}
     std::string defaultCode;  // Windows-1252; empty: unmatched lines wait for one
     bool otherYears = false;  // tick the other years' lines
+    // Categories to create where a line's year lacks the code (code and
+    // name as the category editor takes them, Windows-1252).
+    std::vector<CategoryRecord> newCategories;
+};
+
+// A code that lines would be entered under but their year lacks.
+struct MissingCategory {
+    std::string code;                // Windows-1252, two characters
+    std::vector<std::string> years;  // in order
+    std::size_t lines = 0;
+    std::string CategoryFiles() const;  // "2025CATS.DAT, 2026CATS.DAT"
 };
 
 struct ImportPlan {
     std::vector<PlannedLine> lines;
+    std::vector<CategoryRecord> newCategories;  // the choices' new categories
     std::size_t Count(LineState state) const;
     std::size_t CheckedCount() const;
+    std::size_t AwaitingCount() const;
+    // The codes of the lines awaiting a category, in order of code.
+    std::vector<MissingCategory> MissingCategories() const;
 };
 
 // The note a statement line gets: payee and memo joined by " / ", blanks

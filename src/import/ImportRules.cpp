@@ -75,7 +75,7 @@ ImportRules ParseImportRules(const std::string& text) {
         ImportRule rule;
         rule.lineNumber = number;
         if (std::string error; !ParseRule(trimmed, rule, error))
-            parsed.errors.push_back("line " + std::to_string(number) + ": " + error);
+            parsed.errors.push_back({number, error});
         else
             parsed.rules.push_back(std::move(rule));
     }

@@ -21,9 +21,17 @@ struct ImportRule {
     int lineNumber = 0;
 };
 
+// A line of the rules file that is no rule.
+struct RuleError {
+    int lineNumber = 0;
+    std::string why;  // UTF-8
+    std::string Text() const { return "line " + std::to_string(lineNumber) + ": " + why; }
+    bool operator==(const RuleError&) const = default;
+};
+
 struct ImportRules {
     std::vector<ImportRule> rules;
-    std::vector<std::string> errors;  // "line N: why" for each line not understood
+    std::vector<RuleError> errors;  // each line not understood, in file order
 
     // The first rule matching the line, or nullptr.
     const ImportRule* Match(const std::string& payee, const std::string& memo, std::int64_t amount) const;

@@ -12,6 +12,12 @@ Status ReadFileAt(const FileSystem& files, const std::string& path, std::string&
     return folder->ReadAll(name, bytes);
 }
 
+Status ReplaceFileAt(const FileSystem& files, const std::string& path, const std::string& tempName,
+                     const std::string& bytes) {
+    const std::filesystem::path whole(path);
+    return files.OtherFolder(whole.parent_path().string())->ReplaceWhole(whole.filename().string(), tempName, bytes);
+}
+
 Status ImportSession::Open(const std::string& path, const std::optional<std::string>& rulesPath,
                            const ImportChoices& choices) {
     path_ = path;
@@ -20,11 +26,10 @@ Status ImportSession::Open(const std::string& path, const std::optional<std::str
     if (Status s = ReadFileAt(state_.env.files, path, bytes_); !s.ok()) return s;
     format_ = DetectStatementFormat(bytes_);
     if (format_ == StatementFormat::Csv) layout_ = GuessCsvLayout(DecodeStatementText(bytes_));
-    std::string rulesText;
-    Status s = rulesPath ? ReadFileAt(state_.env.files, *rulesPath, rulesText)
-                         : state_.env.files.ReadAll(kImportRulesFileName, rulesText);
+    Status s = rulesPath ? ReadFileAt(state_.env.files, *rulesPath, rulesText_)
+                         : state_.env.files.ReadAll(kImportRulesFileName, rulesText_);
     if (!s.ok()) return s;
-    rules_ = ParseImportRules(rulesText);
+    rules_ = ParseImportRules(rulesText_);
     if (s = ids_.Load(state_.env.files); !s.ok()) return s;
     return ReadAndPlan();
 }
@@ -43,7 +48,14 @@ Status ImportSession::ReadAndPlan() {
     statement_ = Statement{};
     CsvLayout used;
     if (!ReadStatement(path_, bytes_, format_, layout_, used, statement_, readError_)) statement_ = Statement{};
-    return PlanImport(state_, statement_, rules_, ids_, choices_, plan_);
+    ticks_.clear();
+    return Replan();
+}
+
+Status ImportSession::Replan() {
+    Status s = PlanImport(state_, statement_, rules_, ids_, choices_, plan_);
+    for (const auto& [line, checked] : std::map<std::size_t, bool>(ticks_)) SetChecked(line, checked);
+    return s;
 }
 
 Status ImportSession::SetFormat(StatementFormat format) {
@@ -59,29 +71,32 @@ Status ImportSession::SetLayout(const CsvLayout& layout) {
 
 Status ImportSession::SetChoices(const ImportChoices& choices) {
     choices_ = choices;
-    return PlanImport(state_, statement_, rules_, ids_, choices_, plan_);
+    return Replan();
 }
 
 void ImportSession::SetChecked(std::size_t line, bool checked) {
-    if (line < plan_.lines.size() && plan_.lines[line].state != LineState::Bad) plan_.lines[line].checked = checked;
+    if (line >= plan_.lines.size()) return;
+    ticks_[line] = checked;
+    PlannedLine& planned = plan_.lines[line];
+    if (planned.state != LineState::Bad && !planned.codeMissing) planned.checked = checked;
+}
+
+Status ImportSession::SaveRules(const std::string& text) {
+    ImportRules parsed = ParseImportRules(text);
+    const std::string name = rulesPath_ ? *rulesPath_ : kImportRulesFileName;
+    if (!parsed.errors.empty()) return Status::InvalidArgument(name, parsed.errors.front().Text());
+    FileSystem& files = state_.env.files;
+    Status s = rulesPath_ ? ReplaceFileAt(files, *rulesPath_, kImportRulesTempName, text)
+                          : files.ReplaceWhole(kImportRulesFileName, kImportRulesTempName, text);
+    if (!s.ok()) return s;
+    rulesText_ = text;
+    rules_ = std::move(parsed);
+    return Replan();
 }
 
 Status ImportSession::AddRule(const std::string& ruleLine) {
-    std::string text;
-    FileSystem& files = state_.env.files;
-    Status s = files.ReadAll(kImportRulesFileName, text);
-    if (!s.ok()) return s;
-    if (!text.empty() && text.back() != '\n') text += '\n';
-    text += ruleLine;
-    if (s = files.ReplaceWhole(kImportRulesFileName, kImportRulesTempName, text); !s.ok()) return s;
-    // A rule of the folder's file comes after those of a file given for this import.
-    rules_ = ParseImportRules(rulesPath_ ? "" : text);
-    if (rulesPath_) {
-        std::string given;
-        if (s = ReadFileAt(files, *rulesPath_, given); !s.ok()) return s;
-        rules_ = ParseImportRules(given + "\n" + ruleLine);
-    }
-    return PlanImport(state_, statement_, rules_, ids_, choices_, plan_);
+    const bool endsLine = rulesText_.empty() || rulesText_.back() == '\n';
+    return SaveRules(rulesText_ + (endsLine ? "" : "\n") + ruleLine);
 }
 
 ImportOutcome ImportSession::Import(ImportCounts& counts) { return ApplyImport(state_, plan_, ids_, counts); }

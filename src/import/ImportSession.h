@@ -4,7 +4,8 @@
 // statement's bytes, the format and CSV layout in use, the rules, the ids
 // imported before and the plan; every change of a setting reads the lines
 // again and plans them again. Nothing is written before Import(), except
-// a rule the user adds (the rules file, atomically).
+// the rules file when the user saves it or adds a rule (atomically).
+#include <map>
 #include <optional>
 #include <string>
 
@@ -29,6 +30,8 @@ public:
     const CsvLayout& Layout() const { return layout_; }
     const ImportChoices& Choices() const { return choices_; }
     const ImportRules& Rules() const { return rules_; }
+    // The rules file in use as last read or saved (UTF-8).
+    const std::string& RulesText() const { return rulesText_; }
     const ImportPlan& Plan() const { return plan_; }
     // Why the statement could not be read with the present settings ("" when it could).
     const std::string& ReadError() const { return readError_; }
@@ -38,19 +41,27 @@ public:
     Status SetFormat(StatementFormat format);
     Status SetLayout(const CsvLayout& layout);
     Status SetChoices(const ImportChoices& choices);
-    // Ticks or unticks a line; a bad line stays unticked.
+    // Ticks or unticks a line; a bad line, and one without a category, stays
+    // unticked. The tick outlives a new plan of the same lines (other
+    // choices, rules), not a new reading of the file.
     void SetChecked(std::size_t line, bool checked);
-    // Appends `ruleLine` to the data folder's rules file and plans again.
+    // Writes `text` as the rules file in use, atomically, and plans again
+    // with its rules. A text with a line that is no rule is refused
+    // unwritten (InvalidArgument naming the first such line).
+    Status SaveRules(const std::string& text);
+    // Appends `ruleLine` to the rules file in use (as SaveRules).
     Status AddRule(const std::string& ruleLine);
 
     ImportOutcome Import(ImportCounts& counts);
 
 private:
     Status ReadAndPlan();
+    Status Replan();
     SharedState& state_;
     std::string path_;
     std::string bytes_;
     std::optional<std::string> rulesPath_;
+    std::string rulesText_;
     StatementFormat format_ = StatementFormat::Csv;
     CsvLayout layout_;
     ImportChoices choices_;
@@ -58,11 +69,15 @@ private:
     ImportedIds ids_;
     Statement statement_;
     ImportPlan plan_;
+    std::map<std::size_t, bool> ticks_;  // the user's ticks, by line
     std::string readError_;
 };
 
 // A file anywhere, by absolute path, read through `files`' kind of file
 // system; a missing file is an error here.
 Status ReadFileAt(const FileSystem& files, const std::string& path, std::string& bytes);
+// Replaces the file at the absolute `path` atomically (a temp file `tempName` beside it).
+Status ReplaceFileAt(const FileSystem& files, const std::string& path, const std::string& tempName,
+                     const std::string& bytes);
 
 }  // namespace tessamo

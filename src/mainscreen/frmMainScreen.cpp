@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "backups/CloseBackup.h"
 #include "core/Dates.h"
 #include "core/LedgerListing.h"
 #include "core/LoadSettings.h"
@@ -61,6 +62,7 @@ frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(
     createMacroControls();
     connectTools();
     connectImport();
+    connectBackups();
     connectHelp();
     ledgerArea_->installEventFilter(this);
     resize(900, 600);
@@ -192,17 +194,21 @@ bool frmMainScreen::Form_Load() {
     stbYear->setText(QString::fromStdString(ActiveYearStatusText(state_.CurYear)));
     CentrePanel(EntryEdFrame);
     loaded_ = true;
+    ShowCloseBackupFailure();
     return true;
 }
 
 void frmMainScreen::closeEvent(QCloseEvent* event) {
     help_.QuitHelp();
+    StartCloseBackup();
     event->accept();
 }
 
 void frmMainScreen::mnuExit_Click() {
     // Ends the program at once: no file is open between two actions, and the
-    // unload step is not run.
+    // unload step is not run. The automatic backup is made all the same.
+    StartCloseBackup();
+    hide();
     QCoreApplication::exit(0);
 }
 

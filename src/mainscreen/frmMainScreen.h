@@ -17,6 +17,9 @@
 //   frmMainScreen_Macros.cpp       the macro controls (MacroFrame)
 //   frmMainScreen_Tools.cpp        calculator, sorter and backup windows
 //   frmMainScreen_Help.cpp         the Help menu: contents, About, web pages
+//   frmMainScreen_Import.cpp       bank statement import
+//   frmMainScreen_Backups.cpp      automatic backups: at closing, their
+//                                  settings and the restore window
 // Decisions live in the logic (src/core); handlers gather input, call one
 // routine, show the result and rebuild the lists.
 #include <QMainWindow>
@@ -46,6 +49,7 @@ class QToolBar;
 namespace tessamo {
 
 class CategoryListModel;
+class CloseBackup;
 class QtHelpEngine;
 class ItemListModel;
 
@@ -141,6 +145,11 @@ public:
     void mnuImport_Click();
     // Opens the import window on `path`; false when the file could not be read.
     bool OpenImportWindow(const QString& path);
+    // Beyond the system: automatic backups (frmMainScreen_Backups.cpp), the
+    // restore window after the import in the File menu, their settings last
+    // in the Options menu.
+    void mnuRestore_Click();
+    void mnuAutoBackups_Click();
 
     // Help menu (frmMainScreen_Help.cpp).
     void mnuHelpContents_Click();
@@ -165,6 +174,7 @@ public:
     QAction* mnuYear = nullptr;
     QAction* mnuBackup = nullptr;
     QAction* mnuImport = nullptr;
+    QAction* mnuRestore = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuNewItem = nullptr;
@@ -182,6 +192,7 @@ public:
     QAction* mnuDateFormat = nullptr;
     QAction* mnuDateConvert = nullptr;
     QAction* mnuTTO = nullptr;
+    QAction* mnuAutoBackups = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpAbout = nullptr;
@@ -271,6 +282,12 @@ private:
     void createMacroControls();
     void connectTools();
     void connectImport();
+    void connectBackups();
+    // The automatic backup at closing, on its own thread; the destructor
+    // waits for it. Only once the window was loaded (a refused passcode
+    // backs nothing up).
+    void StartCloseBackup();
+    void ShowCloseBackupFailure();
     void FillMacroSelect();
     void HideMacroFrame();
     void OpenMacroInEditor(const std::string& fileName);
@@ -305,6 +322,7 @@ private:
     std::unique_ptr<TextEditor> textEditor_;
     std::unique_ptr<QtHelpEngine> helpEngine_;
     std::unique_ptr<Browser> browser_;
+    std::unique_ptr<CloseBackup> closeBackup_;  // last: the first to go, after the backup
 };
 
 }  // namespace tessamo

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -58,6 +59,13 @@ void SetUpGrid(QTableView* grid, const QString& name, const QString& spoken) {
     grid->setFrameShape(QFrame::Panel);
     SetFocusLook(grid, grid->hasFocus());
     new FocusLook(grid);
+}
+
+void NameTableParts(QTableView* table) {
+    table->horizontalHeader()->setAccessibleName(QStringLiteral("Column headers"));
+    table->verticalHeader()->setAccessibleName(QStringLiteral("Row headers"));
+    for (QAbstractButton* corner : table->findChildren<QAbstractButton*>())
+        corner->setAccessibleName(QStringLiteral("Select all"));
 }
 
 int CharacterWidth(const QWidget* widget, int characters) {

@@ -19,6 +19,10 @@ class CategoryListModel;
 // what a person hears) and gives it the common settings and the focus look.
 void SetUpGrid(QTableView* grid, const QString& name, const QString& spoken);
 
+// Names a table's headers and corner button, controls of their own to a
+// screen reader.
+void NameTableParts(QTableView* table);
+
 // The width that shows `characters` average characters of the widget's font.
 int CharacterWidth(const QWidget* widget, int characters);
 // Gives each column of the grid's model `widthOf(column)` characters.

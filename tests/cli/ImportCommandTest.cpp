@@ -55,6 +55,15 @@ TEST_F(ImportCommandTest, BadLinesStopTheImportUnlessSkipped) {
     EXPECT_EQ(skipped.out, "3 entered, 0 skipped, 2 refused.\n");
 }
 
+TEST_F(ImportCommandTest, ACodeWithoutACategoryStopsTheImport) {
+    const CliRun refused = Import("comma_point.csv", {"--default-code", "zz"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, "tessamo-cli: import: there is no category \"ZZ\" in 2026CATS.DAT (1 line); add it with the "
+                           "category editor, or change the rule or --default-code.\n"
+                           "tessamo-cli: import: nothing was written.\n");
+    EXPECT_FALSE(t.folder.Exists("2026TSM.DAT"));
+}
+
 TEST_F(ImportCommandTest, OtherYearsNeedAYesAndArgumentsAreChecked) {
     EXPECT_EQ(Import("card_151.qfx", {"--default-code", "MI"}).exitCode, 2);
     EXPECT_FALSE(t.folder.Exists("2026TSM.DAT"));

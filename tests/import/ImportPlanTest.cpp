@@ -4,6 +4,7 @@
 
 #include "import/StatementAmount.h"
 #include "core/FixedText.h"
+#include "import/ImportSession.h"
 #include "import/StatementDate.h"
 
 namespace tessamo {
@@ -55,10 +56,6 @@ TEST(ImportRules, FirstMatchWinsWithSignsPatternsAndComments) {
         const ImportRule* rule = parsed.Match(payee, memo, amount);
         EXPECT_EQ(rule ? TrimBlanks(rule->code) : "", code) << payee << " " << memo;
     }
-    const ImportRules broken = ParseImportRules("ABC x\nGR\nGR - ok\n");
-    EXPECT_EQ(broken.errors, (std::vector<std::string>{"line 1: \"ABC\" is not a code of one or two characters",
-                                                       "line 2: the rule has no text to match"}));
-    EXPECT_EQ(broken.rules.size(), 1u);
     EXPECT_EQ(RuleLineFor("GR", " Corner *shop ", -1), "GR - Corner ?shop\n");
 }
 
@@ -131,7 +128,51 @@ TEST_F(ImportTest, UnmatchedLinesWaitForACodeTheYearHas) {
     const ImportPlan unknown = Plan(lines, {"ZZ", false});
     EXPECT_FALSE(unknown.lines[0].checked);
     EXPECT_EQ(unknown.lines[0].reason, "no category \"ZZ\" in 2026CATS.DAT");
+    EXPECT_TRUE(unknown.lines[0].awaitsCategory);
+    ASSERT_EQ(unknown.MissingCategories().size(), 1u);
+    EXPECT_EQ(unknown.MissingCategories()[0].years, std::vector<std::string>{"2026"});
     EXPECT_EQ(Enter(unknown).skipped, 2u);
+}
+
+TEST_F(ImportTest, ANewCategoryIsAddedToEachYearThatLacksItOnImport) {
+    const Statement card = Read("card_151.qfx");
+    ImportChoices choices{"ZZ", true, {CategoryRecord::Make("ZZ", "Sundries")}};
+    const ImportPlan plan = Plan(card, choices);
+    EXPECT_EQ(plan.AwaitingCount(), 0u);
+    EXPECT_TRUE(plan.lines[0].createsCategory);
+    t.dialogs.answers = {Answer::Yes};  // copy 2026's categories into the new year 2025
+    EXPECT_EQ(Enter(plan).entered, 4u);
+    std::vector<CategoryRecord> categories;
+    ASSERT_TRUE(ReadRecords(t.files, "2026CATS.DAT", categories).ok());
+    EXPECT_EQ(categories.back(), CategoryRecord::Make("ZZ", "Sundries"));
+    // 2025 copied it with the rest and is not asked to mix two "ZZ".
+    EXPECT_EQ(t.folder.Read("2025cats.dat"), t.folder.Read("2026CATS.DAT"));
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_EQ(t.dialogs.messages[0].title, "No categories!");
+}
+
+// Each text saved in turn as the rules file: a text with a line that is no
+// rule is refused unwritten, naming the line; a good one is written and
+// files the café line of the statement at once.
+TEST_F(ImportTest, SavedRulesAreCheckedLineByLineAndPlannedAtOnce) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"# first match wins\nMI caf\nGR caf\n", "", "MI"},
+        {"ABC caf\n", "import-rules.txt: line 1: \"ABC\" is not a code of one or two characters", "MI"},
+        {"# note\n\nGR - ok\nGR\n", "import-rules.txt: line 4: the rule has no text to match", "MI"},
+        {"gr - Corner Caf\xC3\xA9\r\n", "", "GR"},
+        {"GR + caf\n", "", ""},
+        {"", "", ""}};
+    ImportSession session(t.state);
+    ASSERT_TRUE(session.Open(DataPath("comma_point.csv")).ok());
+    std::string saved = t.folder.Read("import-rules.txt");
+    for (const auto& [text, error, code] : cases) {
+        const Status s = session.SaveRules(text);
+        EXPECT_EQ(s.ok() ? "" : s.ToString(), error) << text;
+        if (s.ok()) saved = text;
+        EXPECT_EQ(t.folder.Read("import-rules.txt"), saved) << text;
+        EXPECT_EQ(session.RulesText(), saved) << text;
+        EXPECT_EQ(TrimBlanks(session.Plan().lines[3].record.Code), code) << text;
+    }
 }
 
 }  // namespace

@@ -13,6 +13,11 @@
 #include <fstream>
 #include <sstream>
 
+#include <QPlainTextEdit>
+#include <QPointer>
+
+#include "core/RecordFile.h"
+#include "import/ui/ImportRulesEditor.h"
 #include "import/ui/ImportWindow.h"
 #include "mainscreen/MainScreenHarness.h"
 #include "support/Unnamed.h"
@@ -111,6 +116,76 @@ private slots:
         QCOMPARE(Cell(w->PreviewTable, 3, 4), QStringLiteral("GR"));
     }
 
+    void theRulesAreEditedByKeyboardAndCheckedBeforeSaving() {
+        Folder f;
+        const std::string rules = f.env.folder.Read("import-rules.txt");
+        auto w = f.Open("comma_point.csv");
+        QVERIFY(w);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w->PreviewTable->setFocus();
+        QTRY_VERIFY(w->PreviewTable->hasFocus());
+        QTest::keyClick(w->PreviewTable, Qt::Key_T, Qt::AltModifier);  // pressed as a click is
+        QTRY_VERIFY(w->findChild<ImportRulesEditor*>());
+        QPointer<ImportRulesEditor> editor = w->findChild<ImportRulesEditor*>();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        QTRY_VERIFY(editor->RulesText->hasFocus());  // the shortcuts go where the focus is
+        QVERIFY2(UnnamedControls(editor).isEmpty(), qPrintable(UnnamedControls(editor).join(' ')));
+        QTest::keyClick(editor->RulesText, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(editor->RulesText, "ABC caf");
+        QTest::keyClick(editor->RulesText, Qt::Key_S, Qt::ControlModifier);
+        QTRY_COMPARE(f.env.dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(f.env.dialogs.Last().text,
+                 std::string("import-rules.txt, line 8: \"ABC\" is not a code of one or two characters"));
+        QCOMPARE(editor->CursorLine->text(), QStringLiteral("Line 8 of 8"));
+        QCOMPARE(f.env.folder.Read("import-rules.txt"), rules);
+        QVERIFY(editor->isVisible());
+
+        QTRY_VERIFY(editor->RulesText->hasFocus());
+        QTest::keyClicks(editor->RulesText, "mi caf");  // replaces the bad line, which is selected
+        QTest::keyClick(editor->RulesText, Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(editor.isNull());  // closed and gone
+        QCOMPARE(f.env.folder.Read("import-rules.txt"), rules + "mi caf\n");
+        QCOMPARE(Cell(w->PreviewTable, 3, 4), QStringLiteral("MI"));
+
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w->PreviewTable->setFocus();
+        QTRY_VERIFY(w->PreviewTable->hasFocus());
+        QTest::keyClick(w->PreviewTable, Qt::Key_T, Qt::AltModifier);
+        QTRY_VERIFY(w->findChild<ImportRulesEditor*>());
+        editor = w->findChild<ImportRulesEditor*>();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        QTRY_VERIFY(editor->RulesText->hasFocus());
+        QTest::keyClicks(editor->RulesText, "GR x");
+        QTest::keyClick(editor->RulesText, Qt::Key_Escape);
+        QTRY_VERIFY(!w->findChild<ImportRulesEditor*>());
+        QCOMPARE(f.env.folder.Read("import-rules.txt"), rules + "mi caf\n");
+    }
+
+    void importOffersToCreateACodeTheYearLacks() {
+        Folder f;
+        f.env.folder.Write("import-rules.txt", "ZZ - caf\n");
+        auto w = f.Open("comma_point.csv");
+        QVERIFY(w);
+        w->DefaultCode->setCurrentIndex(w->DefaultCode->findData(QStringLiteral("MI")));
+        QCOMPARE(w->PreviewSummary->text(),
+                 QStringLiteral("3 to enter, 0 duplicate, 0 other year, 0 bad. 1 wait for a new category (offered on Import)."));
+        QCOMPARE(Cell(w->PreviewTable, 3, 7), QStringLiteral("no category \"ZZ\" in 2026CATS.DAT"));
+        const std::string categories = f.env.folder.Read("2026CATS.DAT");
+        f.env.dialogs.inputs = {std::string(" "), std::string("Snacks")};  // a blank name is refused and asked again
+        w->ImportButton->click();
+        QCOMPARE(f.env.dialogs.prompts.size(), std::size_t(2));
+        QCOMPARE(f.env.dialogs.prompts[0].prompt,
+                 std::string("1 line goes under the code \"ZZ\", which 2026CATS.DAT does not have.\r\n"
+                             "Name of the new category (Cancel leaves those lines out):"));
+        QCOMPARE(f.env.dialogs.messages.at(0).text, std::string("No category name!"));
+        QCOMPARE(f.env.dialogs.Last().text, std::string("4 entered, 0 skipped, 0 refused."));
+        QCOMPARE(f.env.folder.Read("2026CATS.DAT"),
+                 categories + EncodeRecords(std::vector<CategoryRecord>{CategoryRecord::Make("ZZ", "Snacks")}));
+        QCOMPARE(f.env.Ledger().size(), std::size_t(4));
+    }
+
     void cancelLeavesEveryFileAsItWas() {
         Folder f;
         const std::string rules = f.env.folder.Read("import-rules.txt");
@@ -129,7 +204,8 @@ private slots:
         MainScreenHarness h;
         QVERIFY(h.Load());
         const QList<QAction*> file = h.window->mnuFile->actions();
-        QCOMPARE(file.back()->text(), QString::fromUtf8("Import bank statement\u2026"));
+        // Right after the system's last entry; what is added later follows it.
+        QCOMPARE(file.at(file.indexOf(h.window->mnuExit) + 1)->text(), QString::fromUtf8("Import bank statement\u2026"));
         QVERIFY(h.window->OpenImportWindow(QString::fromStdString(std::string(TESSAMO_TEST_DATA) + "/import/bank_200.ofx")));
         auto* w = RaiseOpenWindow<ImportWindow>(h.window.get());
         QVERIFY(w);

@@ -18,6 +18,8 @@ TempFolder::TempFolder(const std::string& parent) {
 TempFolder::~TempFolder() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
+    // A data folder closed in a test leaves its automatic backups beside it.
+    std::filesystem::remove_all(path_ + "-backups", ec);
 }
 
 void TempFolder::Write(const std::string& name, const std::string& bytes) const {

@@ -15,7 +15,9 @@
 
 #include "core/FixedText.h"
 #include "core/RecordFile.h"
+#include "import/NewCategoryOffer.h"
 #include "import/ui/ImportPreviewModel.h"
+#include "import/ui/ImportRulesEditor.h"
 #include "platform/FileErrors.h"
 #include "widgets/Grid.h"
 #include "widgets/PanelWidgets.h"
@@ -43,14 +45,6 @@ void FillColumns(QComboBox* box, const std::vector<CsvRow>& rows, int chosen) {
 }
 
 int ColumnOf(const QComboBox* box) { return box->currentData().toInt(); }
-
-// A table's headers and corner button are controls of their own to a screen reader.
-void NameTableParts(QTableView* table) {
-    table->horizontalHeader()->setAccessibleName(QStringLiteral("Column headers"));
-    table->verticalHeader()->setAccessibleName(QStringLiteral("Row headers"));
-    for (QAbstractButton* corner : table->findChildren<QAbstractButton*>())
-        corner->setAccessibleName(QStringLiteral("Select all"));
-}
 
 }  // namespace
 
@@ -81,11 +75,13 @@ ImportWindow::ImportWindow(SharedState& state, QWidget* parent)
     PreviewSummary = MakeReadout(this, "PreviewSummary", "Import summary");
 
     RuleFromLine = MakeButton(this, "RuleFromLine", "&Rule from line...", "File this line's payee under a code for good");
+    EditRules = MakeButton(this, "EditRules", "Edi&t rules...", "Edit the rules that choose each line's code");
     ImportButton = MakeButton(this, "ImportButton", "&Import", "Enter the ticked lines");
     CancelButton = MakeButton(this, "CancelButton", "&Cancel", "Close without entering anything");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(PreviewSummary, 1);
     buttons->addWidget(RuleFromLine);
+    buttons->addWidget(EditRules);
     buttons->addWidget(ImportButton);
     buttons->addWidget(CancelButton);
 
@@ -101,6 +97,7 @@ ImportWindow::ImportWindow(SharedState& state, QWidget* parent)
     connect(OtherYears, &QCheckBox::toggled, this, &ImportWindow::Choices_Change);
     connect(model_, &ImportPreviewModel::TicksChanged, this, &ImportWindow::ShowPlan);
     connect(RuleFromLine, &QPushButton::clicked, this, &ImportWindow::RuleFromLine_Click);
+    connect(EditRules, &QPushButton::clicked, this, &ImportWindow::EditRules_Click);
     connect(ImportButton, &QPushButton::clicked, this, &ImportWindow::Import_Click);
     connect(CancelButton, &QPushButton::clicked, this, &ImportWindow::Cancel_Click);
 }
@@ -165,8 +162,8 @@ bool ImportWindow::Report(const Status& status) { return ReportIfFailed(state_.e
 bool ImportWindow::OpenStatement(const QString& path) {
     StatementFile->setText(QStringLiteral("File: ") + path);
     if (!Report(session_.Open(path.toStdString()))) return false;
-    for (const std::string& error : session_.Rules().errors)
-        state_.env.dialogs.Show(Message{kImportRulesFileName + std::string(", ") + error, "Import bank statement",
+    for (const RuleError& error : session_.Rules().errors)
+        state_.env.dialogs.Show(Message{kImportRulesFileName + std::string(", ") + error.Text(), "Import bank statement",
                                         MessageIcon::Exclamation});
     FillCodes();
     ShowSettings();
@@ -232,9 +229,13 @@ void ImportWindow::ShowPlan() {
                                 .arg(plan.Count(LineState::Duplicate))
                                 .arg(plan.Count(LineState::OtherYear))
                                 .arg(plan.Count(LineState::Bad));
-    PreviewSummary->setText(session_.ReadError().empty() ? summary
-                                                         : QString::fromStdString("Cannot read the file: " + session_.ReadError()));
-    ImportButton->setEnabled(plan.CheckedCount() > 0);
+    const QString awaiting = plan.AwaitingCount() == 0
+                                 ? QString()
+                                 : QStringLiteral(" %1 wait for a new category (offered on Import).").arg(plan.AwaitingCount());
+    PreviewSummary->setText(session_.ReadError().empty()
+                                ? summary + awaiting
+                                : QString::fromStdString("Cannot read the file: " + session_.ReadError()));
+    ImportButton->setEnabled(plan.CheckedCount() + plan.AwaitingCount() > 0);
     RuleFromLine->setEnabled(!plan.lines.empty());
 }
 
@@ -270,7 +271,10 @@ void ImportWindow::Settings_Change() {
 
 void ImportWindow::Choices_Change() {
     if (showing_) return;
-    (void)Report(session_.SetChoices({ToRecordText(DefaultCode->currentData().toString()), OtherYears->isChecked()}));
+    ImportChoices choices = session_.Choices();
+    choices.defaultCode = ToRecordText(DefaultCode->currentData().toString());
+    choices.otherYears = OtherYears->isChecked();
+    (void)Report(session_.SetChoices(choices));
     ShowPlan();
 }
 
@@ -294,7 +298,21 @@ void ImportWindow::RuleFromLine_Click() {
     PreviewTable->setCurrentIndex(model_->index(row, ImportPreviewModel::EnterColumn));
 }
 
+void ImportWindow::EditRules_Click() {
+    auto* editor = new ImportRulesEditor(session_, state_.env.dialogs, this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    connect(editor, &QDialog::accepted, this, &ImportWindow::ShowPlan);
+    editor->open();
+}
+
 void ImportWindow::Import_Click() {
+    if (session_.Plan().AwaitingCount() > 0) {
+        ImportChoices choices = session_.Choices();
+        AskNewCategories(state_.env.dialogs, session_.Plan(), choices);
+        if (!Report(session_.SetChoices(choices))) return;
+        ShowPlan();
+        if (session_.Plan().CheckedCount() == 0) return;
+    }
     ImportCounts counts;
     const ImportOutcome outcome = session_.Import(counts);
     if (counts.entered > 0) emit Imported();

@@ -4,8 +4,11 @@
 // other-years choice, and a preview table of every line with its state and
 // reason; lines are ticked or unticked in the table (Space). "Rule from
 // line" files the selected line's payee under a code for good (the rules
-// file). Import enters the ticked lines and says how many were entered,
-// skipped and refused; Cancel leaves every file as it was. The window works
+// file); "Edit rules" opens the rules file in an editor over the window.
+// Import first offers to create the categories that lines await (a code
+// their year lacks), then enters the ticked lines and says how many were
+// entered, skipped and refused; Cancel leaves every file as it was (the
+// rules aside, which are saved when the user saves them). The window works
 // through an ImportSession, which holds the decisions.
 #include <QWidget>
 #include <memory>
@@ -35,6 +38,7 @@ public:
     void Settings_Change();
     void Choices_Change();
     void RuleFromLine_Click();
+    void EditRules_Click();
     void Import_Click();
     void Cancel_Click();
 
@@ -56,6 +60,7 @@ public:
     QTableView* PreviewTable = nullptr;
     QLabel* PreviewSummary = nullptr;
     QPushButton* RuleFromLine = nullptr;
+    QPushButton* EditRules = nullptr;
     QPushButton* ImportButton = nullptr;
     QPushButton* CancelButton = nullptr;
 

@@ -1,0 +1,163 @@
+#include "backups/ui/RestoreWindow.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "backups/BackupSettings.h"
+#include "backups/BackupSummary.h"
+#include "backups/Restore.h"
+#include "backups/RestoreDifference.h"
+#include "widgets/Grid.h"
+#include "widgets/PanelWidgets.h"
+
+namespace tessamo {
+namespace {
+
+enum Column { DateColumn, StateColumn, FilesColumn, YearsColumn, ColumnCount };
+
+QTableWidgetItem* Cell(const std::string& text) {
+    auto* item = new QTableWidgetItem(QString::fromStdString(text));
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+QString Counted(std::size_t n, const char* one, const char* many) {
+    return QString::number(n) + QLatin1Char(' ') + QString::fromLatin1(n == 1 ? one : many);
+}
+
+}  // namespace
+
+RestoreWindow::RestoreWindow(SharedState& state, QWidget* parent) : QWidget(parent, Qt::Window), state_(state) {
+    setObjectName(QStringLiteral("RestoreWindow"));
+    setWindowTitle(QStringLiteral("Restore from backup"));
+
+    BackupListLabel = MakeLabel(this, "BackupListLabel", "&Backups:");
+    BackupList = new QTableWidget(0, ColumnCount, this);
+    SetUpGrid(BackupList, QStringLiteral("BackupList"), QStringLiteral("Backups"));
+    NameTableParts(BackupList);
+    BackupList->setHorizontalHeaderLabels({QStringLiteral("Made"), QStringLiteral("State"), QStringLiteral("Files"),
+                                           QStringLiteral("Per year: lines and totals")});
+    BackupList->horizontalHeader()->setStretchLastSection(true);
+    BackupList->setMinimumSize(CharacterWidth(BackupList, 100), 160);
+    DifferenceLabel = MakeLabel(this, "DifferenceLabel", "&What restoring would change:");
+    Difference = Named(new QPlainTextEdit(this), "Difference", QStringLiteral("What restoring would change"));
+    Difference->setReadOnly(true);
+    Difference->setTabChangesFocus(true);
+    Difference->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Difference->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Difference->setMinimumHeight(220);
+    RestoreButton = MakeButton(this, "RestoreButton", "&Restore", "Put this backup's files back in place of today's");
+    CloseButton = MakeButton(this, "CloseButton", "&Close", "");
+    // Enter on a focused button presses it, as in a dialog.
+    RestoreButton->setAutoDefault(true);
+    CloseButton->setAutoDefault(true);
+    BackupListLabel->setBuddy(BackupList);
+    DifferenceLabel->setBuddy(Difference);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(RestoreButton);
+    buttons->addStretch();
+    buttons->addWidget(CloseButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(BackupListLabel);
+    layout->addWidget(BackupList, 2);
+    layout->addWidget(DifferenceLabel);
+    layout->addWidget(Difference, 3);
+    layout->addLayout(buttons);
+    resize(CharacterWidth(this, 120), 600);
+    setTabOrder(BackupList, Difference);
+    setTabOrder(Difference, RestoreButton);
+    setTabOrder(RestoreButton, CloseButton);
+
+    connect(BackupList, &QTableWidget::itemSelectionChanged, this, &RestoreWindow::BackupList_Change);
+    // Enter on the list restores the chosen backup (after the question).
+    connect(BackupList, &QTableWidget::activated, this, &RestoreWindow::Restore_Click);
+    connect(RestoreButton, &QPushButton::clicked, this, &RestoreWindow::Restore_Click);
+    connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+bool RestoreWindow::OpenBackups() {
+    BackupSettings settings;
+    if (Status s = LoadBackupSettings(state_.env.files, settings, rootFolder_); !s.ok()) {
+        state_.env.dialogs.Show(Message{s.ToString(), kProgramTitle, MessageIcon::Exclamation});
+        return false;
+    }
+    root_ = state_.env.files.OtherFolder(rootFolder_);
+    BackupListLabel->setText(QStringLiteral("&Backups in ") + QString::fromStdString(rootFolder_) + QLatin1Char(':'));
+    FillList("");
+    BackupList->setFocus();
+    return true;
+}
+
+void RestoreWindow::FillList(const std::string& chosen) {
+    std::vector<BackupEntry> listed = ListBackups(*root_);
+    entries_.assign(listed.rbegin(), listed.rend());
+    const MoneyFormat& money = state_.env.money;
+    BackupList->setRowCount(static_cast<int>(entries_.size()));
+    int chosenRow = 0;
+    for (int row = 0; row < BackupList->rowCount(); ++row) {
+        const BackupEntry& entry = entries_[static_cast<std::size_t>(row)];
+        auto* files = Cell(Counted(entry.manifest.files.size(), "file", "files").toStdString());
+        files->setToolTip(QString::fromStdString(BackupFilesText(entry)));
+        BackupList->setItem(row, DateColumn, Cell(BackupDateText(entry.time)));
+        BackupList->setItem(row, StateColumn, Cell(BackupStateText(entry)));
+        BackupList->setItem(row, FilesColumn, files);
+        BackupList->setItem(row, YearsColumn, Cell(BackupYearsText(entry, money)));
+        if (entry.name == chosen) chosenRow = row;
+    }
+    for (int column = DateColumn; column < YearsColumn; ++column) BackupList->resizeColumnToContents(column);
+    if (entries_.empty()) return BackupList_Change();
+    BackupList->selectRow(chosenRow);
+    BackupList_Change();
+}
+
+const BackupEntry* RestoreWindow::Chosen() const {
+    const int row = BackupList->currentRow();
+    if (row < 0 || row >= static_cast<int>(entries_.size()) || BackupList->selectedItems().isEmpty()) return nullptr;
+    return &entries_[static_cast<std::size_t>(row)];
+}
+
+std::string RestoreWindow::DifferenceOf(const BackupEntry& entry) const {
+    BackupEntry checked;
+    std::vector<DataFile> backup, today;
+    Status s = ReadBackup(*root_, entry.name, checked, backup);
+    if (s.ok()) s = ReadDataFiles(state_.env.files, today);
+    if (!s.ok()) return "This backup cannot be restored:\n" + s.ToString() + "\n";
+    return "Restoring " + entry.name + " would change, against today's files:\n\n" +
+           RestoreDifferenceText(today, backup, state_.env.money);
+}
+
+void RestoreWindow::BackupList_Change() {
+    const BackupEntry* entry = Chosen();
+    std::string text;
+    if (entries_.empty())
+        text = "There are no automatic backups in " + rootFolder_ +
+               " yet.\nOne is made when the main window closes after a data file changed.\n";
+    else if (!entry)
+        text = "Choose a backup to see what restoring it would change.\n";
+    else
+        text = DifferenceOf(*entry);
+    Difference->setPlainText(QString::fromStdString(text));
+    RestoreButton->setEnabled(entry && entry->good);
+}
+
+void RestoreWindow::Restore_Click() {
+    const BackupEntry* entry = Chosen();
+    if (!entry || !entry->good) return;
+    const std::string name = entry->name;
+    Env& env = state_.env;
+    const RestoreResult result = RestoreBackup(env.files, *root_, name, env.clock, env.dialogs);
+    if (result.outcome == RestoreOutcome::Declined) return;
+    env.dialogs.Show(RestoreEndMessage(result, name));
+    if (!result.restored.empty()) emit Restored();
+    FillList(name);
+    BackupList->setFocus();
+}
+
+}  // namespace tessamo

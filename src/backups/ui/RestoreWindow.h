@@ -1,0 +1,56 @@
+#pragma once
+// RestoreWindow: "Restore from backup". Lists the automatic backups, newest
+// first (date, good or bad, the files, per year the lines and totals); the
+// chosen one's difference against today's files (lines that come back, lines
+// that go, categories added and removed) shows below. Restore (or Enter on
+// the list) asks first, backs today's files up, replaces them one by one with
+// the backup's and says how it went; the list then shows today's backup too.
+// The routines are the backups logic's (Restore.h, RestoreDifference.h).
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "backups/BackupList.h"
+#include "core/SharedState.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace tessamo {
+
+class RestoreWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit RestoreWindow(SharedState& state, QWidget* parent = nullptr);
+
+    // Reads the backup settings and the list; false after a failure was shown.
+    bool OpenBackups();
+
+    void BackupList_Change();
+    void Restore_Click();
+
+    QLabel* BackupListLabel = nullptr;
+    QTableWidget* BackupList = nullptr;
+    QLabel* DifferenceLabel = nullptr;
+    QPlainTextEdit* Difference = nullptr;
+    QPushButton* RestoreButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+
+signals:
+    // Files were replaced: the ledger views are to be rebuilt.
+    void Restored();
+
+private:
+    void FillList(const std::string& chosen);
+    const BackupEntry* Chosen() const;
+    std::string DifferenceOf(const BackupEntry& entry) const;
+
+    SharedState& state_;
+    std::string rootFolder_;
+    std::unique_ptr<FileSystem> root_;
+    std::vector<BackupEntry> entries_;  // newest first, as listed
+};
+
+}  // namespace tessamo
