@@ -283,6 +283,8 @@ private:
     void connectTools();
     void connectImport();
     void connectBackups();
+    // An entry of our own after `menu`'s entries, named `name`, calling `handler`.
+    QAction* addOwnMenuEntry(QMenu* menu, const char* name, const char* utf8Caption, void (frmMainScreen::*handler)());
     // The automatic backup at closing, on its own thread; the destructor
     // waits for it. Only once the window was loaded (a refused passcode
     // backs nothing up).

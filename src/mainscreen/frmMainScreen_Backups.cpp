@@ -14,14 +14,9 @@
 namespace tessamo {
 
 void frmMainScreen::connectBackups() {
-    mnuRestore = new QAction(QString::fromUtf8("&Restore from backup\u2026"), this);
-    mnuRestore->setObjectName(QStringLiteral("mnuRestore"));
-    mnuFile->addAction(mnuRestore);
-    connect(mnuRestore, &QAction::triggered, this, &frmMainScreen::mnuRestore_Click);
-    mnuAutoBackups = new QAction(QString::fromUtf8("&Automatic backups\u2026"), this);
-    mnuAutoBackups->setObjectName(QStringLiteral("mnuAutoBackups"));
-    mnuOptions->addAction(mnuAutoBackups);
-    connect(mnuAutoBackups, &QAction::triggered, this, &frmMainScreen::mnuAutoBackups_Click);
+    mnuRestore = addOwnMenuEntry(mnuFile, "mnuRestore", "&Restore from backup\u2026", &frmMainScreen::mnuRestore_Click);
+    mnuAutoBackups =
+        addOwnMenuEntry(mnuOptions, "mnuAutoBackups", "&Automatic backups\u2026", &frmMainScreen::mnuAutoBackups_Click);
 }
 
 void frmMainScreen::StartCloseBackup() {

@@ -12,10 +12,16 @@
 namespace tessamo {
 
 void frmMainScreen::connectImport() {
-    mnuImport = new QAction(QString::fromUtf8("Import bank statement\u2026"), this);
-    mnuImport->setObjectName(QStringLiteral("mnuImport"));
-    mnuFile->addAction(mnuImport);
-    connect(mnuImport, &QAction::triggered, this, &frmMainScreen::mnuImport_Click);
+    mnuImport = addOwnMenuEntry(mnuFile, "mnuImport", "Import bank statement\u2026", &frmMainScreen::mnuImport_Click);
+}
+
+QAction* frmMainScreen::addOwnMenuEntry(QMenu* menu, const char* name, const char* utf8Caption,
+                                        void (frmMainScreen::*handler)()) {
+    auto* action = new QAction(QString::fromUtf8(utf8Caption), this);
+    action->setObjectName(QString::fromLatin1(name));
+    menu->addAction(action);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
 }
 
 void frmMainScreen::mnuImport_Click() {
