@@ -13,6 +13,8 @@
 #include "help/AboutText.h"
 #include "help/ProgramUsage.h"
 #include "help/ui/QtHelpEngine.h"
+#include "journal/JournaledFileSystem.h"
+#include "journal/Recovery.h"
 #include "mainscreen/frmMainScreen.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
@@ -51,9 +53,13 @@ int main(int argc, char* argv[]) {
     if (std::string refusal; !EnterDataFolder(ExecutableDirectory(), lock, folder, refusal))
         return Refuse(QString::fromStdString(refusal));
 
-    PosixFileSystem files(folder);
-    QtDialogs dialogs;
     SystemClock clock;
+    PosixFileSystem folderFiles(folder);
+    JournaledFileSystem files(folderFiles, clock);
+    QtDialogs dialogs;
+    // Under the lock, before anything reads a data file: an interrupted change is taken back.
+    if (const std::string recovered = RecoverJournal(files); !recovered.empty())
+        QMessageBox::information(nullptr, QString::fromLatin1(kProgramTitle), QString::fromStdString(recovered));
     Env env{files, dialogs, clock, SystemMoneyFormat()};
     SharedState state(env);
 

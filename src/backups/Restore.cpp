@@ -1,5 +1,7 @@
 #include "backups/Restore.h"
 
+#include "journal/Transaction.h"
+
 namespace tessamo {
 namespace {
 
@@ -44,15 +46,23 @@ RestoreResult RestoreBackup(FileSystem& data, FileSystem& root, const std::strin
         result.failure = result.before.problems.front();
         return result;
     }
+    // Every file or none: a failure takes back the files restored before it.
+    Transaction change(data, dialogs, "Restore of " + name);
+    Status s;
     for (const DataFile& file : files) {
-        if (Status s = data.ReplaceWhole(file.name, kRestoreTempFileName, file.bytes); !s.ok()) {
-            result.outcome = RestoreOutcome::Failed;
-            result.failure = s;
-            return result;
-        }
+        if (s = data.ReplaceWhole(file.name, kRestoreTempFileName, file.bytes); !s.ok()) break;
         result.restored.push_back(file.name);
     }
-    result.outcome = RestoreOutcome::Restored;
+    if (s.ok() && !change.Commit()) s = change.Failure();
+    if (s.ok()) {
+        result.outcome = RestoreOutcome::Restored;
+        return result;
+    }
+    // Taken back whole, it is a restore that did not happen; only a rollback
+    // that failed leaves files restored.
+    result.outcome = s.IsUnfinished() ? RestoreOutcome::Failed : RestoreOutcome::Refused;
+    if (!s.IsUnfinished()) result.restored.clear();
+    result.failure = s;
     return result;
 }
 

@@ -6,6 +6,8 @@
 #include "core/Dates.h"
 #include "core/LoadSettings.h"
 #include "core/Settings.h"
+#include "journal/JournaledFileSystem.h"
+#include "journal/Recovery.h"
 #include "platform/DataFolder.h"
 #include "platform/StartUp.h"
 #include "platform/PosixFileSystem.h"
@@ -15,13 +17,15 @@ namespace tessamo {
 
 // Everything one run holds while the data folder is open, in the order it is
 // built and torn down. The folder's lock is held by the context and released
-// after this is gone.
+// after this is gone. Every write goes through the journal.
 struct OpenFolder {
     OpenFolder(const std::string& path, std::ostream& err, bool assumeYes)
-        : files(path), dialogs(err, assumeYes), env{files, dialogs, clock, SystemMoneyFormat()}, state(env) {}
-    PosixFileSystem files;
-    ConsoleDialogs dialogs;
+        : folder(path), files(folder, clock), dialogs(err, assumeYes), env{files, dialogs, clock, SystemMoneyFormat()},
+          state(env) {}
     SystemClock clock;
+    PosixFileSystem folder;
+    JournaledFileSystem files;
+    ConsoleDialogs dialogs;
     Env env;
     SharedState state;
 };
@@ -32,6 +36,8 @@ CliContext::CliContext(std::ostream& output, std::ostream& errors, bool yes, std
 CliContext::~CliContext() = default;
 
 SharedState& CliContext::state() { return open_->state; }
+
+JournaledFileSystem& CliContext::journaled() { return open_->files; }
 
 int BadArguments(CliContext& context, const std::string& text) {
     context.err << "tessamo-cli: " << text << "\n";
@@ -67,6 +73,9 @@ int CliContext::OpenDataFolder() {
         return kExitFailed;
     }
     auto opened = std::make_unique<OpenFolder>(folder, err, assumeYes);
+    // Under the lock, before anything reads a data file: an interrupted change is taken back.
+    if (const std::string recovered = RecoverJournal(opened->files); !recovered.empty())
+        err << "tessamo-cli: " << ConsoleLines(recovered) << "\n";
     // A missing settings file is not created here; it reads as the new-file values.
     SettingsRecord settings;
     if (Status s = ReadSettings(opened->files, opened->clock, settings); !s.ok()) {
@@ -83,5 +92,9 @@ int CliContext::OpenDataFolder() {
 }
 
 bool CliContext::QuestionDeclined() const { return open_ && open_->dialogs.Declined(); }
+
+void CliContext::PresetAnswer(const std::string& question, Answer answer, const std::string& why) {
+    open_->dialogs.Preset(question, answer, why);
+}
 
 }  // namespace tessamo

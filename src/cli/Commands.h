@@ -23,6 +23,7 @@ inline constexpr int kExitFailed = 1;
 inline constexpr int kExitBadArguments = 2;
 
 class InstanceLock;
+class JournaledFileSystem;
 struct OpenFolder;
 
 // What every command shares: the output streams, the global options and,
@@ -45,8 +46,12 @@ public:
     int OpenDataFolder();
     // The run's state; valid after OpenDataFolder() succeeded.
     SharedState& state();
+    // The data folder with its journal; valid after OpenDataFolder() succeeded.
+    JournaledFileSystem& journaled();
     // True when a question was answered No for want of --yes.
     bool QuestionDeclined() const;
+    // Answers one question of the command's routine as an option of it says.
+    void PresetAnswer(const std::string& question, Answer answer, const std::string& why);
 
 private:
     std::unique_ptr<InstanceLock> lock_;  // released after open_ is gone
@@ -72,6 +77,10 @@ int RunBackupsCommand(CliContext& context, const std::vector<std::string>& args)
 int RunRestoreCommand(CliContext& context, const std::vector<std::string>& args);
 int RunYearsCommand(CliContext& context, const std::vector<std::string>& args);
 int RunImportCommand(CliContext& context, const std::vector<std::string>& args);
+int RunCategoryCommand(CliContext& context, const std::vector<std::string>& args);
+int RunHistoryCommand(CliContext& context, const std::vector<std::string>& args);
+int RunUndoCommand(CliContext& context, const std::vector<std::string>& args);
+int RunRedoCommand(CliContext& context, const std::vector<std::string>& args);
 
 // Each command's entry in --help: a usage line and indented lines of
 // description, each ended by a line feed.
@@ -86,5 +95,9 @@ std::string BackupsCommandHelp();
 std::string RestoreCommandHelp();
 std::string YearsCommandHelp();
 std::string ImportCommandHelp();
+std::string CategoryCommandHelp();
+std::string HistoryCommandHelp();
+std::string UndoCommandHelp();
+std::string RedoCommandHelp();
 
 }  // namespace tessamo

@@ -23,6 +23,11 @@ Answer ConsoleDialogs::Decline(Answer answer) {
 
 Answer ConsoleDialogs::Show(const Message& message) {
     err_ << message.title << ": " << ConsoleLines(message.text) << "\n";
+    if (const auto preset = preset_.find(message.text); preset != preset_.end()) {
+        err_ << "  (answered " << (preset->second.first == Answer::Yes ? "Yes: " : "No: ") << preset->second.second
+             << ")\n";
+        return preset->second.first;
+    }
     switch (message.buttons) {
         case MessageButtons::Ok:
             return Answer::Ok;

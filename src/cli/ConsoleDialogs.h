@@ -12,6 +12,7 @@
 // the commands can meet comes before anything is written, so a declined
 // command has written nothing.
 #include <iosfwd>
+#include <map>
 #include <string>
 
 #include "platform/Dialogs.h"
@@ -26,11 +27,17 @@ public:
                                      const std::string& defaultText) override;
     // True once a question was declined for want of --yes.
     bool Declined() const { return declined_; }
+    // Answers the question of exactly this text with `answer`, given by an
+    // option of the command (as "delete --lines" answers the records question).
+    void Preset(const std::string& question, Answer answer, const std::string& why) {
+        preset_[question] = {answer, why};
+    }
 
 private:
     Answer Decline(Answer answer);
     std::ostream& err_;
     bool assumeYes_;
+    std::map<std::string, std::pair<Answer, std::string>> preset_;
     bool declined_ = false;
 };
 

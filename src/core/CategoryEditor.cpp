@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "journal/ChangeText.h"
+#include "journal/Transaction.h"
 #include "core/CategoryFile.h"
 #include "platform/FileErrors.h"
 #include "core/FixedText.h"
@@ -73,20 +75,24 @@ bool SaveNewCategory(SharedState& state, const std::string& typedCode, const std
     std::vector<CategoryRecord> categories;
     if (!AcceptTypedCategory(state, typedCode, typedName, categories)) return false;
     categories.push_back(TypedRecord(typedCode, typedName));
-    return WriteSortedCategories(state, std::move(categories));
+    Transaction change(state, CategoryChangeText("Add", typedCode));
+    return WriteSortedCategories(state, std::move(categories)) && change.Commit();
 }
 
 bool ReplaceCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
     std::vector<CategoryRecord> categories;
     if (!AcceptTypedCategory(state, typedCode, typedName, categories)) return false;
     const CategoryRecord changed = TypedRecord(typedCode, typedName);
+    Transaction change(state, CategoryChangeText("Change", state.CurrentCategory) + " to " +
+                                  Cp1252ToUtf8(TrimBlanks(changed.Code)));
     // The ledger first: when its rewrite fails (a full disk, a read-only
     // folder) the category keeps its old code, so no line loses its category.
     if (!RecodeLedgerRecords(state, state.CurrentCategory, changed.Code)) return false;
     const std::ptrdiff_t at = FirstWithCode(categories, state.CurrentCategory);
     if (at >= 0) categories[static_cast<std::size_t>(at)] = changed;
+    if (!WriteSortedCategories(state, std::move(categories)) || !change.Commit()) return false;
     state.CurrentCategory = changed.Code;
-    return WriteSortedCategories(state, std::move(categories));
+    return true;
 }
 
 bool DeleteCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
@@ -96,14 +102,15 @@ bool DeleteCategory(SharedState& state, const std::string& typedCode, const std:
     if (dialogs.Show(ConfirmYesNo(question)) != Answer::Yes) return false;
     std::vector<CategoryRecord> categories;
     if (!ReadCategories(state, categories)) return false;
+    Transaction change(state, CategoryChangeText("Delete", typedCode));
     const std::ptrdiff_t at = FirstWithCode(categories, typedCode);
     if (at >= 0) {
         categories.erase(categories.begin() + at);
         Status s = RewriteRecords(state.env.files, state.CategoryFileName, kCategoryTempName, categories);
         if (!ReportIfFailed(dialogs, s)) return false;
     }
-    DeleteCategoryRecords(state, typedCode);
-    return true;
+    const bool linesToo = DeleteCategoryRecords(state, typedCode);
+    return change.Commit(linesToo ? CategoryChangeText("Delete", typedCode) + " and its lines" : "");
 }
 
 }  // namespace tessamo

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "journal/Transaction.h"
 #include "platform/FileErrors.h"
 #include "core/LedgerEntry.h"
 #include "core/RecordFile.h"
@@ -22,8 +23,10 @@ bool SwapLedgerDates(SharedState& state) {
     std::vector<LedgerRecord> records;
     if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.LedgerFileName, records))) return false;
     for (LedgerRecord& r : records) r.Date = SwapMonthAndDay(r.Date);
+    Transaction change(state, "Date conversion of " + state.CurYear);
     return ReportIfFailed(state.env.dialogs,
-                          RewriteRecords(state.env.files, state.LedgerFileName, kLedgerTempName, records));
+                          RewriteRecords(state.env.files, state.LedgerFileName, kLedgerTempName, records)) &&
+           change.Commit();
 }
 
 bool ConvertLedgerDates(SharedState& state) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "journal/ChangeText.h"
+#include "journal/Transaction.h"
 #include "core/Dates.h"
 #include "platform/FileErrors.h"
 #include "core/FixedText.h"
@@ -119,12 +121,15 @@ EntryOutcome InsertValidatedRecords(SharedState& state, const std::vector<Ledger
 
 EntryOutcome InsertRecord(SharedState& state, const LedgerRecord& entry) {
     if (!ValidateEntry(state, entry)) return EntryOutcome::Refused;
-    return InsertValidatedRecords(state, {entry});
+    Transaction change(state, LineChangeText("Add", entry, state.env.money));
+    const EntryOutcome outcome = InsertValidatedRecords(state, {entry});
+    return outcome != EntryOutcome::Written || change.Commit() ? outcome : EntryOutcome::Failed;
 }
 
 EntryOutcome ReplaceRecord(SharedState& state, const LedgerRecord& changed) {
     if (!ValidateEntry(state, changed)) return EntryOutcome::Refused;
     FileSystem& files = state.env.files;
+    Transaction change(state, LineChangeText("Change", changed, state.env.money));
     std::string bytes;
     if (!ReportIfFailed(state.env.dialogs, files.ReadAll(state.LedgerFileName, bytes))) return EntryOutcome::Failed;
     std::string opened;
@@ -135,7 +140,7 @@ EntryOutcome ReplaceRecord(SharedState& state, const LedgerRecord& changed) {
             if (!ReportIfFailed(state.env.dialogs,
                                 WriteRecordAt(files, state.LedgerFileName, i + 1, changed.Normalized())))
                 return EntryOutcome::Failed;
-            return EntryOutcome::Written;
+            return change.Commit() ? EntryOutcome::Written : EntryOutcome::Failed;
         }
     }
     return EntryOutcome::NotFound;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "journal/Transaction.h"
 #include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "core/Settings.h"
@@ -16,9 +17,12 @@ constexpr std::size_t kUserNameWidth = 28;
 
 // Stores one field through `change`; on success the state takes over the
 // record as written (and with it the date style and user name).
-bool StoreSetting(SharedState& state, const std::function<void(SettingsRecord&)>& change) {
+bool StoreSetting(SharedState& state, const std::string& description,
+                  const std::function<void(SettingsRecord&)>& change) {
     SettingsRecord written;
-    if (!ReportIfFailed(state.env.dialogs, ChangeSettings(state.env.files, state.env.clock, change, written)))
+    Transaction setting(state, description);
+    if (!ReportIfFailed(state.env.dialogs, ChangeSettings(state.env.files, state.env.clock, change, written)) ||
+        !setting.Commit())
         return false;
     state.ApplySettings(written);
     return true;
@@ -40,7 +44,7 @@ bool ChangeDateFormat(SharedState& state) {
     const std::string shown = DateFormatText(style);
     if (state.env.dialogs.Show(DateFormatQuestion(DateFormatText(state.DateStyle), shown)) != Answer::Yes)
         return false;
-    if (!StoreSetting(state, [&](SettingsRecord& r) { r.SetDateStyle(style); })) return false;
+    if (!StoreSetting(state, "Change of the date format", [&](SettingsRecord& r) { r.SetDateStyle(style); })) return false;
     state.env.dialogs.Show(Message{"Date format set to " + shown + " (" + style + ")"});
     return true;
 }
@@ -53,7 +57,7 @@ bool ChangeUserName(SharedState& state) {
         state.env.dialogs.Input("Enter name to show on reports", "Your Name?", Cp1252ToUtf8(stored.UserName()));
     if (!answer || answer->empty()) return false;
     const std::string name = FixedWidth(Utf8ToCp1252(*answer), kUserNameWidth);
-    if (!StoreSetting(state, [&](SettingsRecord& r) { r.SetUserName(name); })) return false;
+    if (!StoreSetting(state, "Change of the user name", [&](SettingsRecord& r) { r.SetUserName(name); })) return false;
     return true;
 }
 
@@ -68,7 +72,8 @@ bool ChangePassCode(SharedState& state) {
         return false;
     }
     const int number = code.empty() ? 0 : std::stoi(code);
-    if (!StoreSetting(state, [&](SettingsRecord& r) { r.SetPassCode(static_cast<std::int16_t>(number)); }))
+    if (!StoreSetting(state, "Change of the passcode",
+                      [&](SettingsRecord& r) { r.SetPassCode(static_cast<std::int16_t>(number)); }))
         return false;
     // 0 means no passcode: saying "set to: 0" would make it sound like a code.
     if (number == 0)

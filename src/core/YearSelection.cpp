@@ -1,5 +1,6 @@
 #include "core/YearSelection.h"
 
+#include "journal/Transaction.h"
 #include "core/CategoryFile.h"
 #include "platform/FileErrors.h"
 #include "core/FixedText.h"
@@ -50,7 +51,9 @@ YearOutcome SelectYear(SharedState& state, const std::string& year) {
     if (!ReportIfFailed(state.env.dialogs, files.Remove(state.CategoryFileName))) return YearOutcome::Failed;
     if (state.env.dialogs.Show(CopyQuestion(year, oldCategoryFile.substr(0, 4))) != Answer::Yes)
         return YearOutcome::NoCategories;
-    return CopyCategories(state, oldCategoryFile, year);
+    Transaction change(state, "Copy of the categories to " + year);
+    const YearOutcome outcome = CopyCategories(state, oldCategoryFile, year);
+    return outcome != YearOutcome::CategoriesCopied || change.Commit() ? outcome : YearOutcome::Failed;
 }
 
 std::string ActiveYear(const SharedState& state) { return state.LedgerFileName.substr(0, 4); }

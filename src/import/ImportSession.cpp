@@ -1,5 +1,8 @@
 #include "import/ImportSession.h"
 
+#include "journal/ChangeText.h"
+#include "journal/Transaction.h"
+
 #include <filesystem>
 
 namespace tessamo {
@@ -99,6 +102,12 @@ Status ImportSession::AddRule(const std::string& ruleLine) {
     return SaveRules(rulesText_ + (endsLine ? "" : "\n") + ruleLine);
 }
 
-ImportOutcome ImportSession::Import(ImportCounts& counts) { return ApplyImport(state_, plan_, ids_, counts); }
+ImportOutcome ImportSession::Import(ImportCounts& counts) {
+    Transaction change(state_, "Import");
+    const ImportOutcome outcome = ApplyImport(state_, plan_, ids_, counts);
+    if (outcome != ImportOutcome::Done || change.Commit(CountedText("Import", counts.entered))) return outcome;
+    counts.entered = 0;
+    return ImportOutcome::Failed;
+}
 
 }  // namespace tessamo

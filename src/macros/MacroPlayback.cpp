@@ -1,5 +1,7 @@
 #include "macros/MacroPlayback.h"
 
+#include "journal/ChangeText.h"
+#include "journal/Transaction.h"
 #include "core/Amounts.h"
 #include "core/Dates.h"
 #include "platform/FileErrors.h"
@@ -97,7 +99,12 @@ MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, c
         result.failed = true;
         return result;
     }
+    Transaction change(state, "Play of " + fileName);
     EnterGroups(state, staged, playDate, stop, result);
+    if (result.entered > 0 && !change.Commit(CountedText("Play of " + fileName, result.entered))) {
+        result.failed = true;
+        result.entered = 0;
+    }
     ReportIfFailed(dialogs, files.Remove(kMacroStagingFileName));
     result.ignoredLines = result.failed || result.stopped ? 0 : staged.size() % 3;
     if (result.ignoredLines > 0) dialogs.Show(IgnoredLinesMessage(fileName, result.ignoredLines));

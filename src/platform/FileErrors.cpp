@@ -3,7 +3,8 @@
 namespace tessamo {
 
 Message FileErrorMessage(const Status& status, const std::string& consequence) {
-    return Message{"The file " + status.fileName() + " could not be used:\r\n" + status.reason() + "\r\n" + consequence,
+    return Message{"The file " + status.fileName() + " could not be used:\r\n" + status.reason() + "\r\n" +
+                       (status.IsUnfinished() ? std::string(kUnfinishedChange) : consequence),
                    "File Error", MessageIcon::Critical, MessageButtons::Ok, Answer::Ok};
 }
 

@@ -11,6 +11,11 @@ namespace tessamo {
 
 inline constexpr const char* kDataLeftAsItWas = "The stored data was left as it was.";
 
+// Said instead of the consequence when a change could neither be finished nor
+// taken back (Status::Unfinished): the next start takes it back.
+inline constexpr const char* kUnfinishedChange =
+    "The change could not be taken back in full; the journal keeps what is needed to finish it at the next start.";
+
 // `consequence` is the message's last line.
 Message FileErrorMessage(const Status& status, const std::string& consequence = kDataLeftAsItWas);
 // Shows the message when `status` failed; returns status.ok().

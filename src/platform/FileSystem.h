@@ -80,6 +80,15 @@ public:
     virtual Status FileLength(const std::string& name, std::uint64_t& length) const = 0;
     // Whole content; a missing file reads as empty (it is not created).
     virtual Status ReadAll(const std::string& name, std::string& bytes) const = 0;
+    // Up to `length` bytes from `offset` (fewer where the file ends sooner; a
+    // missing file reads as empty). This base reads the whole file; the real
+    // one reads the range alone.
+    virtual Status ReadRange(const std::string& name, std::uint64_t offset, std::uint64_t length,
+                             std::string& bytes) const {
+        if (Status s = ReadAll(name, bytes); !s.ok()) return s;
+        bytes = offset < bytes.size() ? bytes.substr(offset, length) : std::string();
+        return Status::Ok();
+    }
     // Creates the file empty when it is missing (opening a record file does that).
     virtual Status CreateIfMissing(const std::string& name) = 0;
     // Overwrites `bytes.size()` bytes at `offset` in place (creating the file if

@@ -295,6 +295,25 @@ Status PosixFileSystem::ReadAll(const std::string& name, std::string& bytes) con
     return ReadFully(fd.get(), resolved, bytes);
 }
 
+Status PosixFileSystem::ReadRange(const std::string& name, std::uint64_t offset, std::uint64_t length,
+                                  std::string& bytes) const {
+    bytes.clear();
+    const std::string resolved = Resolve(name);
+    FileHandle fd(::open((folder_ + "/" + resolved).c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) return errno == ENOENT ? Status::Ok() : Failure(resolved, errno);
+    bytes.resize(static_cast<std::size_t>(length));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pread(fd.get(), bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return Failure(resolved, errno);
+        if (n == 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    return Status::Ok();
+}
+
 Status PosixFileSystem::CreateIfMissing(const std::string& name) {
     const std::string resolved = Resolve(name);
     // An existing file is left alone: opening it for writing would make a

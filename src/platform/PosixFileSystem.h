@@ -14,6 +14,8 @@ public:
     bool Exists(const std::string& name) const override;
     Status FileLength(const std::string& name, std::uint64_t& length) const override;
     Status ReadAll(const std::string& name, std::string& bytes) const override;
+    Status ReadRange(const std::string& name, std::uint64_t offset, std::uint64_t length,
+                     std::string& bytes) const override;
     Status CreateIfMissing(const std::string& name) override;
     Status WriteAt(const std::string& name, std::uint64_t offset, const std::string& bytes) override;
     Status Append(const std::string& name, const std::string& bytes) override;

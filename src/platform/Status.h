@@ -18,6 +18,7 @@ public:
         kNotFound,         // the named file or folder does not exist
         kInvalidArgument,  // the caller asked for something that cannot be done
         kCorruption,       // a file's bytes do not hold what they must
+        kUnfinished,       // a change stopped half-way and could not be taken back yet
     };
 
     Status() = default;  // success
@@ -35,12 +36,17 @@ public:
         return Status(Code::kCorruption, std::move(fileName), std::move(reason));
     }
 
+    static Status Unfinished(std::string fileName, std::string reason) {
+        return Status(Code::kUnfinished, std::move(fileName), std::move(reason));
+    }
+
     bool ok() const { return code_ == Code::kOk; }
     Code code() const { return code_; }
     bool IsIOError() const { return code_ == Code::kIOError; }
     bool IsNotFound() const { return code_ == Code::kNotFound; }
     bool IsInvalidArgument() const { return code_ == Code::kInvalidArgument; }
     bool IsCorruption() const { return code_ == Code::kCorruption; }
+    bool IsUnfinished() const { return code_ == Code::kUnfinished; }
     const std::string& fileName() const { return fileName_; }
     const std::string& reason() const { return reason_; }
     // "<file>: <reason>", for messages and the command line. The code is not

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "journal/Transaction.h"
 #include "core/Dates.h"
 #include "platform/FileErrors.h"
 #include "core/LedgerView.h"
@@ -88,11 +89,12 @@ SortOutcome SortMainFile(SharedState& state, const SortProgress& progress, const
         for (std::size_t i = 0; i < ledger.size(); ++i) keys.push_back(SortKey(ledger[i], state.DateStyle));
         if (!SortedOrder(keys, order, progress, stop)) return SortOutcome::Stopped;
     }
+    Transaction change(state, "Sort of " + state.CurYear);
     if (PermuteRecords(bytes.data(), order) &&
         !ReportIfFailed(state.env.dialogs,
                         state.env.files.ReplaceWhole(state.LedgerFileName, kSortTempFileName, bytes)))
         return SortOutcome::Failed;
-    return SortOutcome::Finished;
+    return change.Commit() ? SortOutcome::Finished : SortOutcome::Failed;
 }
 
 }  // namespace tessamo

@@ -16,6 +16,8 @@ cmake_minimum_required(VERSION 3.25)
 # platform, knows nothing of ledgers.
 set(LAYER_platform platform)
 set(LAYER_core core)
+# The journal of transactions sits beside core: every writer may use it.
+set(LAYER_journal core)
 set(LOGIC_FOLDERS macros reports export tools calc help import backups charts years)
 foreach(folder ${LOGIC_FOLDERS})
   set(LAYER_${folder} logic)

@@ -40,6 +40,13 @@ public:
 
     enum class Step { Open, Write, Sync, Rename };
     void FailAt(Step step, int error) { faults_->step = StepFault{step, error}; }
+    // The same, sparing the first `skip` writing operations; with `once`,
+    // only the operation after them fails (a passing fault: a rollback that
+    // follows succeeds), else every one from it on (the disk is gone).
+    void FailAt(Step step, int error, int skip, bool once) {
+        faults_->step = StepFault{step, error, skip, once};
+        faults_->ops = 0;
+    }
     // The names of the files a step fault failed, in order (this folder and
     // those reached through it).
     const std::vector<std::string>& FailedFiles() const { return faults_->failedFiles; }
@@ -55,10 +62,11 @@ public:
         return Fails(Op::Read) ? Failure(name) : real_.ReadAll(name, bytes);
     }
     Status CreateIfMissing(const std::string& name) override {
-        if (!real_.Exists(name) && StepFails({Step::Open})) return StepFailure(name);
+        if (!real_.Exists(name) && NextOp() && StepFails({Step::Open})) return StepFailure(name);
         return Fails(Op::Create) ? Failure(name) : real_.CreateIfMissing(name);
     }
     Status WriteAt(const std::string& name, std::uint64_t offset, const std::string& bytes) override {
+        NextOp();
         if (StepFails({Step::Open, Step::Write})) return StepFailure(name);
         if (StepFails({Step::Sync})) {
             (void)real_.WriteAt(name, offset, bytes);  // the bytes land; only the fsync fails
@@ -67,6 +75,7 @@ public:
         return Fails(Op::Write) ? Failure(name) : real_.WriteAt(name, offset, bytes);
     }
     Status Append(const std::string& name, const std::string& bytes) override {
+        NextOp();
         if (StepFails({Step::Open, Step::Write})) return StepFailure(name);
         if (StepFails({Step::Sync})) {
             (void)real_.Append(name, bytes);  // the bytes land; only the fsync fails
@@ -75,6 +84,7 @@ public:
         return Fails(Op::Write) ? Failure(name) : real_.Append(name, bytes);
     }
     Status ReplaceWhole(const std::string& name, const std::string& tempName, const std::string& bytes) override {
+        NextOp();
         if (StepFails({Step::Open, Step::Write, Step::Sync})) return StepFailure(tempName);
         if (StepFails({Step::Rename})) return StepFailure(name);
         return Fails(Op::Replace) ? Failure(name) : real_.ReplaceWhole(name, tempName, bytes);
@@ -83,13 +93,13 @@ public:
         return Fails(Op::Remove) ? Failure(name) : real_.Remove(name);
     }
     Status Rename(const std::string& from, const std::string& to) override {
-        if (StepFails({Step::Rename})) return StepFailure(from);
+        if (NextOp() && StepFails({Step::Rename})) return StepFailure(from);
         return Fails(Op::Rename) ? Failure(from) : real_.Rename(from, to);
     }
     std::vector<std::string> List() const override { return real_.List(); }
     std::vector<std::string> Folders() const override { return real_.Folders(); }
     Status MakeFolder(const std::string& name) override {
-        if (StepFails({Step::Open})) return StepFailure(name);
+        if (NextOp() && StepFails({Step::Open})) return StepFailure(name);
         return Fails(Op::Create) ? Failure(name) : real_.MakeFolder(name);
     }
     Status RemoveFolder(const std::string& name) override {
@@ -103,6 +113,7 @@ public:
     }
     Status WriteOutputPieces(const std::string& name, const std::string& tempName, const OutputPieces& pieces,
                              bool keepContent, const OutputCheck& check) override {
+        NextOp();
         if (StepFails({Step::Open, Step::Write, Step::Sync})) return StepFailure(tempName);
         if (StepFails({Step::Rename})) return StepFailure(name);
         return Fails(Op::Replace) ? Failure(name) : real_.WriteOutputPieces(name, tempName, pieces, keepContent, check);
@@ -112,18 +123,27 @@ private:
     struct StepFault {
         Step step;
         int error;
+        int skip = 0;
+        bool once = false;
     };
     struct Faults {
         std::set<Op> failing;
         std::string reason;
         std::optional<StepFault> step;
         std::vector<std::string> failedFiles;
+        int ops = 0;  // writing operations begun since FailAt()
     };
     FaultyFileSystem(std::unique_ptr<FileSystem> owned, std::shared_ptr<Faults> faults)
         : owned_(std::move(owned)), real_(*owned_), faults_(std::move(faults)) {}
 
+    bool NextOp() const {
+        ++faults_->ops;
+        return true;
+    }
     bool StepFails(std::initializer_list<Step> steps) const {
-        return faults_->step && std::find(steps.begin(), steps.end(), faults_->step->step) != steps.end();
+        if (!faults_->step || std::find(steps.begin(), steps.end(), faults_->step->step) == steps.end()) return false;
+        const int op = faults_->ops - 1 - faults_->step->skip;  // this operation among those that may fail
+        return op >= 0 && (!faults_->step->once || op == 0);
     }
     Status StepFailure(const std::string& name) const {
         faults_->failedFiles.push_back(real_.Resolve(name));

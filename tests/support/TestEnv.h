@@ -2,11 +2,13 @@
 // TestEnv: a temporary data folder with the real file system (optionally
 // behind FaultyFileSystem), scripted dialogs, a fixed clock (03-15-1999 unless
 // set) and the reference money format, bundled into one SharedState whose
-// active year is the clock's year.
+// active year is the clock's year. With `journaled`, the state writes through
+// the journal (JournaledFileSystem over the faulty one), as both programs do.
 #include <memory>
 
 #include "core/RecordFile.h"
 #include "core/SharedState.h"
+#include "journal/JournaledFileSystem.h"
 #include "platform/PosixFileSystem.h"
 #include "support/FaultyFileSystem.h"
 #include "support/RequireOk.h"
@@ -16,8 +18,9 @@
 namespace tessamo {
 
 struct TestEnv {
-    explicit TestEnv(CalendarDate today = {3, 15, 1999})
-        : real(folder.path()), files(real), clock(today), env{files, dialogs, clock, MoneyFormat::Reference()},
+    explicit TestEnv(CalendarDate today = {3, 15, 1999}, bool journaled = false)
+        : real(folder.path()), files(real), clock(today), journal(files, clock),
+          env{journaled ? static_cast<FileSystem&>(journal) : files, dialogs, clock, MoneyFormat::Reference()},
           state(env) {
         state.SetActiveYear(std::to_string(today.year));
     }
@@ -44,6 +47,7 @@ struct TestEnv {
     FaultyFileSystem files;
     ScriptedDialogs dialogs;
     FixedClock clock;
+    JournaledFileSystem journal;  // the state's file system when journaled
     Env env;
     SharedState state;
 };
