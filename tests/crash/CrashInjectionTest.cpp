@@ -266,10 +266,11 @@ TEST_P(CrashInjection, EveryFileIsOldOrNewAndTheNextRunSucceeds) {
 
         // The next run starts from what the kill left and must end as an
         // uninterrupted run from that state does.
-        const Snapshot& expected = state.allNew ? twice : fresh;
+        Snapshot expected = state.allNew ? twice : fresh;
         const int rc = WaitForExit(Start());
         Snapshot next = work_.Take();
         std::erase_if(next, [&](const auto& entry) { return IsLeftover(entry.first, old, expected); });
+        expected.erase("data/tessamo.journal");
         const bool nextOk = rc == (state.allNew ? twiceRc : freshRc) && next == expected;
         if (!nextOk && !state.broken)
             problems += std::string(name) + ": the run after a kill at " + std::to_string(delay) + " s (seed " +
