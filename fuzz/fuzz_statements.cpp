@@ -2,11 +2,7 @@
 // guessed, or a chosen separator, date order and decimal mark) or OFX; the
 // rest is the file. Every line read must be planned into a ledger line of
 // the record's widths, and a line without an error must hold a real date.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "Check.h"
@@ -19,18 +15,6 @@
 using namespace tessamo;
 
 namespace {
-
-// libofx reads a file by name, so the bytes go into a temporary file first.
-bool ReadOfxBytes(const std::string& bytes, Statement& statement, std::string& error) {
-    char path[] = "/tmp/fuzz_statements_XXXXXX";
-    const int fd = ::mkstemp(path);
-    if (fd < 0) return false;
-    const bool written = ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-    ::close(fd);
-    const bool read = written && ReadOfxStatement(path, bytes, statement, error);
-    ::unlink(path);
-    return read;
-}
 
 bool ReadCsvBytes(std::uint8_t options, const std::string& bytes, Statement& statement, std::string& error) {
     const std::string text = DecodeStatementText(bytes);
@@ -52,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes = input.Rest();
     Statement statement;
     std::string error;
-    const bool read = options & 1 ? ReadOfxBytes(bytes, statement, error) : ReadCsvBytes(options, bytes, statement, error);
+    const bool read = options & 1 ? ReadOfxStatement(bytes, statement, error) : ReadCsvBytes(options, bytes, statement, error);
     if (!read) return 0;
     for (const StatementLine& line : statement.lines) {
         FUZZ_CHECK(line.lineNumber >= 1);

@@ -1,5 +1,6 @@
-// export FILE [CATEGORY...] [--summary] [--from M] [--to M] [--append]: the
-// comma-delimited export of the export window.
+// export FILE [CATEGORY...] [--summary|--spreadsheet] [--from M] [--to M]
+// [--append]: the comma-delimited export of the export window, or the
+// report window's "Export for spreadsheets…".
 #include <filesystem>
 #include <ostream>
 
@@ -28,20 +29,26 @@ int ExitCode(ExportOutcome outcome) {
 
 std::string ExportCommandHelp() {
     return std::string(
-               "  export FILE [CATEGORY...] [--summary] [--from MONTH] [--to MONTH] [--append]\n"
+               "  export FILE [CATEGORY...] [--summary|--spreadsheet] [--from MONTH] [--to MONTH] [--append]\n"
                "      Writes the line items of the chosen categories and months to the\n"
                "      comma-delimited text file FILE, or with --summary each category's income\n"
                "      and expense totals of the whole year. A FILE with content is appended to:\n"
                "      give --append (or --yes) to allow that; without either, the command asks\n"
-               "      and stops with exit code 2.\n") +
+               "      and stops with exit code 2. --spreadsheet writes the line items for a\n"
+               "      spreadsheet instead (UTF-8, a header row Date,Amount,Code,Category,Note,\n"
+               "      ISO dates, amounts with a point) and replaces a FILE with content after\n"
+               "      a question (--yes agrees).\n") +
            kReportChoiceHelp;
 }
 
 int RunExportCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
     std::string error;
-    if (!ParseCommandArgs(args, {"--from", "--to"}, {"--summary", "--append"}, parsed, error))
+    if (!ParseCommandArgs(args, {"--from", "--to"}, {"--summary", "--append", "--spreadsheet"}, parsed, error))
         return BadArguments(context, "export: " + error);
+    const bool spreadsheet = parsed.Has("--spreadsheet");
+    if (spreadsheet && (parsed.Has("--summary") || parsed.Has("--append")))
+        return BadArguments(context, "export: --spreadsheet writes a file of its own; it takes no --summary or --append");
     if (parsed.positional.empty()) return BadArguments(context, "export wants the name of the file to write");
     ReportChoice choice;
     const std::vector<std::string> categoryWords(parsed.positional.begin() + 1, parsed.positional.end());
@@ -58,7 +65,10 @@ int RunExportCommand(CliContext& context, const std::vector<std::string>& args) 
     if (int rc = ApplyReportChoice(context, choice, "export", chosen); rc != kExitOk) return rc;
     SharedState& state = context.state();
     const std::unique_ptr<FileSystem> targetFolder = state.env.files.OtherFolder(target.parent_path().string());
-    return ExitCode(ExportToFile(state, parsed.Has("--summary") ? ExportKind::Summary : ExportKind::LineItems,
+    const ExportKind kind = spreadsheet                ? ExportKind::Spreadsheet
+                            : parsed.Has("--summary") ? ExportKind::Summary
+                                                      : ExportKind::LineItems;
+    return ExitCode(ExportToFile(state, kind,
                                  chosen, *targetFolder, target.filename().string(),
                                  parsed.Has("--append") ? ExistingExportFile::Append : ExistingExportFile::Ask));
 }

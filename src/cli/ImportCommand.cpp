@@ -13,6 +13,7 @@
 #include "import/ImportSession.h"
 #include "platform/CodePage.h"
 #include "platform/FileErrors.h"
+#include "platform/PosixFileSystem.h"
 
 namespace tessamo {
 
@@ -114,6 +115,25 @@ bool ListMissingCategories(CliContext& context, const ImportPlan& plan) {
     return !missing.empty();
 }
 
+// Reads the statement with the format and date order asked for; kExitOk,
+// or kExitFailed after saying why it cannot be read.
+int LoadRequestedStatement(CliContext& context, const ImportRequest& request, LoadedStatement& loaded) {
+    const StatementLimits limits;
+    const PosixFileSystem files(request.statement.parent_path().string());
+    if (Status s = LoadStatement(files, request.statement.string(), limits, loaded); !s.ok()) {
+        context.err << "tessamo-cli: import: " << s.ToString() << "\n";
+        return kExitFailed;
+    }
+    if (request.format) loaded.SetFormat(*request.format, limits);
+    if (request.dateOrder && loaded.format == StatementFormat::Csv) {
+        loaded.layout.dateOrder = *request.dateOrder;
+        loaded.Parse(limits);
+    }
+    if (loaded.readError.empty()) return kExitOk;
+    context.err << "tessamo-cli: import: " << request.statement.string() << ": " << loaded.readError << "\n";
+    return kExitFailed;
+}
+
 }  // namespace
 
 int RunImportCommand(CliContext& context, const std::vector<std::string>& args) {
@@ -130,6 +150,11 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args) 
             return BadArguments(context, "import: there is no file " + file->string());
     }
 
+    // The statement is read before the data folder's lock is taken, so a
+    // slow or refused statement never holds the folder.
+    LoadedStatement loaded;
+    if (int rc = LoadRequestedStatement(context, request, loaded); rc != kExitOk) return rc;
+
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     SharedState& state = context.state();
     if (!request.choices.defaultCode.empty()) {
@@ -140,23 +165,11 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args) 
     }
     ImportSession session(state);
     const auto rulesPath = request.rules ? std::optional(request.rules->string()) : std::nullopt;
-    if (!ReportIfFailed(state.env.dialogs, session.Open(request.statement.string(), rulesPath, request.choices)))
+    if (!ReportIfFailed(state.env.dialogs, session.Open(std::move(loaded), rulesPath, request.choices)))
         return kExitFailed;
     for (const RuleError& bad : session.Rules().errors)
         context.err << "tessamo-cli: import: rules " << bad.Text() << "\n";
     if (!session.Rules().errors.empty()) return kExitBadArguments;
-    Status s;
-    if (s.ok() && request.format) s = session.SetFormat(*request.format);
-    if (s.ok() && request.dateOrder) {
-        CsvLayout layout = session.Layout();
-        layout.dateOrder = *request.dateOrder;
-        s = session.SetLayout(layout);
-    }
-    if (!ReportIfFailed(state.env.dialogs, s)) return kExitFailed;
-    if (!session.ReadError().empty()) {
-        context.err << "tessamo-cli: import: " << request.statement.string() << ": " << session.ReadError() << "\n";
-        return kExitFailed;
-    }
 
     const ImportPlan& plan = session.Plan();
     const bool refuse = ListBadLines(context, plan) && !request.skipBad;

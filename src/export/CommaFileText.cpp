@@ -6,12 +6,20 @@
 #include "core/CodeTable.h"
 #include "core/FixedText.h"
 #include "export/ExportNumberText.h"
+#include "export/SpreadsheetField.h"
 #include "core/LedgerView.h"
 
 namespace tessamo {
 namespace {
 
 constexpr std::string_view kSeparator = "\",\"";
+
+// A code or note that a spreadsheet would take for a formula opens as text;
+// any other keeps its bytes.
+void AppendFormulaSafe(std::string& out, std::string_view text) {
+    if (StartsFormula(text)) out += '\'';
+    out += text;
+}
 
 // How many entries of the list carry each code.
 CodeTable<int> ListedCodes(const std::vector<CategoryRecord>& categories) {
@@ -25,13 +33,15 @@ void AppendLineItem(std::string& out, const LedgerBytesRecord& r, const LineItem
     out += r.Date().substr(0, 6);
     out += options.year;
     out += kSeparator;
-    out += r.Code();
+    AppendFormulaSafe(out, r.Code());
     out += kSeparator;
     out += ExportNumberText(r.Amount(), options.money);
     out += kSeparator;
     const std::size_t note = out.size();
     out += r.Note();
     std::replace(out.begin() + static_cast<std::ptrdiff_t>(note), out.end(), '"', ' ');
+    // Checked after the blanking: a note "\"=…" opens as " =…".
+    if (StartsFormula(std::string_view(out).substr(note))) out.insert(note, 1, '\'');
     out += "\"\r\n";
 }
 
@@ -47,7 +57,7 @@ void AppendSummaryLines(std::string& out, const std::vector<CategoryRecord>& cat
         const CodeTotals* found = totals.Find(CodeKey(c.Code));
         if (!found || found->*which == 0) continue;
         out += '"';
-        out += FixedWidth(c.Code, 2);
+        AppendFormulaSafe(out, FixedWidth(c.Code, 2));
         out += kSeparator;
         out += ExportNumberText(found->*which, money);
         out += "\"\r\n";

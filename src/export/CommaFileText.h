@@ -8,6 +8,8 @@
 // twice) when the line's month lies in the range:
 //   "mm-dd-yyyy","CO", 12.5 ,"<note of 40 characters, double quotes blanked>"
 // The date is the stored date's first six characters and the four-digit year.
+// A code or note that a spreadsheet would evaluate as a formula (SpreadsheetField.h)
+// gets an apostrophe before it, so that it opens as text.
 //
 // Summary: "income", then per listed category with a non-zero income total a
 // line "CO", 1234.5 "; then "expense" and the same for the expense totals

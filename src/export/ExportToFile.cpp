@@ -7,6 +7,7 @@
 #include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "export/CommaFileText.h"
+#include "export/SpreadsheetExport.h"
 #include "core/ReportCategoryList.h"
 
 namespace tessamo {
@@ -28,13 +29,13 @@ bool ReadLedger(const SharedState& state, std::string& ledger) {
 // The new lines follow the file's content in one atomic replacement, so a
 // crash or a full disk leaves the file as it was. The file is checked again
 // as opened, so a link swapped in after the first look is refused too.
-ExportOutcome AppendAndFinish(const SharedState& state, FileSystem& targetFolder, const std::string& fileName,
-                              const OutputPieces& lines) {
+ExportOutcome WriteAndFinish(const SharedState& state, FileSystem& targetFolder, const std::string& fileName,
+                             const OutputPieces& lines, bool append = true) {
     Dialogs& dialogs = state.env.dialogs;
     const bool existed = targetFolder.Exists(fileName);
     bool refused = false;
     const DataFolderGuard guard(state.env.files);
-    const Status s = targetFolder.WriteOutputPieces(fileName, kExportTempFileName, lines, true,
+    const Status s = targetFolder.WriteOutputPieces(fileName, kExportTempFileName, lines, append,
                                                   guard.Check(Status::InvalidArgument(fileName, "a file of the data folder"), refused));
     if (refused) {
         dialogs.Show(InvalidName(fileName));
@@ -68,24 +69,37 @@ ExportOutcome ExportToFile(const SharedState& state, ExportKind kind, const std:
     std::uint64_t length = 0;
     if (!ReportIfFailed(dialogs, targetFolder.FileLength(fileName, length))) return ExportOutcome::Failed;
     if (length > 0 && existing == ExistingExportFile::Ask) {
-        const std::string question = ExportTargetName(targetFolder, fileName) +
-                                     " already exists!\r\nDo you wish to append this data to it?";
+        const std::string question =
+            ExportTargetName(targetFolder, fileName) + " already exists!\r\n" +
+            (kind == ExportKind::Spreadsheet ? "Do you wish to replace it?" : "Do you wish to append this data to it?");
         if (dialogs.Show(ConfirmYesNo(question, MessageIcon::Question)) != Answer::Yes) return ExportOutcome::Declined;
     }
-    return kind == ExportKind::LineItems ? commafile(state, chosen, targetFolder, fileName)
-                                         : summarycommafile(state, chosen, targetFolder, fileName);
+    switch (kind) {
+        case ExportKind::LineItems:
+            return commafile(state, chosen, targetFolder, fileName);
+        case ExportKind::Summary:
+            return summarycommafile(state, chosen, targetFolder, fileName);
+        case ExportKind::Spreadsheet:
+            break;
+    }
+    return SpreadsheetExportToFile(state, chosen, targetFolder, fileName);
 }
 
-ExportOutcome commafile(const SharedState& state, const std::vector<CategoryRecord>& chosen, FileSystem& targetFolder,
-                        const std::string& fileName) {
-    std::string ledger;
-    if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
+static LineItemsExportOptions OptionsOf(const SharedState& state) {
     LineItemsExportOptions options;
     options.startMonth = state.RepStartMonth;
     options.endMonth = state.RepEndMonth;
     options.dateStyle = state.DateStyle;
     options.year = state.LedgerFileName.substr(0, 4);
     options.money = state.env.money;
+    return options;
+}
+
+ExportOutcome commafile(const SharedState& state, const std::vector<CategoryRecord>& chosen, FileSystem& targetFolder,
+                        const std::string& fileName) {
+    std::string ledger;
+    if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
+    const LineItemsExportOptions options = OptionsOf(state);
     // The lines go to the file as they are made, a piece at a time.
     const std::vector<CategoryRecord> categories = ReportCategoryRecords(chosen);
     LineItemsExport lines(categories, ledger, options);
@@ -98,7 +112,7 @@ ExportOutcome commafile(const SharedState& state, const std::vector<CategoryReco
         next = piece;
         return true;
     };
-    return AppendAndFinish(state, targetFolder, fileName, pieces);
+    return WriteAndFinish(state, targetFolder, fileName, pieces);
 }
 
 ExportOutcome summarycommafile(const SharedState& state, const std::vector<CategoryRecord>& chosen,
@@ -106,7 +120,15 @@ ExportOutcome summarycommafile(const SharedState& state, const std::vector<Categ
     std::string ledger;
     if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
     const std::string text = SummaryExportText(ReportCategoryRecords(chosen), ledger, state.env.money);
-    return AppendAndFinish(state, targetFolder, fileName, OnePiece(text));
+    return WriteAndFinish(state, targetFolder, fileName, OnePiece(text));
+}
+
+ExportOutcome SpreadsheetExportToFile(const SharedState& state, const std::vector<CategoryRecord>& chosen,
+                                      FileSystem& targetFolder, const std::string& fileName) {
+    std::string ledger;
+    if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
+    const std::string text = SpreadsheetExportText(chosen, ledger, OptionsOf(state));
+    return WriteAndFinish(state, targetFolder, fileName, OnePiece(text), false);
 }
 
 }  // namespace tessamo

@@ -27,8 +27,11 @@ namespace tessamo {
 
 inline constexpr const char* kExportTempFileName = "tempexp.$$$";
 
-enum class ExportKind { LineItems, Summary };
-// What to do with a target file that is not empty.
+// Spreadsheet: "Export for spreadsheets…" (SpreadsheetExport.h), which
+// replaces the file instead of appending to it, after its own question.
+enum class ExportKind { LineItems, Summary, Spreadsheet };
+// What to do with a target file that is not empty: ask, or go on (append;
+// the spreadsheet export replaces).
 enum class ExistingExportFile { Ask, Append };
 enum class ExportOutcome {
     Written,   // the lines were appended; "Finished!" was shown
@@ -46,6 +49,9 @@ ExportOutcome ExportToFile(const SharedState& state, ExportKind kind, const std:
 
 ExportOutcome commafile(const SharedState& state, const std::vector<CategoryRecord>& chosen, FileSystem& targetFolder,
                         const std::string& fileName);
+// The spreadsheet export into the file (replaced; created when missing).
+ExportOutcome SpreadsheetExportToFile(const SharedState& state, const std::vector<CategoryRecord>& chosen,
+                                      FileSystem& targetFolder, const std::string& fileName);
 ExportOutcome summarycommafile(const SharedState& state, const std::vector<CategoryRecord>& chosen,
                                FileSystem& targetFolder, const std::string& fileName);
 

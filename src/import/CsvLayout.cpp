@@ -49,17 +49,10 @@ bool ColumnsFromHeader(const CsvRow& header, std::array<int, kRoles>& columns) {
     return columns[kDate] >= 0 && amounts;
 }
 
-// Only what banks print around an amount: digits, marks, signs, blanks,
-// currency signs and a three-letter currency code.
+// Text the amount reader takes with one decimal mark or the other.
 bool LooksLikeAmount(const std::string& text) {
-    int letters = 0;
-    for (unsigned char c : text) {
-        if (std::isalpha(c)) ++letters;
-        else if (!std::isdigit(c) && std::string(".,-+() '").find(static_cast<char>(c)) == std::string::npos &&
-                 c < 0x80 && c != '$')
-            return false;
-    }
-    return HasDigit(text) && (letters == 0 || letters == 3);
+    std::string reason;
+    return ReadStatementAmount(text, '.', reason) || ReadStatementAmount(text, ',', reason);
 }
 
 bool LooksLikeDate(const std::string& text) {
@@ -108,23 +101,14 @@ void ColumnsFromData(const std::vector<CsvRow>& rows, std::size_t first, std::ar
     if (texts.size() > 1) columns[kMemo] = texts[1];
 }
 
-// The mark that is followed by one or two digits at the end of most amounts.
-char GuessDecimalMark(const std::vector<CsvRow>& rows, std::size_t first, const std::vector<int>& columns,
-                      char separator) {
-    int comma = 0, point = 0;
+// The mark that ends most amounts of the chosen columns.
+char GuessCsvDecimalMark(const std::vector<CsvRow>& rows, std::size_t first, const std::vector<int>& columns,
+                         char separator) {
+    std::vector<std::string> texts;
     for (std::size_t r = first; r < rows.size(); ++r)
-        for (int column : columns) {
-            const std::string& text = Field(rows[r], column);
-            const std::size_t mark = text.find_last_of(".,");
-            if (mark == std::string::npos) continue;
-            std::size_t digits = 0;
-            while (mark + 1 + digits < text.size() && std::isdigit(static_cast<unsigned char>(text[mark + 1 + digits])))
-                ++digits;
-            if (digits == 0 || digits > 2) continue;
-            (text[mark] == ',' ? comma : point)++;
-        }
-    if (comma != point) return comma > point ? ',' : '.';
-    return separator == ';' ? ',' : '.';
+        for (int column : columns)
+            if (column >= 0) texts.push_back(Field(rows[r], column));
+    return GuessDecimalMark(texts, separator == ';' ? ',' : '.');
 }
 
 }  // namespace
@@ -149,7 +133,7 @@ void GuessCsvColumns(const std::vector<CsvRow>& rows, CsvLayout& layout) {
     for (std::size_t r = first; r < rows.size(); ++r) dates.push_back(Field(rows[r], layout.dateColumn));
     layout.dateOrder = GuessDateOrder(dates);
     layout.decimalMark =
-        GuessDecimalMark(rows, first, {layout.amountColumn, layout.debitColumn, layout.creditColumn}, layout.separator);
+        GuessCsvDecimalMark(rows, first, {layout.amountColumn, layout.debitColumn, layout.creditColumn}, layout.separator);
 }
 
 CsvLayout GuessCsvLayout(const std::string& text) {
@@ -174,7 +158,7 @@ bool RowAmount(const CsvRow& row, const CsvLayout& layout, StatementLine& line) 
     }
     const std::string& debit = Field(row, layout.debitColumn);
     const std::string& credit = Field(row, layout.creditColumn);
-    if (!HasDigit(debit) && !HasDigit(credit)) return line.error = "no amount", false;
+    if (!HasDigit(debit) && !HasDigit(credit)) return line.error = "unreadable amount: (no amount in the debit or credit column)", false;
     // Both magnitudes are at most the largest amount, so their difference fits.
     std::int64_t in = 0, out = 0;
     for (const auto& [text, magnitude] : {std::pair{&credit, &in}, std::pair{&debit, &out}}) {

@@ -23,52 +23,54 @@ Status ReplaceFileAt(const FileSystem& files, const std::string& path, const std
 
 Status ImportSession::Open(const std::string& path, const std::optional<std::string>& rulesPath,
                            const ImportChoices& choices) {
-    path_ = path;
+    LoadedStatement loaded;
+    if (Status s = LoadStatement(state_.env.files, path, limits_, loaded); !s.ok()) return s;
+    return Open(std::move(loaded), rulesPath, choices);
+}
+
+Status ImportSession::Open(LoadedStatement loaded, const std::optional<std::string>& rulesPath,
+                           const ImportChoices& choices) {
+    source_ = std::move(loaded);
     rulesPath_ = rulesPath;
     choices_ = choices;
-    if (Status s = ReadFileAt(state_.env.files, path, bytes_); !s.ok()) return s;
-    format_ = DetectStatementFormat(bytes_);
-    if (format_ == StatementFormat::Csv) layout_ = GuessCsvLayout(DecodeStatementText(bytes_));
     Status s = rulesPath ? ReadFileAt(state_.env.files, *rulesPath, rulesText_)
                          : state_.env.files.ReadAll(kImportRulesFileName, rulesText_);
     if (!s.ok()) return s;
     rules_ = ParseImportRules(rulesText_);
     if (s = ids_.Load(state_.env.files); !s.ok()) return s;
-    return ReadAndPlan();
+    ticks_.clear();
+    return Replan();
 }
 
 std::vector<CsvRow> ImportSession::SampleRows(std::size_t count) const {
     std::vector<CsvRow> rows;
     std::string error;
     // The first lines suffice; a cut inside a quoted field only shortens the sample.
-    (void)ReadCsvRows(DecodeStatementText(bytes_.substr(0, 16384)), layout_.separator, rows, error);
+    (void)ReadCsvRows(DecodeStatementText(source_.bytes.substr(0, 16384)), source_.layout.separator, rows, error);
     if (rows.size() > count) rows.resize(count);
     return rows;
 }
 
 Status ImportSession::ReadAndPlan() {
-    readError_.clear();
-    statement_ = Statement{};
-    CsvLayout used;
-    if (!ReadStatement(path_, bytes_, format_, layout_, used, statement_, readError_)) statement_ = Statement{};
+    source_.Parse(limits_);
     ticks_.clear();
     return Replan();
 }
 
 Status ImportSession::Replan() {
-    Status s = PlanImport(state_, statement_, rules_, ids_, choices_, plan_);
+    Status s = PlanImport(state_, source_.statement, rules_, ids_, choices_, plan_);
     for (const auto& [line, checked] : std::map<std::size_t, bool>(ticks_)) SetChecked(line, checked);
     return s;
 }
 
 Status ImportSession::SetFormat(StatementFormat format) {
-    if (format == StatementFormat::Csv && format_ != format) layout_ = GuessCsvLayout(DecodeStatementText(bytes_));
-    format_ = format;
-    return ReadAndPlan();
+    source_.SetFormat(format, limits_);
+    ticks_.clear();
+    return Replan();
 }
 
 Status ImportSession::SetLayout(const CsvLayout& layout) {
-    layout_ = layout;
+    source_.layout = layout;
     return ReadAndPlan();
 }
 

@@ -17,24 +17,28 @@ namespace tessamo {
 
 class ImportSession {
 public:
-    explicit ImportSession(SharedState& state) : state_(state) {}
+    explicit ImportSession(SharedState& state, const StatementLimits& limits = {})
+        : state_(state), limits_(limits) {}
 
     // Reads the file at the absolute `path` and guesses its format and
-    // layout; then loads the rules (`rulesPath`, else the data folder's
-    // own file) and the ids, and plans with `choices`. A failed Status
-    // names the file.
+    // layout (LoadStatement); then as the Open below. A failed Status names
+    // the file.
     Status Open(const std::string& path, const std::optional<std::string>& rulesPath = std::nullopt,
                 const ImportChoices& choices = {});
+    // Takes a statement already read; loads the rules (`rulesPath`, else the
+    // data folder's own file) and the ids, and plans with `choices`.
+    Status Open(LoadedStatement loaded, const std::optional<std::string>& rulesPath = std::nullopt,
+                const ImportChoices& choices = {});
 
-    StatementFormat Format() const { return format_; }
-    const CsvLayout& Layout() const { return layout_; }
+    StatementFormat Format() const { return source_.format; }
+    const CsvLayout& Layout() const { return source_.layout; }
     const ImportChoices& Choices() const { return choices_; }
     const ImportRules& Rules() const { return rules_; }
     // The rules file in use as last read or saved (UTF-8).
     const std::string& RulesText() const { return rulesText_; }
     const ImportPlan& Plan() const { return plan_; }
     // Why the statement could not be read with the present settings ("" when it could).
-    const std::string& ReadError() const { return readError_; }
+    const std::string& ReadError() const { return source_.readError; }
     // The first `count` rows as the present separator splits them.
     std::vector<CsvRow> SampleRows(std::size_t count) const;
 
@@ -58,19 +62,15 @@ private:
     Status ReadAndPlan();
     Status Replan();
     SharedState& state_;
-    std::string path_;
-    std::string bytes_;
+    const StatementLimits limits_;
+    LoadedStatement source_;
     std::optional<std::string> rulesPath_;
     std::string rulesText_;
-    StatementFormat format_ = StatementFormat::Csv;
-    CsvLayout layout_;
     ImportChoices choices_;
     ImportRules rules_;
     ImportedIds ids_;
-    Statement statement_;
     ImportPlan plan_;
     std::map<std::size_t, bool> ticks_;  // the user's ticks, by line
-    std::string readError_;
 };
 
 // A file anywhere, by absolute path, read through `files`' kind of file

@@ -1,12 +1,20 @@
 #pragma once
-// OFX and QFX statements, 1.x (SGML) and 2.x (XML), bank and credit-card,
-// read through libofx. libofx hands amounts over as floating point, so the
-// amount and the posting date are taken from the transaction's own text in
-// the file (TRNAMT, DTPOSTED), paired with libofx's transactions in order;
-// libofx gives the transaction id, payee, memo and account.
+// OFX and QFX statements, 1.x (SGML, where an element with a value needs no
+// end tag) and 2.x (XML), bank, credit-card and investment accounts, read in
+// one pass over the file's bytes in memory: no copy of the statement is
+// written anywhere, and the work grows with the file's length only.
+//
+// Each <STMTTRN> becomes a line: its posting date (DTPOSTED, the first eight
+// digits), its amount (TRNAMT, read exactly by the statement amount reader
+// with the decimal mark the file's amounts show), FITID, NAME and MEMO, and
+// the account of the <BANKACCTFROM>, <CCACCTFROM> or <INVACCTFROM> it stands
+// under, named "BANKID BRANCHID ACCTID", "ACCTID ACCTKEY" or "BROKERID ACCTID"
+// (the ids of import-ids.txt are keyed so). Texts that are not UTF-8 are
+// read as Windows-1252.
 #include <string>
 
 #include "import/Statement.h"
+#include "import/StatementLimits.h"
 
 namespace tessamo {
 
@@ -14,8 +22,10 @@ namespace tessamo {
 // file does: an "OFXHEADER:" line, an XML declaration, or "<OFX>".
 bool LooksLikeOfx(const std::string& bytes);
 
-// Reads the file at `path`, whose content is `bytes`. False with `error`
-// when libofx refuses the file or its transactions cannot be paired.
-bool ReadOfxStatement(const std::string& path, const std::string& bytes, Statement& statement, std::string& error);
+// False with `error` when the bytes hold no <OFX> element or break a limit
+// (aggregates nested deeper than limits.maxDepth, a value longer than
+// limits.maxLine).
+bool ReadOfxStatement(const std::string& bytes, Statement& statement, std::string& error,
+                      const StatementLimits& limits = {});
 
 }  // namespace tessamo

@@ -1,5 +1,7 @@
 #include "import/StatementFile.h"
 
+#include <filesystem>
+
 #include "import/OfxStatement.h"
 
 namespace tessamo {
@@ -14,13 +16,51 @@ StatementFormat DetectStatementFormat(const std::string& bytes) {
     return LooksLikeOfx(bytes) ? StatementFormat::Ofx : StatementFormat::Csv;
 }
 
-bool ReadStatement(const std::string& path, const std::string& bytes, StatementFormat format,
-                   const std::optional<CsvLayout>& chosen, CsvLayout& layout, Statement& statement,
-                   std::string& error) {
-    if (format == StatementFormat::Ofx) return ReadOfxStatement(path, bytes, statement, error);
+bool ReadStatement(const std::string& bytes, StatementFormat format, const std::optional<CsvLayout>& chosen,
+                   CsvLayout& layout, Statement& statement, std::string& error, const StatementLimits& limits) {
+    if (format == StatementFormat::Ofx) return ReadOfxStatement(bytes, statement, error, limits);
+    if (error = CheckStatementLines(bytes, limits); !error.empty()) return false;
     const std::string text = DecodeStatementText(bytes);
     layout = chosen ? *chosen : GuessCsvLayout(text);
     return ReadCsvStatement(text, layout, statement, error);
+}
+
+void LoadedStatement::Parse(const StatementLimits& limits) {
+    readError.clear();
+    statement = Statement{};
+    CsvLayout used;
+    if (!ReadStatement(bytes, format, layout, used, statement, readError, limits)) statement = Statement{};
+}
+
+void LoadedStatement::SetFormat(StatementFormat chosen, const StatementLimits& limits) {
+    // A CSV layout is guessed only for text within the limits.
+    if (chosen == StatementFormat::Csv && format != chosen && CheckStatementLines(bytes, limits).empty())
+        layout = GuessCsvLayout(DecodeStatementText(bytes));
+    format = chosen;
+    Parse(limits);
+}
+
+Status LoadStatement(const FileSystem& files, const std::string& path, const StatementLimits& limits,
+                     LoadedStatement& loaded) {
+    const std::filesystem::path whole(path);
+    const std::unique_ptr<FileSystem> folder = files.OtherFolder(whole.parent_path().string());
+    const std::string name = whole.filename().string();
+    if (!folder->Exists(name)) return Status::NotFound(path, "No such file or directory");
+    std::uint64_t length = 0;
+    if (Status s = folder->FileLength(name, length); !s.ok()) return s;
+    if (std::string refusal = CheckStatementLength(length, limits); !refusal.empty())
+        return Status::InvalidArgument(path, refusal);
+    loaded = LoadedStatement{};
+    loaded.path = path;
+    if (Status s = folder->ReadAll(name, loaded.bytes); !s.ok()) return s;
+    // The file may have grown between the two looks.
+    if (std::string refusal = CheckStatementLength(loaded.bytes.size(), limits); !refusal.empty())
+        return loaded.bytes.clear(), Status::InvalidArgument(path, refusal);
+    loaded.format = DetectStatementFormat(loaded.bytes);
+    if (loaded.format == StatementFormat::Csv && CheckStatementLines(loaded.bytes, limits).empty())
+        loaded.layout = GuessCsvLayout(DecodeStatementText(loaded.bytes));
+    loaded.Parse(limits);
+    return Status::Ok();
 }
 
 }  // namespace tessamo

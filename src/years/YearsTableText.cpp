@@ -1,6 +1,6 @@
-#include <cstdio>
-
 #include "core/FixedText.h"
+#include "export/SpreadsheetExport.h"
+#include "export/SpreadsheetField.h"
 #include "platform/CodePage.h"
 #include "years/YearsTable.h"
 
@@ -33,28 +33,16 @@ std::string TextLine(const std::string& year, const std::string& code, const std
                    CurrencyText(totals.income - totals.expense, money));
 }
 
-// Two decimals when they hold the amount exactly, else all four.
-std::string CsvNumber(AmountSum amount) {
-    const bool negative = amount < 0;
-    const AmountSum magnitude = negative ? -amount : amount;
-    const auto whole = static_cast<unsigned long long>(magnitude / 10000);
-    const auto fraction = static_cast<unsigned>(magnitude % 10000);
-    char text[64];
-    if (fraction % 100 == 0) std::snprintf(text, sizeof text, "%s%llu.%02u", negative ? "-" : "", whole, fraction / 100);
-    else std::snprintf(text, sizeof text, "%s%llu.%04u", negative ? "-" : "", whole, fraction);
-    return text;
-}
-
 std::string CsvText(const std::string& text) {
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
+    std::string field;
+    AppendSpreadsheetField(field, text);
+    return field;
 }
 
 std::string CsvLine(const std::string& year, const std::string& code, const std::string& name,
                     const YearCategoryTotals& totals) {
-    return year + "," + CsvText(code) + "," + CsvText(name) + "," + CsvNumber(totals.income) + "," +
-           CsvNumber(totals.expense) + "," + CsvNumber(totals.income - totals.expense) + ",\n";
+    return year + "," + CsvText(code) + "," + CsvText(name) + "," + SpreadsheetNumber(totals.income) + "," +
+           SpreadsheetNumber(totals.expense) + "," + SpreadsheetNumber(totals.income - totals.expense) + ",\n";
 }
 
 std::string NameOf(const CategoryRecord& category) { return Cp1252ToUtf8(category.Name); }

@@ -47,7 +47,7 @@ TEST_F(ImportCommandTest, BadLinesStopTheImportUnlessSkipped) {
     const CliRun refused = Import("bad_lines.csv", {"--default-code", "MI"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, "tessamo-cli: import: line 3: \"31.02.2026\" is no day of the calendar (order dmy)\n"
-                           "tessamo-cli: import: line 5: two decimal marks \",\"\n"
+                           "tessamo-cli: import: line 5: unreadable amount: 1,2,3 (two decimal marks \",\")\n"
                            "tessamo-cli: import: nothing was written; give --skip-bad to leave those lines out.\n");
     EXPECT_FALSE(t.folder.Exists("2026TSM.DAT"));
     const CliRun skipped = Import("bad_lines.csv", {"--default-code", "MI", "--skip-bad"});

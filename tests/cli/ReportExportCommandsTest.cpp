@@ -77,6 +77,26 @@ TEST_F(CliReportExport, ExportAsksBeforeAppendingUnlessAllowed) {
     ExpectNoWorkingFiles();
 }
 
+TEST_F(CliReportExport, SpreadsheetExportReplacesTheFileAfterAYes) {
+    TempFolder out;
+    const std::string file = out.PathOf("items.csv");
+    CliRun first = Run({"export", file, "--spreadsheet"});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    const std::string expected = "Date,Amount,Code,Category,Note\r\n1999-04-01,1000.00,\"SA\",\"Salary\",\"Pay\"\r\n"
+                                 "1999-03-02,-12.50,\"FD\",\"Food\",\"Bread \"\"white\"\"\"\r\n"
+                                 "1999-01-20,0.00,\"FD\",\"Food\",\"Coupons \xC3\xA9t\xC3\xA9\"\r\n";
+    EXPECT_EQ(out.Read("items.csv"), expected);
+    CliRun asked = Run({"export", file, "FD", "--spreadsheet", "--from", "3", "--to", "3"});
+    EXPECT_EQ(asked.exitCode, 2);
+    EXPECT_NE(asked.err.find("Do you wish to replace it?"), std::string::npos) << asked.err;
+    EXPECT_EQ(out.Read("items.csv"), expected);
+    CliRun replaced = RunCli(t.folder.path(), {"--yes", "export", file, "FD", "--spreadsheet", "--from", "3", "--to", "3"});
+    ASSERT_EQ(replaced.exitCode, 0) << replaced.err;
+    EXPECT_EQ(out.Read("items.csv"), "Date,Amount,Code,Category,Note\r\n1999-03-02,-12.50,\"FD\",\"Food\",\"Bread \"\"white\"\"\"\r\n");
+    EXPECT_EQ(Run({"export", file, "--spreadsheet", "--append"}).exitCode, 2);
+    ExpectNoWorkingFiles();
+}
+
 TEST_F(CliReportExport, BadExportArgumentsWriteNothing) {
     TempFolder out;
     for (const std::vector<std::string>& args :

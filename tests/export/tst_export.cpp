@@ -1,13 +1,16 @@
 // The export window through its real controls, opened from the report
 // window: the range text, the report window disabled and given back however
-// the window closes, an export written, the append question, file names.
+// the window closes, an export written, the append question, file names;
+// the report window's "Export for spreadsheets…".
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QWindow>
 
 #include "core/ReportCategoryList.h"
 #include "export/CommaFileText.h"
+#include "export/SpreadsheetExport.h"
 #include "export/ui/frmExport.h"
 #include "reports/ReportWindowHarness.h"
 
@@ -109,6 +112,33 @@ private slots:
                 QTRY_VERIFY(!e);
             }
         }
+    }
+
+    // Ours, after the system's entries of the File menu: the same categories and
+    // months into the file the user names, replaced after a Yes.
+    void spreadsheetExportFromTheFileMenu() {
+        ReportWindowHarness h;
+        TempFolder out;
+        out.Write("items.csv", "old\r\n");
+        h.Add(1);
+        h.Add(2);
+        h.Press("rtbStartMonth", 3);
+        frmReports& w = *h.window;
+        QCOMPARE(w.rmnuFile->actions().first(), w.rmnuExit);
+        QCOMPARE(w.rmnuFile->actions().last(), w.rmnuSpreadsheetExport);
+        w.SetSpreadsheetFileChooser([&out](const QString&) { return QString::fromStdString(out.PathOf("items.csv")); });
+        for (Answer answer : {Answer::No, Answer::Yes}) {
+            h.env.dialogs.answers = {answer};
+            w.rmnuSpreadsheetExport->trigger();
+            QCOMPARE(h.env.dialogs.messages.at(answer == Answer::No ? 0 : 1).text,
+                     out.PathOf("items.csv") + " already exists!\r\nDo you wish to replace it?");
+        }
+        LineItemsExportOptions options;
+        options.startMonth = 4;
+        options.year = "1999";
+        QCOMPARE(out.Read("items.csv"), SpreadsheetExportText({kReportCategories[1], kReportCategories[2]},
+                                                             h.env.folder.Read("1999TSM.DAT"), options));
+        QVERIFY(w.isEnabled());
     }
 };
 

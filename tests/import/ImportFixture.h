@@ -39,7 +39,7 @@ protected:
         Statement statement;
         CsvLayout layout;
         std::string error;
-        EXPECT_TRUE(ReadStatement(DataPath(name), bytes, DetectStatementFormat(bytes), std::nullopt, layout,
+        EXPECT_TRUE(ReadStatement(bytes, DetectStatementFormat(bytes), std::nullopt, layout,
                                   statement, error))
             << name << ": " << error;
         return statement;

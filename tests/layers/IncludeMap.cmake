@@ -42,7 +42,7 @@ set(MAY_INCLUDE_app platform platformqt core logic windows cli app)
 # What two subsystems share (the ledger read in place, the report's category
 # list) lives in core; the report's charts draw the report's own summary;
 # the automatic backups copy the very files the backup tool copies.
-set(LOGIC_USES "charts reports" "backups tools")
+set(LOGIC_USES "charts reports" "backups tools" "years export")
 
 # Single headers outside a layer's reach that it may still use, as
 # "<layer> <header>": the system's money conventions are read through Qt Core

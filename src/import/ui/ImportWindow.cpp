@@ -18,6 +18,7 @@
 #include "import/NewCategoryOffer.h"
 #include "import/ui/ImportPreviewModel.h"
 #include "import/ui/ImportRulesEditor.h"
+#include "import/ui/StatementLoading.h"
 #include "platform/FileErrors.h"
 #include "widgets/Grid.h"
 #include "widgets/PanelWidgets.h"
@@ -161,7 +162,11 @@ bool ImportWindow::Report(const Status& status) { return ReportIfFailed(state_.e
 
 bool ImportWindow::OpenStatement(const QString& path) {
     StatementFile->setText(QStringLiteral("File: ") + path);
-    if (!Report(session_.Open(path.toStdString()))) return false;
+    LoadedStatement loaded;
+    Status read;
+    if (!LoadStatementWithProgress(this, state_.env.files, path.toStdString(), StatementLimits(), loaded, read))
+        return false;
+    if (!Report(read) || !Report(session_.Open(std::move(loaded)))) return false;
     for (const RuleError& error : session_.Rules().errors)
         state_.env.dialogs.Show(Message{kImportRulesFileName + std::string(", ") + error.Text(), "Import bank statement",
                                         MessageIcon::Exclamation});

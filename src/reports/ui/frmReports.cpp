@@ -21,6 +21,7 @@
 #include "platform/FileErrors.h"
 #include "core/LedgerListing.h"
 #include "charts/ui/frmChart.h"
+#include "export/ExportToFile.h"
 #include "export/ui/frmExport.h"
 #include "years/ui/frmYears.h"
 #include "platform/CodePage.h"
@@ -123,6 +124,14 @@ frmReports::frmReports(SharedState& state, QWidget* parent)
         if (path.isEmpty()) return std::nullopt;
         return path;
     };
+    // Replacing a file is asked by the export itself, once.
+    chooseSpreadsheetFile_ = [this](const QString& suggested) -> std::optional<QString> {
+        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export for spreadsheets"), suggested,
+                                                          QStringLiteral("CSV files (*.csv)"), nullptr,
+                                                          QFileDialog::DontConfirmOverwrite);
+        if (path.isEmpty()) return std::nullopt;
+        return path;
+    };
     resize(900, 600);
 }
 
@@ -138,6 +147,8 @@ void frmReports::createMenus() {
     rmnuFile->addSeparator();
     rmnuFile->addAction(rmnuPrintPreview);
     rmnuFile->addAction(rmnuSavePdf);
+    rmnuSpreadsheetExport = MakeAction(this, "rmnuSpreadsheetExport", QStringLiteral("Export for &spreadsheets…"));
+    rmnuFile->addAction(rmnuSpreadsheetExport);
     rmnuExports = MakeAction(this, "rmnuExports", QStringLiteral("&Export"));
     menuBar()->addAction(rmnuExports);
     rmnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -159,6 +170,7 @@ void frmReports::createMenus() {
     connect(rmnuPrintPreview, &QAction::triggered, this, &frmReports::PrintPreview);
     connect(rmnuSavePdf, &QAction::triggered, this, &frmReports::SaveAsPdf);
     connect(rmnuExports, &QAction::triggered, this, &frmReports::rmnuExports_Click);
+    connect(rmnuSpreadsheetExport, &QAction::triggered, this, &frmReports::ExportForSpreadsheets);
     connect(rmnuTTO, &QAction::triggered, this, &frmReports::rmnuTTO_Click);
 }
 
@@ -374,6 +386,19 @@ void frmReports::rmnuExports_Click() {
     auto* exportWindow = new frmExport(state_, choice_.Categories());
     exportWindow->Form_Load();
     OpenOwnedWindow(this, exportWindow);
+}
+
+void frmReports::ExportForSpreadsheets() {
+    if (!CategoriesChosen()) return;
+    const QString suggested =
+        QDir::home().filePath(QString::fromStdString(state_.LedgerFileName.substr(0, 4)) + QStringLiteral(" items.csv"));
+    const std::optional<QString> path = chooseSpreadsheetFile_(suggested);
+    if (!path) return;
+    const QFileInfo file(*path);
+    PosixFileSystem folder(file.absolutePath().toStdString());
+    WaitCursor wait;
+    (void)ExportToFile(state_, ExportKind::Spreadsheet, choice_.Categories(), folder, file.fileName().toStdString(),
+                       ExistingExportFile::Ask);
 }
 
 void frmReports::rmnuTTO_Click() {

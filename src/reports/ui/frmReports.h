@@ -57,6 +57,9 @@ public:
     void NewPrintReport();
     void PrintPreview();
     void SaveAsPdf();
+    // "Export for spreadsheets…": the chosen categories' line items of the
+    // month range into a file the user names (SpreadsheetExport.h).
+    void ExportForSpreadsheets();
 
     // The toolbar button's action of a key ("rtbView" ...), or nullptr.
     QAction* RepToolbarButton(const QString& key) const;
@@ -66,6 +69,8 @@ public:
     // user cancels. A file dialog unless replaced (tests).
     using PdfFileChooser = std::function<std::optional<QString>(const QString& suggested)>;
     void SetPdfFileChooser(PdfFileChooser chooser) { choosePdfFile_ = std::move(chooser); }
+    // The same for the spreadsheet export's file.
+    void SetSpreadsheetFileChooser(PdfFileChooser chooser) { chooseSpreadsheetFile_ = std::move(chooser); }
 
     QToolBar* RepToolbar = nullptr;
     QGroupBox* frmCatSel = nullptr;
@@ -90,6 +95,7 @@ public:
     QAction* rmnuExit = nullptr;
     QAction* rmnuPrintPreview = nullptr;
     QAction* rmnuSavePdf = nullptr;
+    QAction* rmnuSpreadsheetExport = nullptr;
     QAction* rmnuExports = nullptr;
     QMenu* rmnuOptions = nullptr;
     QAction* rmnuTTO = nullptr;
@@ -124,6 +130,7 @@ private:
     CategoryListModel* reportCategories_ = nullptr;
     QWidget* reportArea_ = nullptr;
     PdfFileChooser choosePdfFile_;
+    PdfFileChooser chooseSpreadsheetFile_;
 };
 
 }  // namespace tessamo
