@@ -13,6 +13,8 @@
 #include "help/AboutText.h"
 #include "help/ProgramUsage.h"
 #include "help/ui/QtHelpEngine.h"
+#include "core/Settings.h"
+#include "mainscreen/WelcomeDialog.h"
 #include "mainscreen/frmMainScreen.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
@@ -57,11 +59,22 @@ int main(int argc, char* argv[]) {
     Env env{files, dialogs, clock, SystemMoneyFormat()};
     SharedState state(env);
 
+    // Looked at before the start-up writes PERSONAL.DAT as it always does.
+    FileInfo settings;
+    const bool firstStart = files.Inspect(kSettingsFileName, settings).ok() && settings.kind == FileKind::Missing;
+
     frmMainScreen window(state);
     dialogs.SetParent(&window);
     if (!window.Form_Load()) return 0;  // three wrong passcodes, or settings unusable
     window.show();
     if (QApplication::arguments().contains(QStringLiteral("--quit-after-show")))
         QTimer::singleShot(0, &app, &QApplication::quit);
+    else if (firstStart)
+        QTimer::singleShot(0, &window, [&window, &state] {
+            if (OfferWelcome(&window, state)) {
+                window.PopCatList();
+                window.PopSmCatList();
+            }
+        });
     return app.exec();
 }

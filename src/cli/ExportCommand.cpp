@@ -60,7 +60,8 @@ int RunExportCommand(CliContext& context, const std::vector<std::string>& args) 
     const std::unique_ptr<FileSystem> targetFolder = state.env.files.OtherFolder(target.parent_path().string());
     return ExitCode(ExportToFile(state, parsed.Has("--summary") ? ExportKind::Summary : ExportKind::LineItems,
                                  chosen, *targetFolder, target.filename().string(),
-                                 parsed.Has("--append") ? ExistingExportFile::Append : ExistingExportFile::Ask));
+                                 parsed.Has("--append") ? ExistingExportFile::Append : ExistingExportFile::Ask,
+                                 choice.Scope()));
 }
 
 }  // namespace tessamo

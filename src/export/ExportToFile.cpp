@@ -56,7 +56,8 @@ std::string ExportTargetName(const FileSystem& targetFolder, const std::string& 
 }
 
 ExportOutcome ExportToFile(const SharedState& state, ExportKind kind, const std::vector<CategoryRecord>& chosen,
-                           FileSystem& targetFolder, const std::string& fileName, ExistingExportFile existing) {
+                           FileSystem& targetFolder, const std::string& fileName, ExistingExportFile existing,
+                           CategoryScope scope) {
     Dialogs& dialogs = state.env.dialogs;
     FileInfo target;
     if (UsableFileName(fileName) && !ReportIfFailed(dialogs, targetFolder.Inspect(fileName, target)))
@@ -72,12 +73,12 @@ ExportOutcome ExportToFile(const SharedState& state, ExportKind kind, const std:
                                      " already exists!\r\nDo you wish to append this data to it?";
         if (dialogs.Show(ConfirmYesNo(question, MessageIcon::Question)) != Answer::Yes) return ExportOutcome::Declined;
     }
-    return kind == ExportKind::LineItems ? commafile(state, chosen, targetFolder, fileName)
-                                         : summarycommafile(state, chosen, targetFolder, fileName);
+    return kind == ExportKind::LineItems ? commafile(state, chosen, targetFolder, fileName, scope)
+                                         : summarycommafile(state, chosen, targetFolder, fileName, scope);
 }
 
 ExportOutcome commafile(const SharedState& state, const std::vector<CategoryRecord>& chosen, FileSystem& targetFolder,
-                        const std::string& fileName) {
+                        const std::string& fileName, CategoryScope scope) {
     std::string ledger;
     if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
     LineItemsExportOptions options;
@@ -87,7 +88,7 @@ ExportOutcome commafile(const SharedState& state, const std::vector<CategoryReco
     options.year = state.LedgerFileName.substr(0, 4);
     options.money = state.env.money;
     // The lines go to the file as they are made, a piece at a time.
-    const std::vector<CategoryRecord> categories = ReportCategoryRecords(chosen);
+    const std::vector<CategoryRecord> categories = ReportCategoryRecords(chosen, scope, ledger);
     LineItemsExport lines(categories, ledger, options);
     std::string piece;
     bool done = false;
@@ -102,10 +103,10 @@ ExportOutcome commafile(const SharedState& state, const std::vector<CategoryReco
 }
 
 ExportOutcome summarycommafile(const SharedState& state, const std::vector<CategoryRecord>& chosen,
-                               FileSystem& targetFolder, const std::string& fileName) {
+                               FileSystem& targetFolder, const std::string& fileName, CategoryScope scope) {
     std::string ledger;
     if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
-    const std::string text = SummaryExportText(ReportCategoryRecords(chosen), ledger, state.env.money);
+    const std::string text = SummaryExportText(ReportCategoryRecords(chosen, scope, ledger), ledger, state.env.money);
     return AppendAndFinish(state, targetFolder, fileName, OnePiece(text));
 }
 

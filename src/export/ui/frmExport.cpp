@@ -19,8 +19,9 @@
 
 namespace tessamo {
 
-frmExport::frmExport(const SharedState& state, std::vector<CategoryRecord> chosen, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), chosen_(std::move(chosen)) {
+frmExport::frmExport(const SharedState& state, std::vector<CategoryRecord> chosen, CategoryScope scope,
+                     QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), chosen_(std::move(chosen)), scope_(scope) {
     setObjectName(QStringLiteral("frmExport"));
     setWindowTitle(QStringLiteral("Data Export"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -119,7 +120,7 @@ void frmExport::ExportedFiles_Click(const QModelIndex& index) {
 void frmExport::RunExport(bool summary) {
     PosixFileSystem target(TargetFolder().toStdString());
     const ExportOutcome outcome = ExportToFile(state_, summary ? ExportKind::Summary : ExportKind::LineItems, chosen_,
-                                               target, exFileName->text().toStdString(), ExistingExportFile::Ask);
+                                               target, exFileName->text().toStdString(), ExistingExportFile::Ask, scope_);
     if (outcome == ExportOutcome::Written) ExportQuit_Click();
 }
 

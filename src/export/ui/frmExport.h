@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/Records.h"
+#include "core/ReportCategoryList.h"
 #include "core/SharedState.h"
 
 class QFileSystemModel;
@@ -30,7 +31,8 @@ class DriveList;
 class frmExport : public QWidget {
     Q_OBJECT
 public:
-    frmExport(const SharedState& state, std::vector<CategoryRecord> chosen, QWidget* parent = nullptr);
+    frmExport(const SharedState& state, std::vector<CategoryRecord> chosen,
+              CategoryScope scope = CategoryScope::Chosen, QWidget* parent = nullptr);
     ~frmExport() override;
 
     // The range text: months, year and the number of chosen categories.
@@ -65,6 +67,7 @@ private:
 
     const SharedState& state_;
     const std::vector<CategoryRecord> chosen_;
+    const CategoryScope scope_;
     QFileSystemModel* files_ = nullptr;
 };
 

@@ -96,9 +96,12 @@ public:
     QMenu* mnuChart = nullptr;
     QAction* mnuChartReport = nullptr;
     QAction* mnuChartYears = nullptr;
+    // After the system's menus: every toolbar command by its access key.
+    QMenu* mnuReport = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -116,6 +119,8 @@ private:
     // Shows a print job's failure naming the printer; the window stays usable.
     void ReportPrintFailure(const PrintResult& result);
     void WritePdf(const QString& path);
+    // True after View; else the user is told to view a report first.
+    bool ReportViewed();
     QAction* Button(const char* key) const;
 
     SharedState& state_;
@@ -124,6 +129,7 @@ private:
     CategoryListModel* reportCategories_ = nullptr;
     QWidget* reportArea_ = nullptr;
     PdfFileChooser choosePdfFile_;
+    bool reportViewed_ = false;
 };
 
 }  // namespace tessamo
