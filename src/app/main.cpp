@@ -71,10 +71,8 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(0, &app, &QApplication::quit);
     else if (firstStart)
         QTimer::singleShot(0, &window, [&window, &state] {
-            if (OfferWelcome(&window, state)) {
-                window.PopCatList();
-                window.PopSmCatList();
-            }
+            // The entry editor fills its own list each time it opens.
+            if (OfferWelcome(&window, state)) window.PopCatList();
         });
     return app.exec();
 }

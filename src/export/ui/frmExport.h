@@ -26,6 +26,7 @@ class QPushButton;
 namespace tessamo {
 
 class DirectoryList;
+class FolderButtons;
 class DriveList;
 
 class frmExport : public QWidget {
@@ -40,12 +41,14 @@ public:
 
     void ExportDrive_Change();
     void ExportDir_Change();
+    // The files list shows the target folder: the highlighted one.
+    void ShowTargetFiles();
     void ExportedFiles_Click(const QModelIndex& index);
     void ExportGo_Click();
     void ExportGoSummary_Click();
     void ExportQuit_Click();
 
-    // The folder the export goes to (ExportDir's), and choosing it.
+    // The folder the export goes to (the one highlighted in ExportDir), and choosing it.
     QString TargetFolder() const;
     void SetTargetFolder(const QString& folder);
 
@@ -56,6 +59,7 @@ public:
     QLabel* Label1 = nullptr;
     QLineEdit* exFileName = nullptr;
     QLabel* Label2 = nullptr;
+    FolderButtons* TargetButtons = nullptr;  // Browse..., New Folder...
     QPushButton* ExportGo = nullptr;
     QPushButton* ExportGoSummary = nullptr;
     QPushButton* ExportQuit = nullptr;
