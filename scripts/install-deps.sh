@@ -5,12 +5,13 @@ set -euo pipefail
 
 # clang and libclang-rt-dev: the libFuzzer targets (scripts/fuzz.sh).
 # libcsv-dev: reading bank statements (CSV).
+# libgmp-dev and pkgconf (pkg-config): exact fractions for the calculator.
 packages=(g++ make cmake ninja-build qt6-base-dev libqt6opengl6-dev qt6-charts-dev
           libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev xvfb xauth poppler-utils
           fonts-dejavu-core fonts-liberation
           help2man desktop-file-utils appstream dpkg-dev file
           clang libclang-rt-dev
-          libcsv-dev)
+          libcsv-dev pkgconf libgmp-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -15,6 +15,8 @@
 #include "help/ui/QtHelpEngine.h"
 #include "journal/JournaledFileSystem.h"
 #include "journal/Recovery.h"
+#include "core/Settings.h"
+#include "mainscreen/WelcomeDialog.h"
 #include "mainscreen/frmMainScreen.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
@@ -63,11 +65,20 @@ int main(int argc, char* argv[]) {
     Env env{files, dialogs, clock, SystemMoneyFormat()};
     SharedState state(env);
 
+    // Looked at before the start-up writes PERSONAL.DAT as it always does.
+    FileInfo settings;
+    const bool firstStart = files.Inspect(kSettingsFileName, settings).ok() && settings.kind == FileKind::Missing;
+
     frmMainScreen window(state);
     dialogs.SetParent(&window);
     if (!window.Form_Load()) return 0;  // three wrong passcodes, or settings unusable
     window.show();
     if (QApplication::arguments().contains(QStringLiteral("--quit-after-show")))
         QTimer::singleShot(0, &app, &QApplication::quit);
+    else if (firstStart)
+        QTimer::singleShot(0, &window, [&window, &state] {
+            // The entry editor fills its own list each time it opens.
+            if (OfferWelcome(&window, state)) window.PopCatList();
+        });
     return app.exec();
 }

@@ -1,5 +1,6 @@
 // add income|expense CODE AMOUNT [NOTE] [--date DATE]: one line item, entered
 // the way the entry editor's Save buttons enter it.
+#include <algorithm>
 #include <ostream>
 
 #include "cli/CommandArgs.h"
@@ -79,9 +80,10 @@ int RunAddCommand(CliContext& context, const std::vector<std::string>& args) {
     std::vector<CategoryRecord> categories;
     if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories)))
         return kExitFailed;
+    // The code as typed when the year holds it so (a lower-case code made
+    // elsewhere), else upper-cased; CategoryExists would upper-case it again.
     entry.code = ResolveCategoryCode(categories, entry.code);
-    std::string code = entry.code;
-    if (!CategoryExists(state, code))
+    if (std::none_of(categories.begin(), categories.end(), [&](const CategoryRecord& c) { return c.Code == entry.code; }))
         return BadArguments(context, "add: there is no category \"" + entry.code + "\" in " + state.CategoryFileName);
 
     const std::string typedDate = entry.date.empty() ? TodayInStyle(state.env.clock, state.DateStyle) : entry.date;

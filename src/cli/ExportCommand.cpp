@@ -70,7 +70,8 @@ int RunExportCommand(CliContext& context, const std::vector<std::string>& args) 
                                                       : ExportKind::LineItems;
     return ExitCode(ExportToFile(state, kind,
                                  chosen, *targetFolder, target.filename().string(),
-                                 parsed.Has("--append") ? ExistingExportFile::Append : ExistingExportFile::Ask));
+                                 parsed.Has("--append") ? ExistingExportFile::Append : ExistingExportFile::Ask,
+                                 choice.Scope()));
 }
 
 }  // namespace tessamo

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/CommandArgs.h"
+#include "core/ReportCategoryList.h"
 #include "core/SharedState.h"
 
 namespace tessamo {
@@ -15,6 +16,7 @@ struct ReportChoice {
     std::vector<std::string> codes;  // two characters each; empty: all categories
     int fromMonth = 1;
     int toMonth = 12;
+    CategoryScope Scope() const { return codes.empty() ? CategoryScope::All : CategoryScope::Chosen; }
 };
 
 // Reads CATEGORY words ("all", or codes of one or two characters) and the

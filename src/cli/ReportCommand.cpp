@@ -73,7 +73,8 @@ int RunReportCommand(CliContext& context, const std::vector<std::string>& args) 
         context.out << utf8;
     };
     const ReportOutcome outcome =
-        MakeReport(state, chosen, state.RepStartMonth, state.RepEndMonth, parsed.Has("--full") ? "F" : "S", &sink);
+        MakeReport(state, chosen, state.RepStartMonth, state.RepEndMonth, parsed.Has("--full") ? "F" : "S", &sink,
+                   choice.Scope());
     if (!outcome.ok) return kExitFailed;
     context.err << outcome.report.status.income << "\n" << outcome.report.status.expense << "\n";
     if (outcome.report.status.balance) context.err << *outcome.report.status.balance << "\n";

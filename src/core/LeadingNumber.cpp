@@ -1,6 +1,7 @@
 #include "core/LeadingNumber.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -40,17 +41,21 @@ double RadixNumber(Cursor& cursor, int radix) {
 
 }  // namespace
 
-double LeadingNumber(std::string_view text, bool* tooLarge) {
-    if (tooLarge) *tooLarge = false;
+std::string LeadingNumberText(std::string_view text) {
     Cursor cursor(text);
     if (cursor.Peek() == '&') {
         cursor.Advance();
         char kind = cursor.Peek();
-        if (kind == 'H' || kind == 'h') { cursor.Advance(); return RadixNumber(cursor, 16); }
-        if (kind == 'O' || kind == 'o') { cursor.Advance(); return RadixNumber(cursor, 8); }
-        return 0;
+        int radix = kind == 'H' || kind == 'h' ? 16 : kind == 'O' || kind == 'o' ? 8 : 0;
+        if (radix == 0) return "0";
+        cursor.Advance();
+        const double value = RadixNumber(cursor, radix);
+        if (!std::isfinite(value)) return "1e400";  // beyond every double, as the digits were
+        char buffer[400];
+        std::snprintf(buffer, sizeof buffer, "%.0f", value);
+        return buffer;
     }
-    // Gather the accepted characters without blanks and let strtod read them.
+    // Gather the accepted characters without blanks.
     std::string number;
     if (char c = cursor.Peek(); c == '+' || c == '-') { number += c; cursor.Advance(); }
     bool digits = false, point = false;
@@ -59,7 +64,7 @@ double LeadingNumber(std::string_view text, bool* tooLarge) {
         number += c;
         cursor.Advance();
     }
-    if (!digits) return 0;
+    if (!digits) return "0";
     if (char e = cursor.Peek(); e == 'E' || e == 'e') {
         std::string exponent = "e";
         cursor.Advance();
@@ -72,10 +77,14 @@ double LeadingNumber(std::string_view text, bool* tooLarge) {
         }
         if (expDigits) number += exponent;
     }
-    double value = std::strtod(number.c_str(), nullptr);
+    return number;
+}
+
+double LeadingNumber(std::string_view text, bool* tooLarge) {
+    if (tooLarge) *tooLarge = false;
+    const double value = std::strtod(LeadingNumberText(text).c_str(), nullptr);
     if (std::isfinite(value)) return value;
     if (tooLarge) *tooLarge = true;
     return 0;
 }
-
 }  // namespace tessamo

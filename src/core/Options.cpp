@@ -44,7 +44,7 @@ bool ChangeDateFormat(SharedState& state) {
     const std::string shown = DateFormatText(style);
     if (state.env.dialogs.Show(DateFormatQuestion(DateFormatText(state.DateStyle), shown)) != Answer::Yes)
         return false;
-    if (!StoreSetting(state, "Change of the date format", [&](SettingsRecord& r) { r.SetDateStyle(style); })) return false;
+    if (!StoreDateStyle(state, style)) return false;
     state.env.dialogs.Show(Message{"Date format set to " + shown + " (" + style + ")"});
     return true;
 }
@@ -56,9 +56,16 @@ bool ChangeUserName(SharedState& state) {
     std::optional<std::string> answer =
         state.env.dialogs.Input("Enter name to show on reports", "Your Name?", Cp1252ToUtf8(stored.UserName()));
     if (!answer || answer->empty()) return false;
-    const std::string name = FixedWidth(Utf8ToCp1252(*answer), kUserNameWidth);
-    if (!StoreSetting(state, "Change of the user name", [&](SettingsRecord& r) { r.SetUserName(name); })) return false;
-    return true;
+    return StoreUserName(state, Utf8ToCp1252(*answer));
+}
+
+bool StoreUserName(SharedState& state, const std::string& name) {
+    const std::string stored = FixedWidth(name, kUserNameWidth);
+    return StoreSetting(state, "Change of the user name", [&](SettingsRecord& r) { r.SetUserName(stored); });
+}
+
+bool StoreDateStyle(SharedState& state, const std::string& style) {
+    return StoreSetting(state, "Change of the date format", [&](SettingsRecord& r) { r.SetDateStyle(style); });
 }
 
 bool ChangePassCode(SharedState& state) {

@@ -19,6 +19,12 @@ bool ChangeDateFormat(SharedState& state);
 // a longer name cut to 28.
 bool ChangeUserName(SharedState& state);
 
+// The stores behind ChangeUserName and ChangeDateFormat, without asking
+// (the first-start welcome): the name cut or padded to 28 characters; the
+// style "A" or "E". True when stored.
+bool StoreUserName(SharedState& state, const std::string& name);
+bool StoreDateStyle(SharedState& state, const std::string& style);
+
 // Asks for a passcode of up to four digits; 0 (or "0000") means none.
 bool ChangePassCode(SharedState& state);
 

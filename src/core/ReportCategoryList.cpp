@@ -1,5 +1,8 @@
 #include "core/ReportCategoryList.h"
 
+#include <algorithm>
+
+#include "core/LedgerView.h"
 #include "core/RecordFile.h"
 
 namespace tessamo {
@@ -11,6 +14,28 @@ std::vector<CategoryRecord> ReportCategoryRecords(const std::vector<CategoryReco
     records.push_back(CategoryRecord{std::string(2, '\0'), std::string(16, '\0')});
     for (const CategoryRecord& c : chosen) records.push_back(CategoryRecord::Make(c.Code, c.Name));
     return records;
+}
+
+std::vector<CategoryRecord> ReportCategoryRecords(const std::vector<CategoryRecord>& chosen, CategoryScope scope,
+                                                  std::string_view ledger) {
+    if (scope == CategoryScope::Chosen) return ReportCategoryRecords(chosen);
+    std::vector<bool> held(1u << 16, false);
+    held[0] = true;  // the list's blank first record
+    for (const CategoryRecord& c : chosen) held[CodeKey(c.Code)] = true;
+    std::vector<std::uint16_t> unlisted;
+    const LedgerView lines(ledger);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::uint16_t key = CodeKey(lines[i].Code());
+        if (!held[key]) unlisted.push_back(key);
+        held[key] = true;
+    }
+    std::sort(unlisted.begin(), unlisted.end());
+    std::vector<CategoryRecord> all = chosen;
+    for (std::uint16_t key : unlisted) {
+        const char code[2] = {static_cast<char>(key >> 8), static_cast<char>(key & 0xFF)};
+        all.push_back(CategoryRecord::Make(std::string_view(code, 2), kNoCategoryName));
+    }
+    return ReportCategoryRecords(all);
 }
 
 Status MakeRepCatFile(FileSystem& files, const std::vector<CategoryRecord>& chosen) {

@@ -7,6 +7,7 @@
 // empty file. The file is rebuilt from nothing for each selection, so a
 // leftover of an interrupted run never adds categories.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Records.h"
@@ -18,6 +19,21 @@ inline constexpr const char* kReportCategoryFile = "tempcats.$$$";
 
 // The records the file holds for `chosen` (blank record first unless empty).
 std::vector<CategoryRecord> ReportCategoryRecords(const std::vector<CategoryRecord>& chosen);
+
+// Whether a report's list is the categories the user chose or all of the
+// year's categories (the report window's "All Cats", the commands' "all").
+enum class CategoryScope { Chosen, All };
+
+// The name under which an all-categories report lists a code no category holds.
+inline constexpr const char* kNoCategoryName = "(no category)";
+
+// The records for `chosen`; with CategoryScope::All, followed by one record
+// for each code the ledger's lines carry that no entry of `chosen` holds, in
+// code order, named kNoCategoryName. Lines of a deleted category or of files
+// made elsewhere thus stay in an all-categories report and export, whose
+// totals then agree with the main window's.
+std::vector<CategoryRecord> ReportCategoryRecords(const std::vector<CategoryRecord>& chosen, CategoryScope scope,
+                                                  std::string_view ledger);
 
 // MakeRepCatFile: writes "tempcats.$$$" for the chosen categories (each code
 // and name cut or padded to its width).

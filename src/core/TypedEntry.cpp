@@ -19,6 +19,9 @@ void FollowSavedCode(SharedState& state, const std::string& code, EntryOutcome o
     if (state.CurrentCategory != kAllCategories) state.CurrentCategory = code;
 }
 
+const Message kOpenItemKindQuestion{"Is this an expense?", kProgramTitle, MessageIcon::Question,
+                                    MessageButtons::YesNo, Answer::Yes};
+
 std::string ActiveYearDigits(const SharedState& state) {
     return state.CurYear.size() >= 2 ? state.CurYear.substr(state.CurYear.size() - 2) : state.CurYear;
 }
@@ -53,6 +56,11 @@ EntryOutcome ReplaceTypedEntry(SharedState& state, TypedEntry& typed) {
     std::optional<LedgerRecord> record =
         BuildEntryRecord(state, typed, ActiveYearDigits(state), OpenedAsExpense(state));
     if (!record) return EntryOutcome::Refused;
+    // An open item (amount 0) opens as income, so its kind says nothing: the
+    // amount it now gets would turn a bill into income without this question.
+    if (state.OpenedRecord.Amount == 0 && record->Amount != 0 &&
+        state.env.dialogs.Show(kOpenItemKindQuestion) == Answer::Yes)
+        record->Amount = -record->Amount;
     const EntryOutcome outcome = ReplaceRecord(state, *record);
     FollowSavedCode(state, typed.code, outcome);
     return outcome;

@@ -35,7 +35,8 @@ std::optional<LedgerRecord> BuildEntryRecord(const SharedState& state, TypedEntr
 EntryOutcome SaveTypedEntry(SharedState& state, TypedEntry& typed, bool expense);
 
 // Replace: the line keeps the kind (income or expense) it had when opened; the
-// year digits come from the active year.
+// year digits come from the active year. An opened open item (amount 0) that
+// gets an amount has no kind to keep: "Is this an expense?" (Yes/No) decides.
 EntryOutcome ReplaceTypedEntry(SharedState& state, TypedEntry& typed);
 
 // The key of the line as the editor shows it, the amount read from a cleaned

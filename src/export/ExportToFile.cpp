@@ -57,7 +57,8 @@ std::string ExportTargetName(const FileSystem& targetFolder, const std::string& 
 }
 
 ExportOutcome ExportToFile(const SharedState& state, ExportKind kind, const std::vector<CategoryRecord>& chosen,
-                           FileSystem& targetFolder, const std::string& fileName, ExistingExportFile existing) {
+                           FileSystem& targetFolder, const std::string& fileName, ExistingExportFile existing,
+                           CategoryScope scope) {
     Dialogs& dialogs = state.env.dialogs;
     FileInfo target;
     if (UsableFileName(fileName) && !ReportIfFailed(dialogs, targetFolder.Inspect(fileName, target)))
@@ -76,13 +77,13 @@ ExportOutcome ExportToFile(const SharedState& state, ExportKind kind, const std:
     }
     switch (kind) {
         case ExportKind::LineItems:
-            return commafile(state, chosen, targetFolder, fileName);
+            return commafile(state, chosen, targetFolder, fileName, scope);
         case ExportKind::Summary:
-            return summarycommafile(state, chosen, targetFolder, fileName);
+            return summarycommafile(state, chosen, targetFolder, fileName, scope);
         case ExportKind::Spreadsheet:
             break;
     }
-    return SpreadsheetExportToFile(state, chosen, targetFolder, fileName);
+    return SpreadsheetExportToFile(state, chosen, targetFolder, fileName, scope);
 }
 
 static LineItemsExportOptions OptionsOf(const SharedState& state) {
@@ -96,12 +97,12 @@ static LineItemsExportOptions OptionsOf(const SharedState& state) {
 }
 
 ExportOutcome commafile(const SharedState& state, const std::vector<CategoryRecord>& chosen, FileSystem& targetFolder,
-                        const std::string& fileName) {
+                        const std::string& fileName, CategoryScope scope) {
     std::string ledger;
     if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
     const LineItemsExportOptions options = OptionsOf(state);
     // The lines go to the file as they are made, a piece at a time.
-    const std::vector<CategoryRecord> categories = ReportCategoryRecords(chosen);
+    const std::vector<CategoryRecord> categories = ReportCategoryRecords(chosen, scope, ledger);
     LineItemsExport lines(categories, ledger, options);
     std::string piece;
     bool done = false;
@@ -116,18 +117,21 @@ ExportOutcome commafile(const SharedState& state, const std::vector<CategoryReco
 }
 
 ExportOutcome summarycommafile(const SharedState& state, const std::vector<CategoryRecord>& chosen,
-                               FileSystem& targetFolder, const std::string& fileName) {
+                               FileSystem& targetFolder, const std::string& fileName, CategoryScope scope) {
     std::string ledger;
     if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
-    const std::string text = SummaryExportText(ReportCategoryRecords(chosen), ledger, state.env.money);
+    const std::string text = SummaryExportText(ReportCategoryRecords(chosen, scope, ledger), ledger, state.env.money);
     return WriteAndFinish(state, targetFolder, fileName, OnePiece(text));
 }
 
 ExportOutcome SpreadsheetExportToFile(const SharedState& state, const std::vector<CategoryRecord>& chosen,
-                                      FileSystem& targetFolder, const std::string& fileName) {
+                                      FileSystem& targetFolder, const std::string& fileName, CategoryScope scope) {
     std::string ledger;
     if (!ReadLedger(state, ledger)) return ExportOutcome::Failed;
-    const std::string text = SpreadsheetExportText(chosen, ledger, OptionsOf(state));
+    // The report's records open with a blank one; the spreadsheet export wants the categories alone.
+    std::vector<CategoryRecord> categories = ReportCategoryRecords(chosen, scope, ledger);
+    if (!categories.empty()) categories.erase(categories.begin());
+    const std::string text = SpreadsheetExportText(categories, ledger, OptionsOf(state));
     return WriteAndFinish(state, targetFolder, fileName, OnePiece(text), false);
 }
 

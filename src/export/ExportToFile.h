@@ -7,7 +7,8 @@
 //  - commafile / summarycommafile: append the export's lines to the file
 //    (created when missing) and tell the user it is finished.
 // The chosen categories come in memory, in the report window's list order
-// (the blank first record of the report's category list is added here), and
+// (the blank first record of the report's category list is added here; with
+// CategoryScope::All the codes no category holds follow), and
 // the lines from the active ledger; nothing is written in the data folder
 // but the export file itself when the user chose it there. The month range is
 // state.RepStartMonth .. state.RepEndMonth. The file's content and the new
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "core/Records.h"
+#include "core/ReportCategoryList.h"
 #include "core/SharedState.h"
 #include "platform/FileSystem.h"
 
@@ -45,14 +47,17 @@ enum class ExportOutcome {
 std::string ExportTargetName(const FileSystem& targetFolder, const std::string& fileName);
 
 ExportOutcome ExportToFile(const SharedState& state, ExportKind kind, const std::vector<CategoryRecord>& chosen,
-                           FileSystem& targetFolder, const std::string& fileName, ExistingExportFile existing);
+                           FileSystem& targetFolder, const std::string& fileName, ExistingExportFile existing,
+                           CategoryScope scope = CategoryScope::Chosen);
 
 ExportOutcome commafile(const SharedState& state, const std::vector<CategoryRecord>& chosen, FileSystem& targetFolder,
-                        const std::string& fileName);
+                        const std::string& fileName, CategoryScope scope = CategoryScope::Chosen);
 // The spreadsheet export into the file (replaced; created when missing).
 ExportOutcome SpreadsheetExportToFile(const SharedState& state, const std::vector<CategoryRecord>& chosen,
-                                      FileSystem& targetFolder, const std::string& fileName);
+                                      FileSystem& targetFolder, const std::string& fileName,
+                                      CategoryScope scope = CategoryScope::Chosen);
 ExportOutcome summarycommafile(const SharedState& state, const std::vector<CategoryRecord>& chosen,
-                               FileSystem& targetFolder, const std::string& fileName);
+                               FileSystem& targetFolder, const std::string& fileName,
+                               CategoryScope scope = CategoryScope::Chosen);
 
 }  // namespace tessamo

@@ -10,7 +10,9 @@ const std::vector<WindowTopic>& WindowTopics() {
         {"frmCatSel", "reports"},          {"frmExport", "export"},
         {"frmSorter", "sorter"},           {"frmBackup", "backup"},
         {"TinyCalc", "calculator"},        {"NotepadWindow", "notes"},
-        {"HelpViewer", "using-help"},
+        {"HelpViewer", "using-help"},      {"ImportWindow", "import"},
+        {"ImportRulesEditor", "import"},   {"RestoreWindow", "restore"},
+        {"BackupSettingsDialog", "automatic-backups"},
     };
     return topics;
 }

@@ -104,8 +104,11 @@ EntryEditorPanel::EntryEditorPanel(SharedState& state, QWidget* area) : QFrame(a
     frameLayout->addWidget(createEntryButtons());
     connectButtons();
 
-    setTabOrder(DateEditor, Today);
-    setTabOrder(Today, AmountEditor);
+    // Tab goes from the date straight to the amount: a newcomer's amount typed
+    // after one Tab must not land on "!". "!" is there by mouse and Alt+!.
+    Today->setFocusPolicy(Qt::ClickFocus);
+    Today->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Exclam));
+    setTabOrder(DateEditor, AmountEditor);
     setTabOrder(AmountEditor, NoteEditor);
     setTabOrder(NoteEditor, SmCatList);
     setTabOrder(SmCatList, SaveNewIncome);

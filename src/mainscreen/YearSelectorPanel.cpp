@@ -53,16 +53,15 @@ void YearSelectorPanel::createControls() {
     layout->addLayout(buttons);
 }
 
-// Label and spinner both show the active year as the selector opens, so the
-// first click goes on from the year the user is in.
+// The label offers today's year as the selector opens; the spinner keeps its
+// value (the active year, or the last year spun to), so the first click goes
+// on from there.
 void YearSelectorPanel::mnuYear_Click() {
     CentreInParent(this);
     setEnabled(true);
     show();
     raise();
-    const QString active = QString::fromStdString(ActiveYear(state_));
-    DataYear->setValue(active.toInt());
-    CurYear->setText(active);
+    CurYear->setText(QString::fromStdString(TodayYear(state_.env.clock)));
     emit opened();
     DataYear->setFocus();
 }

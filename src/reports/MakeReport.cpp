@@ -65,12 +65,12 @@ ReportOutcome MakeReport(const SharedState& state, const std::string& catfile, i
 }
 
 ReportOutcome MakeReport(const SharedState& state, const std::vector<CategoryRecord>& chosen, int begmo, int endmo,
-                         const std::string& reptype, const ReportPieceSink* sink) {
+                         const std::string& reptype, const ReportPieceSink* sink, CategoryScope scope) {
     std::string ledger;
     if (!ReportIfFailed(state.env.dialogs, state.env.files.ReadAll(state.LedgerFileName, ledger)))
         return ReportOutcome{};
     return ReportOutcome{true,
-                         BuildActiveYearReport(state, ReportCategoryRecords(chosen), ledger, begmo, endmo, reptype, sink)};
+                         BuildActiveYearReport(state, ReportCategoryRecords(chosen, scope, ledger), ledger, begmo, endmo, reptype, sink)};
 }
 
 }  // namespace tessamo

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ReportCategoryList.h"
 #include "core/SharedState.h"
 #include "reports/ReportText.h"
 
@@ -29,9 +30,11 @@ ReportOutcome MakeReport(const SharedState& state, const std::string& catfile, i
 // window's list, the command line's codes), in list order: only the ledger
 // is read, and nothing is written or removed in the data folder, so a
 // read-only folder reports like any other. With a sink the text goes to it
-// in pieces as it is laid out (see BuildReport).
+// in pieces as it is laid out (see BuildReport). With CategoryScope::All the
+// codes no category holds are reported too (see ReportCategoryRecords).
 ReportOutcome MakeReport(const SharedState& state, const std::vector<CategoryRecord>& chosen, int begmo, int endmo,
-                         const std::string& reptype, const ReportPieceSink* sink = nullptr);
+                         const std::string& reptype, const ReportPieceSink* sink = nullptr,
+                         CategoryScope scope = CategoryScope::Chosen);
 
 // The report's working files, removed at the end of every report.
 const std::vector<std::string>& ReportWorkingFiles();

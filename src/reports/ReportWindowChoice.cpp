@@ -8,7 +8,7 @@ void ReportWindowChoice::Reset() {
     state_.RepStartMonth = 1;
     state_.RepEndMonth = 12;
     reptype_.clear();
-    categories_.clear();
+    ClearCategories();
 }
 
 void ReportWindowChoice::PushStartMonth() {
@@ -26,22 +26,28 @@ void ReportWindowChoice::PullEndMonth() {
 bool ReportWindowChoice::Add(const CategoryRecord& category) {
     const bool listed = std::any_of(categories_.begin(), categories_.end(),
                                     [&](const CategoryRecord& c) { return c.Code == category.Code; });
-    if (!listed) categories_.push_back(category);
-    return !listed;
+    if (listed) return false;
+    categories_.push_back(category);
+    scope_ = CategoryScope::Chosen;
+    return true;
 }
 
 void ReportWindowChoice::ChooseAll(const std::vector<CategoryRecord>& all) {
-    categories_.clear();
+    ClearCategories();
     for (const CategoryRecord& category : all) Add(category);
+    scope_ = CategoryScope::All;
 }
 
 bool ReportWindowChoice::RemoveRow(int row) {
     if (row < 2) {
-        categories_.clear();
+        ClearCategories();
         return true;
     }
     const auto index = static_cast<std::size_t>(row - 1);
-    if (index < categories_.size()) categories_.erase(categories_.begin() + static_cast<std::ptrdiff_t>(index));
+    if (index < categories_.size()) {
+        categories_.erase(categories_.begin() + static_cast<std::ptrdiff_t>(index));
+        scope_ = CategoryScope::Chosen;
+    }
     return false;
 }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/Records.h"
+#include "core/ReportCategoryList.h"
 #include "core/SharedState.h"
 
 namespace tessamo {
@@ -51,12 +52,19 @@ public:
     // empty the whole list, a later row removes that category alone.
     // Returns true when the list was emptied.
     bool RemoveRow(int row);
-    void ClearCategories() { categories_.clear(); }
+    void ClearCategories() {
+        categories_.clear();
+        scope_ = CategoryScope::Chosen;
+    }
+    // All while the list is what All Cats made it; a category added or
+    // removed after that makes it a list of chosen categories.
+    CategoryScope Scope() const { return scope_; }
 
 private:
     SharedState& state_;
     std::string reptype_;
     std::vector<CategoryRecord> categories_;
+    CategoryScope scope_ = CategoryScope::Chosen;
 };
 
 }  // namespace tessamo

@@ -26,7 +26,7 @@ std::vector<std::string> BackupFileList(const FileSystem& source) {
 namespace {
 
 std::string FolderText(const std::string& folder) {
-    std::string text = ToUpperAscii(TrimBlanks(folder));
+    std::string text = TrimBlanks(folder);
     if (text.empty() || text.back() != '/') text += '/';
     return text;
 }

@@ -24,8 +24,9 @@ bool IsBackupFile(const std::string& name);
 // without regard to case).
 std::vector<std::string> BackupFileList(const FileSystem& source);
 
-// True when both name the same folder: their texts equal once trimmed,
-// upper-cased and ended with a separator, or the same folder on disk.
+// True when both name the same folder: their texts equal once trimmed and
+// ended with a separator, or the same folder on disk (device and inode).
+// Letter case counts: "Data" and "DATA" are two folders here.
 bool SameFolder(const FileSystem& a, const FileSystem& b);
 
 // Called before each copy with the file's name, its number (1-based) and the

@@ -69,10 +69,19 @@ QListWidgetItem* AddFolder(QListWidget* list, const QString& path, const QString
 
 DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent) {
     setItemDelegate(new IndentDelegate(this));
-    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        SetFolder(item->data(Qt::UserRole).toString());
-        emit FolderChanged();
-    });
+    connect(this, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { ChooseFolder(item->data(Qt::UserRole).toString()); });
+    connect(this, &QListWidget::currentItemChanged, this, &DirectoryList::HighlightChanged);
+}
+
+QString DirectoryList::HighlightedFolder() const {
+    const QListWidgetItem* item = currentItem();
+    return item ? item->data(Qt::UserRole).toString() : folder_;
+}
+
+void DirectoryList::ChooseFolder(const QString& folder) {
+    SetFolder(folder);
+    emit FolderChanged();
 }
 
 void DirectoryList::SetFolder(const QString& folder) {

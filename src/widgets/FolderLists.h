@@ -21,7 +21,9 @@ public:
 
 // The folders on the way to the chosen folder, each indented below the one
 // before, then the chosen folder's own subfolders. Activating a folder
-// (double-click, Enter) chooses it.
+// (double-click, Enter) chooses it. The highlighted folder (a single click,
+// the arrow keys) is the one a window's target follows: it is what the user
+// sees marked.
 class DirectoryList : public QListWidget {
     Q_OBJECT
 public:
@@ -30,9 +32,14 @@ public:
     void SetFolder(const QString& folder);
     // The chosen folder, absolute, without a trailing separator (but "/").
     QString Folder() const { return folder_; }
+    // The highlighted folder; the chosen one when none is highlighted.
+    QString HighlightedFolder() const;
+    // Chooses `folder` as activating it would (FolderChanged follows).
+    void ChooseFolder(const QString& folder);
 
 signals:
     void FolderChanged();
+    void HighlightChanged();
 
 private:
     void Fill();

@@ -2,9 +2,14 @@
 
 #include <QDialog>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QHash>
 #include <QPointer>
+#include <QScreen>
 #include <QShortcut>
 #include <QWindow>
+#include <algorithm>
+#include <optional>
 
 namespace tessamo {
 namespace {
@@ -12,6 +17,30 @@ namespace {
 constexpr const char* kGuardName = "OwnedWindowGuard";
 constexpr const char* kEscapeName = "CloseOnEscape";
 constexpr const char* kOwnerLinkName = "OwnedWindowLink";
+constexpr const char* kPlacesName = "WindowPlaces";
+
+// Where each kind of window was last left in this run (its frame's top-left),
+// kept by the application object so that it lasts as long as the run.
+class WindowPlaces : public QObject {
+public:
+    static WindowPlaces& Of() {
+        auto* places = qApp->findChild<WindowPlaces*>(QString::fromLatin1(kPlacesName), Qt::FindDirectChildrenOnly);
+        return places ? *places : *new WindowPlaces;
+    }
+    static QString KeyOf(const QWidget* window) {
+        return window->objectName().isEmpty() ? QString::fromLatin1(window->metaObject()->className())
+                                              : window->objectName();
+    }
+    std::optional<QPoint> Find(const QWidget* window) const {
+        const auto found = places_.constFind(KeyOf(window));
+        return found == places_.cend() ? std::nullopt : std::optional<QPoint>(*found);
+    }
+    void Remember(const QWidget* window) { places_.insert(KeyOf(window), window->pos()); }
+
+private:
+    WindowPlaces() : QObject(qApp) { setObjectName(QString::fromLatin1(kPlacesName)); }
+    QHash<QString, QPoint> places_;
+};
 
 // Lives while the window is open (a child of it) and gives the owner back when
 // the window is hidden or deleted. A spontaneous hide (minimizing) leaves the
@@ -32,6 +61,7 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Hide && !event->spontaneous()) {
+            WindowPlaces::Of().Remember(static_cast<QWidget*>(watched));
             GiveBack();
             deleteLater();
         }
@@ -84,7 +114,37 @@ void KeepAbove(QWidget* owner, QWidget* window) {
     window->windowHandle()->setTransientParent(top->windowHandle());
 }
 
+// The frame a window will get, estimated before it is shown from its owner's
+// (the window manager gives its windows the same borders).
+QMargins FrameMargins(const QWidget* owner) {
+    const QRect inner = owner->geometry(), outer = owner->frameGeometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+// `frame` moved as little as needed to lie wholly in `screen` (its top-left
+// corner inside when it is larger).
+QPoint InsideScreen(QRect frame, const QRect& screen) {
+    frame.moveLeft(std::max(screen.left(), std::min(frame.left(), screen.right() - frame.width() + 1)));
+    frame.moveTop(std::max(screen.top(), std::min(frame.top(), screen.bottom() - frame.height() + 1)));
+    return frame.topLeft();
+}
+
 }  // namespace
+
+void PlaceOverOwner(const QWidget* owner, QWidget* window) {
+    if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
+    const QWidget* top = owner ? owner->window() : nullptr;
+    const QMargins margins = top ? FrameMargins(top) : QMargins();
+    QRect frame(QPoint(0, 0), window->size().grownBy(margins));
+    if (const std::optional<QPoint> place = WindowPlaces::Of().Find(window))
+        frame.moveTopLeft(*place);
+    else if (top)
+        frame.moveCenter(top->frameGeometry().center());
+    QScreen* screen = top ? top->screen() : QGuiApplication::primaryScreen();
+    if (QScreen* under = QGuiApplication::screenAt(frame.center())) screen = under;
+    if (screen) window->move(InsideScreen(frame, screen->availableGeometry()));
+}
 
 QWidget* OwnerOfOpenWindow(const QWidget* window) {
     OwnerGuard* guard = GuardOf(window);
@@ -105,6 +165,7 @@ void OpenOwnedWindow(QWidget* owner, QWidget* window, OwnerWhileOpen ownerWhileO
     }
     new OwnerGuard(owner, window, ownerWhileOpen);
     KeepAbove(owner, window);
+    PlaceOverOwner(owner, window);
     window->show();
     window->raise();
     window->activateWindow();

@@ -16,10 +16,16 @@ namespace tessamo {
 
 enum class OwnerWhileOpen { Disabled, Enabled };
 
-// Shows `window` (made without a parent; one it has is dropped) over `owner`
-// and activates it. Escape closes it unless it is a dialog, which handles
+// Shows `window` (made without a parent; one it has is dropped) over `owner`,
+// placed by PlaceOverOwner, and activates it. Escape closes it unless it is a dialog, which handles
 // Escape itself. Opening a window that is already open only raises it.
 void OpenOwnedWindow(QWidget* owner, QWidget* window, OwnerWhileOpen ownerWhileOpen = OwnerWhileOpen::Disabled);
+
+// Moves `window` (before it is shown) where it belongs: where the user left a
+// window of its kind (its objectName) earlier in this run, else centred on
+// `owner`'s window; in either case moved only as far as needed to lie wholly,
+// frame included, on the screen. OpenOwnedWindow does this for every window.
+void PlaceOverOwner(const QWidget* owner, QWidget* window);
 
 // The owner a window was opened from while it is open, else nullptr.
 QWidget* OwnerOfOpenWindow(const QWidget* window);

@@ -25,17 +25,18 @@ void TrimBarSpacing(QStatusBar* bar) {
     column->invalidate();
 }
 
-// Shows a panel's whole text as its tip while the panel is too narrow for it.
+// Shows a panel's whole text above its own tip while the panel is too narrow
+// for the text; otherwise the panel's own tip, if it has one, shows as usual.
 class CutTextTip : public QObject {
 public:
     explicit CutTextTip(QLabel* panel) : QObject(panel) { panel->installEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::ToolTip) return QObject::eventFilter(watched, event);
         auto* panel = static_cast<QLabel*>(watched);
-        if (panel->fontMetrics().horizontalAdvance(panel->text()) > panel->contentsRect().width())
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), panel->text(), panel);
-        else
-            QToolTip::hideText();
+        if (panel->fontMetrics().horizontalAdvance(panel->text()) <= panel->contentsRect().width())
+            return false;
+        const QString tip = panel->toolTip().isEmpty() ? panel->text() : panel->text() + QLatin1Char('\n') + panel->toolTip();
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, panel);
         return true;
     }
 };

@@ -33,7 +33,7 @@ private slots:
         QTest::newRow("sum") << "12" << "+" << "30" << " 42";
         QTest::newRow("quotient") << "10" << "/" << "4" << " 2.5";
         QTest::newRow("negative") << "2" << "-" << "5" << "-3";
-        QTest::newRow("below one") << "1" << "/" << "3" << " .3333333";
+        QTest::newRow("below one") << "1" << "/" << "3" << " .333333333333333";
         QTest::newRow("comma ends the number") << "1,000" << "+" << "" << " 1";
         QTest::newRow("both empty") << "" << "+" << "" << " 0";
         QTest::newRow("product") << "2.5" << "x" << "-4" << "-10";

@@ -72,6 +72,11 @@ TEST_F(CliTest, AddInsertsAtItsPlaceByDate) {
 
     EXPECT_EQ(Run({"add", "income", "PA", "20", "--date", "01-02"}).exitCode, 0);
     EXPECT_EQ(t.Ledger().back(), Line("01-02-99", "PA", Money(20)));
+
+    // A code the year holds in lower case is taken as typed.
+    t.PutCategories({CategoryRecord::Make("fd", "Made elsewhere")});
+    EXPECT_EQ(Run({"add", "expense", "fd", "1", "--date", "12-31"}).exitCode, 0);
+    EXPECT_EQ(t.Ledger().front(), Line("12-31-99", "fd", Money(-1)));
 }
 
 TEST_F(CliTest, BadArgumentsWriteNothing) {

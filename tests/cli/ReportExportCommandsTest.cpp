@@ -5,6 +5,7 @@
 
 #include "cli/CliFixture.h"
 #include "reports/MakeReport.h"
+#include "support/ExpectedFile.h"
 
 namespace tessamo {
 namespace {
@@ -39,6 +40,31 @@ TEST_F(CliReportExport, ReportWritesTheTextAndTheStatusTexts) {
     EXPECT_NE(exact.out.find("\r\n 01-20-99   FD  Coupons \xC3\xA9t\xC3\xA9"), std::string::npos);  // UTF-8
     EXPECT_EQ(exact.out.substr(exact.out.size() - 8), "-\r\n  END");
     EXPECT_EQ(exact.out.find("Line items"), std::string::npos);
+}
+
+// Lines whose code no category holds (a category deleted with its lines
+// kept) count in the main window's totals, so "all" reports and exports them
+// under their code; chosen categories stay without them.
+TEST_F(CliReportExport, AllCategoriesTakeLinesOfUnlistedCodes) {
+    t.PutLedger({Line("04-01-99", "SA", Money(1000), "Pay"), Line("03-02-99", "zz", Money(-7), "Old shop"),
+                 Line("03-03-99", "FD", Money(-12.5), "Bread"), Line("02-01-99", "GF", Money(50), "Gift"),
+                 Line("03-09-99", "zz", 0, "Open")});
+    CliRun report = Run({"report", "all", "--full"});
+    ASSERT_EQ(report.exitCode, 0) << report.err;
+    EXPECT_EQ(report.out, ExpectedFile("reports/all_with_unlisted_codes.txt"));
+    EXPECT_EQ(report.err, "(2 Items) Income = $1,050.00 \n(2 Items) Expense = ($19.50) \nBalance = $1,030.50 \n");
+
+    TempFolder out;
+    ASSERT_EQ(Run({"export", out.PathOf("lines.txt")}).exitCode, 0);
+    EXPECT_EQ(out.Read("lines.txt"), ExpectedFile("export/all_with_unlisted_codes.txt"));
+    ASSERT_EQ(Run({"export", out.PathOf("summary.txt"), "--summary"}).exitCode, 0);
+    EXPECT_EQ(out.Read("summary.txt"), "income\r\n\"SA\",\" 1000 \"\r\n\"GF\",\" 50 \"\r\nexpense\r\n"
+                                       "\"FD\",\" 12.5 \"\r\n\"zz\",\" 7 \"\r\n");
+
+    CliRun chosen = Run({"report", "FD", "SA"});
+    ASSERT_EQ(chosen.exitCode, 0) << chosen.err;
+    EXPECT_EQ(chosen.out.find("no category"), std::string::npos);
+    EXPECT_EQ(chosen.err, "(1 Items) Income = $1,000.00 \n(1 Items) Expense = ($12.50) \nBalance = $987.50 \n");
 }
 
 TEST_F(CliReportExport, BadReportArgumentsWriteNothing) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/DateConversion.h"
+#include "core/FirstStart.h"
 #include "core/Options.h"
 #include "core/Settings.h"
 #include "support/TestEnv.h"
@@ -135,6 +136,22 @@ TEST_F(OptionsTest, PassCodeBlankOrCancelled) {
     EXPECT_EQ(SettingsRecord::FromBytes(Stored()).PassCode(), 1234);
     EXPECT_TRUE(ChangePassCode(env.state));  // only blanks: no passcode
     EXPECT_EQ(SettingsRecord::FromBytes(Stored()).PassCode(), 0);
+}
+
+// The first-start welcome stores through the Options routines and the
+// category editor's Save; nothing chosen stores nothing.
+TEST_F(OptionsTest, WelcomeStoresNameStyleAndStarterCategories) {
+    env.PutCategories({});
+    ASSERT_TRUE(ApplyWelcome(env.state, WelcomeChoice{"", "A", {}}));
+    EXPECT_EQ(Stored(), original);
+    EXPECT_TRUE(env.Categories().empty());
+
+    const WelcomeChoice choice{"Pat Smith", "E", {StarterCategories()[2], StarterCategories()[0]}};
+    ASSERT_TRUE(ApplyWelcome(env.state, choice));
+    EXPECT_EQ(Stored().substr(95, 1), "E");
+    EXPECT_EQ(env.state.UserName, "Pat Smith" + std::string(19, ' '));
+    EXPECT_EQ(env.Categories(), (std::vector<CategoryRecord>{StarterCategories()[0], StarterCategories()[2]}));
+    EXPECT_TRUE(env.dialogs.messages.empty());
 }
 
 TEST_F(OptionsTest, NotesFileIsNamedAfterTheActiveYear) { EXPECT_EQ(NotesFileName(env.state), "1999_tsm.nts"); }

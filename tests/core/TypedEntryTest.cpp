@@ -34,6 +34,31 @@ TEST(TypedEntry, ReplaceReadsAmountLikeSaveAndKeepsTheKind) {
     EXPECT_EQ(env.state.CurrentCategory, "HO");  // the list follows the saved line
 }
 
+// An open item given an amount: the question decides its kind; staying
+// open (amount 0) asks nothing.
+TEST(TypedEntry, ReplacingAnOpenItemWithAnAmountAsksItsKind) {
+    for (const Answer answer : {Answer::Yes, Answer::No}) {
+        TestEnv env;
+        const LedgerRecord opened = Line("03-07-99", "FO", 0, "gas bill");
+        env.PutLedger({opened});
+        env.state.OpenedRecord = opened;
+        env.state.OpenedKind = EditKind::Income;
+        env.dialogs.answers = {answer};
+        TypedEntry typed{"03-07", "FO", "45", "gas bill"};
+        EXPECT_EQ(ReplaceTypedEntry(env.state, typed), EntryOutcome::Written);
+        EXPECT_EQ(env.Ledger()[0].Amount, answer == Answer::Yes ? Money(-45) : Money(45));
+        ASSERT_EQ(env.dialogs.messages.size(), 1u);
+        EXPECT_EQ(env.dialogs.Last().text, "Is this an expense?");
+        EXPECT_EQ(env.dialogs.Last().buttons, MessageButtons::YesNo);
+
+        env.state.OpenedRecord = env.Ledger()[0];
+        env.state.OpenedKind = answer == Answer::Yes ? EditKind::Expense : EditKind::Income;
+        TypedEntry again{"03-07", "FO", "", "gas bill"};
+        EXPECT_EQ(ReplaceTypedEntry(env.state, again), EntryOutcome::Written);
+        EXPECT_EQ(env.dialogs.messages.size(), 1u);
+    }
+}
+
 TEST(TypedEntry, UnreadableAmountIsRefusedAndNothingWritten) {
     TestEnv env;
     env.state.CurrentCategory = "HO";

@@ -13,6 +13,8 @@
 #include "export/SpreadsheetExport.h"
 #include "export/ui/frmExport.h"
 #include "reports/ReportWindowHarness.h"
+#include "widgets/FolderLists.h"
+#include <filesystem>
 
 using namespace tessamo;
 
@@ -81,6 +83,22 @@ private slots:
                                                 "/TSM_DATA.TXT\r\ninto your spreadsheet program.");
         QTRY_VERIFY(!e);
         QVERIFY(h.window->isEnabled());
+    }
+
+    // A single click on a folder makes it the target at once.
+    void aClickedFolderIsTheTarget() {
+        ReportWindowHarness h;
+        TempFolder out;
+        std::filesystem::create_directory(out.PathOf("sheets"));
+        QPointer<frmExport> e = OpenExport(h);
+        e->SetTargetFolder(QString::fromStdString(out.path()));
+        const QList<QListWidgetItem*> sheets = e->ExportDir->findItems(QStringLiteral("sheets"), Qt::MatchExactly);
+        QCOMPARE(sheets.size(), 1);
+        QTest::mouseClick(e->ExportDir->viewport(), Qt::LeftButton, {},
+                          e->ExportDir->visualItemRect(sheets[0]).center());
+        QTest::mouseClick(e->ExportGo, Qt::LeftButton);
+        QCOMPARE(out.Read("sheets/TSM_DATA.TXT"), LineItems(h));
+        QVERIFY(!out.Exists("TSM_DATA.TXT"));
     }
 
     void appendingIsAskedFirst() {

@@ -107,8 +107,10 @@ private slots:
         h.env.folder.Write("1999_TSM.NTS", "old note\r\n");
         QVERIFY(h.Load());
         h.window->ToolbarButton(QStringLiteral("tbbNotes"))->trigger();
-        NotepadWindow* pad = h.window->findChild<NotepadWindow*>();
-        QVERIFY(pad && pad->isVisible() && !pad->isModal());
+        NotepadWindow* pad = nullptr;  // a window of its own, not the main window's child
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<NotepadWindow*>(w)) pad = found;
+        QVERIFY(pad && pad->isVisible() && !pad->isModal() && !pad->parentWidget());
         QVERIFY(pad->path().endsWith("/1999_TSM.NTS"));  // found whatever its letter case
         QVERIFY(h.window->isEnabled());
         QVERIFY(h.env.dialogs.messages.empty());

@@ -99,9 +99,10 @@ private slots:
         QVERIFY(h.env.dialogs.messages.empty());
     }
 
-    // Opened again after spinning away and cancelling: label and spinner both
-    // show the active year; Enter answers OK!, Escape cancels.
-    void reopenShowsActiveYearAndKeysWork() {
+    // Opened again after spinning away and cancelling: the label offers
+    // today's year, the spinner goes on from where it was; Enter answers OK!,
+    // Escape cancels.
+    void reopenShowsTodaysYearAndKeysWork() {
         MainScreenHarness h;
         QVERIFY(Prepare(h));
         frmMainScreen& w = *h.window;
@@ -112,14 +113,14 @@ private slots:
         QVERIFY(!h.ui.YearEdFrame->isVisible());
         w.mnuYear->trigger();
         QCOMPARE(h.ui.CurYear->text(), QStringLiteral("1999"));
-        QCOMPARE(h.ui.DataYear->value(), 1999);
-        QTest::keyClick(h.ui.DataYear, Qt::Key_Up);
+        QCOMPARE(h.ui.DataYear->value(), 2001);
+        QTest::keyClick(h.ui.DataYear, Qt::Key_Down);
         h.env.dialogs.answers = {Answer::No};
         QTest::keyClick(h.ui.DataYear, Qt::Key_Return);
         QVERIFY(!h.ui.YearEdFrame->isVisible());
         QCOMPARE(h.env.state.LedgerFileName, std::string("2000TSM.DAT"));
         w.mnuYear->trigger();
-        QCOMPARE(h.ui.CurYear->text(), QStringLiteral("2000"));
+        QCOMPARE(h.ui.CurYear->text(), QStringLiteral("1999"));
         QCOMPARE(h.ui.DataYear->value(), 2000);
     }
 };

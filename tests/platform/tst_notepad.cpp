@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <filesystem>
+#include <memory>
 
 #include "platform/qt/NotepadWindow.h"
 #include "platform/PosixFileSystem.h"
@@ -56,6 +57,25 @@ private slots:
         QCOMPARE(pad->windowTitle(), QString("1999_tsm.nts - Notes"));
         pad->close();
         QVERIFY(dialogs.messages.empty());
+    }
+
+    // The report, sorter and backup windows disable the main window; the notes
+    // stay editable and savable meanwhile, and go when the main window goes.
+    void staysUsableWhileTheMainWindowIsDisabled() {
+        TempFolder folder;
+        ScriptedDialogs dialogs;
+        PosixFileSystem files(folder.path());
+        auto main = std::make_unique<QWidget>();
+        QtTextEditor editor(main.get(), dialogs, files);
+        QVERIFY(editor.Open(folder.PathOf("1999_tsm.nts")).ok());
+        QPointer<NotepadWindow> pad = OpenWindow();
+        main->setEnabled(false);
+        QVERIFY(pad->isEnabled() && Text(pad)->isEnabled());
+        QTest::keyClicks(Text(pad), "rent");
+        pad->findChild<QAction*>("NotepadSave")->trigger();
+        QCOMPARE(folder.Read("1999_tsm.nts"), std::string("rent"));
+        main.reset();
+        QVERIFY(!pad);
     }
 
     // "Save changes?" sits over the notes window even while the main window

@@ -134,11 +134,22 @@ private slots:
         QVERIFY(std::abs(tops[0][0] - tops[1][0] - 2 * lineHeight) < 0.5);
     }
 
-    void anEmptyReportPrintsThePageOfTheTwoEmptyLines() {
+    // Before View there is nothing to print: the preview and the PDF say so
+    // instead of giving a blank page. A report emptied by hand still prints
+    // the page of the two empty lines, and the status bar says where it went.
+    void nothingViewedIsToldAnEmptiedReportPrintsTheEmptyPage() {
         ReportWindowHarness h;
+        const QString pdf = SavePdf(h);
+        h.window->rmnuPrintPreview->trigger();
+        QCOMPARE(h.env.dialogs.Texts(), (std::vector<std::string>(2, "View a report first.")));
+        QVERIFY(!QFileInfo::exists(pdf));
+
+        ViewFullReport(h);
+        h.window->Text1->clear();
         const QList<QStringList> pages = Pages(SavePdf(h));
         QCOMPARE(pages.size(), 1);
         QVERIFY(Trimmed(pages[0]).isEmpty());
+        QVERIFY(h.window->statusBar()->currentMessage().endsWith(pdf));
     }
 
     void thePreviewShowsThePagesOfThePdf() {

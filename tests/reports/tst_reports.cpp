@@ -1,6 +1,10 @@
 // The report window through its real controls: opening from the main window,
 // months, the category lists, View, Clear, Export without categories, tool tips.
+#include <QHelpEvent>
 #include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+#include <QToolTip>
 
 #include "core/ReportCategoryList.h"
 #include "platform/CodePage.h"
@@ -55,6 +59,17 @@ private slots:
         QCOMPARE(panels, QStringList({"1999", "(Select Categories)", "January", "> Through >", "December", "Summary",
                                       "Income", "Expense", "Balance"}));
         QCOMPARE(w.rsbYear->toolTip(), QStringLiteral("Active year  (change at main screen)"));
+        // Hovering shows the panel's tip; a cut text shows whole above it.
+        const auto hover = [](QLabel* panel) {
+            QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), panel->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(panel, &tip);
+            return QToolTip::text();
+        };
+        QTRY_COMPARE(hover(w.rsbYear), w.rsbYear->toolTip());
+        const QString longText = QString(200, QLatin1Char('m'));
+        w.rsbCats->setText(longText);
+        QTRY_COMPARE(hover(w.rsbCats), longText + QLatin1Char('\n') + w.rsbCats->toolTip());
+        w.rsbCats->setText(QStringLiteral("(Select Categories)"));
         QCOMPARE(w.frmCatSel->title(), QStringLiteral(" Report Category Selection "));
         QCOMPARE(w.Text1->toolTip(), QStringLiteral("edit with keyboard & mouse"));
         QCOMPARE(w.rmnuFile->actions().first(), w.rmnuExit);  // the system's entry stays first
@@ -150,6 +165,61 @@ private slots:
         QCOMPARE(h.env.dialogs.Last().title, std::string("Tessamo 2.1"));
         QVERIFY(h.window->isEnabled());
         QVERIFY(!h.env.folder.Exists(kReportCategoryFile));
+    }
+
+    // The "&Report" menu, after the system's menus, holds the toolbar's own
+    // commands: the same actions, so each is enabled exactly as its button.
+    void everyToolbarCommandIsInTheReportMenu() {
+        ReportWindowHarness h;
+        frmReports& w = *h.window;
+        const QList<QAction*> bar = w.menuBar()->actions();
+        QVERIFY(bar.indexOf(w.mnuReport->menuAction()) > bar.indexOf(w.rmnuOptions->menuAction()));
+        QCOMPARE(w.mnuReport->actions(), w.RepToolbar->actions());
+        QSet<QChar> keys;
+        for (QAction* a : w.mnuReport->actions()) {
+            const qsizetype amp = a->text().indexOf(QLatin1Char('&'));
+            QVERIFY2(amp >= 0, qPrintable(a->text()));
+            keys.insert(a->text().at(amp + 1).toUpper());
+            QCOMPARE(QString(a->text()).remove(QLatin1Char('&')), a->iconText());
+        }
+        QCOMPARE(keys.size(), w.mnuReport->actions().size());
+        QCOMPARE(w.RepToolbarButton("rtbView")->shortcut(), QKeySequence(Qt::Key_F5));
+        QCOMPARE(w.RepToolbarButton("rtbPrint")->shortcut(), QKeySequence(QKeySequence::Print));
+
+        QVERIFY(QTest::qWaitForWindowActive(&w));  // shortcuts reach the active window
+        QTest::keyClick(&w, Qt::Key_F5);  // View is off until categories are chosen
+        QVERIFY(w.Text1->toPlainText().isEmpty());
+        w.RepToolbarButton("rtbAll")->trigger();
+        QTest::keyClick(&w, Qt::Key_F5);
+        QVERIFY(w.Text1->toPlainText().contains(QStringLiteral("END")));
+    }
+
+    // Escape (or any close) after the viewed report was edited asks first;
+    // No keeps the window and the text. Unedited, it closes without asking.
+    void escapeAfterEditsAsksBeforeLosingThem() {
+        ReportWindowHarness h;
+        h.Press("rtbAll");
+        h.Press("rtbView");
+        QTest::keyClicks(h.window->Text1, "my note");
+        QVERIFY(QTest::qWaitForWindowActive(h.window));
+        h.env.dialogs.answers = {Answer::No};
+        QTest::keyClick(h.window, Qt::Key_Escape);
+        QVERIFY(h.window && h.window->isVisible());
+        QCOMPARE(h.env.dialogs.messages.size(), std::size_t(1));
+        QVERIFY(h.window->Text1->toPlainText().contains(QStringLiteral("my note")));
+        QCOMPARE(h.env.dialogs.Last().text, std::string("Close the report and lose your changes?"));
+        QCOMPARE(h.env.dialogs.Last().defaultButton, Answer::No);
+        h.env.dialogs.answers = {Answer::Yes};
+        QTest::keyClick(h.window, Qt::Key_Escape);
+        QTRY_VERIFY(!h.window);
+
+        ReportWindowHarness unedited;
+        unedited.Press("rtbAll");
+        unedited.Press("rtbView");
+        QVERIFY(QTest::qWaitForWindowActive(unedited.window));
+        QTest::keyClick(unedited.window, Qt::Key_Escape);
+        QTRY_VERIFY(!unedited.window);
+        QVERIFY(unedited.env.dialogs.messages.empty());
     }
 
     void toolTipsOffBlanksEveryTip() {

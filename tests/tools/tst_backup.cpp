@@ -12,6 +12,7 @@
 #include "mainscreen/MainScreenHarness.h"
 #include "support/Unnamed.h"
 #include "tools/ui/frmBackup.h"
+#include "widgets/FolderButtons.h"
 #include "widgets/FolderLists.h"
 #include "widgets/OwnedWindow.h"
 
@@ -79,6 +80,34 @@ private slots:
         QVERIFY(backup->isVisible());
         backup->StopBackup->click();
         QVERIFY(h.window->isEnabled());
+    }
+
+    // The target label follows a single click; Browse chooses any folder;
+    // New Folder makes one inside the highlighted folder and chooses it.
+    void targetByClickBrowseAndNewFolder() {
+        MainScreenHarness h;
+        frmBackup* backup = Open(h);
+        TempFolder target;
+        std::filesystem::create_directory(target.PathOf("sub"));
+        backup->TargetButtons->SetFolderChooser(
+            [&](QWidget*, const QString&) { return QString::fromStdString(target.path()); });
+        QTest::mouseClick(backup->TargetButtons->Browse, Qt::LeftButton);
+        QCOMPARE(backup->BackUpTarget->text().toStdString(), target.path());
+
+        DirectoryList* list = backup->BackUpDir;
+        const QList<QListWidgetItem*> sub =
+            list->findItems(QStringLiteral("sub"), Qt::MatchExactly);
+        QCOMPARE(sub.size(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(sub[0]).center());
+        QCOMPARE(backup->BackUpTarget->text().toStdString(), target.PathOf("sub"));
+
+        h.env.dialogs.inputs = {std::string("new")};
+        QTest::mouseClick(backup->TargetButtons->NewFolder, Qt::LeftButton);
+        QVERIFY(std::filesystem::is_directory(target.PathOf("sub/new")));
+        QCOMPARE(backup->BackUpTarget->text().toStdString(), target.PathOf("sub/new"));
+        Run(backup);
+        QCOMPARE(h.env.dialogs.Last().text, std::string("Finished"));
+        QVERIFY(std::filesystem::exists(target.PathOf("sub/new/1999TSM.DAT")));
     }
 
     void refusesTheDataFolderAlsoThroughALink() {

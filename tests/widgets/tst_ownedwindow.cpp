@@ -3,6 +3,7 @@
 // disables nothing; an open window is raised instead of opened twice.
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QWindow>
 #include <QtTest>
 #include <functional>
@@ -99,6 +100,34 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), window);
         QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(!window->isVisible() && owner->isEnabled());
+    }
+
+    // Centred on the owner, pushed wholly onto the screen, and back where the
+    // user left it when opened again.
+    void opensCentredOnTheOwnerAndWhollyOnScreen_data() {
+        QTest::addColumn<QPoint>("ownerAt");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("middle") << QPoint(200, 150) << "middle";
+        QTest::newRow("right edge") << QPoint(100000, 150) << "right";
+        QTest::newRow("top left") << QPoint(-100000, -100000) << "topleft";
+    }
+    void opensCentredOnTheOwnerAndWhollyOnScreen() {
+        QFETCH(QPoint, ownerAt);
+        QFETCH(QString, name);
+        const QRect screen = owner->screen()->availableGeometry();
+        owner->resize(400, 300);
+        owner->move(ownerAt);
+        auto* window = new ToolWindow;
+        window->setObjectName(name);
+        window->resize(300, 200);
+        OpenOwnedWindow(owner.get(), window);
+        QVERIFY(screen.contains(window->frameGeometry()));
+        if (screen.contains(owner->frameGeometry()))
+            QVERIFY((window->frameGeometry().center() - owner->frameGeometry().center()).manhattanLength() <= 2);
+        window->move(screen.topLeft() + QPoint(10, 20));
+        window->close();
+        OpenOwnedWindow(owner.get(), window);
+        QCOMPARE(window->pos(), screen.topLeft() + QPoint(10, 20));
     }
 
     void openWindowIsRaisedNotOpenedTwice() {

@@ -14,13 +14,15 @@
 #include "platform/DriveCheck.h"
 #include "platform/PosixFileSystem.h"
 #include "core/ReportCategoryList.h"
+#include "widgets/FolderButtons.h"
 #include "widgets/FolderLists.h"
 #include "widgets/PanelWidgets.h"
 
 namespace tessamo {
 
-frmExport::frmExport(const SharedState& state, std::vector<CategoryRecord> chosen, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), chosen_(std::move(chosen)) {
+frmExport::frmExport(const SharedState& state, std::vector<CategoryRecord> chosen, CategoryScope scope,
+                     QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), chosen_(std::move(chosen)), scope_(scope) {
     setObjectName(QStringLiteral("frmExport"));
     setWindowTitle(QStringLiteral("Data Export"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -51,6 +53,9 @@ void frmExport::createLists() {
     ExportDir = Named(new DirectoryList(this), "ExportDir", QStringLiteral("Folders"));
     connect(ExportDrive, &QComboBox::currentIndexChanged, this, &frmExport::ExportDrive_Change);
     connect(ExportDir, &DirectoryList::FolderChanged, this, &frmExport::ExportDir_Change);
+    // The file goes to the folder the user sees marked, from the first click on.
+    connect(ExportDir, &DirectoryList::HighlightChanged, this, &frmExport::ShowTargetFiles);
+    TargetButtons = new FolderButtons(this, ExportDir, state_.env.files, state_.env.dialogs);
 
     files_ = new QFileSystemModel(this);
     files_->setFilter(QDir::Files);
@@ -70,14 +75,15 @@ void frmExport::layOut() {
     grid->addWidget(Label1, 1, 1);
     grid->addWidget(ExportDir, 2, 0);
     grid->addWidget(ExportedFiles, 2, 1);
-    grid->addWidget(exFileName, 3, 0);
-    grid->addWidget(Label2, 3, 1);
+    grid->addWidget(TargetButtons, 3, 0, 1, 2);
+    grid->addWidget(exFileName, 4, 0);
+    grid->addWidget(Label2, 4, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ExportGo);
     buttons->addWidget(ExportGoSummary);
     buttons->addStretch(1);
     buttons->addWidget(ExportQuit);
-    grid->addLayout(buttons, 4, 0, 1, 2);
+    grid->addLayout(buttons, 5, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 1);
@@ -89,7 +95,7 @@ void frmExport::Form_Load() {
         ExportRangeText(state_.RepStartMonth, state_.RepEndMonth, state_.LedgerFileName, listRecords)));
 }
 
-QString frmExport::TargetFolder() const { return ExportDir->Folder(); }
+QString frmExport::TargetFolder() const { return ExportDir->HighlightedFolder(); }
 
 void frmExport::SetTargetFolder(const QString& folder) {
     ExportDir->SetFolder(folder);
@@ -108,8 +114,10 @@ void frmExport::ExportDrive_Change() {
 
 void frmExport::ExportDir_Change() {
     ExportDrive->ShowDriveOf(ExportDir->Folder());
-    ExportedFiles->setRootIndex(files_->setRootPath(ExportDir->Folder()));
+    ShowTargetFiles();
 }
+
+void frmExport::ShowTargetFiles() { ExportedFiles->setRootIndex(files_->setRootPath(TargetFolder())); }
 
 void frmExport::ExportedFiles_Click(const QModelIndex& index) {
     if (index.isValid()) exFileName->setText(files_->fileName(index));
@@ -119,7 +127,7 @@ void frmExport::ExportedFiles_Click(const QModelIndex& index) {
 void frmExport::RunExport(bool summary) {
     PosixFileSystem target(TargetFolder().toStdString());
     const ExportOutcome outcome = ExportToFile(state_, summary ? ExportKind::Summary : ExportKind::LineItems, chosen_,
-                                               target, exFileName->text().toStdString(), ExistingExportFile::Ask);
+                                               target, exFileName->text().toStdString(), ExistingExportFile::Ask, scope_);
     if (outcome == ExportOutcome::Written) ExportQuit_Click();
 }
 

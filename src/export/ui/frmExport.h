@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/Records.h"
+#include "core/ReportCategoryList.h"
 #include "core/SharedState.h"
 
 class QFileSystemModel;
@@ -25,12 +26,14 @@ class QPushButton;
 namespace tessamo {
 
 class DirectoryList;
+class FolderButtons;
 class DriveList;
 
 class frmExport : public QWidget {
     Q_OBJECT
 public:
-    frmExport(const SharedState& state, std::vector<CategoryRecord> chosen, QWidget* parent = nullptr);
+    frmExport(const SharedState& state, std::vector<CategoryRecord> chosen,
+              CategoryScope scope = CategoryScope::Chosen, QWidget* parent = nullptr);
     ~frmExport() override;
 
     // The range text: months, year and the number of chosen categories.
@@ -38,12 +41,14 @@ public:
 
     void ExportDrive_Change();
     void ExportDir_Change();
+    // The files list shows the target folder: the highlighted one.
+    void ShowTargetFiles();
     void ExportedFiles_Click(const QModelIndex& index);
     void ExportGo_Click();
     void ExportGoSummary_Click();
     void ExportQuit_Click();
 
-    // The folder the export goes to (ExportDir's), and choosing it.
+    // The folder the export goes to (the one highlighted in ExportDir), and choosing it.
     QString TargetFolder() const;
     void SetTargetFolder(const QString& folder);
 
@@ -54,6 +59,7 @@ public:
     QLabel* Label1 = nullptr;
     QLineEdit* exFileName = nullptr;
     QLabel* Label2 = nullptr;
+    FolderButtons* TargetButtons = nullptr;  // Browse..., New Folder...
     QPushButton* ExportGo = nullptr;
     QPushButton* ExportGoSummary = nullptr;
     QPushButton* ExportQuit = nullptr;
@@ -65,6 +71,7 @@ private:
 
     const SharedState& state_;
     const std::vector<CategoryRecord> chosen_;
+    const CategoryScope scope_;
     QFileSystemModel* files_ = nullptr;
 };
 

@@ -4,11 +4,13 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QVariant>
+#include <QWindow>
 #include <QWidget>
 
 #include "help/ContextIDs.h"
 #include "help/HelpTopics.h"
 #include "help/ui/HelpViewer.h"
+#include "widgets/OwnedWindow.h"
 
 // Resources are initialised outside any namespace (Q_INIT_RESOURCE's rule).
 static void RegisterHelpResources() { Q_INIT_RESOURCE(tessamo_help); }
@@ -42,8 +44,17 @@ QtHelpEngine::~QtHelpEngine() { delete viewer_.data(); }
 Status QtHelpEngine::ShowPage(const std::string& pagePath) {
     const QString path = QString::fromStdString(pagePath);
     if (!QFile::exists(path)) return Status::NotFound(pagePath, "no such help page");
-    if (!viewer_) viewer_ = new HelpViewer(FolderOf(path));
+    if (!viewer_) {
+        viewer_ = new HelpViewer(FolderOf(path));
+        PlaceOverOwner(QApplication::activeWindow(), viewer_);
+    }
     viewer_->ShowPage(path);
+    // Over a modal dialog (Automatic backups) the viewer must be the dialog's
+    // transient window: the window manager then stacks it above the dialog,
+    // and the dialog's modality does not block it.
+    viewer_->winId();
+    QWidget* modal = QApplication::activeModalWidget();
+    viewer_->windowHandle()->setTransientParent(modal && modal != viewer_ ? modal->windowHandle() : nullptr);
     viewer_->show();
     viewer_->raise();
     viewer_->activateWindow();

@@ -38,7 +38,11 @@ Status QtTextEditor::OpenNotepad(const QString& path) {
         std::string bytes;
         const Status read = folder->ReadAll(file.fileName().toStdString(), bytes);
         if (!read.ok()) return read;
-        window = new NotepadWindow(path, bytes, std::move(folder), dialogs_, parent_);
+        // A window of its own, not a child of the main window: the report,
+        // sorter and backup windows disable the main window, and unsaved
+        // notes must stay editable meanwhile. It still goes with the main window.
+        window = new NotepadWindow(path, bytes, std::move(folder), dialogs_, nullptr);
+        if (parent_) QObject::connect(parent_, &QObject::destroyed, window, [window] { delete window; });
         windows_.emplace_back(window);
     }
     window->showMaximized();

@@ -2,7 +2,9 @@
 // QtTextEditor: opens a text file in the program named by TESSAMO_EDITOR,
 // started and not waited for, or else in the built-in NotepadWindow. A file
 // that is already open in a notepad window brings that window to the front;
-// one that cannot be read is reported and not opened. Files are read and
+// one that cannot be read is reported and not opened. A notepad window is a
+// window of its own (deleted with `parent`), so no other window that
+// disables the main window disables it. Files are read and
 // written through the file system the editor is given (its OtherFolder() for
 // the file's folder), so tests reach them with a failing one.
 #include <QPointer>

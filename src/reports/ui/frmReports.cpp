@@ -1,6 +1,7 @@
 #include "reports/ui/frmReports.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -51,22 +53,25 @@ struct ToolbarEntry {
     const char* caption;
     const char* key;
     const char* toolTip;
-    const char* icon;  // the program's own (resources/toolbar)
+    const char* icon;      // the program's own (resources/toolbar)
+    const char* menuText;  // the entry of the "&Report" menu, with its access key
 };
 
 // In this order: button 8 is View, button 9 Print.
 constexpr ToolbarEntry kToolbar[] = {
-    {"Help", "rtbHelp", "", "help"},
-    {"All Cats", "rtbAll", "Click to select all categories at once", "allcats"},
-    {"Pick Cats", "rtbSelectCats", "Click to display category selection", "pickcats"},
-    {"Start", "rtbStartMonth", "Click to push report start up one month", "start"},
-    {"End", "rtbEndMonth", "Click to push report end back one month", "end"},
-    {"Summary", "rtbSummary", "Report without line items", "summary"},
-    {"Full", "rtbFull", "Include line items", "full"},
-    {"View", "rtbView", "Display report on screen", "view"},
-    {"Print", "rtbPrint", "Print report", "print"},
-    {"Clear", "rtbClear", "Clear report - start over", "clear"},
+    {"Help", "rtbHelp", "", "help", "&Help"},
+    {"All Cats", "rtbAll", "Click to select all categories at once", "allcats", "&All Cats"},
+    {"Pick Cats", "rtbSelectCats", "Click to display category selection", "pickcats", "&Pick Cats"},
+    {"Start", "rtbStartMonth", "Click to push report start up one month", "start", "&Start"},
+    {"End", "rtbEndMonth", "Click to push report end back one month", "end", "&End"},
+    {"Summary", "rtbSummary", "Report without line items", "summary", "S&ummary"},
+    {"Full", "rtbFull", "Include line items", "full", "&Full"},
+    {"View", "rtbView", "Display report on screen", "view", "&View"},
+    {"Print", "rtbPrint", "Print report", "print", "P&rint"},
+    {"Clear", "rtbClear", "Clear report - start over", "clear", "&Clear"},
 };
+
+constexpr const char* kViewFirstText = "View a report first.";
 
 QAction* MakeAction(QObject* parent, const char* name, const QString& caption) {
     auto* action = new QAction(caption, parent);
@@ -172,14 +177,21 @@ void frmReports::createMenus() {
     connect(rmnuExports, &QAction::triggered, this, &frmReports::rmnuExports_Click);
     connect(rmnuSpreadsheetExport, &QAction::triggered, this, &frmReports::ExportForSpreadsheets);
     connect(rmnuTTO, &QAction::triggered, this, &frmReports::rmnuTTO_Click);
+
+    // Every toolbar command for the keyboard, after the system's menus: the
+    // entries are the buttons' own actions, so each is enabled as its button is.
+    mnuReport = new QMenu(QStringLiteral("&Report"), this);
+    mnuReport->setObjectName(QStringLiteral("mnuReport"));
+    menuBar()->insertMenu(mnuChart->menuAction(), mnuReport);
 }
 
 void frmReports::createToolbar() {
     RepToolbar = MakeToolbar(this, "RepToolbar", QStringLiteral("Report toolbar"));
     for (const ToolbarEntry& entry : kToolbar) {
-        QAction* action = MakeAction(this, entry.key, QString::fromLatin1(entry.caption));
+        QAction* action = MakeAction(this, entry.key, QString::fromLatin1(entry.menuText));
         SetButtonText(action, entry.caption, entry.toolTip);
         AddToolbarButton(RepToolbar, action, entry.key, ProgramIcon(entry.icon));
+        mnuReport->addAction(action);
         const QString key = QString::fromLatin1(entry.key);
         connect(action, &QAction::triggered, this, [this, key] { RepToolbar_ButtonClick(key); });
         // The buttons take the focus by Tab, so the window works from the keyboard.
@@ -187,6 +199,7 @@ void frmReports::createToolbar() {
     }
     NameOverflowButton(RepToolbar);
     Button("rtbPrint")->setShortcut(QKeySequence::Print);
+    Button("rtbView")->setShortcut(QKeySequence(Qt::Key_F5));
     Button("rtbView")->setEnabled(false);
     Button("rtbPrint")->setEnabled(false);
 }
@@ -316,9 +329,12 @@ void frmReports::View() {
     Text1->clear();
     WaitCursor wait;
     const ReportOutcome outcome =
-        MakeReport(state_, choice_.Categories(), choice_.StartMonth(), choice_.EndMonth(), choice_.ReportType());
+        MakeReport(state_, choice_.Categories(), choice_.StartMonth(), choice_.EndMonth(), choice_.ReportType(),
+                   nullptr, choice_.Scope());
     if (!outcome.ok) return;
     SetLargePlainText(Text1, ReportTextForWindow(outcome.report.text));
+    Text1->document()->setModified(false);
+    reportViewed_ = true;
     const ReportStatusTexts& status = outcome.report.status;
     RSBic->setText(QString::fromStdString(status.income));
     RSBex->setText(QString::fromStdString(status.expense));
@@ -335,6 +351,7 @@ void frmReports::Clear() {
     Button("rtbView")->setEnabled(false);
     Button("rtbPrint")->setEnabled(false);
     Text1->clear();
+    reportViewed_ = false;
 }
 
 void frmReports::RepCatList_A_Click(const QModelIndex& index) {
@@ -383,7 +400,7 @@ void frmReports::ShowYears() {
 
 void frmReports::rmnuExports_Click() {
     if (!CategoriesChosen()) return;
-    auto* exportWindow = new frmExport(state_, choice_.Categories());
+    auto* exportWindow = new frmExport(state_, choice_.Categories(), choice_.Scope());
     exportWindow->Form_Load();
     OpenOwnedWindow(this, exportWindow);
 }
@@ -431,7 +448,14 @@ void frmReports::ReportPrintFailure(const PrintResult& result) {
                                     kProgramTitle, MessageIcon::Exclamation});
 }
 
+bool frmReports::ReportViewed() {
+    if (reportViewed_) return true;
+    state_.env.dialogs.Show(Message{kViewFirstText});
+    return false;
+}
+
 void frmReports::PrintPreview() {
+    if (!ReportViewed()) return;
     const QString text = Text1->toPlainText();
     ReportPreview preview(
         [this, text](QPrinter& printer) {
@@ -450,6 +474,7 @@ void frmReports::PrintPreview() {
 }
 
 void frmReports::SaveAsPdf() {
+    if (!ReportViewed()) return;
     const QString suggested =
         QDir::home().filePath(QString::fromStdString(state_.LedgerFileName.substr(0, 4)) + QStringLiteral(" report.pdf"));
     if (const std::optional<QString> path = choosePdfFile_(suggested)) WritePdf(*path);
@@ -460,7 +485,20 @@ void frmReports::WritePdf(const QString& path) {
     QtPrintProgress progress(this, QStringLiteral("Writing the PDF..."));
     QByteArray pdf;
     if (ReportPdf(Text1->toPlainText(), progress, pdf).outcome != PrintOutcome::Printed) return;
-    ReportIfFailed(state_.env.dialogs, SaveWholeFile(path, pdf));
+    if (ReportIfFailed(state_.env.dialogs, SaveWholeFile(path, pdf)))
+        statusBar()->showMessage(QStringLiteral("Saved as ") + QDir::toNativeSeparators(path));
+}
+
+void frmReports::closeEvent(QCloseEvent* event) {
+    // Edits made to a viewed report are lost with the window: Escape, the
+    // window manager and Exit ask first. No keeps the window and the text.
+    const bool edited = reportViewed_ && Text1->document()->isModified();
+    if (edited && state_.env.dialogs.Show(ConfirmYesNo("Close the report and lose your changes?",
+                                                       MessageIcon::Question)) != Answer::Yes) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void frmReports::resizeEvent(QResizeEvent* event) {

@@ -102,9 +102,12 @@ public:
     QMenu* mnuChart = nullptr;
     QAction* mnuChartReport = nullptr;
     QAction* mnuChartYears = nullptr;
+    // After the system's menus: every toolbar command by its access key.
+    QMenu* mnuReport = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -122,6 +125,8 @@ private:
     // Shows a print job's failure naming the printer; the window stays usable.
     void ReportPrintFailure(const PrintResult& result);
     void WritePdf(const QString& path);
+    // True after View; else the user is told to view a report first.
+    bool ReportViewed();
     QAction* Button(const char* key) const;
 
     SharedState& state_;
@@ -131,6 +136,7 @@ private:
     QWidget* reportArea_ = nullptr;
     PdfFileChooser choosePdfFile_;
     PdfFileChooser chooseSpreadsheetFile_;
+    bool reportViewed_ = false;
 };
 
 }  // namespace tessamo

@@ -10,6 +10,7 @@
 #include "platform/DriveCheck.h"
 #include "tools/Backup.h"
 #include "tools/ui/StoppableRun.h"
+#include "widgets/FolderButtons.h"
 #include "widgets/FolderLists.h"
 #include "widgets/Grid.h"
 #include "widgets/PanelWidgets.h"
@@ -43,6 +44,7 @@ frmBackup::frmBackup(SharedState& state, QWidget* parent) : QWidget(parent, Qt::
     BackUpDir = Named(new DirectoryList(this), "BackUpDir", QStringLiteral("Target folders"));
     BackUpDir->setMinimumSize(CharacterWidth(BackUpDir, 36), 220);
     BackUpProgress = MakeFolderReadout(this, "BackUpProgress", "Copy progress", "progress");
+    TargetButtons = new FolderButtons(this, BackUpDir, state_.env.files, state_.env.dialogs);
     RunBackup = MakeButton(this, "RunBackup", "Copy all Source files to Target", "");
     StopBackup = MakeButton(this, "StopBackup", "Cancel", "");
     Label1->setBuddy(BackMeUp);
@@ -56,6 +58,7 @@ frmBackup::frmBackup(SharedState& state, QWidget* parent) : QWidget(parent, Qt::
     lists->addWidget(BackUpTarget, 1, 1);
     lists->addWidget(BackUpDrive, 2, 1);
     lists->addWidget(BackUpDir, 3, 1);
+    lists->addWidget(TargetButtons, 4, 1);
     lists->setColumnStretch(1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(RunBackup);
@@ -67,7 +70,9 @@ frmBackup::frmBackup(SharedState& state, QWidget* parent) : QWidget(parent, Qt::
     layout->addLayout(buttons);
     setTabOrder(BackMeUp, BackUpDrive);
     setTabOrder(BackUpDrive, BackUpDir);
-    setTabOrder(BackUpDir, RunBackup);
+    setTabOrder(BackUpDir, TargetButtons->Browse);
+    setTabOrder(TargetButtons->Browse, TargetButtons->NewFolder);
+    setTabOrder(TargetButtons->NewFolder, RunBackup);
     setTabOrder(RunBackup, StopBackup);
 
     FillFileList();
@@ -78,6 +83,9 @@ frmBackup::frmBackup(SharedState& state, QWidget* parent) : QWidget(parent, Qt::
 
     connect(BackUpDrive, &QComboBox::currentIndexChanged, this, &frmBackup::BackUpDrive_Change);
     connect(BackUpDir, &DirectoryList::FolderChanged, this, &frmBackup::BackUpDir_Change);
+    // The target is the folder the user sees marked, from the first click on.
+    connect(BackUpDir, &DirectoryList::HighlightChanged, this,
+            [this] { BackUpTarget->setText(BackUpDir->HighlightedFolder()); });
     connect(RunBackup, &QPushButton::clicked, this, &frmBackup::RunBackup_Click);
     connect(StopBackup, &QPushButton::clicked, this, &frmBackup::StopBackup_Click);
 }
@@ -98,7 +106,7 @@ void frmBackup::BackUpDrive_Change() {
 }
 
 void frmBackup::BackUpDir_Change() {
-    BackUpTarget->setText(BackUpDir->Folder());
+    BackUpTarget->setText(BackUpDir->HighlightedFolder());
     BackUpDrive->ShowDriveOf(BackUpDir->Folder());
 }
 
@@ -106,6 +114,7 @@ void frmBackup::SetRunning(bool running) {
     RunBackup->setEnabled(!running);
     BackUpDrive->setEnabled(!running);
     BackUpDir->setEnabled(!running);
+    TargetButtons->setEnabled(!running);
     if (running) StopBackup->setFocus();
     if (running) setCursor(Qt::BusyCursor);
     else unsetCursor();

@@ -17,6 +17,7 @@ class QPushButton;
 namespace tessamo {
 
 class DirectoryList;
+class FolderButtons;
 class DriveList;
 class StoppableRun;
 
@@ -38,6 +39,7 @@ public:
     DriveList* BackUpDrive = nullptr;
     DirectoryList* BackUpDir = nullptr;
     QLabel* BackUpProgress = nullptr;
+    FolderButtons* TargetButtons = nullptr;  // Browse..., New Folder...
     QPushButton* RunBackup = nullptr;
     QPushButton* StopBackup = nullptr;
 

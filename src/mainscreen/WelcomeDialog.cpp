@@ -1,0 +1,83 @@
+#include "mainscreen/WelcomeDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "widgets/OwnedWindow.h"
+#include "widgets/PanelWidgets.h"
+
+namespace tessamo {
+
+WelcomeDialog::WelcomeDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("WelcomeDialog"));
+    setWindowTitle(QStringLiteral("Welcome to Tessamo"));
+    auto* intro = new QLabel(QStringLiteral("A few choices to start with. Each can be changed later: the name and "
+                                            "the date style in the Options menu, the categories in the category "
+                                            "editor."),
+                             this);
+    intro->setWordWrap(true);
+    UserName = Named(new QLineEdit(this), "UserName", QStringLiteral("Your name for reports"));
+    UserName->setMaxLength(28);
+    DateStyle = Named(new QComboBox(this), "DateStyle", QStringLiteral("Date style"));
+    DateStyle->addItem(QStringLiteral("MM-DD-YY (month first)"), QStringLiteral("A"));
+    DateStyle->addItem(QStringLiteral("DD-MM-YY (day first)"), QStringLiteral("E"));
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Your &name for reports:"), UserName);
+    form->addRow(QStringLiteral("&Date style:"), DateStyle);
+
+    auto* starters = new QGroupBox(QStringLiteral("Starter categories"), this);
+    starters->setAccessibleName(QStringLiteral("Starter categories"));
+    auto* grid = new QGridLayout(starters);
+    const std::vector<CategoryRecord>& offered = StarterCategories();
+    for (std::size_t i = 0; i < offered.size(); ++i) {
+        const QString text = FromRecordText(offered[i].Code) + QStringLiteral("  ") +
+                             FromRecordText(offered[i].Name).trimmed();
+        auto* box = new QCheckBox(text, starters);
+        box->setObjectName(QStringLiteral("Starter") + FromRecordText(offered[i].Code));
+        Starters.push_back(box);
+        grid->addWidget(box, static_cast<int>(i / 2), static_cast<int>(i % 2));
+    }
+
+    auto* buttons = new QDialogButtonBox(this);
+    StartButton = buttons->addButton(QStringLiteral("&Start"), QDialogButtonBox::AcceptRole);
+    SkipButton = buttons->addButton(QStringLiteral("S&kip"), QDialogButtonBox::RejectRole);
+    StartButton->setObjectName(QStringLiteral("StartButton"));
+    SkipButton->setObjectName(QStringLiteral("SkipButton"));
+    StartButton->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addLayout(form);
+    layout->addWidget(starters);
+    layout->addWidget(buttons);
+}
+
+WelcomeChoice WelcomeDialog::Choice() const {
+    WelcomeChoice choice;
+    choice.userName = ToRecordText(UserName->text().trimmed());
+    choice.dateStyle = DateStyle->currentData().toString().toStdString();
+    for (std::size_t i = 0; i < Starters.size(); ++i)
+        if (Starters[i]->isChecked()) choice.categories.push_back(StarterCategories()[i]);
+    return choice;
+}
+
+bool OfferWelcome(QWidget* window, SharedState& state) {
+    WelcomeDialog dialog(window);
+    dialog.DateStyle->setCurrentIndex(state.DateStyle == "E" ? 1 : 0);
+    PlaceOverOwner(window, &dialog);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    (void)ApplyWelcome(state, dialog.Choice());  // failures were shown; what was stored stays
+    return true;
+}
+
+}  // namespace tessamo

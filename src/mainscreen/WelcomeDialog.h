@@ -1,0 +1,36 @@
+#pragma once
+// WelcomeDialog: the welcome of a first start (FirstStart.h). The user's name
+// for reports, the date style and the starter categories to tick; Start
+// stores them through ApplyWelcome, Skip (or Escape) stores nothing.
+#include <QDialog>
+#include <vector>
+
+#include "core/FirstStart.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace tessamo {
+
+class WelcomeDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit WelcomeDialog(QWidget* parent = nullptr);
+
+    // What the controls hold now.
+    WelcomeChoice Choice() const;
+
+    QLineEdit* UserName = nullptr;
+    QComboBox* DateStyle = nullptr;
+    std::vector<QCheckBox*> Starters;
+    QPushButton* StartButton = nullptr;
+    QPushButton* SkipButton = nullptr;
+};
+
+// On a first start: shows the welcome over `window` and stores what the user
+// chose. True when something was stored (the lists need filling again).
+bool OfferWelcome(QWidget* window, SharedState& state);
+
+}  // namespace tessamo
