@@ -21,7 +21,7 @@ struct Command {
     std::string (*help)();
 };
 
-const std::array<Command, 11> kCommands = {{
+const std::array<Command, 12> kCommands = {{
     {"list", RunListCommand, ListCommandHelp},
     {"add", RunAddCommand, AddCommandHelp},
     {"report", RunReportCommand, ReportCommandHelp},
@@ -33,6 +33,7 @@ const std::array<Command, 11> kCommands = {{
     {"restore", RunRestoreCommand, RestoreCommandHelp},
     {"years", RunYearsCommand, YearsCommandHelp},
     {"import", RunImportCommand, ImportCommandHelp},
+    {"budget", RunBudgetCommand, BudgetCommandHelp},
 }};
 
 void PrintHelp(std::ostream& out) {

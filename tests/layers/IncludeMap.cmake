@@ -16,7 +16,7 @@ cmake_minimum_required(VERSION 3.25)
 # platform, knows nothing of ledgers.
 set(LAYER_platform platform)
 set(LAYER_core core)
-set(LOGIC_FOLDERS macros reports export tools calc help import backups charts years)
+set(LOGIC_FOLDERS macros reports export tools calc help import backups charts years budgets)
 foreach(folder ${LOGIC_FOLDERS})
   set(LAYER_${folder} logic)
 endforeach()
