@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "export/SpreadsheetField.h"
 #include "platform/CodePage.h"
 
 namespace tessamo {
@@ -29,7 +30,9 @@ std::array<std::string, 6> BudgetRowCells(const BudgetRow& row, const MoneyForma
             row.usedTenths ? UsedPercentText(*row.usedTenths) + " %" : ""};
 }
 
-std::string CsvField(const std::string& text) {
+std::string CsvField(const std::string& plain) {
+    // A spreadsheet would run a description such as "=cmd" as a formula.
+    const std::string text = FormulaSafeText(plain);
     if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
     std::string quoted = "\"";
     for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);

@@ -26,8 +26,12 @@ std::array<std::string, 6> BudgetRowCells(const BudgetRow& row, const MoneyForma
 std::string BudgetCsvText(const std::vector<BudgetRow>& rows);
 std::string BudgetTableText(const std::vector<BudgetRow>& rows, const MoneyFormat& money);
 
-// A field quoted as RFC 4180 wants it: in double quotes, with its double
-// quotes doubled, when it holds a comma, a double quote, CR or LF.
+// A field as RFC 4180 wants it, quoted only where needed: in double quotes,
+// with its double quotes doubled, when it holds a comma, a double quote, CR
+// or LF; a text a spreadsheet would take for a formula gets the shared
+// helper's leading apostrophe (export/SpreadsheetField.h). The command's
+// output keeps plain fields unquoted, so its header and numbers read as
+// they are; that is why it does not quote every field as the export does.
 std::string CsvField(const std::string& text);
 
 }  // namespace tessamo

@@ -57,12 +57,19 @@ bool Lists(const std::vector<CategoryRecord>& categories, const std::string& cod
     return false;
 }
 
+// The code word of set and clear, after checking the count of words; an
+// error text, or "" when all is well.
+std::string ReadCodeWord(const std::vector<std::string>& words, std::size_t count, const char* wants, std::string& code) {
+    if (words.size() != count) return wants;
+    if (!ReadCategoryArgument(words[1], code) || code == "all") return "budget: a code has one or two characters";
+    return "";
+}
+
 int SetBudget(CliContext& context, const CommandArgs& parsed, int month) {
     const auto& words = parsed.positional;
-    if (words.size() != 3) return BadArguments(context, "budget set wants a code and an amount");
     std::string code;
-    if (!ReadCategoryArgument(words[1], code) || code == "all")
-        return BadArguments(context, "budget: a code has one or two characters");
+    if (std::string bad = ReadCodeWord(words, 3, "budget set wants a code and an amount", code); !bad.empty())
+        return BadArguments(context, bad);
     if (words[2].find_first_of("-+") != std::string::npos)
         return BadArguments(context, "budget set: the amount is given without a sign (--income for an income)");
     const auto amount = ReadBudgetAmount(words[2], !parsed.Has("--income"), SystemMoneyFormat());
@@ -79,15 +86,14 @@ int SetBudget(CliContext& context, const CommandArgs& parsed, int month) {
     }
     if (!ReportIfFailed(state.env.dialogs, ChangeBudget(state.env.files, state.CurYear, code, month, amount)))
         return kExitFailed;
+    context.err << "Set the budget of " << ToConsole(code) << ", " << MonthWords(month) << ".\n";
     return kExitOk;
 }
 
 int ClearBudget(CliContext& context, const CommandArgs& parsed, int month) {
-    const auto& words = parsed.positional;
-    if (words.size() != 2) return BadArguments(context, "budget clear wants a code");
     std::string code;
-    if (!ReadCategoryArgument(words[1], code) || code == "all")
-        return BadArguments(context, "budget: a code has one or two characters");
+    if (std::string bad = ReadCodeWord(parsed.positional, 2, "budget clear wants a code", code); !bad.empty())
+        return BadArguments(context, bad);
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     std::vector<CategoryRecord> categories;
     if (!ReadCategories(context, categories)) return kExitFailed;

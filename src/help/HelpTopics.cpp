@@ -10,7 +10,7 @@ const std::vector<WindowTopic>& WindowTopics() {
         {"frmCatSel", "reports"},          {"frmExport", "export"},
         {"frmSorter", "sorter"},           {"frmBackup", "backup"},
         {"TinyCalc", "calculator"},        {"NotepadWindow", "notes"},
-        {"HelpViewer", "using-help"},
+        {"HelpViewer", "using-help"},      {"BudgetWindow", "budgets"},
     };
     return topics;
 }

@@ -4,6 +4,7 @@
 
 #include "budgets/BudgetCopy.h"
 #include "budgets/BudgetTable.h"
+#include "budgets/BudgetText.h"
 #include "budgets/BudgetFixture.h"
 
 namespace tessamo {
@@ -131,6 +132,13 @@ TEST(BudgetCopy, CopyOrAverageKeepsTheYearsCodesAndNamesTheOthers) {
     EXPECT_EQ((*average.budgets.Find("GR"))[11], Money(-83.33));  // -1000 / 12
     EXPECT_EQ((*average.budgets.Find("SA"))[0], Money(0.01));     // 0.06 / 12 = 0.005: away from zero
     EXPECT_EQ(average.budgets.Find("FU"), nullptr);               // no lines: no budget
+}
+
+TEST(BudgetText, CsvFieldsAreQuotedOnlyWhereNeededAndNeverAFormula) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Rent", "Rent"}, {"Food, \"home\"", "\"Food, \"\"home\"\"\""}, {"a\nb", "\"a\nb\""},
+        {"=SUM(A1)", "'=SUM(A1)"}, {"-12.50", "-12.50"}, {"", ""}};
+    for (const auto& [text, field] : cases) EXPECT_EQ(CsvField(text), field) << text;
 }
 
 }  // namespace
