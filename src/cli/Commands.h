@@ -81,6 +81,7 @@ int RunCategoryCommand(CliContext& context, const std::vector<std::string>& args
 int RunHistoryCommand(CliContext& context, const std::vector<std::string>& args);
 int RunUndoCommand(CliContext& context, const std::vector<std::string>& args);
 int RunRedoCommand(CliContext& context, const std::vector<std::string>& args);
+int RunBudgetCommand(CliContext& context, const std::vector<std::string>& args);
 
 // Each command's entry in --help: a usage line and indented lines of
 // description, each ended by a line feed.
@@ -99,5 +100,6 @@ std::string CategoryCommandHelp();
 std::string HistoryCommandHelp();
 std::string UndoCommandHelp();
 std::string RedoCommandHelp();
+std::string BudgetCommandHelp();
 
 }  // namespace tessamo

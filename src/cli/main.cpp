@@ -21,7 +21,7 @@ struct Command {
     std::string (*help)();
 };
 
-const std::array<Command, 15> kCommands = {{
+const std::array<Command, 16> kCommands = {{
     {"list", RunListCommand, ListCommandHelp},
     {"add", RunAddCommand, AddCommandHelp},
     {"report", RunReportCommand, ReportCommandHelp},
@@ -37,6 +37,7 @@ const std::array<Command, 15> kCommands = {{
     {"history", RunHistoryCommand, HistoryCommandHelp},
     {"undo", RunUndoCommand, UndoCommandHelp},
     {"redo", RunRedoCommand, RedoCommandHelp},
+    {"budget", RunBudgetCommand, BudgetCommandHelp},
 }};
 
 void PrintHelp(std::ostream& out) {

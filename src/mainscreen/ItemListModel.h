@@ -22,6 +22,7 @@ public:
 
     void SetRecords(LedgerLines records);
     LedgerRecord Record(int row) const { return records_.Record(static_cast<std::size_t>(row)); }
+    const LedgerLines& Lines() const { return records_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

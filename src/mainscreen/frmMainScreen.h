@@ -23,6 +23,7 @@
 //   frmMainScreen_Import.cpp       bank statement import
 //   frmMainScreen_Backups.cpp      automatic backups: at closing, their
 //                                  settings and the restore window
+//   frmMainScreen_Budgets.cpp      the budget window
 // Decisions live in the logic (src/core); handlers gather input, call one
 // routine, show the result and rebuild the lists.
 #include <QMainWindow>
@@ -117,6 +118,8 @@ public:
     // in the Options menu.
     void mnuRestore_Click();
     void mnuAutoBackups_Click();
+    // Beyond the system: the budget window (frmMainScreen_Budgets.cpp), after the Edit menu's entries.
+    void mnuBudgets_Click();
 
     // Help menu (frmMainScreen_Help.cpp).
     void mnuHelpContents_Click();
@@ -149,6 +152,7 @@ public:
     QAction* mnuNewCategory = nullptr;
     QAction* mnuChangeCategory = nullptr;
     QAction* mnuNotes = nullptr;
+    QAction* mnuBudgets = nullptr;
     QMenu* mnuSearch = nullptr;
     QAction* mnuFind = nullptr;
     QMenu* mnuMacros = nullptr;
@@ -186,6 +190,11 @@ public:
     CategoryListModel* CatListData() const { return catModel_; }
     CategoryListModel* SmCatListData() const;
 
+signals:
+    // The item list or the category list was filled anew: after every change
+    // of data and of year.
+    void ListsShown();
+
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -205,6 +214,7 @@ private:
     void connectTools();
     void connectImport();
     void connectBackups();
+    void connectBudgets();
     void connectHelp();
     // An entry of our own after `menu`'s entries, named `name`, calling `handler`.
     QAction* addOwnMenuEntry(QMenu* menu, const char* name, const char* utf8Caption, void (frmMainScreen::*handler)());
@@ -236,6 +246,7 @@ private:
     YearSelectorPanel* yearSelector_ = nullptr;
     MacroControlsPanel* macroControls_ = nullptr;
     bool loaded_ = false;
+    bool wholeYearListed_ = false;  // the item list holds the active year's every line
     WordSearch wordSearch_;
     std::unique_ptr<TextEditor> textEditor_;
     std::unique_ptr<QtHelpEngine> helpEngine_;

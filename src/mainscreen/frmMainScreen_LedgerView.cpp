@@ -65,6 +65,7 @@ void frmMainScreen::PopCatList() {
     ReadCategoryList(state_, categories);
     catModel_->SetRecords(std::move(categories));
     ShowItemListHint();
+    emit ListsShown();
 }
 
 // An empty item list says in one line how to go on: make a category first,
@@ -96,6 +97,8 @@ void frmMainScreen::PopItemList(const std::string& category) {
     stbBalance->setText(QString::fromStdString(summary.balanceText));
     // The records panel holds the category and its name, in the records' code page.
     stbTotal->setText(QString::fromStdString(Cp1252ToUtf8(summary.recordsText)));
+    wholeYearListed_ = category == kAllCategories;
+    emit ListsShown();
 }
 
 void frmMainScreen::CatList_Click(const QModelIndex& index) {

@@ -18,7 +18,7 @@ set(LAYER_platform platform)
 set(LAYER_core core)
 # The journal of transactions sits beside core: every writer may use it.
 set(LAYER_journal core)
-set(LOGIC_FOLDERS macros reports export tools calc help import backups charts years)
+set(LOGIC_FOLDERS macros reports export tools calc help import backups charts years budgets)
 foreach(folder ${LOGIC_FOLDERS})
   set(LAYER_${folder} logic)
 endforeach()
@@ -41,8 +41,9 @@ set(MAY_INCLUDE_app platform platformqt core logic windows cli app)
 # Logic folders that build on another logic folder: "<user> <used>" pairs.
 # What two subsystems share (the ledger read in place, the report's category
 # list) lives in core; the report's charts draw the report's own summary;
-# the automatic backups copy the very files the backup tool copies.
-set(LOGIC_USES "charts reports" "backups tools" "years export")
+# the automatic backups copy the very files the backup tool copies; the
+# budgets' comma-separated output keeps the export's spreadsheet-safe fields.
+set(LOGIC_USES "charts reports" "backups tools" "years export" "budgets export")
 
 # Single headers outside a layer's reach that it may still use, as
 # "<layer> <header>": the system's money conventions are read through Qt Core

@@ -31,11 +31,15 @@ void AddSummaryRows(std::vector<QStringList>& rows, bool expense, const std::vec
 
 GroupedSeries MonthSeries(const std::vector<MonthTotals>& months) {
     GroupedSeries series;
+    series.balanceName = QStringLiteral("Balance of the month");
+    AmountSum running = 0;
     for (const MonthTotals& month : months) {
         series.labels << QString::fromStdString(MonthName(month.month)).left(3);
         series.income.push_back(month.income);
         series.expense.push_back(month.expense);
         series.balance.push_back(month.balance);
+        running += month.balance;
+        series.running.push_back(running);
     }
     return series;
 }
@@ -49,9 +53,11 @@ frmChart::frmChart(const SharedState& state, const ReportChartData& chart, int s
     const MoneyFormat& money = state.env.money;
     const QString range =
         QStringLiteral(", ") + QString::fromStdString(ReportChartRange(ActiveYear(state), startMonth, endMonth));
-    AddChart(MakeSummaryChart(QStringLiteral("Money that went OUT") + range, chart.expense, AmountColour(-1), money),
+    AddChart(MakeSummaryChart(QStringLiteral("Money that went OUT") + range, QStringLiteral("Expense per category"),
+                              chart.expense, ChartColours::Expense(), money),
              QStringLiteral("Money &out"));
-    AddChart(MakeSummaryChart(QStringLiteral("Money that came IN") + range, chart.income, AmountColour(1), money),
+    AddChart(MakeSummaryChart(QStringLiteral("Money that came IN") + range, QStringLiteral("Income per category"),
+                              chart.income, ChartColours::Income(), money),
              QStringLiteral("Money &in"));
     AddChart(MakeGroupedChart(QStringLiteral("Month by month") + range, MonthSeries(chart.months), money),
              QStringLiteral("&Month by month"));

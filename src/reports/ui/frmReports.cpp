@@ -22,6 +22,7 @@
 #include "help/ui/QtHelpEngine.h"
 #include "platform/FileErrors.h"
 #include "core/LedgerListing.h"
+#include "budgets/ui/frmBudgetChart.h"
 #include "charts/ui/frmChart.h"
 #include "export/ExportToFile.h"
 #include "export/ui/frmExport.h"
@@ -168,6 +169,9 @@ void frmReports::createMenus() {
     mnuChartYears = MakeAction(this, "mnuChartYears", QStringLiteral("&Years side by side…"));
     mnuChart->addAction(mnuChartReport);
     mnuChart->addAction(mnuChartYears);
+    mnuChartBudget = MakeAction(this, "mnuChartBudget", QStringLiteral("&Budget against actual…"));
+    mnuChart->addAction(mnuChartBudget);
+    connect(mnuChartBudget, &QAction::triggered, this, &frmReports::ShowBudgetChart);
     connect(mnuChartReport, &QAction::triggered, this, &frmReports::ShowReportChart);
     connect(mnuChartYears, &QAction::triggered, this, &frmReports::ShowYears);
 
@@ -389,6 +393,11 @@ void frmReports::ShowReportChart() {
     if (!MakeReportChart(state_, choice_.Categories(), choice_.StartMonth(), choice_.EndMonth(), chart)) return;
     OpenOwnedWindow(this, new frmChart(state_, chart, choice_.StartMonth(), choice_.EndMonth()),
                     OwnerWhileOpen::Enabled);
+}
+
+void frmReports::ShowBudgetChart() {
+    WaitCursor wait;
+    OpenBudgetChart(state_, this, choice_.StartMonth(), choice_.EndMonth());
 }
 
 void frmReports::ShowYears() {

@@ -53,6 +53,8 @@ public:
     // the years side by side for the chosen categories (all when none).
     void ShowReportChart();
     void ShowYears();
+    // Budget against actual over the window's month range (whatever categories are chosen).
+    void ShowBudgetChart();
     // Prints Text1 on the default printer, or previews it where there is none.
     void NewPrintReport();
     void PrintPreview();
@@ -104,6 +106,7 @@ public:
     QAction* mnuChartYears = nullptr;
     // After the system's menus: every toolbar command by its access key.
     QMenu* mnuReport = nullptr;
+    QAction* mnuChartBudget = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

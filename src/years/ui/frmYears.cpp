@@ -9,6 +9,7 @@ namespace {
 // The years that could be read, in order.
 GroupedSeries YearSeries(const YearsTable& table) {
     GroupedSeries series;
+    series.balanceName = QStringLiteral("Balance of the year");
     for (const YearRow& row : table.years) {
         if (!row.failure.empty()) continue;
         series.labels << QString::fromStdString(row.year);
