@@ -72,6 +72,8 @@ int RunBackupsCommand(CliContext& context, const std::vector<std::string>& args)
 int RunRestoreCommand(CliContext& context, const std::vector<std::string>& args);
 int RunYearsCommand(CliContext& context, const std::vector<std::string>& args);
 int RunImportCommand(CliContext& context, const std::vector<std::string>& args);
+int RunScheduleCommand(CliContext& context, const std::vector<std::string>& args);
+int RunDueCommand(CliContext& context, const std::vector<std::string>& args);
 
 // Each command's entry in --help: a usage line and indented lines of
 // description, each ended by a line feed.
@@ -86,5 +88,7 @@ std::string BackupsCommandHelp();
 std::string RestoreCommandHelp();
 std::string YearsCommandHelp();
 std::string ImportCommandHelp();
+std::string ScheduleCommandHelp();
+std::string DueCommandHelp();
 
 }  // namespace tessamo

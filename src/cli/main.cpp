@@ -21,7 +21,7 @@ struct Command {
     std::string (*help)();
 };
 
-const std::array<Command, 11> kCommands = {{
+const std::array<Command, 13> kCommands = {{
     {"list", RunListCommand, ListCommandHelp},
     {"add", RunAddCommand, AddCommandHelp},
     {"report", RunReportCommand, ReportCommandHelp},
@@ -33,6 +33,8 @@ const std::array<Command, 11> kCommands = {{
     {"restore", RunRestoreCommand, RestoreCommandHelp},
     {"years", RunYearsCommand, YearsCommandHelp},
     {"import", RunImportCommand, ImportCommandHelp},
+    {"schedule", RunScheduleCommand, ScheduleCommandHelp},
+    {"due", RunDueCommand, DueCommandHelp},
 }};
 
 void PrintHelp(std::ostream& out) {

@@ -63,6 +63,7 @@ frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(
     connectTools();
     connectImport();
     connectBackups();
+    connectDueEntries();
     connectHelp();
     ledgerArea_->installEventFilter(this);
     resize(900, 600);

@@ -20,6 +20,7 @@
 //   frmMainScreen_Import.cpp       bank statement import
 //   frmMainScreen_Backups.cpp      automatic backups: at closing, their
 //                                  settings and the restore window
+//   frmMainScreen_DueEntries.cpp   due entries of scheduled macro files
 // Decisions live in the logic (src/core); handlers gather input, call one
 // routine, show the result and rebuild the lists.
 #include <QMainWindow>
@@ -150,6 +151,14 @@ public:
     // in the Options menu.
     void mnuRestore_Click();
     void mnuAutoBackups_Click();
+    // Beyond the system: due entries of the scheduled macro files
+    // (frmMainScreen_DueEntries.cpp), after the Macros menu's entries. At
+    // start (after the start-up steps) the window shows what has come due.
+    void mnuDueEntries_Click();
+    void ShowDueEntriesAtStart();
+    // Opens the Due entries window through `through`; false when nothing is due
+    // (or a failure was shown) and no window opened.
+    bool OpenDueEntries(const CalendarDate& through);
 
     // Help menu (frmMainScreen_Help.cpp).
     void mnuHelpContents_Click();
@@ -185,6 +194,7 @@ public:
     QAction* mnuFind = nullptr;
     QMenu* mnuMacros = nullptr;
     QAction* mnuShowMacro = nullptr;
+    QAction* mnuDueEntries = nullptr;
     QAction* mnuReports = nullptr;
     QMenu* mnuOptions = nullptr;
     QAction* mnuUserName = nullptr;
@@ -283,6 +293,7 @@ private:
     void connectTools();
     void connectImport();
     void connectBackups();
+    void connectDueEntries();
     // An entry of our own after `menu`'s entries, named `name`, calling `handler`.
     QAction* addOwnMenuEntry(QMenu* menu, const char* name, const char* utf8Caption, void (frmMainScreen::*handler)());
     // The automatic backup at closing, on its own thread; the destructor

@@ -16,7 +16,7 @@ cmake_minimum_required(VERSION 3.25)
 # platform, knows nothing of ledgers.
 set(LAYER_platform platform)
 set(LAYER_core core)
-set(LOGIC_FOLDERS macros reports export tools calc help import backups charts years)
+set(LOGIC_FOLDERS macros reports export tools calc help import backups charts years due quickentry)
 foreach(folder ${LOGIC_FOLDERS})
   set(LAYER_${folder} logic)
 endforeach()
@@ -39,8 +39,10 @@ set(MAY_INCLUDE_app platform platformqt core logic windows cli app)
 # Logic folders that build on another logic folder: "<user> <used>" pairs.
 # What two subsystems share (the ledger read in place, the report's category
 # list) lives in core; the report's charts draw the report's own summary;
-# the automatic backups copy the very files the backup tool copies.
-set(LOGIC_USES "charts reports" "backups tools")
+# the automatic backups copy the very files the backup tool copies; due
+# entries are played by the macro playback; a suggested category may come
+# from the import rules.
+set(LOGIC_USES "charts reports" "backups tools" "due macros" "quickentry import")
 
 # Single headers outside a layer's reach that it may still use, as
 # "<layer> <header>": the system's money conventions are read through Qt Core
