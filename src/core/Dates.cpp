@@ -90,6 +90,11 @@ std::string TodayInStyle(const Clock& clock, const std::string& style) {
     return style == "E" ? today.substr(3, 2) + "-" + today.substr(0, 2) : today.substr(0, 5);
 }
 
+std::optional<std::string> TodayForDateBox(const Clock& clock, const std::string& style) {
+    if (style != "A" && style != "E") return std::nullopt;
+    return TodayInStyle(clock, style);
+}
+
 std::string TodayYear(const Clock& clock) {
     const std::string today = TodayText(clock);
     return today.substr(today.size() - 4);

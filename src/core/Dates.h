@@ -3,6 +3,7 @@
 // "E" (DD-MM-YY, day first); the entry editor types the first five. This file
 // holds the date check, the ledger's sort key, today's date texts and the
 // month names.
+#include <optional>
 #include <string>
 
 #include "core/LedgerView.h"
@@ -28,6 +29,9 @@ double SortKey(const LedgerBytesRecord& record, const std::string& style);
 std::string TodayText(const Clock& clock);
 // Today's five-character typed date in the style: "03-15" (A) or "15-03" (E).
 std::string TodayInStyle(const Clock& clock, const std::string& style);
+// What the "!" (today) buttons put into a date box: today in the style, or
+// nothing for a style other than "A" and "E" (the box keeps what it holds).
+std::optional<std::string> TodayForDateBox(const Clock& clock, const std::string& style);
 // The active year of today: the last four characters of TodayText.
 std::string TodayYear(const Clock& clock);
 

@@ -21,7 +21,10 @@
 #include "core/LoadSettings.h"
 #include "help/ui/QtHelpEngine.h"
 #include "reports/ui/frmReports.h"
+#include "mainscreen/EntryEditorPanel.h"
+#include "widgets/Grid.h"
 #include "widgets/OwnedWindow.h"
+#include "widgets/PanelWidgets.h"
 #include "widgets/StatusPanels.h"
 #include "widgets/Toolbar.h"
 #include "widgets/WaitCursor.h"
@@ -55,11 +58,8 @@ frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(
     createToolBar();
     createLedgerView();
     createStatusBars();
-    createEntryEditor();
-    createCategoryEditor();
-    createYearSelector();
+    createPanels();
     connectFindAndOptions();
-    createMacroControls();
     connectTools();
     connectImport();
     connectBackups();
@@ -191,9 +191,9 @@ bool frmMainScreen::Form_Load() {
     PopCatList();
     state_.CurrentCategory = kAllCategories;
     PopItemList(state_.CurrentCategory);
-    SmYr->setText(QString::fromStdString(state_.CurYear));
+    entryEditor_->ShowActiveYear(state_.CurYear);
     stbYear->setText(QString::fromStdString(ActiveYearStatusText(state_.CurYear)));
-    CentrePanel(EntryEdFrame);
+    CentrePanel(entryEditor_);
     loaded_ = true;
     ShowCloseBackupFailure();
     return true;
@@ -223,14 +223,7 @@ void frmMainScreen::mnuReports_Click() {
     OpenOwnedWindow(this, reports);
 }
 
-void frmMainScreen::AddPanel(QWidget* frame) {
-    frame->setParent(ledgerArea_);
-    frame->hide();
-}
-
-void frmMainScreen::CentrePanel(QWidget* frame) {
-    frame->move((ledgerArea_->width() - frame->width()) / 2, (ledgerArea_->height() - frame->height()) / 2);
-}
+void frmMainScreen::CentrePanel(QWidget* frame) { CentreInParent(frame); }
 
 void frmMainScreen::placeStatusBars() {
     const int width = ledgerArea_->width();
@@ -251,7 +244,7 @@ void frmMainScreen::Form_Resize(bool guards) {
     const int windowHeight = height();
     ItemList->move(ItemList->x(), 0);
     CatList->move(CatList->x(), ItemList->y() + FullYear->height());
-    CentrePanel(EntryEdFrame);
+    CentrePanel(entryEditor_);
     const int itemListWidth = windowWidth - CatList->width() - kToolbarRightGap;
     if (!guards || itemListWidth > 0) ItemList->resize(itemListWidth, ItemList->height());
     CatList->move(ItemList->x() + ItemList->width(), CatList->y());
@@ -271,9 +264,12 @@ bool frmMainScreen::eventFilter(QObject* watched, QEvent* event) {
         Form_Resize(loaded_);
         return false;
     }
-    if (event->type() == QEvent::KeyPress) {
-        if (watched == ItemList) return ItemList_KeyDown(static_cast<QKeyEvent*>(event)->key());
-        if (watched == CatList || watched == SmCatList) return ChooseOnKey(static_cast<QTableView*>(watched), event);
+    if (event->type() == QEvent::KeyPress && watched == ItemList)
+        return ItemList_KeyDown(static_cast<QKeyEvent*>(event)->key());
+    // Any character key in the category list chooses its current row, as a click would.
+    if (watched == CatList && ChoosesCurrentRow(event)) {
+        CatList_Click(CatList->currentIndex());
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

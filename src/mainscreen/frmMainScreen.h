@@ -1,20 +1,23 @@
 #pragma once
-// frmMainScreen: the program's main window. It carries the menu bar, the
-// toolbar ToolbarTSM, the ledger view (ItemList, FullYear, CatList), the two
-// status bars and the panels that open inside it (the entry editor here;
-// further panels are added with AddPanel). Start-up is Form_Load; closing the
-// window is Form_Unload.
+// frmMainScreen: the program's main window, the composition of its parts. It
+// carries the menu bar, the toolbar ToolbarTSM, the ledger view (ItemList,
+// FullYear, CatList), the two status bars, and the panels that open inside
+// the ledger area, each a class of its own that owns its controls and says
+// what happened through signals:
+//   EntryEditorPanel     the entry editor (EntryEdFrame)
+//   CategoryEditorPanel  the category editor (CatEdFrame)
+//   YearSelectorPanel    the year selector (YearEdFrame)
+//   MacroControlsPanel   the macro controls (MacroFrame)
+// The window wires commands to handlers and panels' signals to the lists.
+// Start-up is Form_Load; closing the window is Form_Unload.
 //
-// The window is split by topic over several files:
+// The window's own files, by topic:
 //   frmMainScreen.cpp              construction, menus, toolbar, status bars,
 //                                  layout (Form_Resize), start-up, unload
-//   frmMainScreen_LedgerView.cpp   PopCatList, PopSmCatList, PopItemList,
+//   frmMainScreen_Panels.cpp       the panels made and wired to the lists
+//   frmMainScreen_LedgerView.cpp   PopCatList, PopItemList, the ItemList,
 //                                  CatList and FullYear handlers
-//   frmMainScreen_EntryEditor.cpp  the entry editor (EntryEdFrame)
-//   frmMainScreen_CategoryEditor.cpp  the category editor (CatEdFrame)
-//   frmMainScreen_YearSelector.cpp the year selector (YearEdFrame)
 //   frmMainScreen_FindOptions.cpp  find a word, notes and the Options menu
-//   frmMainScreen_Macros.cpp       the macro controls (MacroFrame)
 //   frmMainScreen_Tools.cpp        calculator, sorter and backup windows
 //   frmMainScreen_Help.cpp         the Help menu: contents, About, web pages
 //   frmMainScreen_Import.cpp       bank statement import
@@ -28,29 +31,27 @@
 #include <string>
 
 #include "core/SharedState.h"
-#include "core/TypedEntry.h"
 #include "core/WordSearch.h"
 #include "help/ContextIDs.h"
 #include "platform/Browser.h"
 #include "platform/TextEditor.h"
 
 class QAction;
-class QFrame;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPushButton;
-class QSpinBox;
 class QStatusBar;
 class QTableView;
 class QToolBar;
 
 namespace tessamo {
 
+class CategoryEditorPanel;
 class CategoryListModel;
 class CloseBackup;
+class EntryEditorPanel;
+class MacroControlsPanel;
+class YearSelectorPanel;
 class QtHelpEngine;
 class ItemListModel;
 
@@ -82,41 +83,16 @@ public:
 
     // Ledger view (frmMainScreen_LedgerView.cpp).
     void PopCatList();
-    void PopSmCatList();
     void PopItemList(const std::string& category);
     // The category's description (16 characters) as stored; `name` stays as it
     // was when no category has the code.
     void getlabel(const std::string& code, std::string& name);
     void CatList_Click(const QModelIndex& index);
     void FullYear_Click();
-
-    // Entry editor (frmMainScreen_EntryEditor.cpp).
-    void InitEntryEd();
-    void CloseEntryEd();
-    void DeleteRec(const std::string& key);
+    // Opens the current line in the entry editor; the header row opens nothing.
     void ItemList_DblClick();
-    void Today_Click();
-    void SmCatList_DblClick();
-    void SaveNewIncome_Click();
-    void SaveNewExpense_Click();
-    void ReplaceRec_Click();
-    void KillRec_Click();
-    void CancelEdit_Click();
-
-    // Category editor (frmMainScreen_CategoryEditor.cpp).
-    void mnuNewCategory_Click();
-    void mnuChangeCategory_Click();
-    void CatEdSave_Click();
-    void ReplaceCat_Click();
-    void CatDelete_Click();
-    void CatEdCancel_Click();
-    void HideCategoryEditor();
-
-    // Year selector (frmMainScreen_YearSelector.cpp).
-    void mnuYear_Click();
-    void DataYear_Change();
-    void SetYear_Click();
-    void YearOff_Click();
+    // Deletes the line with the key (after asking) and rebuilds the item list.
+    void DeleteRec(const std::string& key);
 
     // Find and options (frmMainScreen_FindOptions.cpp).
     void mnuFind_Click();
@@ -128,15 +104,6 @@ public:
     void mnuTTO_Click();
     // Where the notes file is edited; the built-in notepad unless replaced.
     void SetTextEditor(std::unique_ptr<TextEditor> editor) { textEditor_ = std::move(editor); }
-
-    // Macro controls (frmMainScreen_Macros.cpp).
-    void mnuShowMacro_Click();
-    void MacToday_Click();
-    void MacroSelect_DblClick();
-    void MacroNew_Click();
-    void MacroEdit_Click();
-    void MacroPlay_Click();
-    void MacroCancel_Click();
 
     // Windows of their own (frmMainScreen_Tools.cpp).
     void mnuTinyCalc_Click();
@@ -169,7 +136,8 @@ public:
     void SetBrowser(std::unique_ptr<Browser> browser) { browser_ = std::move(browser); }
     QtHelpEngine* HelpEngine() const { return helpEngine_.get(); }
 
-    void mnuNewItem_Click() { InitEntryEd(); }
+    // Opens the entry editor on a new line; the toolbar waits meanwhile.
+    void mnuNewItem_Click();
     // Opens the report window (once); the main window is disabled while it is open.
     void mnuReports_Click();
     void mnuExit_Click();
@@ -224,54 +192,9 @@ public:
     QLabel* stbTotal = nullptr;
     QLabel* stbYear = nullptr;
 
-    QFrame* EntryEdFrame = nullptr;
-    QLabel* DateLabel = nullptr;
-    QLineEdit* DateEditor = nullptr;
-    QLabel* SmYr = nullptr;
-    QPushButton* Today = nullptr;
-    QLabel* AmountLabel = nullptr;
-    QLineEdit* AmountEditor = nullptr;
-    QLabel* NoteLabel = nullptr;
-    QLineEdit* NoteEditor = nullptr;
-    QLabel* CName = nullptr;
-    QLabel* CatCodeLabel = nullptr;
-    QLabel* CatNameLabel = nullptr;
-    QTableView* SmCatList = nullptr;
-    QLabel* SmCatListHint = nullptr;  // how to choose, or that there is nothing to choose
-    QPushButton* SaveNewIncome = nullptr;
-    QPushButton* SaveNewExpense = nullptr;
-    QPushButton* ReplaceRec = nullptr;
-    QPushButton* KillRec = nullptr;
-    QPushButton* CancelEdit = nullptr;
-
-    QGroupBox* CatEdFrame = nullptr;
-    QLineEdit* CatEdCatCode = nullptr;
-    QLineEdit* CatEdCatName = nullptr;
-    QPushButton* CatEdSave = nullptr;
-    QPushButton* ReplaceCat = nullptr;
-    QPushButton* CatDelete = nullptr;
-    QPushButton* CatEdCancel = nullptr;
-
-    QGroupBox* YearEdFrame = nullptr;
-    QSpinBox* DataYear = nullptr;
-    QLabel* CurYear = nullptr;
-    QPushButton* SetYear = nullptr;
-    QPushButton* YearOff = nullptr;
-
-    QGroupBox* MacroFrame = nullptr;
-    QLineEdit* MacDate = nullptr;
-    QPushButton* MacToday = nullptr;
-    QLabel* MacSmYr = nullptr;
-    QLineEdit* MacroEd = nullptr;
-    QListWidget* MacroSelect = nullptr;
-    QPushButton* MacroNew = nullptr;
-    QPushButton* MacroEdit = nullptr;
-    QPushButton* MacroPlay = nullptr;
-    QPushButton* MacroCancel = nullptr;
-
     ItemListModel* ItemListData() const { return itemModel_; }
     CategoryListModel* CatListData() const { return catModel_; }
-    CategoryListModel* SmCatListData() const { return smCatModel_; }
+    CategoryListModel* SmCatListData() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
@@ -283,17 +206,17 @@ private:
     void createToolBar();
     void createStatusBars();
     void createLedgerView();
-    void createEntryEditor();
-    QWidget* createEntryFields();
-    QWidget* createEntryButtons();
-    void createCategoryEditor();
-    void createYearSelector();
+    void createPanels();
+    void connectEntryEditor();
+    void connectCategoryEditor();
+    void connectYearSelector();
+    void connectMacroControls();
     void connectFindAndOptions();
-    void createMacroControls();
     void connectTools();
     void connectImport();
     void connectBackups();
     void connectDueEntries();
+    void connectHelp();
     // An entry of our own after `menu`'s entries, named `name`, calling `handler`.
     QAction* addOwnMenuEntry(QMenu* menu, const char* name, const char* utf8Caption, void (frmMainScreen::*handler)());
     // The automatic backup at closing, on its own thread; the destructor
@@ -301,11 +224,8 @@ private:
     // backs nothing up).
     void StartCloseBackup();
     void ShowCloseBackupFailure();
-    void FillMacroSelect();
-    void HideMacroFrame();
-    void OpenMacroInEditor(const std::string& fileName);
-    void connectHelp();
     void SetListsEnabled(bool enabled);
+    void FocusItemList();
 
     // The layout rule; `guards` false at start-up, when the window has its
     // designed size.
@@ -316,20 +236,16 @@ private:
     void ShowItemListHint();
     bool ItemList_KeyDown(int key);
     void ItemListDeleteKey();
-    bool ChooseOnKey(QTableView* grid, QEvent* event);
-    TypedEntry TypedFields() const;
-    void ShowEntryFrame();
-    void FocusItemList();
-    std::string SmCatListLabel(const std::string& code) const;
-    void SaveTypedLine(bool expense);
-    void FinishTypedLine(const TypedEntry& typed, EntryOutcome outcome);
 
     SharedState& state_;
     ContextIDs help_;
     QWidget* ledgerArea_ = nullptr;
     ItemListModel* itemModel_ = nullptr;
     CategoryListModel* catModel_ = nullptr;
-    CategoryListModel* smCatModel_ = nullptr;
+    EntryEditorPanel* entryEditor_ = nullptr;
+    CategoryEditorPanel* categoryEditor_ = nullptr;
+    YearSelectorPanel* yearSelector_ = nullptr;
+    MacroControlsPanel* macroControls_ = nullptr;
     bool loaded_ = false;
     WordSearch wordSearch_;
     std::unique_ptr<TextEditor> textEditor_;

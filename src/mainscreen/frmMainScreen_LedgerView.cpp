@@ -5,9 +5,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QToolBar>
 
 #include "core/FixedText.h"
 #include "core/LedgerListing.h"
+#include "core/LineDeletion.h"
+#include "mainscreen/EntryEditorPanel.h"
 #include "mainscreen/ItemListModel.h"
 #include "mainscreen/frmMainScreen.h"
 #include "platform/CodePage.h"
@@ -25,7 +28,6 @@ constexpr int kHintMargin = 8;
 void frmMainScreen::createLedgerView() {
     itemModel_ = new ItemListModel(state_.env.money, this);
     catModel_ = new CategoryListModel(this);
-    smCatModel_ = new CategoryListModel(this);
 
     // The Note column fills the list to its right edge and keeps room for a
     // whole 40-character note.
@@ -76,15 +78,6 @@ void frmMainScreen::ShowItemListHint() {
     ItemListHint->show();
 }
 
-void frmMainScreen::PopSmCatList() {
-    std::vector<CategoryRecord> categories;
-    ReadCategoryList(state_, categories);
-    smCatModel_->SetRecords(std::move(categories));
-    SmCatListHint->setText(smCatModel_->rowCount() == 0
-                               ? QStringLiteral("This year has no categories yet: Edit > New Category creates one.")
-                               : SmCatList->accessibleDescription());
-}
-
 void frmMainScreen::PopItemList(const std::string& category) {
     setCursor(Qt::WaitCursor);
     LedgerSummary summary;
@@ -119,16 +112,50 @@ void frmMainScreen::FullYear_Click() {
     state_.CurrentCategory = kAllCategories;
 }
 
-// Any character key in a category grid chooses its current cell, as a click
-// (CatList) or a double-click (SmCatList) would. Tab still moves the focus.
-bool frmMainScreen::ChooseOnKey(QTableView* grid, QEvent* event) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
-    if (grid == CatList)
-        CatList_Click(CatList->currentIndex());
-    else
-        SmCatList_DblClick();
-    return true;
+void frmMainScreen::mnuNewItem_Click() {
+    entryEditor_->InitEntryEd();
+    ToolbarTSM->setEnabled(false);
+}
+
+void frmMainScreen::ItemList_DblClick() {
+    const QModelIndex current = ItemList->currentIndex();
+    if (!current.isValid()) return;  // the header row: nothing to open
+    entryEditor_->OpenLine(itemModel_->Record(current.row()));
+}
+
+// Focus as a click gives it: the view then leaves the header row current, as
+// it is after a rebuild, instead of making the first line current the way a
+// Tab into the list does (so Enter or Delete right after a change touch nothing).
+void frmMainScreen::FocusItemList() { ItemList->setFocus(Qt::MouseFocusReason); }
+
+void frmMainScreen::SetListsEnabled(bool enabled) {
+    CatList->setEnabled(enabled);
+    ItemList->setEnabled(enabled);
+    ToolbarTSM->setEnabled(enabled);
+}
+
+void frmMainScreen::DeleteRec(const std::string& key) {
+    tessamo::DeleteRec(state_, key);
+    FocusItemList();
+}
+
+void frmMainScreen::ItemListDeleteKey() {
+    const QModelIndex current = ItemList->currentIndex();
+    const std::string key = current.isValid() ? RecordLineKey(itemModel_->Record(current.row()), state_.env.money)
+                                              : HeaderLineKey();
+    DeleteRec(key);
+    PopItemList(state_.CurrentCategory);
+    FocusItemList();
+}
+
+bool frmMainScreen::ItemList_KeyDown(int key) {
+    switch (key) {
+        case Qt::Key_Insert: mnuNewItem_Click(); return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: ItemList_DblClick(); return true;
+        case Qt::Key_Delete: ItemListDeleteKey(); return true;
+        default: return false;
+    }
 }
 
 }  // namespace tessamo

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
@@ -111,6 +112,12 @@ QColor AmountColour(std::int64_t amount) {
     if (amount < 0) return QColor(255, 0, 0);
     if (amount == 0) return QColor(0, 0, 255);
     return QColor(0, 0, 0);
+}
+
+bool ChoosesCurrentRow(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return !key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;
 }
 
 }  // namespace tessamo

@@ -32,6 +32,9 @@ void SetColumnWidthsInCharacters(QTableView* grid, int (*widthOf)(int column));
 QTableView* MakeCategoryGrid(QWidget* parent, const QString& name, CategoryListModel* model);
 // Its width with both columns shown in full beside a vertical scroll bar.
 int CategoryGridWidth(const QTableView* grid);
+// Whether a key pressed in a category grid chooses its current row, as a
+// click or a double-click would: any character key; Tab still moves the focus.
+bool ChoosesCurrentRow(const QEvent* event);
 
 // A grid whose last column reaches the view's right edge, never narrower
 // than `lastColumnMinimum` pixels; the view scrolls sideways only when it is

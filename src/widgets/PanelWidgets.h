@@ -72,6 +72,12 @@ inline void OnEscape(QWidget* frame, const std::function<void()>& run) {
     OnKeys(frame, {QKeySequence(Qt::Key_Escape)}, run);
 }
 
+// Centres a panel over the area that holds it (the main window's ledger area).
+inline void CentreInParent(QWidget* frame) {
+    const QWidget* area = frame->parentWidget();
+    frame->move((area->width() - frame->width()) / 2, (area->height() - frame->height()) / 2);
+}
+
 // A frame with a caption drawn in its border. The caption keeps its blanks
 // (" Select Year "), which set it off from the line; the accessible name is
 // the caption without them.

@@ -3,9 +3,13 @@
 // reference money format, scripted dialogs): clicks, keys and grid texts.
 #include <QAbstractItemModel>
 #include <QAbstractItemModelTester>
+#include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 #include <memory>
@@ -18,10 +22,68 @@
 
 namespace tessamo {
 
+// The panels' controls, found in the window by their object names as a user
+// finds them by their captions; each panel owns its controls privately.
+struct PanelControls {
+    explicit PanelControls(const QWidget& window) : w(window) {}
+    template <class Control>
+    Control* Find(const char* name) const {
+        auto* control = w.findChild<Control*>(QString::fromLatin1(name));
+        if (!control) qFatal("no control named %s", name);
+        return control;
+    }
+    const QWidget& w;
+
+    QFrame* EntryEdFrame = Find<QFrame>("EntryEdFrame");
+    QLabel* DateLabel = Find<QLabel>("DateLabel");
+    QLineEdit* DateEditor = Find<QLineEdit>("DateEditor");
+    QLabel* SmYr = Find<QLabel>("SmYr");
+    QPushButton* Today = Find<QPushButton>("Today");
+    QLabel* AmountLabel = Find<QLabel>("AmountLabel");
+    QLineEdit* AmountEditor = Find<QLineEdit>("AmountEditor");
+    QLabel* NoteLabel = Find<QLabel>("NoteLabel");
+    QLineEdit* NoteEditor = Find<QLineEdit>("NoteEditor");
+    QLabel* CName = Find<QLabel>("CName");
+    QLabel* CatCodeLabel = Find<QLabel>("CatCodeLabel");
+    QLabel* CatNameLabel = Find<QLabel>("CatNameLabel");
+    QTableView* SmCatList = Find<QTableView>("SmCatList");
+    QLabel* SmCatListHint = Find<QLabel>("SmCatListHint");
+    QPushButton* SaveNewIncome = Find<QPushButton>("SaveNewIncome");
+    QPushButton* SaveNewExpense = Find<QPushButton>("SaveNewExpense");
+    QPushButton* ReplaceRec = Find<QPushButton>("ReplaceRec");
+    QPushButton* KillRec = Find<QPushButton>("KillRec");
+    QPushButton* CancelEdit = Find<QPushButton>("CancelEdit");
+
+    QGroupBox* CatEdFrame = Find<QGroupBox>("CatEdFrame");
+    QLineEdit* CatEdCatCode = Find<QLineEdit>("CatEdCatCode");
+    QLineEdit* CatEdCatName = Find<QLineEdit>("CatEdCatName");
+    QPushButton* CatEdSave = Find<QPushButton>("CatEdSave");
+    QPushButton* ReplaceCat = Find<QPushButton>("ReplaceCat");
+    QPushButton* CatDelete = Find<QPushButton>("CatDelete");
+    QPushButton* CatEdCancel = Find<QPushButton>("CatEdCancel");
+
+    QGroupBox* YearEdFrame = Find<QGroupBox>("YearEdFrame");
+    QSpinBox* DataYear = Find<QSpinBox>("DataYear");
+    QLabel* CurYear = Find<QLabel>("CurYear");
+    QPushButton* SetYear = Find<QPushButton>("SetYear");
+    QPushButton* YearOff = Find<QPushButton>("YearOff");
+
+    QGroupBox* MacroFrame = Find<QGroupBox>("MacroFrame");
+    QLineEdit* MacDate = Find<QLineEdit>("MacDate");
+    QPushButton* MacToday = Find<QPushButton>("MacToday");
+    QLabel* MacSmYr = Find<QLabel>("MacSmYr");
+    QLineEdit* MacroEd = Find<QLineEdit>("MacroEd");
+    QListWidget* MacroSelect = Find<QListWidget>("MacroSelect");
+    QPushButton* MacroNew = Find<QPushButton>("MacroNew");
+    QPushButton* MacroEdit = Find<QPushButton>("MacroEdit");
+    QPushButton* MacroPlay = Find<QPushButton>("MacroPlay");
+    QPushButton* MacroCancel = Find<QPushButton>("MacroCancel");
+};
+
 struct MainScreenHarness {
     // Every list model of the window runs under QAbstractItemModelTester, which
     // fails the test on a change the model reports wrongly.
-    MainScreenHarness() : window(std::make_unique<frmMainScreen>(env.state)) {
+    MainScreenHarness() : window(std::make_unique<frmMainScreen>(env.state)), ui(*window) {
         QAbstractItemModel* models[] = {window->ItemListData(), window->CatListData(), window->SmCatListData()};
         for (QAbstractItemModel* model : models)
             new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::QtTest, window.get());
@@ -67,10 +129,10 @@ struct MainScreenHarness {
     // Opens a new line, chooses the category row, types and saves.
     void AddLine(int categoryRow, const QString& amount, const QString& note, bool expense) {
         window->ToolbarButton(QStringLiteral("tbbNew"))->trigger();
-        DoubleClickCell(window->SmCatList, categoryRow, 0);
-        Type(window->AmountEditor, amount);
-        Type(window->NoteEditor, note);
-        Click(expense ? window->SaveNewExpense : window->SaveNewIncome);
+        DoubleClickCell(ui.SmCatList, categoryRow, 0);
+        Type(ui.AmountEditor, amount);
+        Type(ui.NoteEditor, note);
+        Click(expense ? ui.SaveNewExpense : ui.SaveNewIncome);
     }
     void SelectLine(int row) {
         window->ItemList->setFocus();
@@ -82,6 +144,7 @@ struct MainScreenHarness {
 
     TestEnv env;
     std::unique_ptr<frmMainScreen> window;
+    PanelControls ui;
 };
 
 }  // namespace tessamo

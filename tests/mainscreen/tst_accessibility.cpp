@@ -80,11 +80,11 @@ private slots:
         ExpectNoFaults(&w);
         w.mnuNewItem->trigger();
         ExpectNoFaults(&w);
-        w.CancelEdit->click();
+        h.ui.CancelEdit->click();
         w.mnuNewCategory->trigger();
         ExpectNoFaults(&w);
-        w.CatEdCancel->click();
-        w.YearOff->click();
+        h.ui.CatEdCancel->click();
+        h.ui.YearOff->click();
         w.mnuShowMacro->trigger();
         ExpectNoFaults(&w);
         w.mnuYear->trigger();
@@ -118,14 +118,14 @@ private slots:
         QCOMPARE(heard(w.stbIncome), QStringLiteral("  Income = $2,500.00  "));
         QCOMPARE(heard(w.stbYear), QStringLiteral("   Active Year = 1999  "));
         w.mnuNewItem->trigger();
-        QCOMPARE(heard(w.SmYr), QStringLiteral("1999"));
-        h.DoubleClickCell(w.SmCatList, 0, 0);
-        QCOMPARE(heard(w.CatCodeLabel), QStringLiteral("FO"));
-        QCOMPARE(heard(w.CatNameLabel), QStringLiteral("Food            "));
-        QCOMPARE(role(w.SmCatList), QStringLiteral("Double-click or press <Enter> to select"));
-        w.CancelEdit->click();
+        QCOMPARE(heard(h.ui.SmYr), QStringLiteral("1999"));
+        h.DoubleClickCell(h.ui.SmCatList, 0, 0);
+        QCOMPARE(heard(h.ui.CatCodeLabel), QStringLiteral("FO"));
+        QCOMPARE(heard(h.ui.CatNameLabel), QStringLiteral("Food            "));
+        QCOMPARE(role(h.ui.SmCatList), QStringLiteral("Double-click or press <Enter> to select"));
+        h.ui.CancelEdit->click();
         w.mnuTTO->trigger();  // tool tips off: the list still says how to choose
-        QCOMPARE(role(w.SmCatList), QStringLiteral("Double-click or press <Enter> to select"));
+        QCOMPARE(role(h.ui.SmCatList), QStringLiteral("Double-click or press <Enter> to select"));
     }
 
     void openItemReadAsWords() {

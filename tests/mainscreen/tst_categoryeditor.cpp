@@ -53,20 +53,20 @@ private slots:
         h.env.PutCategories({CategoryRecord::Make("AU", "Auto"), CategoryRecord::Make("HO", "House")});
         QVERIFY(h.Load());
         frmMainScreen& w = *h.window;
-        QVERIFY(!w.CatEdFrame->isVisible());
-        QCOMPARE(w.CatEdFrame->title(), QStringLiteral(" Category Editor "));
-        QVERIFY(!w.ReplaceCat->isEnabled() && !w.CatDelete->isEnabled() && w.CatEdSave->isEnabled());
-        QCOMPARE(w.CatEdSave->toolTip(), QStringLiteral("Click to save NEW category"));
-        QCOMPARE(w.CatEdCatCode->toolTip(), QStringLiteral("Two-character category code here"));
+        QVERIFY(!h.ui.CatEdFrame->isVisible());
+        QCOMPARE(h.ui.CatEdFrame->title(), QStringLiteral(" Category Editor "));
+        QVERIFY(!h.ui.ReplaceCat->isEnabled() && !h.ui.CatDelete->isEnabled() && h.ui.CatEdSave->isEnabled());
+        QCOMPARE(h.ui.CatEdSave->toolTip(), QStringLiteral("Click to save NEW category"));
+        QCOMPARE(h.ui.CatEdCatCode->toolTip(), QStringLiteral("Two-character category code here"));
 
         w.mnuNewCategory->trigger();
-        QVERIFY(w.CatEdFrame->isVisible());
+        QVERIFY(h.ui.CatEdFrame->isVisible());
         QVERIFY(w.ItemList->isEnabled() && w.CatList->isEnabled() && w.ToolbarTSM->isEnabled());
-        QTest::keyClicks(w.CatEdCatCode, "fox");  // a third character is not taken
-        QCOMPARE(w.CatEdCatCode->text(), QStringLiteral("fo"));
-        QTest::keyClicks(w.CatEdCatName, "Food");
-        h.Click(w.CatEdSave);
-        QVERIFY(!w.CatEdFrame->isVisible());
+        QTest::keyClicks(h.ui.CatEdCatCode, "fox");  // a third character is not taken
+        QCOMPARE(h.ui.CatEdCatCode->text(), QStringLiteral("fo"));
+        QTest::keyClicks(h.ui.CatEdCatName, "Food");
+        h.Click(h.ui.CatEdSave);
+        QVERIFY(!h.ui.CatEdFrame->isVisible());
         QCOMPARE(Column(w.CatList, 0), (QStringList{"AU", "FO", "HO"}));
         QCOMPARE(h.Cell(w.CatList, 1, 1), QStringLiteral("Food            "));
         QCOMPARE(h.env.folder.Read("1999CATS.DAT"),
@@ -81,10 +81,10 @@ private slots:
         frmMainScreen& w = *h.window;
         for (Answer answer : {Answer::No, Answer::Yes}) {
             w.mnuNewCategory->trigger();
-            h.Type(w.CatEdCatCode, "fo");
-            h.Type(w.CatEdCatName, "Fuel");
+            h.Type(h.ui.CatEdCatCode, "fo");
+            h.Type(h.ui.CatEdCatName, "Fuel");
             h.env.dialogs.answers = {answer};
-            h.Click(w.CatEdSave);
+            h.Click(h.ui.CatEdSave);
         }
         const Message& warning = h.env.dialogs.messages.at(0);
         QCOMPARE(warning.text, std::string("Category FO already exists!\r\nIf you continue, records from this and\r\n"
@@ -103,12 +103,12 @@ private slots:
         QVERIFY(h.Load());
         frmMainScreen& w = *h.window;
         w.mnuNewCategory->trigger();
-        h.Type(w.CatEdCatCode, "GR");
-        h.Click(w.CatEdSave);
-        QVERIFY(!w.CatEdFrame->isVisible());
+        h.Type(h.ui.CatEdCatCode, "GR");
+        h.Click(h.ui.CatEdSave);
+        QVERIFY(!h.ui.CatEdFrame->isVisible());
         QCOMPARE(h.env.dialogs.Last().text, std::string("No category name!"));
         QCOMPARE(h.env.dialogs.Last().title, std::string("Entry Aborted"));
-        QCOMPARE(w.CatEdCatCode->text(), QStringLiteral("GR"));  // kept in the hidden box
+        QCOMPARE(h.ui.CatEdCatCode->text(), QStringLiteral("GR"));  // kept in the hidden box
         QCOMPARE(h.env.Categories().size(), 3u);
     }
 
@@ -116,20 +116,20 @@ private slots:
         MainScreenHarness h;
         QVERIFY(OpenOn(h, 1));
         frmMainScreen& w = *h.window;
-        QVERIFY(w.CatEdFrame->isVisible());
-        QCOMPARE(w.CatEdCatCode->text(), QStringLiteral("FO"));
-        QCOMPARE(w.CatEdCatName->text(), QStringLiteral("Food"));
-        QVERIFY(w.ReplaceCat->isEnabled() && w.CatDelete->isEnabled());
-        h.Type(w.CatEdCatCode, "gr");
-        h.Type(w.CatEdCatName, "Groceries");
-        h.Click(w.ReplaceCat);
-        QVERIFY(!w.CatEdFrame->isVisible());
+        QVERIFY(h.ui.CatEdFrame->isVisible());
+        QCOMPARE(h.ui.CatEdCatCode->text(), QStringLiteral("FO"));
+        QCOMPARE(h.ui.CatEdCatName->text(), QStringLiteral("Food"));
+        QVERIFY(h.ui.ReplaceCat->isEnabled() && h.ui.CatDelete->isEnabled());
+        h.Type(h.ui.CatEdCatCode, "gr");
+        h.Type(h.ui.CatEdCatName, "Groceries");
+        h.Click(h.ui.ReplaceCat);
+        QVERIFY(!h.ui.CatEdFrame->isVisible());
         QVERIFY(h.env.dialogs.messages.empty());
         QCOMPARE(Column(w.CatList, 0), (QStringList{"AU", "GR", "HO"}));
         QCOMPARE(LedgerCodes(h.env), (QStringList{"GR", "AU", "GR"}));
         QCOMPARE(Column(w.ItemList, 3), (QStringList{"bread", "milk"}));
         QCOMPARE(w.stbTotal->text(), QStringLiteral(" 2  1999  records for category: GR  Groceries       "));
-        QVERIFY(w.ReplaceCat->isEnabled());
+        QVERIFY(h.ui.ReplaceCat->isEnabled());
     }
 
     // Enter presses the button the editor was opened for; Escape is Cancel.
@@ -139,21 +139,21 @@ private slots:
         frmMainScreen& w = *h.window;
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));  // keys reach the frame's shortcuts
-        QVERIFY(w.ReplaceCat->isDefault() && !w.CatEdSave->isDefault());
-        h.Type(w.CatEdCatCode, "gr");
-        QTest::keyClick(w.CatEdCatCode, Qt::Key_Return);  // Replace
-        QVERIFY(!w.CatEdFrame->isVisible());
+        QVERIFY(h.ui.ReplaceCat->isDefault() && !h.ui.CatEdSave->isDefault());
+        h.Type(h.ui.CatEdCatCode, "gr");
+        QTest::keyClick(h.ui.CatEdCatCode, Qt::Key_Return);  // Replace
+        QVERIFY(!h.ui.CatEdFrame->isVisible());
         QCOMPARE(LedgerCodes(h.env), (QStringList{"GR", "AU", "GR"}));
         w.mnuNewCategory->trigger();
-        QVERIFY(w.CatEdSave->isDefault());
-        QTest::keyClicks(w.CatEdCatCode, "ho");
-        QTest::keyClick(w.CatEdCatCode, Qt::Key_Escape);
-        QVERIFY(!w.CatEdFrame->isVisible());
+        QVERIFY(h.ui.CatEdSave->isDefault());
+        QTest::keyClicks(h.ui.CatEdCatCode, "ho");
+        QTest::keyClick(h.ui.CatEdCatCode, Qt::Key_Escape);
+        QVERIFY(!h.ui.CatEdFrame->isVisible());
         QCOMPARE(w.CatList->model()->rowCount(), 3);
         w.mnuNewCategory->trigger();
-        QTest::keyClicks(w.CatEdCatCode, "zz");
-        QTest::keyClicks(w.CatEdCatName, "Zoo");
-        QTest::keyClick(w.CatEdCatName, Qt::Key_Enter);  // Save
+        QTest::keyClicks(h.ui.CatEdCatCode, "zz");
+        QTest::keyClicks(h.ui.CatEdCatName, "Zoo");
+        QTest::keyClick(h.ui.CatEdCatName, Qt::Key_Enter);  // Save
         QCOMPARE(Column(w.CatList, 0), (QStringList{"AU", "GR", "HO", "ZZ"}));
     }
 
@@ -161,9 +161,9 @@ private slots:
         MainScreenHarness h;
         QVERIFY(OpenOn(h, 1));
         frmMainScreen& w = *h.window;
-        h.Type(w.CatEdCatName, "Food & drink");
+        h.Type(h.ui.CatEdCatName, "Food & drink");
         h.env.dialogs.answers = {Answer::Yes};
-        h.Click(w.ReplaceCat);
+        h.Click(h.ui.ReplaceCat);
         QCOMPARE(h.env.dialogs.messages.size(), 1u);
         QVERIFY(h.env.dialogs.Last().text.find("\r\nFO will be mixed together") != std::string::npos);
         QCOMPARE(h.Cell(w.CatList, 1, 1), QStringLiteral("Food & drink    "));
@@ -175,7 +175,7 @@ private slots:
         QVERIFY(OpenOn(h, 1));
         frmMainScreen& w = *h.window;
         h.env.dialogs.answers = {Answer::Yes, Answer::No};
-        h.Click(w.CatDelete);
+        h.Click(h.ui.CatDelete);
         QCOMPARE(h.env.dialogs.messages.at(0).text, std::string("Delete category Food ?"));
         QCOMPARE(h.env.dialogs.Last().text, std::string("Category deleted. Delete records too?"));
         QCOMPARE(Column(w.CatList, 0), (QStringList{"AU", "HO"}));
@@ -188,7 +188,7 @@ private slots:
         QVERIFY(OpenOn(h, 1));
         frmMainScreen& w = *h.window;
         h.env.dialogs.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
-        h.Click(w.CatDelete);
+        h.Click(h.ui.CatDelete);
         QCOMPARE(h.env.dialogs.Last().text, std::string("ARE YOU SURE?"));
         QCOMPARE(Column(w.CatList, 0), (QStringList{"AU", "HO"}));
         QCOMPARE(Column(w.ItemList, 3), (QStringList{"gas"}));
@@ -199,20 +199,20 @@ private slots:
         MainScreenHarness h;
         QVERIFY(OpenOn(h, 1));
         frmMainScreen& w = *h.window;
-        h.Click(w.CatEdCancel);
-        QVERIFY(!w.CatEdFrame->isVisible());
+        h.Click(h.ui.CatEdCancel);
+        QVERIFY(!h.ui.CatEdFrame->isVisible());
         w.mnuChangeCategory->trigger();
-        QVERIFY(!w.CatEdFrame->isVisible());
+        QVERIFY(!h.ui.CatEdFrame->isVisible());
         QCOMPARE(h.env.dialogs.Last().text, std::string("Please select a category"));
         QCOMPARE(h.env.dialogs.Last().title, std::string("Nothing to do!"));
         // With all categories listed the editor opens on "all", which no record carries.
         h.Click(w.FullYear);
         w.mnuChangeCategory->trigger();
-        QCOMPARE(w.CatEdCatCode->text(), QStringLiteral("all"));
-        QCOMPARE(w.CatEdCatName->text(), QString());
+        QCOMPARE(h.ui.CatEdCatCode->text(), QStringLiteral("all"));
+        QCOMPARE(h.ui.CatEdCatName->text(), QString());
         // "New Category" afterwards leaves Replace and Delete enabled.
         w.mnuNewCategory->trigger();
-        QVERIFY(w.ReplaceCat->isEnabled() && w.CatDelete->isEnabled());
+        QVERIFY(h.ui.ReplaceCat->isEnabled() && h.ui.CatDelete->isEnabled());
     }
 };
 

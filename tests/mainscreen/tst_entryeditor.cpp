@@ -39,11 +39,11 @@ void tst_entryeditor::addExpenseAndIncome() {
     QVERIFY(h.Load());
     frmMainScreen& w = *h.window;
     h.AddLine(0, "12.50", "bread", true);
-    QVERIFY(!w.EntryEdFrame->isVisible());
+    QVERIFY(!h.ui.EntryEdFrame->isVisible());
     QCOMPARE(h.env.Ledger(), (std::vector<LedgerRecord>{Line("03-15-99", "FO", Money(-12.5), "bread")}));
     h.AddLine(1, "  1,234.50 ", "pay", false);
     QCOMPARE(h.env.Ledger().front(), Line("03-15-99", "HO", Money(1234.5), "pay"));
-    QCOMPARE(w.AmountEditor->text(), QStringLiteral("1,234.50"));  // the cleaned text went back into the box
+    QCOMPARE(h.ui.AmountEditor->text(), QStringLiteral("1,234.50"));  // the cleaned text went back into the box
     h.AddLine(0, "abc", "open", false);                           // no digit at all: an open item
     QCOMPARE(h.env.Ledger().size(), 3u);
 
@@ -67,29 +67,29 @@ void tst_entryeditor::newLineStates() {
     h.PutSettings(0, "E");
     QVERIFY(h.Load());
     frmMainScreen& w = *h.window;
-    QVERIFY(!w.EntryEdFrame->isVisible() && !w.EntryEdFrame->isEnabled());
+    QVERIFY(!h.ui.EntryEdFrame->isVisible() && !h.ui.EntryEdFrame->isEnabled());
     h.SelectLine(0);
     h.Key(w.ItemList, Qt::Key_Insert);
-    QVERIFY(w.EntryEdFrame->isVisible() && w.EntryEdFrame->isEnabled());
-    QCOMPARE(w.DateEditor->displayText(), QStringLiteral("15-03"));  // day first in style "E"
-    QCOMPARE(w.CatNameLabel->text(), QStringLiteral("(select)"));
-    QVERIFY(!w.SaveNewIncome->isEnabled() && !w.SaveNewExpense->isEnabled());
-    QVERIFY(!w.ReplaceRec->isEnabled() && !w.KillRec->isEnabled());
+    QVERIFY(h.ui.EntryEdFrame->isVisible() && h.ui.EntryEdFrame->isEnabled());
+    QCOMPARE(h.ui.DateEditor->displayText(), QStringLiteral("15-03"));  // day first in style "E"
+    QCOMPARE(h.ui.CatNameLabel->text(), QStringLiteral("(select)"));
+    QVERIFY(!h.ui.SaveNewIncome->isEnabled() && !h.ui.SaveNewExpense->isEnabled());
+    QVERIFY(!h.ui.ReplaceRec->isEnabled() && !h.ui.KillRec->isEnabled());
     QVERIFY(!w.ItemList->isEnabled() && !w.CatList->isEnabled() && !w.ToolbarTSM->isEnabled());
-    QCOMPARE(w.SmCatList->model()->rowCount(), 2);
+    QCOMPARE(h.ui.SmCatList->model()->rowCount(), 2);
     // Any key in the small category grid chooses its current row.
-    w.SmCatList->setCurrentIndex(w.SmCatList->model()->index(1, 0));
-    QTest::keyClick(w.SmCatList, Qt::Key_Return);
-    QCOMPARE(w.CatCodeLabel->text(), QStringLiteral("HO"));
-    QCOMPARE(w.CatNameLabel->text(), QStringLiteral("House           "));
-    QVERIFY(w.SaveNewIncome->isEnabled() && w.SaveNewExpense->isEnabled());
-    w.DateEditor->setText("01-01");
-    h.Click(w.Today);
-    QCOMPARE(w.DateEditor->displayText(), QStringLiteral("15-03"));
-    h.Click(w.CancelEdit);
-    QVERIFY(!w.EntryEdFrame->isVisible());
+    h.ui.SmCatList->setCurrentIndex(h.ui.SmCatList->model()->index(1, 0));
+    QTest::keyClick(h.ui.SmCatList, Qt::Key_Return);
+    QCOMPARE(h.ui.CatCodeLabel->text(), QStringLiteral("HO"));
+    QCOMPARE(h.ui.CatNameLabel->text(), QStringLiteral("House           "));
+    QVERIFY(h.ui.SaveNewIncome->isEnabled() && h.ui.SaveNewExpense->isEnabled());
+    h.ui.DateEditor->setText("01-01");
+    h.Click(h.ui.Today);
+    QCOMPARE(h.ui.DateEditor->displayText(), QStringLiteral("15-03"));
+    h.Click(h.ui.CancelEdit);
+    QVERIFY(!h.ui.EntryEdFrame->isVisible());
     QVERIFY(w.ItemList->isEnabled() && w.CatList->isEnabled() && w.ToolbarTSM->isEnabled());
-    QVERIFY(!w.SaveNewIncome->isEnabled());
+    QVERIFY(!h.ui.SaveNewIncome->isEnabled());
     QVERIFY(h.env.Ledger().empty());
 }
 
@@ -100,12 +100,12 @@ void tst_entryeditor::currentCategoryFollowsSavedCode() {
     frmMainScreen& w = *h.window;
     h.ClickCell(w.CatList, 0, 0);  // list FO
     w.mnuNewItem->trigger();
-    QCOMPARE(w.CatCodeLabel->text(), QStringLiteral("FO"));
-    QCOMPARE(w.CatNameLabel->text(), QStringLiteral("Food            "));
-    QVERIFY(w.SaveNewExpense->isEnabled());
-    h.DoubleClickCell(w.SmCatList, 1, 1);  // choose HO instead
-    h.Type(w.AmountEditor, "5");
-    h.Click(w.SaveNewExpense);
+    QCOMPARE(h.ui.CatCodeLabel->text(), QStringLiteral("FO"));
+    QCOMPARE(h.ui.CatNameLabel->text(), QStringLiteral("Food            "));
+    QVERIFY(h.ui.SaveNewExpense->isEnabled());
+    h.DoubleClickCell(h.ui.SmCatList, 1, 1);  // choose HO instead
+    h.Type(h.ui.AmountEditor, "5");
+    h.Click(h.ui.SaveNewExpense);
     QCOMPARE(QString::fromStdString(h.env.state.CurrentCategory), QStringLiteral("HO"));
     QCOMPARE(w.stbTotal->text(), QStringLiteral(" 1  1999  records for category: HO  House           "));
 }
@@ -119,30 +119,30 @@ void tst_entryeditor::openReplaceAndDeleteFromEditor() {
     frmMainScreen& w = *h.window;
     h.SelectLine(0);
     h.Key(w.ItemList, Qt::Key_Return);
-    QVERIFY(w.EntryEdFrame->isVisible());
-    QCOMPARE(w.DateEditor->displayText(), QStringLiteral("03-07"));
-    QCOMPARE(w.AmountEditor->text(), QStringLiteral("12.5"));
-    QCOMPARE(w.CatCodeLabel->text(), QStringLiteral("FO"));
-    QCOMPARE(w.NoteEditor->text(), QStringLiteral("bread"));
-    QCOMPARE(w.CatNameLabel->text(), QStringLiteral("Food            "));
-    QVERIFY(w.ReplaceRec->isEnabled() && w.KillRec->isEnabled() && w.SaveNewIncome->isEnabled());
+    QVERIFY(h.ui.EntryEdFrame->isVisible());
+    QCOMPARE(h.ui.DateEditor->displayText(), QStringLiteral("03-07"));
+    QCOMPARE(h.ui.AmountEditor->text(), QStringLiteral("12.5"));
+    QCOMPARE(h.ui.CatCodeLabel->text(), QStringLiteral("FO"));
+    QCOMPARE(h.ui.NoteEditor->text(), QStringLiteral("bread"));
+    QCOMPARE(h.ui.CatNameLabel->text(), QStringLiteral("Food            "));
+    QVERIFY(h.ui.ReplaceRec->isEnabled() && h.ui.KillRec->isEnabled() && h.ui.SaveNewIncome->isEnabled());
     QVERIFY(!w.ItemList->isEnabled() && w.ToolbarTSM->isEnabled());
 
     // Replace reads the amount by the same conventions as Save and keeps the
     // line an expense; only the first of two identical lines changes.
-    h.Type(w.AmountEditor, "1,234.50");
-    h.Type(w.NoteEditor, "groceries");
-    h.Click(w.ReplaceRec);
-    QVERIFY(!w.EntryEdFrame->isVisible());
+    h.Type(h.ui.AmountEditor, "1,234.50");
+    h.Type(h.ui.NoteEditor, "groceries");
+    h.Click(h.ui.ReplaceRec);
+    QVERIFY(!h.ui.EntryEdFrame->isVisible());
     auto ledger = h.env.Ledger();
     QCOMPARE(ledger[0], Line("03-07-99", "FO", Money(-1234.5), "groceries"));
     QCOMPARE(ledger[1], Line("03-07-99", "FO", Money(-12.5), "bread"));
 
     // Delete from the editor, without changes: the line goes after "Delete record ?".
     h.DoubleClickCell(w.ItemList, 2, 3);
-    QCOMPARE(w.AmountEditor->text(), QStringLiteral("40"));
+    QCOMPARE(h.ui.AmountEditor->text(), QStringLiteral("40"));
     h.env.dialogs.answers.push_back(Answer::Yes);
-    h.Click(w.KillRec);
+    h.Click(h.ui.KillRec);
     const Message& asked = h.env.dialogs.Last();
     QCOMPARE(asked.text, std::string("Delete record ?"));
     QCOMPARE(asked.title, std::string("Confirm"));
@@ -177,7 +177,7 @@ void tst_entryeditor::headerRowOpensNothing() {
     w.ItemList->setFocus();
     QVERIFY(!w.ItemList->currentIndex().isValid());
     h.Key(w.ItemList, Qt::Key_Return);
-    QVERIFY(!w.EntryEdFrame->isVisible());
+    QVERIFY(!h.ui.EntryEdFrame->isVisible());
     h.env.dialogs.answers.push_back(Answer::Yes);
     h.Key(w.ItemList, Qt::Key_Delete);  // asked, but the header matches no line
     QCOMPARE(h.env.dialogs.Last().text, std::string("Delete record ?"));
@@ -206,19 +206,19 @@ void tst_entryeditor::refusedEntryKeepsEditorOpen() {
     QVERIFY(h.Load());
     frmMainScreen& w = *h.window;
     w.mnuNewItem->trigger();
-    if (category >= 0) h.DoubleClickCell(w.SmCatList, category, 0);
-    else w.SaveNewIncome->setEnabled(true);  // reachable when a category was blanked
-    h.Type(w.DateEditor, date);
-    h.Type(w.AmountEditor, amount);
-    h.Type(w.NoteEditor, "typed note");
-    h.Click(w.SaveNewIncome);
+    if (category >= 0) h.DoubleClickCell(h.ui.SmCatList, category, 0);
+    else h.ui.SaveNewIncome->setEnabled(true);  // reachable when a category was blanked
+    h.Type(h.ui.DateEditor, date);
+    h.Type(h.ui.AmountEditor, amount);
+    h.Type(h.ui.NoteEditor, "typed note");
+    h.Click(h.ui.SaveNewIncome);
     QVERIFY(!h.env.dialogs.messages.empty());
     QCOMPARE(QString::fromStdString(h.env.dialogs.Last().text), message);
     QCOMPARE(h.env.dialogs.Last().title, std::string("Entry Aborted"));
     QVERIFY(h.env.dialogs.Last().icon == MessageIcon::Exclamation);
-    QVERIFY(w.EntryEdFrame->isVisible());
-    QCOMPARE(w.NoteEditor->text(), QStringLiteral("typed note"));
-    QCOMPARE(w.DateEditor->displayText().left(date.size()), date);
+    QVERIFY(h.ui.EntryEdFrame->isVisible());
+    QCOMPARE(h.ui.NoteEditor->text(), QStringLiteral("typed note"));
+    QCOMPARE(h.ui.DateEditor->displayText().left(date.size()), date);
     QVERIFY(h.env.Ledger().empty());
 }
 
@@ -255,35 +255,35 @@ void tst_entryeditor::keyboardAlone() {
     };
     w.ItemList->setFocus();
     QVERIFY(key(Qt::Key_Insert));
-    QCOMPARE(QApplication::focusWidget(), w.DateEditor);
+    QCOMPARE(QApplication::focusWidget(), h.ui.DateEditor);
     QVERIFY(key(Qt::Key_unknown, "0310"));  // replaces today's date
     QVERIFY(key(Qt::Key_Tab));  // "!"
     QVERIFY(key(Qt::Key_Tab));
-    QCOMPARE(QApplication::focusWidget(), w.AmountEditor);
+    QCOMPARE(QApplication::focusWidget(), h.ui.AmountEditor);
     QVERIFY(key(Qt::Key_unknown, "7.25"));
     QVERIFY(key(Qt::Key_Tab));
     QVERIFY(key(Qt::Key_unknown, "tea"));
     QVERIFY(key(Qt::Key_Tab));
-    QCOMPARE(QApplication::focusWidget(), w.SmCatList);  // entering it makes the first row current
+    QCOMPARE(QApplication::focusWidget(), h.ui.SmCatList);  // entering it makes the first row current
     QVERIFY(key(Qt::Key_Return));
-    QCOMPARE(w.CatCodeLabel->text(), QStringLiteral("FO"));
+    QCOMPARE(h.ui.CatCodeLabel->text(), QStringLiteral("FO"));
     QVERIFY(key(Qt::Key_Tab));
-    QCOMPARE(QApplication::focusWidget(), w.SaveNewIncome);
+    QCOMPARE(QApplication::focusWidget(), h.ui.SaveNewIncome);
     QVERIFY(key(Qt::Key_Space));
     QCOMPARE(h.env.Ledger(), (std::vector<LedgerRecord>{Line("03-10-99", "FO", Money(7.25), "tea")}));
     QCOMPARE(QApplication::focusWidget(), w.ItemList);
     QVERIFY(key(Qt::Key_Return));  // the header row is current after the rebuild: nothing opens
-    QVERIFY(!w.EntryEdFrame->isVisible());
+    QVERIFY(!h.ui.EntryEdFrame->isVisible());
 
     QVERIFY(key(Qt::Key_Down));  // the first line
     QVERIFY(key(Qt::Key_Return));
-    QCOMPARE(QApplication::focusWidget(), w.DateEditor);
+    QCOMPARE(QApplication::focusWidget(), h.ui.DateEditor);
     for (int i = 0; i < 3; ++i) QVERIFY(key(Qt::Key_Tab));
-    QCOMPARE(QApplication::focusWidget(), w.NoteEditor);
-    w.NoteEditor->selectAll();
+    QCOMPARE(QApplication::focusWidget(), h.ui.NoteEditor);
+    h.ui.NoteEditor->selectAll();
     QVERIFY(key(Qt::Key_unknown, "green tea"));
-    for (int tabs = 0; tabs < 10 && QApplication::focusWidget() != w.ReplaceRec; ++tabs) QVERIFY(key(Qt::Key_Tab));
-    QCOMPARE(QApplication::focusWidget(), w.ReplaceRec);
+    for (int tabs = 0; tabs < 10 && QApplication::focusWidget() != h.ui.ReplaceRec; ++tabs) QVERIFY(key(Qt::Key_Tab));
+    QCOMPARE(QApplication::focusWidget(), h.ui.ReplaceRec);
     QVERIFY(key(Qt::Key_Space));
     QCOMPARE(h.env.Ledger().front().Note.substr(0, 9), std::string("green tea"));
 
@@ -300,18 +300,18 @@ void tst_entryeditor::dateBoxTypingReplacesIt() {
     QVERIFY(h.LoadActive());
     frmMainScreen& w = *h.window;
     w.mnuNewItem->trigger();
-    QTest::keyClicks(w.DateEditor, "0405");
-    QCOMPARE(w.DateEditor->displayText(), QStringLiteral("04-05"));
-    w.AmountEditor->setFocus();
-    QTest::keyClick(w.AmountEditor, Qt::Key_Tab, Qt::ShiftModifier);  // Shift+Tab twice: back past "!"
+    QTest::keyClicks(h.ui.DateEditor, "0405");
+    QCOMPARE(h.ui.DateEditor->displayText(), QStringLiteral("04-05"));
+    h.ui.AmountEditor->setFocus();
+    QTest::keyClick(h.ui.AmountEditor, Qt::Key_Tab, Qt::ShiftModifier);  // Shift+Tab twice: back past "!"
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), w.DateEditor);
-    QTest::keyClicks(w.DateEditor, "0607");
-    QCOMPARE(w.DateEditor->displayText(), QStringLiteral("06-07"));
-    w.AmountEditor->setFocus();
-    QTest::mouseClick(w.DateEditor, Qt::LeftButton, {}, QPoint(w.DateEditor->width() - 4, w.DateEditor->height() / 2));
-    QTest::keyClicks(w.DateEditor, "0809");
-    QCOMPARE(w.DateEditor->displayText(), QStringLiteral("08-09"));
+    QCOMPARE(QApplication::focusWidget(), h.ui.DateEditor);
+    QTest::keyClicks(h.ui.DateEditor, "0607");
+    QCOMPARE(h.ui.DateEditor->displayText(), QStringLiteral("06-07"));
+    h.ui.AmountEditor->setFocus();
+    QTest::mouseClick(h.ui.DateEditor, Qt::LeftButton, {}, QPoint(h.ui.DateEditor->width() - 4, h.ui.DateEditor->height() / 2));
+    QTest::keyClicks(h.ui.DateEditor, "0809");
+    QCOMPARE(h.ui.DateEditor->displayText(), QStringLiteral("08-09"));
 }
 
 void tst_entryeditor::keysAndHints() {
@@ -320,22 +320,22 @@ void tst_entryeditor::keysAndHints() {
     frmMainScreen& w = *h.window;
     // No categories yet: the editor says so, and where to make one.
     w.mnuNewItem->trigger();
-    QCOMPARE(w.SmCatListHint->text(), QStringLiteral("This year has no categories yet: Edit > New Category creates one."));
-    QTest::keyClick(w.DateEditor, Qt::Key_Escape);  // as Cancel
-    QVERIFY(!w.EntryEdFrame->isVisible());
+    QCOMPARE(h.ui.SmCatListHint->text(), QStringLiteral("This year has no categories yet: Edit > New Category creates one."));
+    QTest::keyClick(h.ui.DateEditor, Qt::Key_Escape);  // as Cancel
+    QVERIFY(!h.ui.EntryEdFrame->isVisible());
     QVERIFY(w.ToolbarTSM->isEnabled());
 
     h.env.PutCategories(Categories());
     w.mnuNewItem->trigger();
-    QVERIFY(w.SmCatListHint->isVisible());
-    QCOMPARE(w.SmCatListHint->text(), QStringLiteral("Double-click or press <Enter> to select"));
-    h.DoubleClickCell(w.SmCatList, 1, 0);
-    h.Type(w.AmountEditor, "20");
-    QTest::keyClick(w.AmountEditor, Qt::Key_I, Qt::AltModifier);  // Save &INCOME, pressed as a click is
-    QTRY_VERIFY(!w.EntryEdFrame->isVisible());
+    QVERIFY(h.ui.SmCatListHint->isVisible());
+    QCOMPARE(h.ui.SmCatListHint->text(), QStringLiteral("Double-click or press <Enter> to select"));
+    h.DoubleClickCell(h.ui.SmCatList, 1, 0);
+    h.Type(h.ui.AmountEditor, "20");
+    QTest::keyClick(h.ui.AmountEditor, Qt::Key_I, Qt::AltModifier);  // Save &INCOME, pressed as a click is
+    QTRY_VERIFY(!h.ui.EntryEdFrame->isVisible());
     QCOMPARE(h.env.Ledger(), (std::vector<LedgerRecord>{Line("03-15-99", "HO", Money(20), "")}));
-    QCOMPARE(w.SaveNewIncome->accessibleName(), QStringLiteral("Save INCOME"));
-    QCOMPARE(w.SaveNewExpense->accessibleName(), QStringLiteral("Save EXPENSE"));
+    QCOMPARE(h.ui.SaveNewIncome->accessibleName(), QStringLiteral("Save INCOME"));
+    QCOMPARE(h.ui.SaveNewExpense->accessibleName(), QStringLiteral("Save EXPENSE"));
 }
 
 QTEST_MAIN(tst_entryeditor)

@@ -133,9 +133,9 @@ private slots:
         w.mnuTTO->trigger();
         QVERIFY(!w.mnuTTO->isChecked());
         QVERIFY(!w.mnuTTO->isEnabled());
-        QVERIFY(w.CatEdSave->toolTip().isEmpty());
-        QVERIFY(w.CatEdCatCode->toolTip().isEmpty());
-        QVERIFY(w.SmCatList->toolTip().isEmpty());
+        QVERIFY(h.ui.CatEdSave->toolTip().isEmpty());
+        QVERIFY(h.ui.CatEdCatCode->toolTip().isEmpty());
+        QVERIFY(h.ui.SmCatList->toolTip().isEmpty());
         QVERIFY(!tipShows());
     }
 };

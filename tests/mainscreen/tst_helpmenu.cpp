@@ -64,8 +64,8 @@ private slots:
             const char* page;
         } cases[] = {
             {nullptr, w.ItemList, "main-window.html"},
-            {w.mnuNewCategory, w.CatEdCatCode, "category-editor.html"},
-            {w.mnuNewItem, w.AmountEditor, "entry-editor.html"},
+            {w.mnuNewCategory, h.ui.CatEdCatCode, "category-editor.html"},
+            {w.mnuNewItem, h.ui.AmountEditor, "entry-editor.html"},
         };
         for (const auto& c : cases) {
             if (c.opens) c.opens->trigger();

@@ -37,7 +37,7 @@ class tst_macroframe : public QObject {
         h.window->ToolbarButton(QStringLiteral("tbbMacro"))->trigger();
     }
     static void ChooseFile(MainScreenHarness& h, const QString& name) {
-        QListWidget* list = h.window->MacroSelect;
+        QListWidget* list = h.ui.MacroSelect;
         const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
         QVERIFY(!found.isEmpty());
         const QRect rect = list->visualItemRect(found.first());
@@ -63,23 +63,23 @@ private slots:
         std::vector<std::string> opened;
         Show(h, opened);
         frmMainScreen& w = *h.window;
-        QVERIFY(w.MacroFrame->isVisible());
-        QCOMPARE(w.MacroFrame->title(), QStringLiteral(" Macro Functions "));
-        QCOMPARE(w.MacDate->displayText(), date);
-        QCOMPARE(w.MacSmYr->text(), QStringLiteral("1999"));
-        QVERIFY(w.MacroEd->text().isEmpty());
-        QVERIFY(!w.MacroPlay->isEnabled() && !w.MacroEdit->isEnabled() && w.MacroNew->isEnabled());
-        QCOMPARE(w.MacroSelect->count(), 2);
-        QCOMPARE(w.MacroSelect->item(0)->text(), QStringLiteral("pay.mcr"));
-        QCOMPARE(w.MacroSelect->toolTip(), QStringLiteral("Double-click to select active macro"));
-        QCOMPARE(w.MacToday->toolTip(), QStringLiteral("Make Date = Today"));
+        QVERIFY(h.ui.MacroFrame->isVisible());
+        QCOMPARE(h.ui.MacroFrame->title(), QStringLiteral(" Macro Functions "));
+        QCOMPARE(h.ui.MacDate->displayText(), date);
+        QCOMPARE(h.ui.MacSmYr->text(), QStringLiteral("1999"));
+        QVERIFY(h.ui.MacroEd->text().isEmpty());
+        QVERIFY(!h.ui.MacroPlay->isEnabled() && !h.ui.MacroEdit->isEnabled() && h.ui.MacroNew->isEnabled());
+        QCOMPARE(h.ui.MacroSelect->count(), 2);
+        QCOMPARE(h.ui.MacroSelect->item(0)->text(), QStringLiteral("pay.mcr"));
+        QCOMPARE(h.ui.MacroSelect->toolTip(), QStringLiteral("Double-click to select active macro"));
+        QCOMPARE(h.ui.MacToday->toolTip(), QStringLiteral("Make Date = Today"));
         QCOMPARE(w.mnuShowMacro->shortcut(), QKeySequence(Qt::Key_F3));
-        QVERIFY2(UnnamedControls(w.MacroFrame).isEmpty(), qPrintable(UnnamedControls(w.MacroFrame).join(' ')));
-        MainScreenHarness::Type(w.MacDate, "0101");
-        MainScreenHarness::Click(w.MacToday);
-        QCOMPARE(w.MacDate->displayText(), date);
-        MainScreenHarness::Click(w.MacroCancel);
-        QVERIFY(!w.MacroFrame->isVisible());
+        QVERIFY2(UnnamedControls(h.ui.MacroFrame).isEmpty(), qPrintable(UnnamedControls(h.ui.MacroFrame).join(' ')));
+        MainScreenHarness::Type(h.ui.MacDate, "0101");
+        MainScreenHarness::Click(h.ui.MacToday);
+        QCOMPARE(h.ui.MacDate->displayText(), date);
+        MainScreenHarness::Click(h.ui.MacroCancel);
+        QVERIFY(!h.ui.MacroFrame->isVisible());
     }
 
     void newWritesTheTemplateAndOpensIt() {
@@ -87,24 +87,24 @@ private slots:
         std::vector<std::string> opened;
         Show(h, opened);
         frmMainScreen& w = *h.window;
-        MainScreenHarness::Click(w.MacroNew);  // no name
+        MainScreenHarness::Click(h.ui.MacroNew);  // no name
         QCOMPARE(h.env.dialogs.Last().text, std::string("Please provide a file name with no extension."));
-        QVERIFY(w.MacroFrame->isVisible());
+        QVERIFY(h.ui.MacroFrame->isVisible());
         QVERIFY(opened.empty());
 
-        MainScreenHarness::Type(w.MacroEd, "../pay");  // leads out of the data folder
-        MainScreenHarness::Click(w.MacroNew);
+        MainScreenHarness::Type(h.ui.MacroEd, "../pay");  // leads out of the data folder
+        MainScreenHarness::Click(h.ui.MacroNew);
         QCOMPARE(h.env.dialogs.Last().title, std::string("Entry Aborted"));
-        QVERIFY(w.MacroFrame->isVisible());
+        QVERIFY(h.ui.MacroFrame->isVisible());
         QVERIFY(opened.empty());
 
         for (int time = 1; time <= 2; ++time) {
             w.mnuShowMacro->trigger();
-            MainScreenHarness::Type(w.MacroEd, "pay");
-            MainScreenHarness::Click(w.MacroNew);
-            QVERIFY(!w.MacroFrame->isVisible());
+            MainScreenHarness::Type(h.ui.MacroEd, "pay");
+            MainScreenHarness::Click(h.ui.MacroNew);
+            QVERIFY(!h.ui.MacroFrame->isVisible());
             QCOMPARE(opened.back(), h.env.folder.PathOf("PAY.MCR"));
-            QCOMPARE(w.MacroSelect->item(0)->text(), QStringLiteral("PAY.MCR"));
+            QCOMPARE(h.ui.MacroSelect->item(0)->text(), QStringLiteral("PAY.MCR"));
         }
         QCOMPARE(h.env.folder.Read("PAY.MCR"), MacroTemplateText() + MacroTemplateText());
         QCOMPARE(h.env.dialogs.messages.size(), std::size_t(2));
@@ -115,13 +115,13 @@ private slots:
         std::vector<std::string> opened;
         Show(h, opened);
         frmMainScreen& w = *h.window;
-        for (QPushButton* button : {w.MacroEdit, w.MacroPlay}) {
+        for (QPushButton* button : {h.ui.MacroEdit, h.ui.MacroPlay}) {
             w.mnuShowMacro->trigger();
             button->setEnabled(true);  // as after a double-click, then the name is wiped
             MainScreenHarness::Click(button);
             QCOMPARE(h.env.dialogs.Last().text, std::string("Please select a macro file"));
             QCOMPARE(h.env.dialogs.Last().title, std::string("Nothing to do!"));
-            QVERIFY(!w.MacroFrame->isVisible());
+            QVERIFY(!h.ui.MacroFrame->isVisible());
         }
         QVERIFY(opened.empty());
     }
@@ -133,33 +133,33 @@ private slots:
         Show(h, opened);
         frmMainScreen& w = *h.window;
         ChooseFile(h, "pay.mcr");
-        QCOMPARE(w.MacroEd->text(), QStringLiteral("pay.mcr"));
-        QVERIFY(w.MacroPlay->isEnabled() && w.MacroEdit->isEnabled());
-        MainScreenHarness::Click(w.MacroEdit);
+        QCOMPARE(h.ui.MacroEd->text(), QStringLiteral("pay.mcr"));
+        QVERIFY(h.ui.MacroPlay->isEnabled() && h.ui.MacroEdit->isEnabled());
+        MainScreenHarness::Click(h.ui.MacroEdit);
         QCOMPARE(opened, std::vector<std::string>{h.env.folder.PathOf("pay.mcr")});
-        QVERIFY(!w.MacroFrame->isVisible());
+        QVERIFY(!h.ui.MacroFrame->isVisible());
 
         w.mnuShowMacro->trigger();
         ChooseFile(h, "pay.mcr");
-        MainScreenHarness::Type(w.MacDate, "1301");
-        MainScreenHarness::Click(w.MacroPlay);
+        MainScreenHarness::Type(h.ui.MacDate, "1301");
+        MainScreenHarness::Click(h.ui.MacroPlay);
         QCOMPARE(h.env.dialogs.Last().text, std::string("Invalid Date - 13-01-99"));
         QCOMPARE(h.env.dialogs.Last().title, std::string("Operation Aborted"));
-        QVERIFY(w.MacroFrame->isVisible());
+        QVERIFY(h.ui.MacroFrame->isVisible());
 
-        MainScreenHarness::Type(w.MacDate, "0310");
+        MainScreenHarness::Type(h.ui.MacDate, "0310");
         h.env.dialogs.answers = {Answer::No};
-        MainScreenHarness::Click(w.MacroPlay);
+        MainScreenHarness::Click(h.ui.MacroPlay);
         QCOMPARE(h.env.dialogs.Last().text, std::string("Play macro file?"));
-        QVERIFY(!w.MacroFrame->isVisible());
+        QVERIFY(!h.ui.MacroFrame->isVisible());
         QVERIFY(h.env.Ledger().empty());
 
         w.mnuShowMacro->trigger();
         ChooseFile(h, "pay.mcr");
-        MainScreenHarness::Type(w.MacDate, "0310");
+        MainScreenHarness::Type(h.ui.MacDate, "0310");
         h.env.dialogs.answers = {Answer::Yes};
-        MainScreenHarness::Click(w.MacroPlay);
-        QVERIFY(!w.MacroFrame->isVisible());
+        MainScreenHarness::Click(h.ui.MacroPlay);
+        QVERIFY(!h.ui.MacroFrame->isVisible());
         QCOMPARE(w.ItemList->model()->rowCount(), 2);
         QStringList lines;
         for (int row = 0; row < 2; ++row)

@@ -188,16 +188,16 @@ void tst_mainscreen::newcomerPathWithKeysAlone() {
     auto keys = [&](const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); };
     auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(QApplication::focusWidget(), k, m); };
     w.mnuNewCategory->trigger();  // Edit > New Category
-    QCOMPARE(QApplication::focusWidget(), w.CatEdCatCode);
+    QCOMPARE(QApplication::focusWidget(), h.ui.CatEdCatCode);
     keys("fo");
     key(Qt::Key_Tab);
     keys("Food");
     key(Qt::Key_Return);  // Enter saves
-    QVERIFY(!w.CatEdFrame->isVisible());
+    QVERIFY(!h.ui.CatEdFrame->isVisible());
     QCOMPARE(w.CatList->model()->rowCount(), 1);
     QCOMPARE(QApplication::focusWidget(), w.ItemList);
     key(Qt::Key_Insert);  // a new line
-    QCOMPARE(QApplication::focusWidget(), w.DateEditor);
+    QCOMPARE(QApplication::focusWidget(), h.ui.DateEditor);
     keys("0310");
     key(Qt::Key_Tab);
     key(Qt::Key_Tab);  // past "!"
@@ -205,10 +205,10 @@ void tst_mainscreen::newcomerPathWithKeysAlone() {
     key(Qt::Key_Tab);
     keys("bread");
     key(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), w.SmCatList);
+    QCOMPARE(QApplication::focusWidget(), h.ui.SmCatList);
     key(Qt::Key_Return);  // chooses the first category
     key(Qt::Key_X, Qt::AltModifier);  // Save E&XPENSE, pressed as a click is
-    QTRY_VERIFY(!w.EntryEdFrame->isVisible());
+    QTRY_VERIFY(!h.ui.EntryEdFrame->isVisible());
     QCOMPARE(h.env.Ledger(), (std::vector<LedgerRecord>{Line("03-10-99", "FO", Money(-12.5), "bread")}));
     QCOMPARE(h.Cell(w.ItemList, 0, 3), QStringLiteral("bread"));
     QCOMPARE(w.stbExpense->text(), QStringLiteral("  Expense = ($12.50)  "));
@@ -224,7 +224,7 @@ void tst_mainscreen::firstStartInEmptyFolder() {
     QVERIFY(h.env.dialogs.prompts.empty());
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Tessamo 2.1"));
     QCOMPARE(h.window->stbYear->text(), QStringLiteral("   Active Year = 1999  "));
-    QCOMPARE(h.window->SmYr->text(), QStringLiteral("1999"));
+    QCOMPARE(h.ui.SmYr->text(), QStringLiteral("1999"));
     QCOMPARE(h.window->ItemList->model()->rowCount(), 0);
     QCOMPARE(h.window->CatList->model()->rowCount(), 0);
     QCOMPARE(h.window->stbIncome->text(), QStringLiteral("  No Income! "));
@@ -336,9 +336,9 @@ void tst_mainscreen::menusAndToolbar() {
     w.ToolbarTSM_ButtonClick("tbbSetup");
     QCOMPARE(passcodeRuns, 1);
     w.ToolbarTSM_ButtonClick("tbbNothing");  // no such key: nothing happens
-    QVERIFY(!w.EntryEdFrame->isVisible());
+    QVERIFY(!h.ui.EntryEdFrame->isVisible());
     w.ToolbarTSM_ButtonClick("tbbNew");
-    QVERIFY(w.EntryEdFrame->isVisible());
+    QVERIFY(h.ui.EntryEdFrame->isVisible());
 }
 
 void tst_mainscreen::listsShowLedgerAndTotals() {
@@ -425,7 +425,7 @@ void tst_mainscreen::layoutFollowsWindowAndGuards() {
         widths.insert(button->width());
     }
     QCOMPARE(widths, QSet<int>{(1000 - 7) / 9});
-    const QRect frame = w.EntryEdFrame->geometry();
+    const QRect frame = h.ui.EntryEdFrame->geometry();
     QCOMPARE(frame.x(), (w.LedgerArea()->width() - frame.width()) / 2);
 
     // Narrower than the category list: the item list keeps its width.
@@ -461,9 +461,9 @@ void tst_mainscreen::controlsNamedAndFocusVisible() {
     QCOMPARE(spoken(w.stbBalance), QStringLiteral("  Balance = $0.00  "));
     QCOMPARE(w.stbBalance->accessibleDescription(), QStringLiteral("Balance"));
     QCOMPARE(spoken(w.ToolbarTSM->widgetForAction(w.mnuHelpContents)), QStringLiteral("Help"));
-    QCOMPARE(w.Today->toolTip(), QStringLiteral("Make Date = Today"));
-    QCOMPARE(w.SmCatList->toolTip(), QStringLiteral("Double-click or press <Enter> to select"));
-    QCOMPARE(w.NoteEditor->maxLength(), 40);
+    QCOMPARE(h.ui.Today->toolTip(), QStringLiteral("Make Date = Today"));
+    QCOMPARE(h.ui.SmCatList->toolTip(), QStringLiteral("Double-click or press <Enter> to select"));
+    QCOMPARE(h.ui.NoteEditor->maxLength(), 40);
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     w.CatList->setFocus();

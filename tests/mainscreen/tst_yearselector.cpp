@@ -20,14 +20,14 @@ class tst_yearselector : public QObject {
     // Opens the selector from the toolbar and spins `steps` years up (down when negative).
     static void Spin(MainScreenHarness& h, int steps) {
         h.window->ToolbarButton(QStringLiteral("tbbYear"))->trigger();
-        for (int i = 0; i < std::abs(steps); ++i) QTest::keyClick(h.window->DataYear, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
+        for (int i = 0; i < std::abs(steps); ++i) QTest::keyClick(h.ui.DataYear, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
     }
 
     // Spins and presses "OK!", answering the questions with `answers`.
     static void ChooseYear(MainScreenHarness& h, int steps, std::deque<Answer> answers) {
         Spin(h, steps);
         h.env.dialogs.answers = std::move(answers);
-        h.Click(h.window->SetYear);
+        h.Click(h.ui.SetYear);
     }
 
 private slots:
@@ -35,14 +35,14 @@ private slots:
         MainScreenHarness h;
         QVERIFY(Prepare(h));
         frmMainScreen& w = *h.window;
-        QVERIFY(!w.YearEdFrame->isVisible());
-        QCOMPARE(w.YearEdFrame->title(), QStringLiteral(" Select Year "));
+        QVERIFY(!h.ui.YearEdFrame->isVisible());
+        QCOMPARE(h.ui.YearEdFrame->title(), QStringLiteral(" Select Year "));
         Spin(h, 1);
-        QVERIFY(w.YearEdFrame->isVisible() && w.YearEdFrame->isEnabled());
+        QVERIFY(h.ui.YearEdFrame->isVisible() && h.ui.YearEdFrame->isEnabled());
         QVERIFY(!w.ItemList->isEnabled() && !w.CatList->isEnabled() && !w.ToolbarTSM->isEnabled());
-        QCOMPARE(w.CurYear->text(), QStringLiteral("2000"));
-        QCOMPARE(w.SetYear->text(), QStringLiteral("OK!"));
-        QCOMPARE(w.YearOff->text(), QStringLiteral("Cancel"));
+        QCOMPARE(h.ui.CurYear->text(), QStringLiteral("2000"));
+        QCOMPARE(h.ui.SetYear->text(), QStringLiteral("OK!"));
+        QCOMPARE(h.ui.YearOff->text(), QStringLiteral("Cancel"));
     }
 
     void newYearCopyingCategories() {
@@ -53,12 +53,12 @@ private slots:
         QCOMPARE(h.env.dialogs.Last().text,
                  std::string("There is no category file for 2000\r\nCopy over 1999's categories ?"));
         QCOMPARE(h.env.dialogs.Last().title, std::string("No categories!"));
-        QVERIFY(!w.YearEdFrame->isVisible());
+        QVERIFY(!h.ui.YearEdFrame->isVisible());
         QVERIFY(w.ItemList->isEnabled() && w.CatList->isEnabled() && w.ToolbarTSM->isEnabled());
         QCOMPARE(w.CatList->model()->rowCount(), 2);
         QCOMPARE(w.ItemList->model()->rowCount(), 0);
         QCOMPARE(w.stbYear->text(), QStringLiteral("  Active Year = 2000  "));
-        QCOMPARE(w.SmYr->text(), QStringLiteral("2000"));
+        QCOMPARE(h.ui.SmYr->text(), QStringLiteral("2000"));
         QCOMPARE(w.stbTotal->text(), QStringLiteral(" 0  2000  records for category: ALL  "));
         QCOMPARE(h.env.state.LedgerFileName, std::string("2000TSM.DAT"));
         QCOMPARE(h.env.folder.Read("2000cats.dat"), h.env.folder.Read("1999CATS.DAT"));
@@ -74,8 +74,8 @@ private slots:
         QCOMPARE(w.stbYear->text(), QStringLiteral("  Active Year = 2001  "));
         // Back to 1999: its categories are there, so nothing is asked.
         Spin(h, -2);
-        QCOMPARE(w.CurYear->text(), QStringLiteral("1999"));
-        h.Click(w.SetYear);
+        QCOMPARE(h.ui.CurYear->text(), QStringLiteral("1999"));
+        h.Click(h.ui.SetYear);
         QCOMPARE(h.env.dialogs.messages.size(), 1u);
         QCOMPARE(w.CatList->model()->rowCount(), 2);
         QCOMPARE(w.ItemList->model()->rowCount(), 1);
@@ -86,11 +86,11 @@ private slots:
         QVERIFY(Prepare(h));
         frmMainScreen& w = *h.window;
         Spin(h, -1);
-        QCOMPARE(w.CurYear->text(), QStringLiteral("1998"));
-        h.Click(w.YearOff);
-        QVERIFY(!w.YearEdFrame->isVisible());
+        QCOMPARE(h.ui.CurYear->text(), QStringLiteral("1998"));
+        h.Click(h.ui.YearOff);
+        QVERIFY(!h.ui.YearEdFrame->isVisible());
         QVERIFY(w.ItemList->isEnabled() && w.ToolbarTSM->isEnabled());
-        QCOMPARE(w.CurYear->text(), QStringLiteral("1999"));
+        QCOMPARE(h.ui.CurYear->text(), QStringLiteral("1999"));
         QCOMPARE(h.env.state.LedgerFileName, std::string("1999TSM.DAT"));
         // "Click for All Categories" afterwards still lists 1999.
         h.Click(w.FullYear);
@@ -108,19 +108,19 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));  // keys reach the frame's shortcuts
         Spin(h, 2);
-        QTest::keyClick(w.DataYear, Qt::Key_Escape);
-        QVERIFY(!w.YearEdFrame->isVisible());
+        QTest::keyClick(h.ui.DataYear, Qt::Key_Escape);
+        QVERIFY(!h.ui.YearEdFrame->isVisible());
         w.mnuYear->trigger();
-        QCOMPARE(w.CurYear->text(), QStringLiteral("1999"));
-        QCOMPARE(w.DataYear->value(), 1999);
-        QTest::keyClick(w.DataYear, Qt::Key_Up);
+        QCOMPARE(h.ui.CurYear->text(), QStringLiteral("1999"));
+        QCOMPARE(h.ui.DataYear->value(), 1999);
+        QTest::keyClick(h.ui.DataYear, Qt::Key_Up);
         h.env.dialogs.answers = {Answer::No};
-        QTest::keyClick(w.DataYear, Qt::Key_Return);
-        QVERIFY(!w.YearEdFrame->isVisible());
+        QTest::keyClick(h.ui.DataYear, Qt::Key_Return);
+        QVERIFY(!h.ui.YearEdFrame->isVisible());
         QCOMPARE(h.env.state.LedgerFileName, std::string("2000TSM.DAT"));
         w.mnuYear->trigger();
-        QCOMPARE(w.CurYear->text(), QStringLiteral("2000"));
-        QCOMPARE(w.DataYear->value(), 2000);
+        QCOMPARE(h.ui.CurYear->text(), QStringLiteral("2000"));
+        QCOMPARE(h.ui.DataYear->value(), 2000);
     }
 };
 

@@ -1,11 +1,7 @@
-// The macro controls of frmMainScreen (MacroFrame): the play date, the active
-// macro file's name and the list of the data folder's macro files, with New
-// (the template, opened in the text editor), Edit, Play and Cancel. The
-// checks, the template and the playback are the logic's (MacroPlayback).
-#include <QAction>
+// The macro controls' controls and handlers (see MacroControlsPanel.h).
+#include "mainscreen/MacroControlsPanel.h"
+
 #include <QApplication>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,33 +10,40 @@
 #include <QVBoxLayout>
 
 #include "core/Dates.h"
-#include "platform/FileErrors.h"
 #include "core/LedgerListing.h"
 #include "macros/MacroFileName.h"
 #include "macros/MacroPlayback.h"
-#include "mainscreen/frmMainScreen.h"
 #include "widgets/Grid.h"
 #include "widgets/PanelWidgets.h"
 
 namespace tessamo {
 
-void frmMainScreen::createMacroControls() {
-    MacroFrame = MakeCaptionFrame(ledgerArea_, "MacroFrame", " Macro Functions ");
-    MacDate = MakeMaskedBox(MacroFrame, "MacDate", QStringLiteral("Play date"), QStringLiteral("99-99;_"));
+MacroControlsPanel::MacroControlsPanel(SharedState& state, QWidget* area)
+    : QGroupBox(QStringLiteral(" Macro Functions "), area), state_(state) {
+    setAutoFillBackground(true);
+    Named<QGroupBox>(this, "MacroFrame", title().trimmed());
+    createControls();
+    connectButtons();
+    adjustSize();
+    hide();
+}
+
+void MacroControlsPanel::createControls() {
+    MacDate = MakeMaskedBox(this, "MacDate", QStringLiteral("Play date"), QStringLiteral("99-99;_"));
     MacDate->setToolTip(QStringLiteral("Date here"));
-    MacToday = MakeButton(MacroFrame, "MacToday", "!", "Make Date = Today");
+    MacToday = MakeButton(this, "MacToday", "!", "Make Date = Today");
     MacToday->setAccessibleName(QStringLiteral("Make Date = Today"));
     MacToday->setFixedWidth(MacToday->fontMetrics().horizontalAdvance(QStringLiteral("!")) * 6 + 12);
-    MacSmYr = MakeReadout(MacroFrame, "MacSmYr", "Active year");
-    MacroEd = Named(new QLineEdit(MacroFrame), "MacroEd", QStringLiteral("Macro file name"));
+    MacSmYr = MakeReadout(this, "MacSmYr", "Active year");
+    MacroEd = Named(new QLineEdit(this), "MacroEd", QStringLiteral("Macro file name"));
     MacroEd->setToolTip(QStringLiteral("Active macro file name must be here"));
-    MacroSelect = Named(new QListWidget(MacroFrame), "MacroSelect", QStringLiteral("Macro files"));
+    MacroSelect = Named(new QListWidget(this), "MacroSelect", QStringLiteral("Macro files"));
     MacroSelect->setToolTip(QStringLiteral("Double-click to select active macro"));
     MacroSelect->setMinimumSize(CharacterWidth(MacroSelect, 24), 120);
-    MacroNew = MakeButton(MacroFrame, "MacroNew", "New", "Click to create new macro");
-    MacroEdit = MakeButton(MacroFrame, "MacroEdit", "Edit", "Click to edit active macro");
-    MacroPlay = MakeButton(MacroFrame, "MacroPlay", "Play", "Click to play active macro");
-    MacroCancel = MakeButton(MacroFrame, "MacroCancel", "Cancel", "");
+    MacroNew = MakeButton(this, "MacroNew", "New", "Click to create new macro");
+    MacroEdit = MakeButton(this, "MacroEdit", "Edit", "Click to edit active macro");
+    MacroPlay = MakeButton(this, "MacroPlay", "Play", "Click to play active macro");
+    MacroCancel = MakeButton(this, "MacroCancel", "Cancel", "");
     MacroEdit->setEnabled(false);
     MacroPlay->setEnabled(false);
 
@@ -51,37 +54,35 @@ void frmMainScreen::createMacroControls() {
     date->addStretch();
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {MacroNew, MacroEdit, MacroPlay, MacroCancel}) buttons->addWidget(button);
-    auto* layout = new QVBoxLayout(MacroFrame);
+    auto* layout = new QVBoxLayout(this);
     layout->addLayout(date);
     layout->addWidget(MacroEd);
     layout->addWidget(MacroSelect);
     layout->addLayout(buttons);
-    MacroFrame->adjustSize();
-    AddPanel(MacroFrame);
-
-    connect(MacToday, &QPushButton::clicked, this, &frmMainScreen::MacToday_Click);
-    // A double-click, or Enter on the chosen file.
-    connect(MacroSelect, &QListWidget::itemActivated, this, &frmMainScreen::MacroSelect_DblClick);
-    connect(MacroNew, &QPushButton::clicked, this, &frmMainScreen::MacroNew_Click);
-    connect(MacroEdit, &QPushButton::clicked, this, &frmMainScreen::MacroEdit_Click);
-    connect(MacroPlay, &QPushButton::clicked, this, &frmMainScreen::MacroPlay_Click);
-    connect(MacroCancel, &QPushButton::clicked, this, &frmMainScreen::MacroCancel_Click);
-    OnEscape(MacroFrame, [this] { MacroCancel_Click(); });
-    connect(mnuShowMacro, &QAction::triggered, this, &frmMainScreen::mnuShowMacro_Click);
-    mnuShowMacro->setEnabled(true);
 }
 
-void frmMainScreen::FillMacroSelect() {
+void MacroControlsPanel::connectButtons() {
+    connect(MacToday, &QPushButton::clicked, this, &MacroControlsPanel::MacToday_Click);
+    // A double-click, or Enter on the chosen file.
+    connect(MacroSelect, &QListWidget::itemActivated, this, &MacroControlsPanel::MacroSelect_DblClick);
+    connect(MacroNew, &QPushButton::clicked, this, &MacroControlsPanel::MacroNew_Click);
+    connect(MacroEdit, &QPushButton::clicked, this, &MacroControlsPanel::MacroEdit_Click);
+    connect(MacroPlay, &QPushButton::clicked, this, &MacroControlsPanel::MacroPlay_Click);
+    connect(MacroCancel, &QPushButton::clicked, this, &MacroControlsPanel::MacroCancel_Click);
+    OnEscape(this, [this] { MacroCancel_Click(); });
+}
+
+void MacroControlsPanel::FillMacroSelect() {
     MacroSelect->clear();
     for (const std::string& name : MacroFileList(state_.env.files)) MacroSelect->addItem(QString::fromStdString(name));
 }
 
-void frmMainScreen::mnuShowMacro_Click() {
+void MacroControlsPanel::mnuShowMacro_Click() {
     FillMacroSelect();
     MacSmYr->setText(QString::fromStdString(state_.CurYear));
-    CentrePanel(MacroFrame);
-    MacroFrame->show();
-    MacroFrame->raise();
+    CentreInParent(this);
+    show();
+    raise();
     MacroEd->clear();
     MacToday_Click();
     MacroPlay->setEnabled(false);
@@ -89,12 +90,12 @@ void frmMainScreen::mnuShowMacro_Click() {
     MacroEd->setFocus();
 }
 
-void frmMainScreen::MacToday_Click() {
-    if (state_.DateStyle == "A" || state_.DateStyle == "E")
-        MacDate->setText(QString::fromStdString(TodayInStyle(state_.env.clock, state_.DateStyle)));
+void MacroControlsPanel::MacToday_Click() {
+    if (const auto today = TodayForDateBox(state_.env.clock, state_.DateStyle))
+        MacDate->setText(QString::fromStdString(*today));
 }
 
-void frmMainScreen::MacroSelect_DblClick() {
+void MacroControlsPanel::MacroSelect_DblClick() {
     QListWidgetItem* item = MacroSelect->currentItem();
     if (!item) return;
     MacroEd->setText(item->text());
@@ -102,16 +103,16 @@ void frmMainScreen::MacroSelect_DblClick() {
     MacroEdit->setEnabled(true);
 }
 
-void frmMainScreen::HideMacroFrame() {
-    MacroFrame->hide();
-    FocusItemList();
+void MacroControlsPanel::HideMacroFrame() {
+    hide();
+    emit closed();
 }
 
-void frmMainScreen::OpenMacroInEditor(const std::string& fileName) {
-    ReportIfFailed(state_.env.dialogs, textEditor_->Open(state_.env.files.PathOf(fileName)));
+void MacroControlsPanel::OpenMacroInEditor(const std::string& fileName) {
+    emit editFile(QString::fromStdString(state_.env.files.PathOf(fileName)));
 }
 
-void frmMainScreen::MacroNew_Click() {
+void MacroControlsPanel::MacroNew_Click() {
     std::string editorFile;
     switch (CreateMacroFile(state_, MacroEd->text().toStdString(), editorFile)) {
         case MacroNewOutcome::Created:
@@ -127,7 +128,7 @@ void frmMainScreen::MacroNew_Click() {
     }
 }
 
-void frmMainScreen::MacroEdit_Click() {
+void MacroControlsPanel::MacroEdit_Click() {
     std::string editorFile;
     const MacroEditOutcome outcome = EditActiveMacro(state_, MacroEd->text().toStdString(), editorFile);
     if (outcome == MacroEditOutcome::Refused) return MacroEd->setFocus();
@@ -135,7 +136,7 @@ void frmMainScreen::MacroEdit_Click() {
     if (outcome == MacroEditOutcome::Open) OpenMacroInEditor(editorFile);
 }
 
-void frmMainScreen::MacroPlay_Click() {
+void MacroControlsPanel::MacroPlay_Click() {
     MacroPlayResult result;
     bool busy = false;
     const MacroPlayOutcome outcome =
@@ -152,7 +153,7 @@ void frmMainScreen::MacroPlay_Click() {
         case MacroPlayOutcome::Played:
             HideMacroFrame();
             state_.CurrentCategory = kAllCategories;
-            PopItemList(state_.CurrentCategory);
+            emit linesPlayed();
             return;
         case MacroPlayOutcome::NothingToDo:
         case MacroPlayOutcome::Declined:
@@ -160,6 +161,6 @@ void frmMainScreen::MacroPlay_Click() {
     }
 }
 
-void frmMainScreen::MacroCancel_Click() { HideMacroFrame(); }
+void MacroControlsPanel::MacroCancel_Click() { HideMacroFrame(); }
 
 }  // namespace tessamo

@@ -1,16 +1,13 @@
-// The entry editor of frmMainScreen (EntryEdFrame): adds a new line, opens a
-// listed line to change or delete it, and deletes lines from the item list
-// with the Delete key. Building the line and changing the file is the logic's
-// work (TypedEntry, LineDeletion); a refused entry keeps the editor open with
-// what was typed, so it can be corrected.
+// The entry editor's controls and handlers (see EntryEditorPanel.h).
+#include "mainscreen/EntryEditorPanel.h"
+
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "core/Amounts.h"
@@ -18,9 +15,6 @@
 #include "core/FixedText.h"
 #include "core/LedgerListing.h"
 #include "core/LineDeletion.h"
-#include "core/TypedEntry.h"
-#include "mainscreen/ItemListModel.h"
-#include "mainscreen/frmMainScreen.h"
 #include "platform/CodePage.h"
 #include "widgets/CategoryListModel.h"
 #include "widgets/Grid.h"
@@ -33,8 +27,8 @@ constexpr int kNoteLength = 40;
 
 }  // namespace
 
-QWidget* frmMainScreen::createEntryFields() {
-    auto* fields = new QWidget(EntryEdFrame);
+QWidget* EntryEditorPanel::createEntryFields() {
+    auto* fields = new QWidget(this);
     auto* grid = new QGridLayout(fields);
     grid->setContentsMargins(0, 0, 0, 0);
 
@@ -77,8 +71,8 @@ QWidget* frmMainScreen::createEntryFields() {
     return fields;
 }
 
-QWidget* frmMainScreen::createEntryButtons() {
-    auto* buttons = new QWidget(EntryEdFrame);
+QWidget* EntryEditorPanel::createEntryButtons() {
+    auto* buttons = new QWidget(this);
     auto* row = new QHBoxLayout(buttons);
     row->setContentsMargins(0, 0, 0, 0);
     SaveNewIncome = MakeButton(buttons, "SaveNewIncome", "Save &INCOME", "Save NEW  Income record (positive value)");
@@ -91,15 +85,41 @@ QWidget* frmMainScreen::createEntryButtons() {
     return buttons;
 }
 
-void frmMainScreen::createEntryEditor() {
-    EntryEdFrame = new QFrame(ledgerArea_);
-    Named(EntryEdFrame, "EntryEdFrame", QStringLiteral("Entry editor"));
-    EntryEdFrame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    EntryEdFrame->setLineWidth(2);
-    EntryEdFrame->setAutoFillBackground(true);
+EntryEditorPanel::EntryEditorPanel(SharedState& state, QWidget* area) : QFrame(area), state_(state) {
+    Named<QFrame>(this, "EntryEdFrame", QStringLiteral("Entry editor"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
+    setAutoFillBackground(true);
 
     QWidget* fields = createEntryFields();
-    SmCatList = MakeCategoryGrid(EntryEdFrame, QStringLiteral("SmCatList"), smCatModel_);
+    createCategoryChoice();
+    auto* categories = new QVBoxLayout;
+    categories->addWidget(SmCatListHint);
+    categories->addWidget(SmCatList, 1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(fields, 1);
+    top->addLayout(categories);
+    auto* frameLayout = new QVBoxLayout(this);
+    frameLayout->addLayout(top, 1);
+    frameLayout->addWidget(createEntryButtons());
+    connectButtons();
+
+    setTabOrder(DateEditor, Today);
+    setTabOrder(Today, AmountEditor);
+    setTabOrder(AmountEditor, NoteEditor);
+    setTabOrder(NoteEditor, SmCatList);
+    setTabOrder(SmCatList, SaveNewIncome);
+    resize(sizeHint().expandedTo(QSize(640, 260)));
+
+    // Closed: hidden, disabled, no command button usable.
+    hide();
+    setEnabled(false);
+    for (QPushButton* b : {SaveNewIncome, SaveNewExpense, ReplaceRec, KillRec}) b->setEnabled(false);
+}
+
+void EntryEditorPanel::createCategoryChoice() {
+    smCatModel_ = new CategoryListModel(this);
+    SmCatList = MakeCategoryGrid(this, QStringLiteral("SmCatList"), smCatModel_);
     SmCatList->installEventFilter(this);
     const QString howToChoose = QStringLiteral("Double-click or press <Enter> to select");
     SmCatList->setToolTip(howToChoose);
@@ -109,71 +129,71 @@ void frmMainScreen::createEntryEditor() {
     connect(SmCatList, &QAbstractItemView::doubleClicked, this, [this] { SmCatList_DblClick(); });
     // Says beside the list what the tool tip says, or that there is nothing to
     // choose yet (PopSmCatList sets it).
-    SmCatListHint = MakeReadout(EntryEdFrame, "SmCatListHint", "Choosing a category");
+    SmCatListHint = MakeReadout(this, "SmCatListHint", "Choosing a category");
     SmCatListHint->setWordWrap(true);
     SmCatListHint->setMaximumWidth(SmCatList->minimumWidth());
-
-    auto* categories = new QVBoxLayout;
-    categories->addWidget(SmCatListHint);
-    categories->addWidget(SmCatList, 1);
-    auto* top = new QHBoxLayout;
-    top->addWidget(fields, 1);
-    top->addLayout(categories);
-    auto* frameLayout = new QVBoxLayout(EntryEdFrame);
-    frameLayout->addLayout(top, 1);
-    frameLayout->addWidget(createEntryButtons());
-
-    connect(Today, &QPushButton::clicked, this, &frmMainScreen::Today_Click);
-    connect(SaveNewIncome, &QPushButton::clicked, this, &frmMainScreen::SaveNewIncome_Click);
-    connect(SaveNewExpense, &QPushButton::clicked, this, &frmMainScreen::SaveNewExpense_Click);
-    connect(ReplaceRec, &QPushButton::clicked, this, &frmMainScreen::ReplaceRec_Click);
-    connect(KillRec, &QPushButton::clicked, this, &frmMainScreen::KillRec_Click);
-    connect(CancelEdit, &QPushButton::clicked, this, &frmMainScreen::CancelEdit_Click);
-    OnEscape(EntryEdFrame, [this] { CancelEdit_Click(); });
-
-    setTabOrder(DateEditor, Today);
-    setTabOrder(Today, AmountEditor);
-    setTabOrder(AmountEditor, NoteEditor);
-    setTabOrder(NoteEditor, SmCatList);
-    setTabOrder(SmCatList, SaveNewIncome);
-    EntryEdFrame->resize(EntryEdFrame->sizeHint().expandedTo(QSize(640, 260)));
-
-    // Closed: hidden, disabled, no command button usable.
-    EntryEdFrame->hide();
-    EntryEdFrame->setEnabled(false);
-    for (QPushButton* b : {SaveNewIncome, SaveNewExpense, ReplaceRec, KillRec}) b->setEnabled(false);
 }
 
-TypedEntry frmMainScreen::TypedFields() const {
+void EntryEditorPanel::connectButtons() {
+    connect(Today, &QPushButton::clicked, this, &EntryEditorPanel::Today_Click);
+    connect(SaveNewIncome, &QPushButton::clicked, this, &EntryEditorPanel::SaveNewIncome_Click);
+    connect(SaveNewExpense, &QPushButton::clicked, this, &EntryEditorPanel::SaveNewExpense_Click);
+    connect(ReplaceRec, &QPushButton::clicked, this, &EntryEditorPanel::ReplaceRec_Click);
+    connect(KillRec, &QPushButton::clicked, this, &EntryEditorPanel::KillRec_Click);
+    connect(CancelEdit, &QPushButton::clicked, this, &EntryEditorPanel::CancelEdit_Click);
+    OnEscape(this, [this] { CancelEdit_Click(); });
+}
+
+// Any character key in the small category grid chooses its current row, as a
+// double-click would.
+bool EntryEditorPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SmCatList && ChoosesCurrentRow(event)) {
+        SmCatList_DblClick();
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void EntryEditorPanel::ShowActiveYear(const std::string& year) { SmYr->setText(QString::fromStdString(year)); }
+
+void EntryEditorPanel::PopSmCatList() {
+    std::vector<CategoryRecord> categories;
+    ReadCategoryList(state_, categories);
+    smCatModel_->SetRecords(std::move(categories));
+    SmCatListHint->setText(smCatModel_->rowCount() == 0
+                               ? QStringLiteral("This year has no categories yet: Edit > New Category creates one.")
+                               : SmCatList->accessibleDescription());
+}
+
+TypedEntry EntryEditorPanel::TypedFields() const {
     // The date box as shown, blanks as "_", so a half-typed date fails the date check.
     return TypedEntry{ToRecordText(DateEditor->displayText()), ToRecordText(CatCodeLabel->text()),
                       ToRecordText(AmountEditor->text()), ToRecordText(NoteEditor->text())};
 }
 
-void frmMainScreen::Today_Click() {
-    if (state_.DateStyle != "A" && state_.DateStyle != "E") return;
-    DateEditor->setText(QString::fromStdString(TodayInStyle(state_.env.clock, state_.DateStyle)));
+void EntryEditorPanel::Today_Click() {
+    if (const auto today = TodayForDateBox(state_.env.clock, state_.DateStyle))
+        DateEditor->setText(QString::fromStdString(*today));
 }
 
 // The description of `code` as getlabel gives it, taken from the category
 // grid just filled from the same file, so opening the editor reads it once.
-std::string frmMainScreen::SmCatListLabel(const std::string& code) const {
+std::string EntryEditorPanel::SmCatListLabel(const std::string& code) const {
     std::string name;
     CategoryLabel(smCatModel_->Records(), code, name);
     return name;
 }
 
 // Shows the editor over the lists and locks the lists.
-void frmMainScreen::ShowEntryFrame() {
-    EntryEdFrame->show();
-    EntryEdFrame->raise();
-    EntryEdFrame->setEnabled(true);
-    CatList->setEnabled(false);
-    ItemList->setEnabled(false);
+void EntryEditorPanel::ShowEntryFrame() {
+    show();
+    raise();
+    setEnabled(true);
+    emit opened();
     DateEditor->setFocus();
 }
 
-void frmMainScreen::InitEntryEd() {
+void EntryEditorPanel::InitEntryEd() {
     Today_Click();
     AmountEditor->clear();
     NoteEditor->clear();
@@ -187,28 +207,16 @@ void frmMainScreen::InitEntryEd() {
         SaveNewIncome->setEnabled(true);
     }
     ShowEntryFrame();
-    ToolbarTSM->setEnabled(false);
 }
 
-// Focus as a click gives it: the view then leaves the header row current, as
-// it is after a rebuild, instead of making the first line current the way a
-// Tab into the list does (so Enter or Delete right after a change touch nothing).
-void frmMainScreen::FocusItemList() { ItemList->setFocus(Qt::MouseFocusReason); }
-
-void frmMainScreen::CloseEntryEd() {
-    EntryEdFrame->hide();
+void EntryEditorPanel::CloseEntryEd() {
+    hide();
     for (QPushButton* b : {KillRec, SaveNewExpense, SaveNewIncome, ReplaceRec}) b->setEnabled(false);
-    EntryEdFrame->setEnabled(false);
-    CatList->setEnabled(true);
-    ItemList->setEnabled(true);
-    ToolbarTSM->setEnabled(true);
-    FocusItemList();
+    setEnabled(false);
+    emit closed();
 }
 
-void frmMainScreen::ItemList_DblClick() {
-    const QModelIndex current = ItemList->currentIndex();
-    if (!current.isValid()) return;  // the header row: nothing to open
-    const LedgerRecord line = itemModel_->Record(current.row());
+void EntryEditorPanel::OpenLine(const LedgerRecord& line) {
     KillRec->setEnabled(true);
     SaveNewExpense->setEnabled(true);
     SaveNewIncome->setEnabled(true);
@@ -226,7 +234,7 @@ void frmMainScreen::ItemList_DblClick() {
     ShowEntryFrame();
 }
 
-void frmMainScreen::SmCatList_DblClick() {
+void EntryEditorPanel::SmCatList_DblClick() {
     const QModelIndex current = SmCatList->currentIndex();
     if (!current.isValid()) return;  // no category row under the cursor
     SaveNewExpense->setEnabled(true);
@@ -238,62 +246,37 @@ void frmMainScreen::SmCatList_DblClick() {
 
 // Shows the amount as the logic cleaned it; a line that was written rebuilds
 // the item list and closes the editor (which disables its command buttons).
-void frmMainScreen::FinishTypedLine(const TypedEntry& typed, EntryOutcome outcome) {
+void EntryEditorPanel::FinishTypedLine(const TypedEntry& typed, EntryOutcome outcome) {
     AmountEditor->setText(FromRecordText(typed.amount));
     if (outcome == EntryOutcome::Refused || outcome == EntryOutcome::Failed) return;
-    PopItemList(state_.CurrentCategory);
+    emit lineWritten();
     CloseEntryEd();
 }
 
-void frmMainScreen::SaveTypedLine(bool expense) {
+void EntryEditorPanel::SaveTypedLine(bool expense) {
     TypedEntry typed = TypedFields();
     const EntryOutcome outcome = SaveTypedEntry(state_, typed, expense);
     FinishTypedLine(typed, outcome);
 }
 
-void frmMainScreen::SaveNewIncome_Click() { SaveTypedLine(false); }
-void frmMainScreen::SaveNewExpense_Click() { SaveTypedLine(true); }
+void EntryEditorPanel::SaveNewIncome_Click() { SaveTypedLine(false); }
+void EntryEditorPanel::SaveNewExpense_Click() { SaveTypedLine(true); }
 
-void frmMainScreen::ReplaceRec_Click() {
+void EntryEditorPanel::ReplaceRec_Click() {
     TypedEntry typed = TypedFields();
     const EntryOutcome outcome = ReplaceTypedEntry(state_, typed);
     FinishTypedLine(typed, outcome);
 }
 
-void frmMainScreen::KillRec_Click() {
+void EntryEditorPanel::KillRec_Click() {
     const TypedEntry typed = TypedFields();
     std::optional<std::string> key = TypedLineKey(state_, typed);
     if (!key) return;
     CloseEntryEd();
-    DeleteRec(*key);
-    PopItemList(state_.CurrentCategory);
-    FocusItemList();
+    DeleteRec(state_, *key);
+    emit lineWritten();
 }
 
-void frmMainScreen::CancelEdit_Click() { CloseEntryEd(); }
-
-void frmMainScreen::DeleteRec(const std::string& key) {
-    tessamo::DeleteRec(state_, key);
-    FocusItemList();
-}
-
-void frmMainScreen::ItemListDeleteKey() {
-    const QModelIndex current = ItemList->currentIndex();
-    const std::string key = current.isValid() ? RecordLineKey(itemModel_->Record(current.row()), state_.env.money)
-                                              : HeaderLineKey();
-    DeleteRec(key);
-    PopItemList(state_.CurrentCategory);
-    FocusItemList();
-}
-
-bool frmMainScreen::ItemList_KeyDown(int key) {
-    switch (key) {
-        case Qt::Key_Insert: InitEntryEd(); return true;
-        case Qt::Key_Return:
-        case Qt::Key_Enter: ItemList_DblClick(); return true;
-        case Qt::Key_Delete: ItemListDeleteKey(); return true;
-        default: return false;
-    }
-}
+void EntryEditorPanel::CancelEdit_Click() { CloseEntryEd(); }
 
 }  // namespace tessamo
