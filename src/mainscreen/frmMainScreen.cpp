@@ -64,6 +64,7 @@ frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(
     connectImport();
     connectBackups();
     connectDueEntries();
+    connectDuplicateLine();
     connectHelp();
     ledgerArea_->installEventFilter(this);
     resize(900, 600);

@@ -24,6 +24,7 @@
 //   frmMainScreen_Backups.cpp      automatic backups: at closing, their
 //                                  settings and the restore window
 //   frmMainScreen_DueEntries.cpp   due entries of scheduled macro files
+//   frmMainScreen_EntryHelpers.cpp Duplicate Line
 // Decisions live in the logic (src/core); handlers gather input, call one
 // routine, show the result and rebuild the lists.
 #include <QMainWindow>
@@ -122,6 +123,9 @@ public:
     // (frmMainScreen_DueEntries.cpp), after the Macros menu's entries. At
     // start (after the start-up steps) the window shows what has come due.
     void mnuDueEntries_Click();
+    // Beyond the system: "Duplicate Line" (Ctrl+D) after the Edit menu's
+    // entries (frmMainScreen_EntryHelpers.cpp).
+    void mnuDuplicateLine_Click();
     void ShowDueEntriesAtStart();
     // Opens the Due entries window through `through`; false when nothing is due
     // (or a failure was shown) and no window opened.
@@ -163,6 +167,7 @@ public:
     QMenu* mnuMacros = nullptr;
     QAction* mnuShowMacro = nullptr;
     QAction* mnuDueEntries = nullptr;
+    QAction* mnuDuplicateLine = nullptr;
     QAction* mnuReports = nullptr;
     QMenu* mnuOptions = nullptr;
     QAction* mnuUserName = nullptr;
@@ -216,6 +221,7 @@ private:
     void connectImport();
     void connectBackups();
     void connectDueEntries();
+    void connectDuplicateLine();
     void connectHelp();
     // An entry of our own after `menu`'s entries, named `name`, calling `handler`.
     QAction* addOwnMenuEntry(QMenu* menu, const char* name, const char* utf8Caption, void (frmMainScreen::*handler)());

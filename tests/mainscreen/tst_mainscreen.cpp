@@ -292,7 +292,7 @@ void tst_mainscreen::menusAndToolbar() {
         "mnuFile=&File", "mnuTinyCalc=Calculator", "mnuSort=Sort", "mnuYear=Select Year", "mnuBackup=Backup",
         "mnuExit=E&xit", "mnuImport=Import bank statement\u2026",
         "mnuRestore=&Restore from backup\u2026", "mnuEdit=&Edit", "mnuNewItem=New Line Item", "mnuNewCategory=New Category",
-        "mnuChangeCategory=Change Category", "mnuNotes=Notes", "mnuSearch=&Search", "mnuFind=Find a word",
+        "mnuChangeCategory=Change Category", "mnuNotes=Notes", "mnuDuplicateLine=Duplicate Line", "mnuSearch=&Search", "mnuFind=Find a word",
         "mnuMacros=&Macros", "mnuShowMacro=Show Macro Controls",
         "mnuDueEntries=Due entries\u2026", "mnuReports=&Reports", "mnuOptions=&Options",
         "mnuUserName=User Name", "mnuPassCode=Pass Code", "mnuDateFormat=Date Format",
