@@ -104,27 +104,20 @@ private:
         }
     }
 
-    std::optional<Fraction> Sum(int depth) {
-        std::optional<Fraction> value = Product(depth);
+    // One level of left-to-right operators: `first` and `second` between
+    // operands of the next level (Product under Sum, Factor under Product).
+    std::optional<Fraction> Chain(int depth, char first, char second, std::optional<Fraction> (Parser::*operand)(int)) {
+        std::optional<Fraction> value = (this->*operand)(depth);
         while (value) {
-            const char op = Eat('+') ? '+' : Eat('-') ? '-' : 0;
+            const char op = Eat(first) ? first : Eat(second) ? second : 0;
             if (!op) break;
-            const std::optional<Fraction> next = Product(depth);
+            const std::optional<Fraction> next = (this->*operand)(depth);
             value = next ? Combine(*value, op, *next) : std::nullopt;
         }
         return value;
     }
-
-    std::optional<Fraction> Product(int depth) {
-        std::optional<Fraction> value = Factor(depth);
-        while (value) {
-            const char op = Eat('*') ? '*' : Eat('/') ? '/' : 0;
-            if (!op) break;
-            const std::optional<Fraction> next = Factor(depth);
-            value = next ? Combine(*value, op, *next) : std::nullopt;
-        }
-        return value;
-    }
+    std::optional<Fraction> Sum(int depth) { return Chain(depth, '+', '-', &Parser::Product); }
+    std::optional<Fraction> Product(int depth) { return Chain(depth, '*', '/', &Parser::Factor); }
 
     std::optional<Fraction> Factor(int depth) {
         if (depth > kMaxDepth) return Fail("the expression is nested too deeply");
