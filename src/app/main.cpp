@@ -73,6 +73,7 @@ int main(int argc, char* argv[]) {
     dialogs.SetParent(&window);
     if (!window.Form_Load()) return 0;  // three wrong passcodes, or settings unusable
     window.show();
+    window.ShowDueEntriesAtStart();
     if (QApplication::arguments().contains(QStringLiteral("--quit-after-show")))
         QTimer::singleShot(0, &app, &QApplication::quit);
     else if (firstStart)

@@ -66,4 +66,12 @@ std::string ResolveCategoryCode(const std::vector<CategoryRecord>& categories, c
 
 std::string ToConsole(const std::string& cp1252) { return Cp1252ToVisibleUtf8(cp1252); }
 
+std::optional<std::string> MacroArgumentProblem(const std::string& macro) {
+    if (macro.find('/') != std::string::npos)
+        return "give the name of a macro file in the data folder, without a folder";
+    if (macro.size() < 5 || ToUpperAscii(macro.substr(macro.size() - 4)) != ".MCR")
+        return "\"" + macro + "\" is not a macro file (*.mcr)";
+    return std::nullopt;
+}
+
 }  // namespace tessamo

@@ -36,6 +36,10 @@ bool ReadCategoryArgument(const std::string& word, std::string& category);
 // else its upper case.
 std::string ResolveCategoryCode(const std::vector<CategoryRecord>& categories, const std::string& typed);
 
+// Why `macro` cannot name a macro file of the data folder: a folder in it, or
+// not a "*.mcr" name (any letter case), as the window's file list offers them.
+std::optional<std::string> MacroArgumentProblem(const std::string& macro);
+
 // The records' Windows-1252 text as UTF-8 for the terminal, control
 // characters shown as escapes ("\t", "\x1B"), so a row never splits.
 std::string ToConsole(const std::string& cp1252);

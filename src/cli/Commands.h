@@ -82,6 +82,8 @@ int RunHistoryCommand(CliContext& context, const std::vector<std::string>& args)
 int RunUndoCommand(CliContext& context, const std::vector<std::string>& args);
 int RunRedoCommand(CliContext& context, const std::vector<std::string>& args);
 int RunBudgetCommand(CliContext& context, const std::vector<std::string>& args);
+int RunScheduleCommand(CliContext& context, const std::vector<std::string>& args);
+int RunDueCommand(CliContext& context, const std::vector<std::string>& args);
 
 // Each command's entry in --help: a usage line and indented lines of
 // description, each ended by a line feed.
@@ -101,5 +103,7 @@ std::string HistoryCommandHelp();
 std::string UndoCommandHelp();
 std::string RedoCommandHelp();
 std::string BudgetCommandHelp();
+std::string ScheduleCommandHelp();
+std::string DueCommandHelp();
 
 }  // namespace tessamo

@@ -6,7 +6,6 @@
 #include "cli/Commands.h"
 #include "cli/StopOnInterrupt.h"
 #include "core/Dates.h"
-#include "core/FixedText.h"
 #include "macros/MacroPlayback.h"
 
 namespace tessamo {
@@ -26,11 +25,8 @@ int RunPlayCommand(CliContext& context, const std::vector<std::string>& args) {
     if (!ParseCommandArgs(args, {"--date"}, {}, parsed, error)) return BadArguments(context, "play: " + error);
     if (parsed.positional.size() != 1) return BadArguments(context, "play wants one macro file name");
     const std::string macro = parsed.positional[0];
-    if (macro.find('/') != std::string::npos)
-        return BadArguments(context, "play: give the name of a macro file in the data folder, without a folder");
-    // Only what the window's file list offers: a "*.mcr" file, in any letter case.
-    if (macro.size() < 5 || ToUpperAscii(macro.substr(macro.size() - 4)) != ".MCR")
-        return BadArguments(context, "play: \"" + macro + "\" is not a macro file (*.mcr)");
+    if (std::optional<std::string> problem = MacroArgumentProblem(macro))
+        return BadArguments(context, "play: " + *problem);
     const std::optional<std::string> date = parsed.Value("--date");
     if (date && date->size() != 5) return BadArguments(context, "play: --date wants five characters such as 03-15");
 

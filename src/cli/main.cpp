@@ -21,7 +21,7 @@ struct Command {
     std::string (*help)();
 };
 
-const std::array<Command, 16> kCommands = {{
+const std::array<Command, 18> kCommands = {{
     {"list", RunListCommand, ListCommandHelp},
     {"add", RunAddCommand, AddCommandHelp},
     {"report", RunReportCommand, ReportCommandHelp},
@@ -38,6 +38,8 @@ const std::array<Command, 16> kCommands = {{
     {"undo", RunUndoCommand, UndoCommandHelp},
     {"redo", RunRedoCommand, RedoCommandHelp},
     {"budget", RunBudgetCommand, BudgetCommandHelp},
+    {"schedule", RunScheduleCommand, ScheduleCommandHelp},
+    {"due", RunDueCommand, DueCommandHelp},
 }};
 
 void PrintHelp(std::ostream& out) {

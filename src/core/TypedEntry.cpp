@@ -1,5 +1,6 @@
 #include "core/TypedEntry.h"
 
+#include "core/AmountExpression.h"
 #include "core/Amounts.h"
 #include "core/FixedText.h"
 #include "core/LedgerSummary.h"
@@ -26,9 +27,31 @@ std::string ActiveYearDigits(const SharedState& state) {
     return state.CurYear.size() >= 2 ? state.CurYear.substr(state.CurYear.size() - 2) : state.CurYear;
 }
 
+// The refusal names the expression and the reason; the box keeps the text.
+std::optional<std::int64_t> ReadExpression(const SharedState& state, std::string& amount) {
+    const AmountExpressionResult r = EvaluateAmountExpression(amount, state.env.money);
+    std::string reason = r.reason;
+    if (r.ok && r.amount < 0) reason = "the result is below zero; Save INCOME or Save EXPENSE gives the sign";
+    if (!reason.empty()) {
+        state.env.dialogs.Show(EntryAborted(InvalidAmountText(TrimBlanks(amount)) + "\r\n" + reason));
+        return std::nullopt;
+    }
+    amount = PlainNumberText(r.amount, state.env.money);
+    return r.amount;
+}
+
 }  // namespace
 
-std::optional<std::int64_t> ReadEditorAmount(const SharedState& state, std::string& amount) {
+std::string AmountExpressionPreview(const SharedState& state, const std::string& amount) {
+    if (!IsAmountExpression(amount)) return {};
+    const AmountExpressionResult r = EvaluateAmountExpression(amount, state.env.money);
+    if (!r.ok) return r.reason;
+    if (r.amount < 0) return "below zero";
+    return "= " + PlainNumberText(r.amount, state.env.money);
+}
+
+std::optional<std::int64_t> ReadEditorAmount(const SharedState& state, std::string& amount, bool expressions) {
+    if (expressions && IsAmountExpression(amount)) return ReadExpression(state, amount);
     amount = CleanAmount(amount);
     if (amount.empty()) amount = "0";
     std::optional<std::int64_t> value = ReadTypedAmount(amount, state.env.money);
@@ -39,7 +62,7 @@ std::optional<std::int64_t> ReadEditorAmount(const SharedState& state, std::stri
 std::optional<LedgerRecord> BuildEntryRecord(const SharedState& state, TypedEntry& typed, const std::string& yearDigits,
                                              bool expense) {
     typed.code = FixedWidth(typed.code, 2);
-    std::optional<std::int64_t> amount = ReadEditorAmount(state, typed.amount);
+    std::optional<std::int64_t> amount = ReadEditorAmount(state, typed.amount, typed.amountExpressions);
     if (!amount) return std::nullopt;
     return LedgerRecord::Make(typed.date + "-" + yearDigits, typed.code, Signed(*amount, expense), typed.note);
 }
@@ -68,7 +91,7 @@ EntryOutcome ReplaceTypedEntry(SharedState& state, TypedEntry& typed) {
 
 std::optional<std::string> TypedLineKey(const SharedState& state, const TypedEntry& typed) {
     std::string amountText = typed.amount;
-    std::optional<std::int64_t> amount = ReadEditorAmount(state, amountText);
+    std::optional<std::int64_t> amount = ReadEditorAmount(state, amountText, typed.amountExpressions);
     if (!amount) return std::nullopt;
     const std::string date = typed.date + "-" + state.LedgerYearDigits();
     return LineKey(date, CurrencyText(Signed(*amount, OpenedAsExpense(state)), state.env.money), typed.code,

@@ -18,11 +18,22 @@ struct TypedEntry {
     std::string code;    // the chosen category code
     std::string amount;  // the amount box; Save and Replace put the cleaned text back
     std::string note;    // the note box
+    // An amount beginning with "=" is worked out (AmountExpression.h) rather
+    // than cleaned; off, it is read as every other amount.
+    bool amountExpressions = true;
 };
 
 // Cleans typed.amount in place ("0" when nothing is left) and reads it.
-// Nothing, after the refusal was shown, when it is not a number.
-std::optional<std::int64_t> ReadEditorAmount(const SharedState& state, std::string& amount);
+// Nothing, after the refusal was shown, when it is not a number. With
+// `expressions`, an amount beginning with "=" is worked out instead, its
+// result put back as plain number text; a bad expression, or a result below
+// zero (the Save button gives the sign), is refused with the reason.
+std::optional<std::int64_t> ReadEditorAmount(const SharedState& state, std::string& amount, bool expressions = true);
+
+// What the amount box shows its result as, before saving: the plain number
+// of an expression ("14.97"), or the reason it is refused; empty for an
+// amount that is no expression.
+std::string AmountExpressionPreview(const SharedState& state, const std::string& amount);
 
 // Date = typed date + "-" + yearDigits; amount made positive, or negative for
 // an expense; code cut or padded to two characters.

@@ -15,6 +15,7 @@
 #include "core/FixedText.h"
 #include "core/LedgerListing.h"
 #include "core/LineDeletion.h"
+#include "mainscreen/EntryHelpers.h"
 #include "platform/CodePage.h"
 #include "widgets/CategoryListModel.h"
 #include "widgets/Grid.h"
@@ -46,10 +47,15 @@ QWidget* EntryEditorPanel::createEntryFields() {
 
     AmountLabel = MakeLabel(fields, "AmountLabel", "Amount");
     AmountEditor = Named(new QLineEdit(fields), "AmountEditor", QStringLiteral("Amount"));
+    AmountResult = MakeReadout(fields, "AmountResult", "The amount worked out");
+    auto* amountRow = new QHBoxLayout;
+    amountRow->addWidget(AmountEditor);
+    amountRow->addWidget(AmountResult, 1);
     NoteLabel = MakeLabel(fields, "NoteLabel", "Note");
     NoteEditor = Named(new QLineEdit(fields), "NoteEditor", QStringLiteral("Note"));
     NoteEditor->setMaxLength(kNoteLength);
     NoteEditor->setMinimumWidth(NoteEditor->fontMetrics().averageCharWidth() * kNoteLength);
+    CatSuggestion = MakeReadout(fields, "CatSuggestion", "Suggested category");
 
     CName = MakeLabel(fields, "CName", "Category");
     CatCodeLabel = MakeReadout(fields, "CatCodeLabel", "Category code");
@@ -62,12 +68,13 @@ QWidget* EntryEditorPanel::createEntryFields() {
     grid->addWidget(DateLabel, 0, 0);
     grid->addLayout(dateRow, 0, 1);
     grid->addWidget(AmountLabel, 1, 0);
-    grid->addWidget(AmountEditor, 1, 1);
+    grid->addLayout(amountRow, 1, 1);
     grid->addWidget(NoteLabel, 2, 0);
     grid->addWidget(NoteEditor, 2, 1);
-    grid->addWidget(CName, 3, 0);
-    grid->addLayout(categoryRow, 3, 1);
-    grid->setRowStretch(4, 1);
+    grid->addWidget(CatSuggestion, 3, 1);
+    grid->addWidget(CName, 4, 0);
+    grid->addLayout(categoryRow, 4, 1);
+    grid->setRowStretch(5, 1);
     return fields;
 }
 
@@ -103,6 +110,7 @@ EntryEditorPanel::EntryEditorPanel(SharedState& state, QWidget* area) : QFrame(a
     frameLayout->addLayout(top, 1);
     frameLayout->addWidget(createEntryButtons());
     connectButtons();
+    createHelpers();
 
     // Tab goes from the date straight to the amount: a newcomer's amount typed
     // after one Tab must not land on "!". "!" is there by mouse and Alt+!.
@@ -135,6 +143,12 @@ void EntryEditorPanel::createCategoryChoice() {
     SmCatListHint = MakeReadout(this, "SmCatListHint", "Choosing a category");
     SmCatListHint->setWordWrap(true);
     SmCatListHint->setMaximumWidth(SmCatList->minimumWidth());
+}
+
+void EntryEditorPanel::createHelpers() {
+    helpers_ = new EntryHelpers(
+        state_, {NoteEditor, AmountEditor, SmCatList, smCatModel_, CatCodeLabel, AmountResult, CatSuggestion}, this);
+    connect(helpers_, &EntryHelpers::categoryTaken, this, [this](int row) { ChooseCategory(smCatModel_->Record(row)); });
 }
 
 void EntryEditorPanel::connectButtons() {
@@ -171,7 +185,8 @@ void EntryEditorPanel::PopSmCatList() {
 TypedEntry EntryEditorPanel::TypedFields() const {
     // The date box as shown, blanks as "_", so a half-typed date fails the date check.
     return TypedEntry{ToRecordText(DateEditor->displayText()), ToRecordText(CatCodeLabel->text()),
-                      ToRecordText(AmountEditor->text()), ToRecordText(NoteEditor->text())};
+                      ToRecordText(AmountEditor->text()), ToRecordText(NoteEditor->text()),
+                      helpers_->AmountArithmetic()};
 }
 
 void EntryEditorPanel::Today_Click() {
@@ -189,6 +204,7 @@ std::string EntryEditorPanel::SmCatListLabel(const std::string& code) const {
 
 // Shows the editor over the lists and locks the lists.
 void EntryEditorPanel::ShowEntryFrame() {
+    helpers_->EditorOpened();
     show();
     raise();
     setEnabled(true);
@@ -240,11 +256,26 @@ void EntryEditorPanel::OpenLine(const LedgerRecord& line) {
 void EntryEditorPanel::SmCatList_DblClick() {
     const QModelIndex current = SmCatList->currentIndex();
     if (!current.isValid()) return;  // no category row under the cursor
+    ChooseCategory(smCatModel_->Record(current.row()));
+}
+
+void EntryEditorPanel::ChooseCategory(const CategoryRecord& category) {
     SaveNewExpense->setEnabled(true);
     SaveNewIncome->setEnabled(true);
-    const CategoryRecord& category = smCatModel_->Record(current.row());
     CatCodeLabel->setText(FromRecordText(category.Code));
     CatNameLabel->setText(FromRecordText(category.Name));
+    CatSuggestion->clear();
+}
+
+void EntryEditorPanel::DuplicateLine(const LedgerRecord& line) {
+    InitEntryEd();
+    AmountEditor->setText(QString::fromStdString(PlainNumberText(MagnitudeOf(line.Amount), state_.env.money)));
+    NoteEditor->setText(FromRecordText(TrimBlanks(line.Note)));
+    CatCodeLabel->setText(FromRecordText(line.Code));
+    CatNameLabel->setText(FromRecordText(SmCatListLabel(line.Code)));
+    SaveNewExpense->setEnabled(true);
+    SaveNewIncome->setEnabled(true);
+    AmountEditor->setFocus();
 }
 
 // Shows the amount as the logic cleaned it; a line that was written rebuilds

@@ -23,6 +23,7 @@ class QTableView;
 namespace tessamo {
 
 class CategoryListModel;
+class EntryHelpers;
 
 class EntryEditorPanel : public QFrame {
     Q_OBJECT
@@ -36,6 +37,9 @@ public:
     // Delete find it.
     void OpenLine(const LedgerRecord& line);
     void CloseEntryEd();
+    // Beyond the system: opens the editor on a new line with `line`'s
+    // category, amount and note and today's date ("Duplicate Line").
+    void DuplicateLine(const LedgerRecord& line);
     // Fills the small category grid from the active year's category file.
     void PopSmCatList();
     // The active year shown beside the date box.
@@ -70,8 +74,14 @@ private:
     void SaveTypedLine(bool expense);
     void FinishTypedLine(const TypedEntry& typed, EntryOutcome outcome);
 
+    void createHelpers();
+    void ChooseCategory(const CategoryRecord& category);
+
     SharedState& state_;
     CategoryListModel* smCatModel_ = nullptr;
+    EntryHelpers* helpers_ = nullptr;
+    QLabel* AmountResult = nullptr;    // an expression's result, beside the amount
+    QLabel* CatSuggestion = nullptr;   // the suggested category, under the note
     QLabel* DateLabel = nullptr;
     QLineEdit* DateEditor = nullptr;
     QLabel* SmYr = nullptr;

@@ -11,6 +11,7 @@
 
 #include "core/Dates.h"
 #include "core/LedgerListing.h"
+#include "due/ui/ScheduleDialog.h"
 #include "macros/MacroFileName.h"
 #include "macros/MacroPlayback.h"
 #include "widgets/Grid.h"
@@ -44,6 +45,9 @@ void MacroControlsPanel::createControls() {
     MacroEdit = MakeButton(this, "MacroEdit", "Edit", "Click to edit active macro");
     MacroPlay = MakeButton(this, "MacroPlay", "Play", "Click to play active macro");
     MacroCancel = MakeButton(this, "MacroCancel", "Cancel", "");
+    MacroSchedule = MakeButton(this, "MacroSchedule", "Schedule", "Set when the active macro comes due");
+    MacroSchedule->setText(QString::fromUtf8("Schedule\u2026"));
+    MacroSchedule->setAccessibleName(MacroSchedule->text());
     MacroEdit->setEnabled(false);
     MacroPlay->setEnabled(false);
 
@@ -53,7 +57,7 @@ void MacroControlsPanel::createControls() {
     date->addWidget(MacSmYr);
     date->addStretch();
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {MacroNew, MacroEdit, MacroPlay, MacroCancel}) buttons->addWidget(button);
+    for (QPushButton* button : {MacroNew, MacroEdit, MacroPlay, MacroCancel, MacroSchedule}) buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(date);
     layout->addWidget(MacroEd);
@@ -69,6 +73,7 @@ void MacroControlsPanel::connectButtons() {
     connect(MacroEdit, &QPushButton::clicked, this, &MacroControlsPanel::MacroEdit_Click);
     connect(MacroPlay, &QPushButton::clicked, this, &MacroControlsPanel::MacroPlay_Click);
     connect(MacroCancel, &QPushButton::clicked, this, &MacroControlsPanel::MacroCancel_Click);
+    connect(MacroSchedule, &QPushButton::clicked, this, &MacroControlsPanel::MacroSchedule_Click);
     OnEscape(this, [this] { MacroCancel_Click(); });
 }
 
@@ -101,6 +106,20 @@ void MacroControlsPanel::MacroSelect_DblClick() {
     MacroEd->setText(item->text());
     MacroPlay->setEnabled(true);
     MacroEdit->setEnabled(true);
+}
+
+void MacroControlsPanel::MacroSchedule_Click() {
+    const std::string macro = MacroEd->text().trimmed().toStdString();
+    std::string problem = macro.empty() ? "Please select a macro file" : MacroNameProblem(macro).value_or("");
+    if (problem.empty() && !state_.env.files.Exists(macro)) problem = "There is no macro file " + macro + ".";
+    if (!problem.empty()) {
+        state_.env.dialogs.Show(Message{problem, "Nothing to do!", MessageIcon::Exclamation});
+        MacroEd->setFocus();
+        return;
+    }
+    ScheduleDialog dialog(state_, state_.env.files.Resolve(macro), window());
+    if (dialog.OpenSchedule()) dialog.exec();
+    MacroEd->setFocus();
 }
 
 void MacroControlsPanel::HideMacroFrame() {

@@ -30,6 +30,9 @@ public:
     void MacroEdit_Click();
     void MacroPlay_Click();
     void MacroCancel_Click();
+    // Beyond the system: "Schedule…", after the system's buttons, sets when
+    // the active macro comes due (ScheduleDialog).
+    void MacroSchedule_Click();
 
 signals:
     // `path` is the file to open in the text editor.
@@ -54,6 +57,7 @@ private:
     QPushButton* MacroEdit = nullptr;
     QPushButton* MacroPlay = nullptr;
     QPushButton* MacroCancel = nullptr;
+    QPushButton* MacroSchedule = nullptr;
 };
 
 }  // namespace tessamo

@@ -64,6 +64,8 @@ frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(
     connectImport();
     connectBackups();
     connectBudgets();
+    connectDueEntries();
+    connectDuplicateLine();
     connectHelp();
     ledgerArea_->installEventFilter(this);
     resize(900, 600);

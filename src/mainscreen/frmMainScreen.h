@@ -24,6 +24,8 @@
 //   frmMainScreen_Backups.cpp      automatic backups: at closing, their
 //                                  settings and the restore window
 //   frmMainScreen_Budgets.cpp      the budget window
+//   frmMainScreen_DueEntries.cpp   due entries of scheduled macro files
+//   frmMainScreen_EntryHelpers.cpp Duplicate Line
 // Decisions live in the logic (src/core); handlers gather input, call one
 // routine, show the result and rebuild the lists.
 #include <QMainWindow>
@@ -120,6 +122,17 @@ public:
     void mnuAutoBackups_Click();
     // Beyond the system: the budget window (frmMainScreen_Budgets.cpp), after the Edit menu's entries.
     void mnuBudgets_Click();
+    // Beyond the system: due entries of the scheduled macro files
+    // (frmMainScreen_DueEntries.cpp), after the Macros menu's entries. At
+    // start (after the start-up steps) the window shows what has come due.
+    void mnuDueEntries_Click();
+    // Beyond the system: "Duplicate Line" (Ctrl+D) after the Edit menu's
+    // entries (frmMainScreen_EntryHelpers.cpp).
+    void mnuDuplicateLine_Click();
+    void ShowDueEntriesAtStart();
+    // Opens the Due entries window through `through`; false when nothing is due
+    // (or a failure was shown) and no window opened.
+    bool OpenDueEntries(const CalendarDate& through);
 
     // Help menu (frmMainScreen_Help.cpp).
     void mnuHelpContents_Click();
@@ -157,6 +170,8 @@ public:
     QAction* mnuFind = nullptr;
     QMenu* mnuMacros = nullptr;
     QAction* mnuShowMacro = nullptr;
+    QAction* mnuDueEntries = nullptr;
+    QAction* mnuDuplicateLine = nullptr;
     QAction* mnuReports = nullptr;
     QMenu* mnuOptions = nullptr;
     QAction* mnuUserName = nullptr;
@@ -215,6 +230,8 @@ private:
     void connectImport();
     void connectBackups();
     void connectBudgets();
+    void connectDueEntries();
+    void connectDuplicateLine();
     void connectHelp();
     // An entry of our own after `menu`'s entries, named `name`, calling `handler`.
     QAction* addOwnMenuEntry(QMenu* menu, const char* name, const char* utf8Caption, void (frmMainScreen::*handler)());

@@ -64,7 +64,8 @@ TEST(ManPages, CommandLinePageHoldsEveryCommandOfItsHelp) {
     const auto commands = ListedUnder(help.out, "Commands:");
     EXPECT_EQ(commands, (std::vector<std::string>{"list", "add", "report", "export", "play", "sort", "backup", "backup",
                                                   "backups", "restore", "years", "import", "category", "history", "undo",
-                                                  "redo", "budget", "budget", "budget", "budget"}));
+                                                  "redo", "budget", "budget", "budget", "budget", "schedule", "schedule",
+                                                  "schedule", "due", "due"}));
     // help2man keeps each command's usage line whole: "  play MACRO [--date DATE]  (asks first...)".
     std::istringstream lines(help.out);
     for (std::string line; std::getline(lines, line);) {

@@ -18,7 +18,7 @@ set(LAYER_platform platform)
 set(LAYER_core core)
 # The journal of transactions sits beside core: every writer may use it.
 set(LAYER_journal core)
-set(LOGIC_FOLDERS macros reports export tools calc help import backups charts years budgets)
+set(LOGIC_FOLDERS macros reports export tools calc help import backups charts years budgets due quickentry)
 foreach(folder ${LOGIC_FOLDERS})
   set(LAYER_${folder} logic)
 endforeach()
@@ -42,8 +42,10 @@ set(MAY_INCLUDE_app platform platformqt core logic windows cli app)
 # What two subsystems share (the ledger read in place, the report's category
 # list) lives in core; the report's charts draw the report's own summary;
 # the automatic backups copy the very files the backup tool copies; the
-# budgets' comma-separated output keeps the export's spreadsheet-safe fields.
-set(LOGIC_USES "charts reports" "backups tools" "years export" "budgets export")
+# budgets' comma-separated output keeps the export's spreadsheet-safe fields;
+# due entries are played by the macro playback; a suggested category may come
+# from the import rules.
+set(LOGIC_USES "charts reports" "backups tools" "years export" "budgets export" "due macros" "quickentry import")
 
 # Single headers outside a layer's reach that it may still use, as
 # "<layer> <header>": the system's money conventions are read through Qt Core

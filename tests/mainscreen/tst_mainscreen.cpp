@@ -292,9 +292,10 @@ void tst_mainscreen::menusAndToolbar() {
         "mnuFile=&File", "mnuTinyCalc=Calculator", "mnuSort=Sort", "mnuYear=Select Year", "mnuBackup=Backup",
         "mnuExit=E&xit", "mnuImport=Import bank statement\u2026",
         "mnuRestore=&Restore from backup\u2026", "mnuEdit=&Edit", "mnuNewItem=New Line Item", "mnuNewCategory=New Category",
-        "mnuChangeCategory=Change Category", "mnuNotes=Notes", "mnuBudgets=Budgets\u2026", "mnuSearch=&Search",
-        "mnuFind=Find a word",
-        "mnuMacros=&Macros", "mnuShowMacro=Show Macro Controls", "mnuReports=&Reports", "mnuOptions=&Options",
+        "mnuChangeCategory=Change Category", "mnuNotes=Notes", "mnuBudgets=Budgets\u2026",
+        "mnuDuplicateLine=Duplicate Line", "mnuSearch=&Search", "mnuFind=Find a word",
+        "mnuMacros=&Macros", "mnuShowMacro=Show Macro Controls",
+        "mnuDueEntries=Due entries\u2026", "mnuReports=&Reports", "mnuOptions=&Options",
         "mnuUserName=User Name", "mnuPassCode=Pass Code", "mnuDateFormat=Date Format",
         "mnuDateConvert=Date Coverter", "-", "mnuTTO=Tool tips", "mnuAutoBackups=&Automatic backups\u2026", "mnuHelp=&Help", "mnuHelpContents=Contents",
         "mnuHelpAbout=About", "mnuWebSite=Visit Velloran's Website", "mnu_KSN=Visit Kestrune's Website"}));
