@@ -2,15 +2,10 @@
 
 #include <cstdio>
 
+#include "platform/Clock.h"
+
 namespace tessamo {
 namespace {
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
 
 bool Digits(const std::string& text, std::size_t from, std::size_t count, int& value) {
     value = 0;

@@ -116,12 +116,6 @@ std::string UsedPercentText(AmountSum tenths) { return DecimalText(tenths, 1); }
 
 std::string CentsText(AmountSum amount) { return DecimalText(RoundedQuotient(amount, 100), 2); }
 
-int DaysInMonth(int year, int month) {
-    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[static_cast<std::size_t>(month - 1)];
-}
-
 std::optional<AmountSum> AtThisRate(AmountSum monthActual, int year, int month, const CalendarDate& today) {
     if (today.year != year || today.month != month || today.day < 1) return std::nullopt;
     return RoundedQuotient(monthActual * DaysInMonth(year, month), AmountSum{today.day} * 100) * 100;

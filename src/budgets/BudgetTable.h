@@ -90,8 +90,6 @@ std::string UsedPercentText(AmountSum tenths);
 // point and no grouping: "-200.00", "0.50".
 std::string CentsText(AmountSum amount);
 
-int DaysInMonth(int year, int month);
-
 // The month's actual scaled to the month's whole length from today's day,
 // rounded half away from zero to the cent; only for the month today is in.
 std::optional<AmountSum> AtThisRate(AmountSum monthActual, int year, int month, const CalendarDate& today);

@@ -23,13 +23,6 @@ bool ReadDigits(const std::string& text, std::size_t at, std::size_t count, int&
 
 }  // namespace
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 std::optional<CalendarDate> ParseIsoDate(const std::string& text) {
     CalendarDate date;
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;

@@ -19,8 +19,6 @@ inline bool operator<(const CalendarDate& a, const CalendarDate& b) {
 }
 inline bool operator<=(const CalendarDate& a, const CalendarDate& b) { return !(b < a); }
 
-bool IsLeapYear(int year);
-int DaysInMonth(int year, int month);
 
 // A real date of the years 1900..9999 written exactly as "YYYY-MM-DD".
 std::optional<CalendarDate> ParseIsoDate(const std::string& text);

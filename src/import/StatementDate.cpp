@@ -3,6 +3,8 @@
 #include <array>
 #include <cctype>
 
+#include "platform/Clock.h"
+
 namespace tessamo {
 namespace {
 
@@ -33,13 +35,6 @@ int FullYear(const std::string& digits) {
     return year >= 70 ? 1900 + year : 2000 + year;
 }
 
-bool IsLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int month, int year) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeap(year) ? 29 : kDays[month - 1];
-}
-
 }  // namespace
 
 std::optional<CalendarDate> ReadStatementDate(const std::string& text, DateOrder order, std::string& reason) {
@@ -56,7 +51,7 @@ std::optional<CalendarDate> ReadStatementDate(const std::string& text, DateOrder
     date.year = FullYear(yearText);
     date.month = std::stoi(order == DateOrder::DayMonthYear ? d[1] : yearFirst ? d[1] : d[0]);
     date.day = std::stoi(order == DateOrder::DayMonthYear ? d[0] : yearFirst ? d[2] : d[1]);
-    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > DaysInMonth(date.month, date.year))
+    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > DaysInMonth(date.year, date.month))
         return reason = "\"" + text + "\" is no day of the calendar (order " + DateOrderName(order) + ")",
                std::nullopt;
     return date;

@@ -12,6 +12,10 @@ struct CalendarDate {
     int year = 2000;
 };
 
+// The Gregorian calendar: leap years and the length of a month (1..12).
+bool IsLeapYear(int year);
+int DaysInMonth(int year, int month);
+
 struct TimeOfDay {
     int hour = 0;
     int minute = 0;
