@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -118,10 +117,10 @@ frmReports::frmReports(SharedState& state, QWidget* parent)
     createCategorySelection();
     createStatusBars();
     choosePdfFile_ = [this](const QString& suggested) -> std::optional<QString> {
-        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), suggested,
-                                                          QStringLiteral("PDF files (*.pdf)"));
-        if (path.isEmpty()) return std::nullopt;
-        return path;
+        const auto path = state_.env.dialogs.ChooseFile(
+            {ChooserKind::SaveFile, "Save as PDF", suggested.toStdString(), "PDF files (*.pdf)"});
+        if (!path) return std::nullopt;
+        return QString::fromStdString(*path);
     };
     resize(900, 600);
 }
