@@ -2,7 +2,6 @@
 // statement…" after the File menu's entries picks a file and opens the
 // import window over it; the lists are rebuilt when lines were entered.
 #include <QAction>
-#include <QFileDialog>
 #include <QMenu>
 
 #include "import/ui/ImportWindow.h"
@@ -26,10 +25,9 @@ QAction* frmMainScreen::addOwnMenuEntry(QMenu* menu, const char* name, const cha
 
 void frmMainScreen::mnuImport_Click() {
     if (RaiseOpenWindow<ImportWindow>(this)) return;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import bank statement"), QString(),
-                                                      QStringLiteral("Bank statements (*.csv *.txt *.ofx *.qfx);;"
-                                                                     "All files (*)"));
-    if (!path.isEmpty()) OpenImportWindow(path);
+    const std::optional<std::string> path = state_.env.dialogs.ChooseFile(
+        {ChooserKind::OpenFile, "Import bank statement", "", "Bank statements (*.csv *.txt *.ofx *.qfx);;All files (*)"});
+    if (path) OpenImportWindow(QString::fromStdString(*path));
 }
 
 bool frmMainScreen::OpenImportWindow(const QString& path) {

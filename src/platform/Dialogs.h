@@ -1,5 +1,6 @@
 #pragma once
-// Dialogs: the message boxes and input boxes the logic needs to ask or tell.
+// Dialogs: the message boxes, input boxes and file and folder choosers the
+// logic and the windows need to ask or tell.
 // Texts are UTF-8. The Qt implementation (QtDialogs) shows the toolkit's own
 // boxes; tests use ScriptedDialogs, which records every message and plays
 // queued answers. A box without a title of its own shows "Tessamo 2.1".
@@ -22,6 +23,18 @@ struct Message {
     Answer defaultButton = Answer::Ok;
 };
 
+// A file or folder chooser: a file to open, a file to save (the chooser asks
+// before replacing an existing one), or a folder. `start` is the folder, or
+// the suggested file, it opens on; `filter` lists the kinds of file offered
+// ("Bank statements (*.csv *.ofx);;All files (*)"), empty for a folder.
+enum class ChooserKind { OpenFile, SaveFile, Folder };
+struct FileChooser {
+    ChooserKind kind = ChooserKind::OpenFile;
+    std::string title;
+    std::string start;
+    std::string filter;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -35,6 +48,9 @@ public:
                                                    const std::string& defaultText) {
         return Input(prompt, title, defaultText);
     }
+    // The path chosen, or nothing when the chooser was cancelled. Without a
+    // screen (the command line) nothing is ever chosen.
+    virtual std::optional<std::string> ChooseFile(const FileChooser& /*chooser*/) { return std::nullopt; }
 };
 
 // The messages every routine uses for refused input and file failures.

@@ -206,7 +206,13 @@ private slots:
         const QList<QAction*> file = h.window->mnuFile->actions();
         // Right after the system's last entry; what is added later follows it.
         QCOMPARE(file.at(file.indexOf(h.window->mnuExit) + 1)->text(), QString::fromUtf8("Import bank statement\u2026"));
-        QVERIFY(h.window->OpenImportWindow(QString::fromStdString(std::string(TESSAMO_TEST_DATA) + "/import/bank_200.ofx")));
+        // The statement is chosen through the dialogs: a cancelled chooser opens nothing.
+        h.window->mnuImport->trigger();
+        QVERIFY(!RaiseOpenWindow<ImportWindow>(h.window.get()));
+        h.env.dialogs.files.push_back(std::string(TESSAMO_TEST_DATA) + "/import/bank_200.ofx");
+        h.window->mnuImport->trigger();
+        QCOMPARE(h.env.dialogs.choosers.size(), std::size_t(2));
+        QVERIFY(h.env.dialogs.choosers.back().kind == ChooserKind::OpenFile);
         auto* w = RaiseOpenWindow<ImportWindow>(h.window.get());
         QVERIFY(w);
         QVERIFY(!h.window->isEnabled());

@@ -1,7 +1,8 @@
 #pragma once
-// ScriptedDialogs: the test double of Dialogs. Records every message and
-// input prompt, and answers from queues; with an empty queue a message box
-// gets its default button and an input box is cancelled. Answers still queued
+// ScriptedDialogs: the test double of Dialogs. Records every message, input
+// prompt and file chooser, and answers from queues; with an empty queue a
+// message box gets its default button and an input box or chooser is
+// cancelled. Answers still queued
 // when it goes away mean the code asked fewer questions than the test
 // expected: the test fails (through Qt Test in tst_* programs, which are
 // built with TESSAMO_QT_TEST, else through GoogleTest).
@@ -42,16 +43,19 @@ public:
         CheckAllAnswersUsed();
         answers = other.answers;
         inputs = other.inputs;
+        files = other.files;
         messages = other.messages;
         prompts = other.prompts;
+        choosers = other.choosers;
         return *this;
     }
     ~ScriptedDialogs() override { CheckAllAnswersUsed(); }
 
     void CheckAllAnswersUsed() const {
-        if (!answers.empty() || !inputs.empty())
-            FailUnusedAnswers(std::to_string(answers.size()) + " message answer(s) and " +
-                              std::to_string(inputs.size()) + " input answer(s) queued but never asked for");
+        if (!answers.empty() || !inputs.empty() || !files.empty())
+            FailUnusedAnswers(std::to_string(answers.size()) + " message answer(s), " +
+                              std::to_string(inputs.size()) + " input answer(s) and " +
+                              std::to_string(files.size()) + " chosen file(s) queued but never asked for");
     }
 
     Answer Show(const Message& message) override {
@@ -71,6 +75,13 @@ public:
         prompts.push_back({prompt, title, defaultText, true});
         return NextInput();
     }
+    std::optional<std::string> ChooseFile(const FileChooser& chooser) override {
+        choosers.push_back(chooser);
+        if (files.empty()) return std::nullopt;
+        auto chosen = files.front();
+        files.pop_front();
+        return chosen;
+    }
     std::optional<std::string> NextInput() {
         if (inputs.empty()) return std::nullopt;
         auto a = inputs.front();
@@ -87,8 +98,10 @@ public:
 
     std::deque<Answer> answers;
     std::deque<std::optional<std::string>> inputs;
+    std::deque<std::optional<std::string>> files;  // what the choosers answer
     std::vector<Message> messages;
     std::vector<Prompt> prompts;
+    std::vector<FileChooser> choosers;
 };
 
 }  // namespace tessamo

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,8 +65,8 @@ bool BackupSettingsDialog::OpenSettings() {
 
 void BackupSettingsDialog::Browse_Click() {
     const QString start = BackupFolder->text().isEmpty() ? BackupFolder->placeholderText() : BackupFolder->text();
-    const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Backup folder"), start);
-    if (!chosen.isEmpty()) BackupFolder->setText(chosen);
+    if (const auto chosen = state_.env.dialogs.ChooseFile({ChooserKind::Folder, "Backup folder", start.toStdString(), ""}))
+        BackupFolder->setText(QString::fromStdString(*chosen));
     BackupFolder->setFocus();
 }
 

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QChartView>
 #include <QDir>
-#include <QFileDialog>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -39,9 +38,10 @@ ChartWindow::ChartWindow(const SharedState& state, const QString& title, const Q
     setCentralWidget(Tabs);
     createMenu();
     chooseFile = [this](const QString& suggested, const QString& filter) -> std::optional<QString> {
-        const QString path = QFileDialog::getSaveFileName(this, windowTitle(), suggested, filter);
-        if (path.isEmpty()) return std::nullopt;
-        return path;
+        const auto path = state_.env.dialogs.ChooseFile(
+            {ChooserKind::SaveFile, windowTitle().toStdString(), suggested.toStdString(), filter.toStdString()});
+        if (!path) return std::nullopt;
+        return QString::fromStdString(*path);
     };
     resize(900, 620);
 }

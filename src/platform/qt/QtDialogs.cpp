@@ -1,6 +1,7 @@
 #include "platform/qt/QtDialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -119,6 +120,21 @@ std::optional<std::string> QtDialogs::Ask(const std::string& prompt, const std::
     WidenToTitle(box);
     if (box.exec() != QDialog::Accepted) return std::nullopt;
     return box.textValue().toStdString();
+}
+
+std::optional<std::string> QtDialogs::ChooseFile(const FileChooser& chooser) {
+    QWidget* window = AskingWindow();
+    const QString title = QString::fromStdString(chooser.title);
+    const QString start = QString::fromStdString(chooser.start);
+    const QString filter = QString::fromStdString(chooser.filter);
+    QString path;
+    switch (chooser.kind) {
+        case ChooserKind::OpenFile: path = QFileDialog::getOpenFileName(window, title, start, filter); break;
+        case ChooserKind::SaveFile: path = QFileDialog::getSaveFileName(window, title, start, filter); break;
+        case ChooserKind::Folder: path = QFileDialog::getExistingDirectory(window, title, start); break;
+    }
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
 }
 
 }  // namespace tessamo

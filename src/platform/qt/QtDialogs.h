@@ -25,6 +25,8 @@ public:
                                      const std::string& defaultText) override;
     std::optional<std::string> SecretInput(const std::string& prompt, const std::string& title,
                                            const std::string& defaultText) override;
+    // The toolkit's own file and folder choosers.
+    std::optional<std::string> ChooseFile(const FileChooser& chooser) override;
 
 private:
     std::optional<std::string> Ask(const std::string& prompt, const std::string& title,

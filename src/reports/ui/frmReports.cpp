@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -125,10 +124,10 @@ frmReports::frmReports(SharedState& state, QWidget* parent)
     createCategorySelection();
     createStatusBars();
     choosePdfFile_ = [this](const QString& suggested) -> std::optional<QString> {
-        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), suggested,
-                                                          QStringLiteral("PDF files (*.pdf)"));
-        if (path.isEmpty()) return std::nullopt;
-        return path;
+        const auto path = state_.env.dialogs.ChooseFile(
+            {ChooserKind::SaveFile, "Save as PDF", suggested.toStdString(), "PDF files (*.pdf)"});
+        if (!path) return std::nullopt;
+        return QString::fromStdString(*path);
     };
     // Replacing a file is asked by the export itself, once.
     chooseSpreadsheetFile_ = [this](const QString& suggested) -> std::optional<QString> {
