@@ -131,11 +131,10 @@ frmReports::frmReports(SharedState& state, QWidget* parent)
     };
     // Replacing a file is asked by the export itself, once.
     chooseSpreadsheetFile_ = [this](const QString& suggested) -> std::optional<QString> {
-        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export for spreadsheets"), suggested,
-                                                          QStringLiteral("CSV files (*.csv)"), nullptr,
-                                                          QFileDialog::DontConfirmOverwrite);
-        if (path.isEmpty()) return std::nullopt;
-        return path;
+        const auto path = state_.env.dialogs.ChooseFile(
+            {ChooserKind::SaveFile, "Export for spreadsheets", suggested.toStdString(), "CSV files (*.csv)"});
+        if (!path) return std::nullopt;
+        return QString::fromStdString(*path);
     };
     resize(900, 600);
 }
