@@ -26,7 +26,7 @@
 namespace tessamo {
 namespace {
 
-constexpr int kBarWidthInCharacters = 18;
+constexpr int kBarWidthInCharacters = 22;  // "100.0 %, within" and the bar's frame
 constexpr int kAmountWidthInCharacters = 12;
 
 QString Money(AmountSum amount, const MoneyFormat& money) { return QString::fromStdString(CurrencyText(amount, money)); }
