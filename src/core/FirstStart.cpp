@@ -1,6 +1,7 @@
 #include "core/FirstStart.h"
 
 #include "core/CategoryEditor.h"
+#include "core/CategoryFile.h"
 #include "core/FixedText.h"
 #include "core/Options.h"
 
@@ -14,6 +15,15 @@ const std::vector<CategoryRecord>& StarterCategories() {
         CategoryRecord::Make("CL", "Clothing"),  CategoryRecord::Make("EN", "Entertainment"),
     };
     return starters;
+}
+
+std::vector<CategoryRecord> StarterCategoriesToOffer(const SharedState& state) {
+    std::vector<CategoryRecord> offered;
+    for (const CategoryRecord& starter : StarterCategories()) {
+        std::string code = starter.Code;
+        if (!CategoryExists(state, code)) offered.push_back(starter);
+    }
+    return offered;
 }
 
 bool ApplyWelcome(SharedState& state, const WelcomeChoice& choice) {

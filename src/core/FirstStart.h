@@ -15,6 +15,9 @@ namespace tessamo {
 
 // What the welcome offers ticked or unticked, in this order.
 const std::vector<CategoryRecord>& StarterCategories();
+// The starter categories whose code the active year's category file does not
+// hold yet (a folder brought over without PERSONAL.DAT keeps its own).
+std::vector<CategoryRecord> StarterCategoriesToOffer(const SharedState& state);
 
 struct WelcomeChoice {
     std::string userName;   // Windows-1252; empty keeps the stored name

@@ -14,6 +14,8 @@ const std::vector<WindowTopic>& WindowTopics() {
         {"ImportRulesEditor", "import"},   {"RestoreWindow", "restore"},
         {"BackupSettingsDialog", "automatic-backups"},
         {"BudgetWindow", "budgets"},
+        {"frmChart", "charts"},          {"frmYears", "charts"},
+        {"frmBudgetChart", "charts"},
     };
     return topics;
 }

@@ -10,13 +10,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "widgets/OwnedWindow.h"
 #include "widgets/PanelWidgets.h"
 
 namespace tessamo {
 
-WelcomeDialog::WelcomeDialog(QWidget* parent) : QDialog(parent) {
+WelcomeDialog::WelcomeDialog(std::vector<CategoryRecord> toOffer, QWidget* parent)
+    : QDialog(parent), offered_(std::move(toOffer)) {
     setObjectName(QStringLiteral("WelcomeDialog"));
     setWindowTitle(QStringLiteral("Welcome to Tessamo"));
     auto* intro = new QLabel(QStringLiteral("A few choices to start with. Each can be changed later: the name and "
@@ -36,7 +38,8 @@ WelcomeDialog::WelcomeDialog(QWidget* parent) : QDialog(parent) {
     auto* starters = new QGroupBox(QStringLiteral("Starter categories"), this);
     starters->setAccessibleName(QStringLiteral("Starter categories"));
     auto* grid = new QGridLayout(starters);
-    const std::vector<CategoryRecord>& offered = StarterCategories();
+    const std::vector<CategoryRecord>& offered = offered_;
+    starters->setVisible(!offered.empty());
     for (std::size_t i = 0; i < offered.size(); ++i) {
         const QString text = FromRecordText(offered[i].Code) + QStringLiteral("  ") +
                              FromRecordText(offered[i].Name).trimmed();
@@ -67,12 +70,12 @@ WelcomeChoice WelcomeDialog::Choice() const {
     choice.userName = ToRecordText(UserName->text().trimmed());
     choice.dateStyle = DateStyle->currentData().toString().toStdString();
     for (std::size_t i = 0; i < Starters.size(); ++i)
-        if (Starters[i]->isChecked()) choice.categories.push_back(StarterCategories()[i]);
+        if (Starters[i]->isChecked()) choice.categories.push_back(offered_[i]);
     return choice;
 }
 
 bool OfferWelcome(QWidget* window, SharedState& state) {
-    WelcomeDialog dialog(window);
+    WelcomeDialog dialog(StarterCategoriesToOffer(state), window);
     dialog.DateStyle->setCurrentIndex(state.DateStyle == "E" ? 1 : 0);
     PlaceOverOwner(window, &dialog);
     if (dialog.exec() != QDialog::Accepted) return false;

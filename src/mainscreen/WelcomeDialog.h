@@ -17,16 +17,19 @@ namespace tessamo {
 class WelcomeDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit WelcomeDialog(QWidget* parent = nullptr);
+    explicit WelcomeDialog(std::vector<CategoryRecord> offered, QWidget* parent = nullptr);
 
     // What the controls hold now.
     WelcomeChoice Choice() const;
 
     QLineEdit* UserName = nullptr;
     QComboBox* DateStyle = nullptr;
-    std::vector<QCheckBox*> Starters;
+    std::vector<QCheckBox*> Starters;  // one per offered category, in that order
     QPushButton* StartButton = nullptr;
     QPushButton* SkipButton = nullptr;
+
+private:
+    std::vector<CategoryRecord> offered_;
 };
 
 // On a first start: shows the welcome over `window` and stores what the user

@@ -154,6 +154,14 @@ TEST_F(OptionsTest, WelcomeStoresNameStyleAndStarterCategories) {
     EXPECT_TRUE(env.dialogs.messages.empty());
 }
 
+// A folder brought over with its categories is not offered their codes again.
+TEST_F(OptionsTest, WelcomeOffersOnlyStarterCodesTheYearLacks) {
+    env.PutCategories({StarterCategories()[1], CategoryRecord::Make("ZZ", "Other")});
+    std::vector<CategoryRecord> expected = StarterCategories();
+    expected.erase(expected.begin() + 1);
+    EXPECT_EQ(StarterCategoriesToOffer(env.state), expected);
+}
+
 TEST_F(OptionsTest, NotesFileIsNamedAfterTheActiveYear) { EXPECT_EQ(NotesFileName(env.state), "1999_tsm.nts"); }
 
 TEST(DateConversion, SwapsMonthAndDayAndTwiceRestoresTheFile) {
