@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "core/LeadingNumber.h"
 #include "core/RecordFile.h"
@@ -66,9 +67,10 @@ private:
         return true;
     }
     bool AmountPasses(std::int64_t amount) const {
-        const AmountSum size = MagnitudeOf(amount);
-        return (!criteria_.minAmount || size >= *criteria_.minAmount) &&
-               (!criteria_.maxAmount || size <= *criteria_.maxAmount);
+        // The size without its sign, exact also for the lowest amount.
+        const std::uint64_t size = amount < 0 ? 0 - static_cast<std::uint64_t>(amount) : static_cast<std::uint64_t>(amount);
+        return (!criteria_.minAmount || size >= static_cast<std::uint64_t>(*criteria_.minAmount)) &&
+               (!criteria_.maxAmount || size <= static_cast<std::uint64_t>(*criteria_.maxAmount));
     }
     bool CodePasses(std::string_view code) const {
         return codes_.empty() || std::find(codes_.begin(), codes_.end(), CodeKey(code)) != codes_.end();
@@ -96,6 +98,58 @@ void AddToTotals(FindTotals& totals, std::int64_t amount) {
     if (amount < 0) totals.expense += amount;
 }
 
+// One year's search, given its ledger's bytes whole or in pieces of whole
+// records, in file order.
+class YearSearch {
+public:
+    YearSearch(int year, const std::vector<CategoryRecord>& categories, const FindCriteria& criteria,
+               const std::string& style)
+        : criteria_(criteria), test_(criteria, categories), dayFirst_(style == "E"), found_{year, {}, categories} {
+        yearDigits_[0] = static_cast<char>('0' + year / 10 % 10);
+        yearDigits_[1] = static_cast<char>('0' + year % 10);
+    }
+
+    void Search(std::string_view bytes) {
+        const LedgerView view(bytes);
+        for (std::size_t i = 0; i < view.size(); ++i) {
+            const LedgerBytesRecord line = view[i];
+            FoundLine candidate;
+            candidate.year = found_.year;
+            candidate.number = ++lines_;
+            if (!ReadLineDay(line.Date(), dayFirst_, yearDigits_, candidate.month, candidate.day)) {
+                ++totals_.skipped;
+                continue;
+            }
+            if (criteria_.unmatchable || !test_.Passes(line, candidate.DayNumber())) continue;
+            std::memcpy(candidate.bytes.data(), line.Bytes().data(), LedgerRecord::kSize);
+            found_.lines.push_back(candidate);
+            AddToTotals(totals_, line.Amount());
+        }
+    }
+
+    // The lines newest first (one day's in file order); the year's totals
+    // added to `totals`.
+    FoundInYear Finish(FindTotals& totals) {
+        std::stable_sort(found_.lines.begin(), found_.lines.end(),
+                         [](const FoundLine& a, const FoundLine& b) { return a.DayNumber() > b.DayNumber(); });
+        totals.count += totals_.count;
+        totals.income += totals_.income;
+        totals.expense += totals_.expense;
+        totals.balance += totals_.balance;
+        totals.skipped += totals_.skipped;
+        return std::move(found_);
+    }
+
+private:
+    const FindCriteria& criteria_;
+    const LineTest test_;
+    const bool dayFirst_;
+    char yearDigits_[2] = {};
+    std::uint32_t lines_ = 0;
+    FoundInYear found_;
+    FindTotals totals_;
+};
+
 }  // namespace
 
 std::string FoundLine::IsoDate() const {
@@ -106,44 +160,35 @@ std::string FoundLine::IsoDate() const {
 
 FoundInYear FindInLedger(int year, std::string_view ledger, const std::vector<CategoryRecord>& categories,
                          const FindCriteria& criteria, const std::string& style, FindTotals& totals) {
-    FoundInYear found{year, {}, categories};
-    const char yearDigits[2] = {static_cast<char>('0' + year / 10 % 10), static_cast<char>('0' + year % 10)};
-    const bool dayFirst = style == "E";
-    const LineTest test(criteria, categories);
-    const LedgerView view(ledger);
-    for (std::size_t i = 0; i < view.size(); ++i) {
-        const LedgerBytesRecord line = view[i];
-        FoundLine candidate{{}, year, 0, 0, static_cast<std::uint32_t>(i + 1)};
-        if (!ReadLineDay(line.Date(), dayFirst, yearDigits, candidate.month, candidate.day)) {
-            ++totals.skipped;
-            continue;
-        }
-        if (criteria.unmatchable || !test.Passes(line, candidate.DayNumber())) continue;
-        std::memcpy(candidate.bytes.data(), line.Bytes().data(), LedgerRecord::kSize);
-        found.lines.push_back(candidate);
-        AddToTotals(totals, line.Amount());
-    }
-    std::stable_sort(found.lines.begin(), found.lines.end(),
-                     [](const FoundLine& a, const FoundLine& b) { return a.DayNumber() > b.DayNumber(); });
-    return found;
+    YearSearch search(year, categories, criteria, style);
+    search.Search(ledger);
+    return search.Finish(totals);
 }
 
 FindTotals FindInYears(const FileSystem& folder, const FindCriteria& criteria, const std::string& style,
                        const std::function<void(FoundInYear&)>& eachYear) {
+    // The ledger is read in pieces of whole records into one buffer: memory
+    // stays small and warm however long the years are.
+    constexpr std::uint64_t kPieceBytes = LedgerRecord::kSize * 4096;
     FindTotals totals;
+    std::string piece;
     std::vector<std::string> years = YearsInFolder(folder);
     for (auto year = years.rbegin(); year != years.rend(); ++year) {
         const int number = std::stoi(*year);
         if (number < criteria.fromYear || number > criteria.toYear) continue;
         std::vector<CategoryRecord> categories;
-        std::string ledger;
         Status s = ReadRecords(folder, *year + "CATS.DAT", categories);
-        if (s.ok()) s = folder.ReadAll(*year + "TSM.DAT", ledger);
+        YearSearch search(number, categories, criteria, style);
+        for (std::uint64_t offset = 0; s.ok(); offset += kPieceBytes) {
+            s = folder.ReadRange(*year + "TSM.DAT", offset, kPieceBytes, piece);
+            if (s.ok()) search.Search(piece);
+            if (piece.size() < kPieceBytes) break;
+        }
         if (!s.ok()) {
             totals.failures.push_back(s.ToString());
             continue;
         }
-        FoundInYear found = FindInLedger(number, ledger, categories, criteria, style, totals);
+        FoundInYear found = search.Finish(totals);
         if (!found.lines.empty()) eachYear(found);
     }
     return totals;
