@@ -113,16 +113,20 @@ public:
         const LedgerView view(bytes);
         for (std::size_t i = 0; i < view.size(); ++i) {
             const LedgerBytesRecord line = view[i];
-            FoundLine candidate;
-            candidate.year = found_.year;
-            candidate.number = ++lines_;
-            if (!ReadLineDay(line.Date(), dayFirst_, yearDigits_, candidate.month, candidate.day)) {
+            ++lines_;
+            int month = 0;
+            int day = 0;
+            if (!ReadLineDay(line.Date(), dayFirst_, yearDigits_, month, day)) {
                 ++totals_.skipped;
                 continue;
             }
-            if (criteria_.unmatchable || !test_.Passes(line, candidate.DayNumber())) continue;
-            std::memcpy(candidate.bytes.data(), line.Bytes().data(), LedgerRecord::kSize);
-            found_.lines.push_back(candidate);
+            if (criteria_.unmatchable || !test_.Passes(line, found_.year * 10000 + month * 100 + day)) continue;
+            FoundLine& found = found_.lines.emplace_back();
+            std::memcpy(found.bytes.data(), line.Bytes().data(), LedgerRecord::kSize);
+            found.year = found_.year;
+            found.month = month;
+            found.day = day;
+            found.number = lines_;
             AddToTotals(totals_, line.Amount());
         }
     }
