@@ -38,6 +38,7 @@ private slots:
         QVERIFY2(UnnamedControls(w).isEmpty(), qPrintable(UnnamedControls(w).join(' ')));
         QVERIFY(QTest::qWaitForWindowActive(w));
 
+        QTRY_COMPARE(QApplication::focusWidget(), w->FindWords);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("RENT"));
         QTRY_COMPARE(w->Results()->rowCount(), 2);
         QCOMPARE(MainScreenHarness::Cell(w->FoundLines, 0, 4), QStringLiteral("Rent March"));

@@ -151,6 +151,7 @@ void frmFindAllYears::createResults() {
     FoundLines = new FillingGrid(centralWidget(), CharacterWidth(this, 20));
     FoundLines->setModel(model_);
     SetUpGrid(FoundLines, QStringLiteral("FoundLines"), QStringLiteral("Lines found"));
+    NameTableParts(FoundLines);
     SetColumnWidthsInCharacters(FoundLines, ColumnWidth);
     FoundLines->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
     FoundLines->setSortingEnabled(true);
