@@ -11,6 +11,11 @@ std::optional<std::string> CommandArgs::Value(const std::string& name) const {
     return it->second;
 }
 
+std::vector<std::string> CommandArgs::Values(const std::string& name) const {
+    auto it = all.find(name);
+    return it == all.end() ? std::vector<std::string>() : it->second;
+}
+
 bool ParseCommandArgs(const std::vector<std::string>& words, const std::set<std::string>& valueOptions,
                       const std::set<std::string>& flagOptions, CommandArgs& parsed, std::string& error) {
     parsed = CommandArgs{};
@@ -36,6 +41,7 @@ bool ParseCommandArgs(const std::vector<std::string>& words, const std::set<std:
                 error = "option " + name + " needs a value";
                 return false;
             }
+            parsed.all[name].push_back(parsed.values[name]);
         } else if (flagOptions.count(name) && eq == std::string::npos) {
             parsed.flags.insert(name);
         } else {

@@ -15,11 +15,13 @@ namespace tessamo {
 
 struct CommandArgs {
     std::vector<std::string> positional;
-    std::map<std::string, std::string> values;
+    std::map<std::string, std::string> values;           // the last value of each option
+    std::map<std::string, std::vector<std::string>> all;  // every value of each, in order
     std::set<std::string> flags;
 
     bool Has(const std::string& flag) const { return flags.count(flag) > 0; }
     std::optional<std::string> Value(const std::string& name) const;
+    std::vector<std::string> Values(const std::string& name) const;
 };
 
 // False with a one-line `error` for an unknown option or a missing value.

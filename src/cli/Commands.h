@@ -84,6 +84,7 @@ int RunRedoCommand(CliContext& context, const std::vector<std::string>& args);
 int RunBudgetCommand(CliContext& context, const std::vector<std::string>& args);
 int RunScheduleCommand(CliContext& context, const std::vector<std::string>& args);
 int RunDueCommand(CliContext& context, const std::vector<std::string>& args);
+int RunFindCommand(CliContext& context, const std::vector<std::string>& args);
 
 // Each command's entry in --help: a usage line and indented lines of
 // description, each ended by a line feed.
@@ -105,5 +106,6 @@ std::string RedoCommandHelp();
 std::string BudgetCommandHelp();
 std::string ScheduleCommandHelp();
 std::string DueCommandHelp();
+std::string FindCommandHelp();
 
 }  // namespace tessamo

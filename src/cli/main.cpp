@@ -21,7 +21,7 @@ struct Command {
     std::string (*help)();
 };
 
-const std::array<Command, 18> kCommands = {{
+const std::array<Command, 19> kCommands = {{
     {"list", RunListCommand, ListCommandHelp},
     {"add", RunAddCommand, AddCommandHelp},
     {"report", RunReportCommand, ReportCommandHelp},
@@ -40,6 +40,7 @@ const std::array<Command, 18> kCommands = {{
     {"budget", RunBudgetCommand, BudgetCommandHelp},
     {"schedule", RunScheduleCommand, ScheduleCommandHelp},
     {"due", RunDueCommand, DueCommandHelp},
+    {"find", RunFindCommand, FindCommandHelp},
 }};
 
 void PrintHelp(std::ostream& out) {

@@ -28,13 +28,21 @@ void CategoryLabel(const std::vector<CategoryRecord>& categories, const std::str
     }
 }
 
+std::array<std::string, 3> TotalsStatusTexts(AmountSum income, AmountSum expense, AmountSum balance,
+                                             const MoneyFormat& money) {
+    return {income == 0 ? "  No Income! " : "  Income = " + CurrencyText(income, money) + "  ",
+            expense == 0 ? "  No Expense! " : "  Expense = " + CurrencyText(expense, money) + "  ",
+            "  Balance = " + CurrencyText(balance, money) + "  "};
+}
+
 namespace {
 
 void WriteStatusTexts(LedgerSummary& s, const std::vector<CategoryRecord>& categories, const std::string& category,
                       const std::string& yearText, const MoneyFormat& money) {
-    s.incomeText = s.income == 0 ? "  No Income! " : "  Income = " + CurrencyText(s.income, money) + "  ";
-    s.expenseText = s.expense == 0 ? "  No Expense! " : "  Expense = " + CurrencyText(s.expense, money) + "  ";
-    s.balanceText = "  Balance = " + CurrencyText(s.balance, money) + "  ";
+    std::array<std::string, 3> texts = TotalsStatusTexts(s.income, s.expense, s.balance, money);
+    s.incomeText = std::move(texts[0]);
+    s.expenseText = std::move(texts[1]);
+    s.balanceText = std::move(texts[2]);
     std::string name;
     CategoryLabel(categories, category, name);
     s.recordsText = " " + std::to_string(s.items.size()) + "  " + yearText.substr(0, 4) +

@@ -36,6 +36,12 @@ std::array<std::string, 4> ItemCells(const LedgerBytesRecord& record, const Mone
 // when there is none.
 void CategoryLabel(const std::vector<CategoryRecord>& categories, const std::string& code, std::string& name);
 
+// The three StatusBar0TSM texts of exact totals: "  Income = $1.00  " (or
+// "  No Income! "), "  Expense = ($2.00)  " (or "  No Expense! "),
+// "  Balance = ($1.00)  ".
+std::array<std::string, 3> TotalsStatusTexts(AmountSum income, AmountSum expense, AmountSum balance,
+                                             const MoneyFormat& money);
+
 struct LedgerSummary {
     LedgerLines items;                // the listed records, in file order
     AmountSum income = 0;             // sum of positive amounts, exact

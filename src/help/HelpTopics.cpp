@@ -16,6 +16,7 @@ const std::vector<WindowTopic>& WindowTopics() {
         {"BudgetWindow", "budgets"},
         {"frmChart", "charts"},          {"frmYears", "charts"},
         {"frmBudgetChart", "charts"},
+        {"frmFindAllYears", "find-all-years"},
     };
     return topics;
 }

@@ -80,6 +80,12 @@ void YearSelectorPanel::SetYear_Click() {
     emit yearChosen(year);
 }
 
+void YearSelectorPanel::ChooseYear(int year) {
+    DataYear->setValue(year);
+    DataYear_Change();
+    SetYear_Click();
+}
+
 void YearSelectorPanel::YearOff_Click() {
     HideYearSelector();
     emit closed();

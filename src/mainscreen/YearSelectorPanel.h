@@ -26,6 +26,8 @@ public:
     void DataYear_Change();
     void SetYear_Click();
     void YearOff_Click();
+    // Chooses `year` as the user would: spins to it and presses "OK!".
+    void ChooseYear(int year);
 
 signals:
     void opened();

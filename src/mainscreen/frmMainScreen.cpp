@@ -20,6 +20,7 @@
 #include "core/LedgerListing.h"
 #include "core/LoadSettings.h"
 #include "help/ui/QtHelpEngine.h"
+#include "mainscreen/FindAllYearsEntry.h"
 #include "reports/ui/frmReports.h"
 #include "mainscreen/EntryEditorPanel.h"
 #include "widgets/Grid.h"
@@ -66,6 +67,7 @@ frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(
     connectBudgets();
     connectDueEntries();
     connectDuplicateLine();
+    AddFindAllYears(*this, state_);
     connectHelp();
     ledgerArea_->installEventFilter(this);
     resize(900, 600);

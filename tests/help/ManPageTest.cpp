@@ -65,7 +65,7 @@ TEST(ManPages, CommandLinePageHoldsEveryCommandOfItsHelp) {
     EXPECT_EQ(commands, (std::vector<std::string>{"list", "add", "report", "export", "play", "sort", "backup", "backup",
                                                   "backups", "restore", "years", "import", "category", "history", "undo",
                                                   "redo", "budget", "budget", "budget", "budget", "schedule", "schedule",
-                                                  "schedule", "due", "due"}));
+                                                  "schedule", "due", "due", "find"}));
     // help2man keeps each command's usage line whole: "  play MACRO [--date DATE]  (asks first...)".
     std::istringstream lines(help.out);
     for (std::string line; std::getline(lines, line);) {

@@ -18,7 +18,7 @@ set(LAYER_platform platform)
 set(LAYER_core core)
 # The journal of transactions sits beside core: every writer may use it.
 set(LAYER_journal core)
-set(LOGIC_FOLDERS macros reports export tools calc help import backups charts years budgets due quickentry)
+set(LOGIC_FOLDERS macros reports export tools calc help import backups charts years budgets due quickentry find)
 foreach(folder ${LOGIC_FOLDERS})
   set(LAYER_${folder} logic)
 endforeach()
@@ -44,8 +44,10 @@ set(MAY_INCLUDE_app platform platformqt core logic windows cli app)
 # the automatic backups copy the very files the backup tool copies; the
 # budgets' comma-separated output keeps the export's spreadsheet-safe fields;
 # due entries are played by the macro playback; a suggested category may come
-# from the import rules.
-set(LOGIC_USES "charts reports" "backups tools" "years export" "budgets export" "due macros" "quickentry import")
+# from the import rules; the search across years reads the years' files as the
+# years table finds them, writes the spreadsheet export's fields and reads
+# days as the schedules do.
+set(LOGIC_USES "charts reports" "backups tools" "years export" "budgets export" "due macros" "quickentry import" "find years" "find export" "find due")
 
 # Single headers outside a layer's reach that it may still use, as
 # "<layer> <header>": the system's money conventions are read through Qt Core
