@@ -138,7 +138,7 @@ void frmMainScreen::SetListsEnabled(bool enabled) {
 }
 
 void frmMainScreen::DeleteRec(const std::string& key) {
-    tessamo::DeleteRec(state_, key);
+    (void)tessamo::DeleteRec(state_, key);  // a refusal or failure was told; the list shows the file either way
     FocusItemList();
 }
 
