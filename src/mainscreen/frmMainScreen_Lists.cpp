@@ -1,4 +1,4 @@
-// The ledger view of frmMainScreen: the item list with its totals, the
+// The two lists of frmMainScreen: the item list with its totals, the
 // category list and the "Click for All Categories" button.
 #include <QKeyEvent>
 #include <QLabel>
