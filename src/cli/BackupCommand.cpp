@@ -1,7 +1,6 @@
 // backup TARGET: copies the data, macro and notes files to another folder, as
 // the backup window does. backup --auto: an automatic, checked backup into
 // the backup folder, as closing the main window makes one.
-#include <filesystem>
 #include <ostream>
 
 #include "cli/CommandArgs.h"
@@ -9,6 +8,7 @@
 #include "cli/AutoBackupRoot.h"
 #include "cli/StopOnInterrupt.h"
 #include "core/FixedText.h"
+#include "platform/LocalPaths.h"
 #include "tools/Backup.h"
 
 namespace tessamo {
@@ -55,9 +55,9 @@ int RunBackupCommand(CliContext& context, const std::vector<std::string>& args) 
     if (parsed.positional.size() != 1) return BadArguments(context, "backup wants one target folder");
     if (TrimBlanks(parsed.positional[0]).empty()) return BadArguments(context, "backup wants a target folder, not an empty name");
     // Relative to where the user stands, not to the data folder entered below.
-    std::error_code ec;
-    const std::string target = std::filesystem::absolute(parsed.positional[0], ec).string();
-    if (ec) return BadArguments(context, "backup: " + parsed.positional[0] + ": " + ec.message());
+    std::string reason;
+    const std::string target = AbsolutePath(parsed.positional[0], reason);
+    if (target.empty()) return BadArguments(context, "backup: " + parsed.positional[0] + ": " + reason);
 
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     const BackupProgress progress = [&](const std::string& name, std::size_t, std::size_t) {

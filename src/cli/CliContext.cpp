@@ -1,4 +1,3 @@
-#include <cstdlib>
 #include <ostream>
 
 #include "cli/Commands.h"
@@ -10,7 +9,7 @@
 #include "journal/Recovery.h"
 #include "platform/DataFolder.h"
 #include "platform/StartUp.h"
-#include "platform/PosixFileSystem.h"
+#include "platform/LocalPaths.h"
 #include "platform/qt/SystemMoneyFormat.h"
 
 namespace tessamo {
@@ -20,10 +19,10 @@ namespace tessamo {
 // after this is gone. Every write goes through the journal.
 struct OpenFolder {
     OpenFolder(const std::string& path, std::ostream& err, bool assumeYes)
-        : folder(path), files(folder, clock), dialogs(err, assumeYes), env{files, dialogs, clock, SystemMoneyFormat()},
+        : folder(LocalFolder(path)), files(*folder, clock), dialogs(err, assumeYes), env{files, dialogs, clock, SystemMoneyFormat()},
           state(env) {}
     SystemClock clock;
-    PosixFileSystem folder;
+    std::unique_ptr<FileSystem> folder;
     JournaledFileSystem files;
     ConsoleDialogs dialogs;
     Env env;
@@ -51,12 +50,12 @@ namespace {
 // read as the start-up prompt reads an answer.
 int CheckPassCode(CliContext& context, const SettingsRecord& settings) {
     if (settings.PassCode() == 0) return kExitOk;
-    const char* given = std::getenv("TESSAMO_PASSCODE");
-    if (given == nullptr) {
+    const std::optional<std::string> given = EnvironmentValue("TESSAMO_PASSCODE");
+    if (!given) {
         context.err << "tessamo-cli: this data folder is protected by a passcode; set TESSAMO_PASSCODE.\n";
         return kExitBadArguments;
     }
-    if (ReadPasscodeAnswer(given) != settings.PassCode()) {
+    if (ReadPasscodeAnswer(*given) != settings.PassCode()) {
         context.err << "tessamo-cli: Incorrect code.\n";
         return kExitFailed;
     }

@@ -1,13 +1,13 @@
 // export FILE [CATEGORY...] [--summary|--spreadsheet] [--from M] [--to M]
 // [--append]: the comma-delimited export of the export window, or the
 // report window's "Export for spreadsheets…".
-#include <filesystem>
 #include <ostream>
 
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
-#include "cli/ReportChoice.h"
+#include "cli/ReportArguments.h"
 #include "export/ExportToFile.h"
+#include "platform/LocalPaths.h"
 
 namespace tessamo {
 namespace {
@@ -38,7 +38,7 @@ std::string ExportCommandHelp() {
                "      spreadsheet instead (UTF-8, a header row Date,Amount,Code,Category,Note,\n"
                "      ISO dates, amounts with a point) and replaces a FILE with content after\n"
                "      a question (--yes agrees).\n") +
-           kReportChoiceHelp;
+           kReportArgumentsHelp;
 }
 
 int RunExportCommand(CliContext& context, const std::vector<std::string>& args) {
@@ -50,26 +50,27 @@ int RunExportCommand(CliContext& context, const std::vector<std::string>& args) 
     if (spreadsheet && (parsed.Has("--summary") || parsed.Has("--append")))
         return BadArguments(context, "export: --spreadsheet writes a file of its own; it takes no --summary or --append");
     if (parsed.positional.empty()) return BadArguments(context, "export wants the name of the file to write");
-    ReportChoice choice;
+    ReportArguments choice;
     const std::vector<std::string> categoryWords(parsed.positional.begin() + 1, parsed.positional.end());
-    if (!ReadReportChoice(parsed, categoryWords, choice, error)) return BadArguments(context, "export: " + error);
+    if (!ReadReportArguments(parsed, categoryWords, choice, error)) return BadArguments(context, "export: " + error);
     // Relative to where the user stands, not to the data folder entered below.
-    std::error_code ec;
-    const std::filesystem::path target = std::filesystem::absolute(parsed.positional[0], ec);
-    if (ec || !target.has_filename() || std::filesystem::is_directory(target, ec))
+    std::string reason;
+    const std::string absolute = AbsolutePath(parsed.positional[0], reason);
+    const PathParts target = SplitPath(absolute);
+    if (absolute.empty() || target.name.empty() || LocalFileKind(absolute) == FileKind::Directory)
         return BadArguments(context, "export: \"" + parsed.positional[0] + "\" is not a file name");
-    if (!std::filesystem::is_directory(target.parent_path(), ec))
-        return BadArguments(context, "export: there is no folder " + target.parent_path().string());
+    if (LocalFileKind(target.folder) != FileKind::Directory)
+        return BadArguments(context, "export: there is no folder " + target.folder);
 
     std::vector<CategoryRecord> chosen;
-    if (int rc = ApplyReportChoice(context, choice, "export", chosen); rc != kExitOk) return rc;
+    if (int rc = ApplyReportArguments(context, choice, "export", chosen); rc != kExitOk) return rc;
     SharedState& state = context.state();
-    const std::unique_ptr<FileSystem> targetFolder = state.env.files.OtherFolder(target.parent_path().string());
+    const std::unique_ptr<FileSystem> targetFolder = state.env.files.OtherFolder(target.folder);
     const ExportKind kind = spreadsheet                ? ExportKind::Spreadsheet
                             : parsed.Has("--summary") ? ExportKind::Summary
                                                       : ExportKind::LineItems;
     return ExitCode(ExportToFile(state, kind,
-                                 chosen, *targetFolder, target.filename().string(),
+                                 chosen, *targetFolder, target.name,
                                  parsed.Has("--append") ? ExistingExportFile::Append : ExistingExportFile::Ask,
                                  choice.Scope()));
 }

@@ -1,7 +1,6 @@
 // import FILE [--format csv|ofx] [--rules FILE] [--default-code CODE]
 // [--date-order dmy|mdy|ymd] [--dry-run] [--skip-bad]: a bank statement
 // entered into the ledger the way the import window enters it.
-#include <filesystem>
 #include <ostream>
 #include <set>
 
@@ -13,7 +12,7 @@
 #include "import/ImportSession.h"
 #include "platform/CodePage.h"
 #include "platform/FileErrors.h"
-#include "platform/PosixFileSystem.h"
+#include "platform/LocalPaths.h"
 
 namespace tessamo {
 
@@ -36,8 +35,8 @@ std::string ImportCommandHelp() {
 namespace {
 
 struct ImportRequest {
-    std::filesystem::path statement;
-    std::optional<std::filesystem::path> rules;
+    std::string statement;
+    std::optional<std::string> rules;
     std::optional<StatementFormat> format;
     std::optional<DateOrder> dateOrder;
     ImportChoices choices;
@@ -48,10 +47,11 @@ struct ImportRequest {
 // Checks every argument before the folder is touched; "" when all are good.
 std::string ReadRequest(const CommandArgs& parsed, ImportRequest& request) {
     if (parsed.positional.size() != 1) return "import wants the name of one statement file";
-    std::error_code ec;
-    // Relative to where the user stands, not to the data folder entered later.
-    request.statement = std::filesystem::absolute(parsed.positional[0], ec);
-    if (const auto rules = parsed.Value("--rules")) request.rules = std::filesystem::absolute(*rules, ec);
+    // Relative to where the user stands, not to the data folder entered later
+    // (a path that cannot be made absolute is reported as no file, below).
+    std::string reason;
+    request.statement = AbsolutePath(parsed.positional[0], reason);
+    if (const auto rules = parsed.Value("--rules")) request.rules = AbsolutePath(*rules, reason);
     if (const auto format = parsed.Value("--format")) {
         request.format = StatementFormatFromName(*format);
         if (!request.format) return "import: --format is csv or ofx, not \"" + *format + "\"";
@@ -119,8 +119,8 @@ bool ListMissingCategories(CliContext& context, const ImportPlan& plan) {
 // or kExitFailed after saying why it cannot be read.
 int LoadRequestedStatement(CliContext& context, const ImportRequest& request, LoadedStatement& loaded) {
     const StatementLimits limits;
-    const PosixFileSystem files(request.statement.parent_path().string());
-    if (Status s = LoadStatement(files, request.statement.string(), limits, loaded); !s.ok()) {
+    const std::unique_ptr<FileSystem> files = LocalFolder(SplitPath(request.statement).folder);
+    if (Status s = LoadStatement(*files, request.statement, limits, loaded); !s.ok()) {
         context.err << "tessamo-cli: import: " << s.ToString() << "\n";
         return kExitFailed;
     }
@@ -130,7 +130,7 @@ int LoadRequestedStatement(CliContext& context, const ImportRequest& request, Lo
         loaded.Parse(limits);
     }
     if (loaded.readError.empty()) return kExitOk;
-    context.err << "tessamo-cli: import: " << request.statement.string() << ": " << loaded.readError << "\n";
+    context.err << "tessamo-cli: import: " << request.statement << ": " << loaded.readError << "\n";
     return kExitFailed;
 }
 
@@ -145,9 +145,8 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args) 
     ImportRequest request;
     if (std::string bad = ReadRequest(parsed, request); !bad.empty()) return BadArguments(context, bad);
     for (const auto* file : {&request.statement, request.rules ? &*request.rules : nullptr}) {
-        std::error_code ec;
-        if (file && !std::filesystem::is_regular_file(*file, ec))
-            return BadArguments(context, "import: there is no file " + file->string());
+        if (file && LocalFileKind(*file) != FileKind::Regular)
+            return BadArguments(context, "import: there is no file " + *file);
     }
 
     // The statement is read before the data folder's lock is taken, so a
@@ -164,7 +163,7 @@ int RunImportCommand(CliContext& context, const std::vector<std::string>& args) 
         request.choices.defaultCode = ResolveCategoryCode(categories, request.choices.defaultCode);
     }
     ImportSession session(state);
-    const auto rulesPath = request.rules ? std::optional(request.rules->string()) : std::nullopt;
+    const auto rulesPath = request.rules ? std::optional(*request.rules) : std::nullopt;
     if (!ReportIfFailed(state.env.dialogs, session.Open(std::move(loaded), rulesPath, request.choices)))
         return kExitFailed;
     for (const RuleError& bad : session.Rules().errors)

@@ -9,7 +9,7 @@
 #include "cli/BlockOutput.h"
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
-#include "cli/ReportChoice.h"
+#include "cli/ReportArguments.h"
 #include "platform/CodePage.h"
 #include "reports/MakeReport.h"
 
@@ -20,7 +20,7 @@ std::string ReportCommandHelp() {
                "  report [CATEGORY...] [--from MONTH] [--to MONTH] [--full] [--crlf]\n"
                "      The year's cash-flow report on standard output: summary, or with --full the\n"
                "      line items too; the income, expense and balance texts on standard error.\n") +
-           kReportChoiceHelp +
+           kReportArgumentsHelp +
            "      Lines end in a line feed; --crlf writes the text exactly as the report\n"
            "      window holds it (CR LF between lines, none after the last).\n";
 }
@@ -49,15 +49,15 @@ void WriteLines(std::ostream& out, std::string_view text, bool terminal) {
 int RunReportCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
     std::string error;
-    ReportChoice choice;
+    ReportArguments choice;
     if (!ParseCommandArgs(args, {"--from", "--to"}, {"--full", "--summary", "--crlf"}, parsed, error) ||
-        !ReadReportChoice(parsed, parsed.positional, choice, error))
+        !ReadReportArguments(parsed, parsed.positional, choice, error))
         return BadArguments(context, "report: " + error);
     if (parsed.Has("--full") && parsed.Has("--summary"))
         return BadArguments(context, "report: choose --full or --summary, not both");
 
     std::vector<CategoryRecord> chosen;
-    if (int rc = ApplyReportChoice(context, choice, "report", chosen); rc != kExitOk) return rc;
+    if (int rc = ApplyReportArguments(context, choice, "report", chosen); rc != kExitOk) return rc;
     const SharedState& state = context.state();
     // The text goes out a piece at a time as it is laid out. --crlf keeps the
     // bytes exactly as the window holds them; a terminal gets every control

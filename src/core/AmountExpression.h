@@ -14,7 +14,7 @@
 
 namespace tessamo {
 
-struct AmountExpressionResult {
+struct [[nodiscard]] AmountExpressionResult {
     bool ok = false;
     std::int64_t amount = 0;  // ten-thousandths, when ok
     std::string reason;       // why it was refused, when not ok

@@ -12,7 +12,7 @@ namespace tessamo {
 // The name a rewrite of the ledger file is built under.
 inline constexpr const char* kLedgerTempName = "temp.$$$";
 
-enum class EntryOutcome {
+enum class [[nodiscard]] EntryOutcome {
     Written,   // the ledger file holds the entry
     Refused,   // validation failed; the user was told; nothing written
     NotFound,  // replacement only: no record equals the opened line; nothing written

@@ -19,7 +19,7 @@ std::string RecordLineKey(const LedgerRecord& record, const MoneyFormat& format)
 // matches no line.
 std::string HeaderLineKey();
 
-enum class DeleteOutcome {
+enum class [[nodiscard]] DeleteOutcome {
     Declined,     // the user answered No; nothing touched
     Deleted,      // the matching lines are gone
     NoneMatched,  // no line has the key; the file is unchanged

@@ -20,7 +20,7 @@ inline constexpr int kLastSelectableYear = 9999;
 // refused with a message and the year starts without categories. The
 // ledger file is not looked at: a year without one starts empty. The year is
 // active afterwards whatever the outcome; a failure was shown to the user.
-enum class YearOutcome {
+enum class [[nodiscard]] YearOutcome {
     Selected,           // its category file holds categories
     CategoriesCopied,   // the previous year's categories were copied over
     NoCategories,       // it starts without categories (declined or nothing to copy)

@@ -12,6 +12,13 @@ std::string ExportRangeText(int startMonth, int endMonth, const std::string& led
            std::to_string(categories) + " categories.";
 }
 
+std::string ExportRangeText(const SharedState& state, const std::vector<CategoryRecord>& chosen, CategoryScope scope) {
+    std::string ledger;
+    if (scope == CategoryScope::All) (void)state.env.files.ReadAll(state.LedgerFileName, ledger);
+    return ExportRangeText(state.RepStartMonth, state.RepEndMonth, state.LedgerFileName,
+                           ReportCategoryRecords(chosen, scope, ledger).size());
+}
+
 Status ExportRangeText(const FileSystem& files, const std::string& catfile, int startMonth, int endMonth,
                        const std::string& ledgerFileName, std::string& text) {
     std::size_t records = 0;

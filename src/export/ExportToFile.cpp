@@ -9,6 +9,7 @@
 #include "export/CommaFileText.h"
 #include "export/SpreadsheetExport.h"
 #include "core/ReportCategoryList.h"
+#include "core/YearSelection.h"
 
 namespace tessamo {
 namespace {
@@ -91,7 +92,7 @@ static LineItemsExportOptions OptionsOf(const SharedState& state) {
     options.startMonth = state.RepStartMonth;
     options.endMonth = state.RepEndMonth;
     options.dateStyle = state.DateStyle;
-    options.year = state.LedgerFileName.substr(0, 4);
+    options.year = ActiveYear(state);
     options.money = state.env.money;
     return options;
 }

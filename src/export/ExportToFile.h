@@ -35,7 +35,7 @@ enum class ExportKind { LineItems, Summary, Spreadsheet };
 // What to do with a target file that is not empty: ask, or go on (append;
 // the spreadsheet export replaces).
 enum class ExistingExportFile { Ask, Append };
-enum class ExportOutcome {
+enum class [[nodiscard]] ExportOutcome {
     Written,   // the lines were appended; "Finished!" was shown
     Declined,  // the user answered No to appending; nothing written
     Refused,   // the file name was not usable (empty, a folder part, or one of

@@ -1,17 +1,14 @@
 #include "help/WebPages.h"
 
-#include <cstdlib>
-
-#include <unistd.h>
-
 #include "platform/Browser.h"
 #include "platform/Dialogs.h"
+#include "platform/LocalPaths.h"
 #include "platform/ScratchFile.h"
 
 namespace tessamo {
 namespace {
 
-bool HasIndex(const std::string& folder) { return ::access((folder + "/index.html").c_str(), R_OK) == 0; }
+bool HasIndex(const std::string& folder) { return ReadableFile(folder + "/index.html"); }
 
 }  // namespace
 
@@ -27,8 +24,8 @@ std::string InstalledHelpFolder(const std::string& executableDir) {
 
 std::string WebPageAddress(WebSite site, const std::string& helpFolder) {
     const bool maker = site == WebSite::Maker;
-    const char* value = std::getenv(maker ? kMakerAddressVariable : kPartnerAddressVariable);
-    if (value && *value) return value;
+    const std::optional<std::string> value = EnvironmentValue(maker ? kMakerAddressVariable : kPartnerAddressVariable);
+    if (value && !value->empty()) return *value;
     return "file://" + helpFolder + "/" + (maker ? kMakerDefaultPage : kPartnerDefaultPage);
 }
 

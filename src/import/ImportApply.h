@@ -21,7 +21,7 @@ struct ImportCounts {
     std::size_t refused = 0;  // bad lines, and lines of a year left without categories
 };
 
-enum class ImportOutcome {
+enum class [[nodiscard]] ImportOutcome {
     Done,    // every year file that had lines holds them
     Failed,  // a file failure was shown; the files not yet written are unchanged
 };

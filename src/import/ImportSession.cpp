@@ -2,23 +2,23 @@
 
 #include "journal/ChangeText.h"
 #include "journal/Transaction.h"
+#include "platform/LocalPaths.h"
 
-#include <filesystem>
 
 namespace tessamo {
 
 Status ReadFileAt(const FileSystem& files, const std::string& path, std::string& bytes) {
-    const std::filesystem::path whole(path);
-    const std::unique_ptr<FileSystem> folder = files.OtherFolder(whole.parent_path().string());
-    const std::string name = whole.filename().string();
+    const PathParts whole = SplitPath(path);
+    const std::unique_ptr<FileSystem> folder = files.OtherFolder(whole.folder);
+    const std::string& name = whole.name;
     if (!folder->Exists(name)) return Status::NotFound(path, "No such file or directory");
     return folder->ReadAll(name, bytes);
 }
 
 Status ReplaceFileAt(const FileSystem& files, const std::string& path, const std::string& tempName,
                      const std::string& bytes) {
-    const std::filesystem::path whole(path);
-    return files.OtherFolder(whole.parent_path().string())->ReplaceWhole(whole.filename().string(), tempName, bytes);
+    const PathParts whole = SplitPath(path);
+    return files.OtherFolder(whole.folder)->ReplaceWhole(whole.name, tempName, bytes);
 }
 
 Status ImportSession::Open(const std::string& path, const std::optional<std::string>& rulesPath,

@@ -1,8 +1,8 @@
 #include "import/StatementFile.h"
 
-#include <filesystem>
 
 #include "import/OfxStatement.h"
+#include "platform/LocalPaths.h"
 
 namespace tessamo {
 
@@ -42,9 +42,9 @@ void LoadedStatement::SetFormat(StatementFormat chosen, const StatementLimits& l
 
 Status LoadStatement(const FileSystem& files, const std::string& path, const StatementLimits& limits,
                      LoadedStatement& loaded) {
-    const std::filesystem::path whole(path);
-    const std::unique_ptr<FileSystem> folder = files.OtherFolder(whole.parent_path().string());
-    const std::string name = whole.filename().string();
+    const PathParts whole = SplitPath(path);
+    const std::unique_ptr<FileSystem> folder = files.OtherFolder(whole.folder);
+    const std::string& name = whole.name;
     if (!folder->Exists(name)) return Status::NotFound(path, "No such file or directory");
     std::uint64_t length = 0;
     if (Status s = folder->FileLength(name, length); !s.ok()) return s;

@@ -15,7 +15,7 @@ namespace tessamo {
 
 inline constexpr const char* kMacroStagingFileName = "tempmac.$$$";
 
-struct MacroPlayResult {
+struct [[nodiscard]] MacroPlayResult {
     int entered = 0;              // groups written to the ledger
     int refused = 0;              // groups refused (blank code, unreadable amount); the user was told
     std::size_t ignoredLines = 0; // data lines of an incomplete last group
@@ -32,7 +32,7 @@ struct MacroPlayResult {
 MacroPlayResult PlayMacroFile(SharedState& state, const std::string& fileName, const std::string& playDate,
                               const std::atomic<bool>* stop = nullptr);
 
-enum class MacroPlayOutcome {
+enum class [[nodiscard]] MacroPlayOutcome {
     NothingToDo,  // no file name: "Please select a macro file" was shown
     Refused,      // the name cannot be a macro file's (MacroNameProblem); the user was told
     InvalidDate,  // "Invalid Date - ..." was shown; nothing written
@@ -48,7 +48,7 @@ MacroPlayOutcome PlayActiveMacro(SharedState& state, const std::string& macroNam
                                  MacroPlayResult& result, const std::function<void()>& starting = nullptr,
                                  const std::atomic<bool>* stop = nullptr);
 
-enum class MacroNewOutcome {
+enum class [[nodiscard]] MacroNewOutcome {
     NothingToDo,  // no file name: "Please provide a file name with no extension." was shown
     Refused,      // the name cannot be a macro file's; the user was told, nothing written
     Failed,       // the file could not be written; the user was told
@@ -60,7 +60,7 @@ enum class MacroNewOutcome {
 // the text editor.
 MacroNewOutcome CreateMacroFile(SharedState& state, const std::string& typedName, std::string& editorFile);
 
-enum class MacroEditOutcome {
+enum class [[nodiscard]] MacroEditOutcome {
     NothingToDo,  // no file name: "Please select a macro file" was shown
     Refused,      // the name cannot be a macro file's; the user was told
     Open,         // `editorFile` names the file to open in the text editor

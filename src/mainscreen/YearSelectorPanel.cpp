@@ -75,7 +75,7 @@ void YearSelectorPanel::HideYearSelector() {
 
 void YearSelectorPanel::SetYear_Click() {
     const std::string year = CurYear->text().toStdString();
-    SelectYear(state_, year);
+    (void)SelectYear(state_, year);  // a failure was told; the panels show the year now active
     HideYearSelector();
     emit yearChosen(year);
 }

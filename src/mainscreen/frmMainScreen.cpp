@@ -21,6 +21,7 @@
 #include "core/LoadSettings.h"
 #include "help/ui/QtHelpEngine.h"
 #include "mainscreen/FindAllYearsEntry.h"
+#include "mainscreen/ReportCompanionWindows.h"
 #include "reports/ui/frmReports.h"
 #include "mainscreen/EntryEditorPanel.h"
 #include "widgets/Grid.h"
@@ -219,7 +220,7 @@ void frmMainScreen::mnuExit_Click() {
 
 void frmMainScreen::mnuReports_Click() {
     if (RaiseOpenWindow<frmReports>(this)) return;
-    auto* reports = new frmReports(state_);
+    auto* reports = new frmReports(state_, ReportCompanionWindows());
     {
         WaitCursor wait;
         reports->Form_Load(*this);
@@ -229,14 +230,7 @@ void frmMainScreen::mnuReports_Click() {
 
 void frmMainScreen::CentrePanel(QWidget* frame) { CentreInParent(frame); }
 
-void frmMainScreen::placeStatusBars() {
-    const int width = ledgerArea_->width();
-    const int bottom = ledgerArea_->height();
-    const int lowerHeight = StatusBarTSM->sizeHint().height();
-    const int upperHeight = StatusBar0TSM->sizeHint().height();
-    StatusBarTSM->setGeometry(0, bottom - lowerHeight, width, lowerHeight);
-    StatusBar0TSM->setGeometry(0, bottom - lowerHeight - upperHeight, width, upperHeight);
-}
+void frmMainScreen::placeStatusBars() { StackStatusBarsAtFoot(StatusBar0TSM, StatusBarTSM); }
 
 void frmMainScreen::sizeToolbarButtons() { SpreadToolbarButtons(ToolbarTSM, width()); }
 

@@ -15,7 +15,7 @@
 //   frmMainScreen.cpp              construction, menus, toolbar, status bars,
 //                                  layout (Form_Resize), start-up, unload
 //   frmMainScreen_Panels.cpp       the panels made and wired to the lists
-//   frmMainScreen_LedgerView.cpp   PopCatList, PopItemList, the ItemList,
+//   frmMainScreen_Lists.cpp        PopCatList, PopItemList, the ItemList,
 //                                  CatList and FullYear handlers
 //   frmMainScreen_FindOptions.cpp  find a word, notes and the Options menu
 //   frmMainScreen_Tools.cpp        calculator, sorter and backup windows
@@ -83,7 +83,7 @@ public:
     // Dispatches a toolbar click on the button's key; an unknown key does nothing.
     void ToolbarTSM_ButtonClick(const QString& key);
 
-    // Ledger view (frmMainScreen_LedgerView.cpp).
+    // The two lists (frmMainScreen_Lists.cpp).
     void PopCatList();
     void PopItemList(const std::string& category);
     // The category's description (16 characters) as stored; `name` stays as it

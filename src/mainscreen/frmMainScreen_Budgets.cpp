@@ -10,7 +10,7 @@
 namespace tessamo {
 
 void frmMainScreen::connectBudgets() {
-    mnuBudgets = addOwnMenuEntry(mnuEdit, "mnuBudgets", "Budgets\u2026", &frmMainScreen::mnuBudgets_Click);
+    mnuBudgets = addOwnMenuEntry(mnuEdit, "mnuBudgets", "&Budgets\u2026", &frmMainScreen::mnuBudgets_Click);
 }
 
 void frmMainScreen::mnuBudgets_Click() {

@@ -16,7 +16,7 @@ namespace tessamo {
 
 void frmMainScreen::connectDuplicateLine() {
     mnuDuplicateLine =
-        addOwnMenuEntry(mnuEdit, "mnuDuplicateLine", "Duplicate Line", &frmMainScreen::mnuDuplicateLine_Click);
+        addOwnMenuEntry(mnuEdit, "mnuDuplicateLine", "&Duplicate Line", &frmMainScreen::mnuDuplicateLine_Click);
     mnuDuplicateLine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
 }
 

@@ -14,4 +14,9 @@ bool ReportIfFailed(Dialogs& dialogs, const Status& status, const std::string& c
     return false;
 }
 
+Message PrintFailedMessage(const std::string& what, const Status& status) {
+    return Message{"The " + what + " could not be printed on " + status.fileName() + ":\r\n" + status.reason(),
+                   kProgramTitle, MessageIcon::Exclamation};
+}
+
 }  // namespace tessamo

@@ -21,4 +21,8 @@ Message FileErrorMessage(const Status& status, const std::string& consequence = 
 // Shows the message when `status` failed; returns status.ok().
 bool ReportIfFailed(Dialogs& dialogs, const Status& status, const std::string& consequence = kDataLeftAsItWas);
 
+// A print job's failure, naming the printer (the status's file name):
+// "The <what> could not be printed on <printer>:" and the reason.
+Message PrintFailedMessage(const std::string& what, const Status& status);
+
 }  // namespace tessamo

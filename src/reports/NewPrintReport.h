@@ -29,9 +29,9 @@ std::string ExpandTabs(std::string_view line);
 // The number of pages `lines` lines fill, at least one.
 int PageCount(std::size_t lines, int linesPerPage);
 
-enum class PrintOutcome { Printed, Cancelled, Failed };
+enum class [[nodiscard]] PrintOutcome { Printed, Cancelled, Failed };
 
-struct PrintResult {
+struct [[nodiscard]] PrintResult {
     PrintOutcome outcome = PrintOutcome::Printed;
     Status status;  // the failure of a Failed job
 };

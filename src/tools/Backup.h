@@ -33,7 +33,7 @@ bool SameFolder(const FileSystem& a, const FileSystem& b);
 // count; the window shows "Copying: " + name and handles pending events.
 using BackupProgress = std::function<void(const std::string& name, std::size_t number, std::size_t count)>;
 
-enum class BackupOutcome {
+enum class [[nodiscard]] BackupOutcome {
     Refused,   // "Chose a different target!" was shown; no (further) file copied
     Finished,  // every file copied; "Finished" was shown
     Stopped,   // the stop flag was seen before a copy; no further file copied

@@ -21,7 +21,7 @@ inline constexpr const char* kSortTempFileName = "tempsort.$$$";
 // shows it in its progress bar and handles pending events (the Stop button).
 using SortProgress = std::function<void(std::size_t pass, std::size_t passes)>;
 
-enum class SortOutcome {
+enum class [[nodiscard]] SortOutcome {
     Finished,  // the ledger is in order (rewritten only when something moved)
     Stopped,   // the stop flag was seen between passes; the ledger is unchanged
     Failed,    // a file failure was shown to the user; the ledger is unchanged

@@ -1,7 +1,6 @@
 #include "widgets/FolderButtons.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -28,16 +27,14 @@ FolderButtons::FolderButtons(QWidget* parent, DirectoryList* list, const FileSys
     row->addWidget(Browse);
     row->addWidget(NewFolder);
     row->addStretch(1);
-    chooser_ = [](QWidget* owner, const QString& start) {
-        return QFileDialog::getExistingDirectory(owner, QStringLiteral("Choose a folder"), start);
-    };
     connect(Browse, &QPushButton::clicked, this, &FolderButtons::Browse_Click);
     connect(NewFolder, &QPushButton::clicked, this, &FolderButtons::NewFolder_Click);
 }
 
 void FolderButtons::Browse_Click() {
-    const QString folder = chooser_(window(), list_->HighlightedFolder());
-    if (!folder.isEmpty()) list_->ChooseFolder(folder);
+    const std::optional<std::string> folder =
+        dialogs_.ChooseFile({ChooserKind::Folder, "Choose a folder", list_->HighlightedFolder().toStdString(), ""});
+    if (folder) list_->ChooseFolder(QString::fromStdString(*folder));
     list_->setFocus();
 }
 

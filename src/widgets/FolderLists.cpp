@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include "platform/DriveCheck.h"
+
 namespace tessamo {
 namespace {
 
@@ -107,6 +109,14 @@ void DirectoryList::Fill() {
         AddFolder(this, here.filePath(name), name, level, QStyle::SP_DirClosedIcon);
     setCurrentItem(chosen);
     scrollToItem(chosen, QAbstractItemView::PositionAtCenter);
+}
+
+void GoToChosenDrive(const DriveList& drives, DirectoryList& folders, Dialogs& dialogs) {
+    const std::string problem = UnreadableDriveText(drives.Drive().toStdString());
+    if (problem.empty())
+        folders.SetFolder(drives.Drive());
+    else
+        dialogs.Show(Message{problem});
 }
 
 }  // namespace tessamo

@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QListWidget>
 
+#include "platform/Dialogs.h"
+
 namespace tessamo {
 
 class DriveList : public QComboBox {
@@ -46,5 +48,9 @@ private:
 
     QString folder_;
 };
+
+// The drive just chosen in `drives`: `folders` moves to its root, or, when it
+// cannot be read, the user is told and `folders` keeps its folder.
+void GoToChosenDrive(const DriveList& drives, DirectoryList& folders, Dialogs& dialogs);
 
 }  // namespace tessamo

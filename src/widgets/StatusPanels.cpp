@@ -73,6 +73,17 @@ QLabel* StatusPanel(const QStatusBar* bar, const QString& key) {
     return bar->findChild<QLabel*>(key);
 }
 
+int StackStatusBarsAtFoot(QStatusBar* upper, QStatusBar* lower) {
+    const QWidget* area = lower->parentWidget();
+    const int width = area->width();
+    const int bottom = area->height();
+    const int lowerHeight = lower->sizeHint().height();
+    const int upperHeight = upper->sizeHint().height();
+    lower->setGeometry(0, bottom - lowerHeight, width, lowerHeight);
+    upper->setGeometry(0, bottom - lowerHeight - upperHeight, width, upperHeight);
+    return bottom - lowerHeight - upperHeight;
+}
+
 void FollowDate(QLabel* panel, std::function<QString()> dateText) {
     panel->setText(dateText());
     auto* timer = new QTimer(panel);

@@ -22,6 +22,10 @@ QLabel* AddStatusPanel(QStatusBar* bar, const char* key, const QString& role, in
 // The bar's panel of `key`, or nullptr.
 QLabel* StatusPanel(const QStatusBar* bar, const QString& key);
 
+// Stacks `upper` on `lower` at the foot of their parent, full width; returns
+// the height left above them.
+int StackStatusBarsAtFoot(QStatusBar* upper, QStatusBar* lower);
+
 // Keeps `panel` showing `dateText()`: set now and again at every midnight of
 // the system clock, so a program left running shows the new day.
 void FollowDate(QLabel* panel, std::function<QString()> dateText);

@@ -51,7 +51,7 @@ private slots:
         PutYear(h);
         QVERIFY(h.Load());
         const QList<QAction*> edit = h.window->mnuEdit->actions();
-        QVERIFY(std::any_of(edit.begin(), edit.end(), [](QAction* a) { return a->text() == QString::fromUtf8("Budgets\u2026"); }));
+        QVERIFY(std::any_of(edit.begin(), edit.end(), [](QAction* a) { return a->text() == QString::fromUtf8("&Budgets\u2026"); }));
         BudgetWindow* w = Open(h);
         QVERIFY(w);
         QVERIFY(h.window->isEnabled());  // the main window stays usable beside it

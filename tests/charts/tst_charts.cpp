@@ -96,9 +96,7 @@ private slots:
 
         TempFolder out;
         for (const char* name : {"chart.png", "chart.pdf"}) {
-            chart->chooseFile = [&](const QString&, const QString&) {
-                return std::optional<QString>(QString::fromStdString(out.PathOf(name)));
-            };
+            h.env.dialogs.files = {out.PathOf(name)};
             QString(name).endsWith("png") ? chart->SaveAsPng() : chart->SaveAsPdf();
         }
         QVERIFY(!QImage::fromData(QByteArray::fromStdString(out.Read("chart.png"))).isNull());

@@ -63,7 +63,7 @@ TEST_F(YearSelectionTest, MissingOrEmptyPreviousFileIsReportedNotCopied) {
     EXPECT_EQ(SelectYear(env.state, "2000"), YearOutcome::NoCategories);
     EXPECT_EQ(env.dialogs.Last().text, "There are no categories of 1999 to copy.\r\n2000 starts without categories.");
     EXPECT_FALSE(env.folder.Exists("2000cats.dat"));
-    SelectYear(env.state, "2001");  // 2000's file is now missing altogether
+    (void)SelectYear(env.state, "2001");  // 2000's file is now missing altogether
     EXPECT_EQ(env.dialogs.Last().text, "There are no categories of 2000 to copy.\r\n2001 starts without categories.");
     EXPECT_FALSE(env.folder.Exists("2001cats.dat"));
 }

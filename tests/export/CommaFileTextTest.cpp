@@ -97,6 +97,12 @@ TEST(ExportRange, MonthsYearAndCategoriesWithoutTheBlankRecord) {
     std::string text;
     ASSERT_TRUE(ExportRangeText(t.files, "tempcats.$$$", 3, 3, "1999TSM.DAT", text).ok());
     EXPECT_EQ(text, "March through March, 1999; 2 categories.");
+
+    // All categories: a code no category holds counts, as the export lists it.
+    t.PutLedger({Line("03-01-99", "FD", Money(-5), "Bread"), Line("03-02-99", "ZZ", Money(9), "Unlisted")});
+    const std::vector<CategoryRecord> food = {CategoryRecord::Make("FD", "Food")};
+    EXPECT_EQ(ExportRangeText(t.state, food, CategoryScope::All), "January through December, 1999; 2 categories.");
+    EXPECT_EQ(ExportRangeText(t.state, food, CategoryScope::Chosen), "January through December, 1999; 1 categories.");
 }
 
 }  // namespace

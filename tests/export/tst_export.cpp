@@ -144,8 +144,8 @@ private slots:
         frmReports& w = *h.window;
         QCOMPARE(w.rmnuFile->actions().first(), w.rmnuExit);
         QCOMPARE(w.rmnuFile->actions().last(), w.rmnuSpreadsheetExport);
-        w.SetSpreadsheetFileChooser([&out](const QString&) { return QString::fromStdString(out.PathOf("items.csv")); });
         for (Answer answer : {Answer::No, Answer::Yes}) {
+            h.env.dialogs.files = {out.PathOf("items.csv")};
             h.env.dialogs.answers = {answer};
             w.rmnuSpreadsheetExport->trigger();
             QCOMPARE(h.env.dialogs.messages.at(answer == Answer::No ? 0 : 1).text,

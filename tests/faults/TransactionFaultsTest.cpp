@@ -77,7 +77,7 @@ const Command kCommands[] = {
          ImportSession session(s.t.state);
          if (!session.Open(s.outside.PathOf("statement.csv"), std::nullopt, ImportChoices("FO", true)).ok()) return;
          ImportCounts counts;
-         session.Import(counts);
+         (void)session.Import(counts);
      }},
     {"RestoreOfSeveralFiles",
      [](Scene& s) {

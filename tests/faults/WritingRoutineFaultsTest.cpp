@@ -80,17 +80,17 @@ void Prepare(TestEnv& t, Target& target) {
 const std::atomic<bool> kNoStop{false};
 
 const Routine kRoutines[] = {
-    {"InsertRecord", [](TestEnv& t, Target&) { InsertRecord(t.state, Line("02-01-99", "FO", Money(-1), "x")); }},
+    {"InsertRecord", [](TestEnv& t, Target&) { (void)InsertRecord(t.state, Line("02-01-99", "FO", Money(-1), "x")); }},
     {"ReplaceRecord",
      [](TestEnv& t, Target&) {
          t.state.OpenedRecord = t.Ledger()[1];
-         ReplaceRecord(t.state, Line("03-10-99", "AU", Money(-31), "Gas"));
+         (void)ReplaceRecord(t.state, Line("03-10-99", "AU", Money(-31), "Gas"));
      },
      true},
     {"DeleteRec",
      [](TestEnv& t, Target&) {
          t.dialogs.answers = {Answer::Yes};
-         DeleteRec(t.state, RecordLineKey(t.Ledger()[0], t.env.money));
+         (void)DeleteRec(t.state, RecordLineKey(t.Ledger()[0], t.env.money));
      }},
     {"SaveNewCategory", [](TestEnv& t, Target&) { SaveNewCategory(t.state, "BA", "Bank"); }},
     {"ReplaceCategory",
@@ -120,14 +120,14 @@ const Routine kRoutines[] = {
      [](TestEnv& t, Target&) {
          t.dialogs.answers = {Answer::Yes};
          t.state.SetActiveYear("1998");
-         SelectYear(t.state, "2000");
+         (void)SelectYear(t.state, "2000");
      }},
-    {"PlayMacroFile", [](TestEnv& t, Target&) { PlayMacroFile(t.state, "RENT.MCR", "06-15-99"); }},
-    {"SortMainFile", [](TestEnv& t, Target&) { SortMainFile(t.state, nullptr, kNoStop); }},
-    {"CopyDataFiles", [](TestEnv& t, Target& target) { CopyDataFiles(t.state, target.files, nullptr, kNoStop); }},
+    {"PlayMacroFile", [](TestEnv& t, Target&) { (void)PlayMacroFile(t.state, "RENT.MCR", "06-15-99"); }},
+    {"SortMainFile", [](TestEnv& t, Target&) { (void)SortMainFile(t.state, nullptr, kNoStop); }},
+    {"CopyDataFiles", [](TestEnv& t, Target& target) { (void)CopyDataFiles(t.state, target.files, nullptr, kNoStop); }},
     {"ExportToFile",
      [](TestEnv& t, Target& target) {
-         ExportToFile(t.state, ExportKind::LineItems, t.Categories(), target.files, "ledger.csv",
+         (void)ExportToFile(t.state, ExportKind::LineItems, t.Categories(), target.files, "ledger.csv",
                       ExistingExportFile::Append);
      }},
 };

@@ -33,8 +33,8 @@ TEST_F(MacroPlayback, EntersEachGroupUnderThePlayDateByteForByte) {
 }
 
 TEST_F(MacroPlayback, NotesOfWindowsAndUtf8FilesAreStoredAlike) {
-    Play("fo\n1\nCaf\xE9 r\xE9sum\xE9\n");                 // written by the old program
-    Play("fo\n1\nCafé résumé\n");                         // written by a Linux editor
+    (void)Play("fo\n1\nCaf\xE9 r\xE9sum\xE9\n");                 // written by the old program
+    (void)Play("fo\n1\nCafé résumé\n");                         // written by a Linux editor
     const auto ledger = t.Ledger();
     ASSERT_EQ(ledger.size(), 2u);
     EXPECT_EQ(ledger[0].Note, ledger[1].Note);

@@ -1,6 +1,7 @@
 #pragma once
 // Drives a real frmReports opened over an owner window on a fresh test folder
 // (four categories, a few lines of 1999): toolbar clicks, grid clicks, panels.
+#include <QAbstractItemModelTester>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -11,6 +12,7 @@
 #include <QToolButton>
 
 #include "mainscreen/MainScreenHarness.h"
+#include "mainscreen/ReportCompanionWindows.h"
 #include "reports/ui/frmReports.h"
 #include "support/TestEnv.h"
 #include "widgets/OwnedWindow.h"
@@ -27,7 +29,10 @@ struct ReportWindowHarness {
         env.PutLedger(ledger);
         owner.resize(800, 560);
         owner.show();
-        window = new frmReports(env.state);
+        window = new frmReports(env.state, ReportCompanionWindows());
+        // Fails the test on a change either category list reports wrongly.
+        for (QTableView* list : {window->RepCatList_A, window->RepCatList_B})
+            new QAbstractItemModelTester(list->model(), QAbstractItemModelTester::FailureReportingMode::QtTest, window);
         window->Form_Load(owner);
         OpenOwnedWindow(&owner, window);
     }

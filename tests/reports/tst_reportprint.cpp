@@ -11,8 +11,9 @@
 #include "platform/qt/QtPrinter.h"
 #include "reports/NewPrintReport.h"
 #include "reports/ReportWindowHarness.h"
-#include "reports/ui/ReportPreview.h"
 #include "reports/ui/ReportPrinting.h"
+#include "widgets/PageOutput.h"
+#include "widgets/PagePreview.h"
 #include "support/CatchShow.h"
 
 using namespace tessamo;
@@ -61,7 +62,7 @@ class tst_reportprint : public QObject {
     static QString SavePdf(ReportWindowHarness& h) {
         const QString pdf = QString::fromStdString(h.env.folder.path() + "/out/report.pdf");
         QDir().mkpath(QFileInfo(pdf).path());
-        h.window->SetPdfFileChooser([pdf](const QString&) { return std::optional<QString>(pdf); });
+        h.env.dialogs.files = {pdf.toStdString()};
         h.window->rmnuSavePdf->trigger();
         return pdf;
     }
@@ -158,7 +159,7 @@ private slots:
         const qsizetype pdfPages = Pages(SavePdf(h)).size();
         int previewPages = 0;
         CatchShow answer([&](QDialog* box) {
-            if (auto* preview = qobject_cast<ReportPreview*>(box)) previewPages = preview->Pages()->pageCount();
+            if (auto* preview = qobject_cast<PagePreview*>(box)) previewPages = preview->Pages()->pageCount();
             box->reject();
         });
         h.window->rmnuPrintPreview->trigger();

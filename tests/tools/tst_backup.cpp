@@ -89,8 +89,7 @@ private slots:
         frmBackup* backup = Open(h);
         TempFolder target;
         std::filesystem::create_directory(target.PathOf("sub"));
-        backup->TargetButtons->SetFolderChooser(
-            [&](QWidget*, const QString&) { return QString::fromStdString(target.path()); });
+        h.env.dialogs.files = {target.path()};
         QTest::mouseClick(backup->TargetButtons->Browse, Qt::LeftButton);
         QCOMPARE(backup->BackUpTarget->text().toStdString(), target.path());
 

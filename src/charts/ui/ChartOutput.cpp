@@ -8,8 +8,8 @@
 #include <QPrinterInfo>
 #include "platform/qt/QtPrinter.h"
 
-#include "reports/ui/ReportPreview.h"
-#include "reports/ui/ReportPrinting.h"
+#include "widgets/PageOutput.h"
+#include "widgets/PagePreview.h"
 
 namespace tessamo {
 
@@ -38,9 +38,9 @@ Status PrintChartsOnDefaultPrinter(const ChartPages& charts, const QString& docu
 
 void PreviewCharts(const ChartPages& charts, const std::function<void()>& print, const std::function<void()>& savePdf,
                    QWidget* parent) {
-    ReportPreview preview([charts](QPrinter& printer) { PaintChartPages(printer, charts); }, parent);
-    QObject::connect(&preview, &ReportPreview::SaveAsPdfRequested, parent, savePdf);
-    QObject::connect(&preview, &ReportPreview::PrintRequested, &preview, [&] {
+    PagePreview preview([charts](QPrinter& printer) { PaintChartPages(printer, charts); }, parent);
+    QObject::connect(&preview, &PagePreview::SaveAsPdfRequested, parent, savePdf);
+    QObject::connect(&preview, &PagePreview::PrintRequested, &preview, [&] {
         preview.accept();
         print();
     });

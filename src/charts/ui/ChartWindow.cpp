@@ -2,14 +2,13 @@
 
 #include <QAction>
 #include <QChartView>
-#include <QDir>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTableWidget>
 
 #include "charts/ui/ChartBuilders.h"
 #include "platform/FileErrors.h"
-#include "reports/ui/ReportPrinting.h"
+#include "widgets/PageOutput.h"
 #include "widgets/WaitCursor.h"
 
 namespace tessamo {
@@ -37,12 +36,6 @@ ChartWindow::ChartWindow(const SharedState& state, const QString& title, const Q
     Tabs->addTab(Numbers, QStringLiteral("&Numbers"));
     setCentralWidget(Tabs);
     createMenu();
-    chooseFile = [this](const QString& suggested, const QString& filter) -> std::optional<QString> {
-        const auto path = state_.env.dialogs.ChooseFile(
-            {ChooserKind::SaveFile, windowTitle().toStdString(), suggested.toStdString(), filter.toStdString()});
-        if (!path) return std::nullopt;
-        return QString::fromStdString(*path);
-    };
     resize(900, 620);
 }
 
@@ -86,9 +79,7 @@ void ChartWindow::Print() {
     }
     WaitCursor wait;
     const Status s = PrintChartsOnDefaultPrinter(charts_, windowTitle());
-    if (!s.ok())
-        state_.env.dialogs.Show(Message{"The chart could not be printed on " + s.fileName() + ":\r\n" + s.reason(),
-                                        kProgramTitle, MessageIcon::Exclamation});
+    if (!s.ok()) state_.env.dialogs.Show(PrintFailedMessage("chart", s));
 }
 
 void ChartWindow::PrintPreview() {
@@ -96,21 +87,21 @@ void ChartWindow::PrintPreview() {
         charts_, [this] { Print(); }, [this] { SaveAsPdf(); }, this);
 }
 
-void ChartWindow::Save(const QString& suffix, const QString& filter, const std::function<QByteArray()>& bytes) {
-    const QString suggested = QDir::home().filePath(fileStem_ + suffix);
-    const std::optional<QString> path = chooseFile(suggested, filter);
+void ChartWindow::Save(const QString& suffix, const std::string& filter, const std::function<QByteArray()>& bytes) {
+    const std::optional<QString> path = ChooseSaveFile(state_.env.dialogs, windowTitle().toStdString(),
+                                                       HomeFile((fileStem_ + suffix).toStdString()), filter);
     if (!path) return;
     WaitCursor wait;
-    ReportIfFailed(state_.env.dialogs, SaveWholeFile(*path, bytes()));
+    ReportIfFailed(state_.env.dialogs, SaveWholeFile(state_.env.files, *path, bytes()));
 }
 
 void ChartWindow::SaveAsPdf() {
-    Save(QStringLiteral(".pdf"), QStringLiteral("PDF files (*.pdf)"), [this] { return ChartsPdf(charts_, windowTitle()); });
+    Save(QStringLiteral(".pdf"), "PDF files (*.pdf)", [this] { return ChartsPdf(charts_, windowTitle()); });
 }
 
 void ChartWindow::SaveAsPng() {
     QChartView* chart = ShownChart();
-    if (chart) Save(QStringLiteral(".png"), QStringLiteral("PNG images (*.png)"), [chart] { return ChartPng(chart); });
+    if (chart) Save(QStringLiteral(".png"), "PNG images (*.png)", [chart] { return ChartPng(chart); });
 }
 
 }  // namespace tessamo

@@ -33,8 +33,6 @@ public:
     void SaveAsPng();
 
     ChartPages Charts() const { return charts_; }
-    // Asks for the file to save (the suggested path, the filter); tests replace it.
-    std::function<std::optional<QString>(const QString& suggested, const QString& filter)> chooseFile;
 
     QTabWidget* Tabs = nullptr;
     QTableWidget* Numbers = nullptr;
@@ -53,7 +51,7 @@ protected:
 
 private:
     void createMenu();
-    void Save(const QString& suffix, const QString& filter, const std::function<QByteArray()>& bytes);
+    void Save(const QString& suffix, const std::string& filter, const std::function<QByteArray()>& bytes);
     QChartView* ShownChart() const;
 
     QString fileStem_;

@@ -11,8 +11,6 @@
 
 #include "export/ExportRange.h"
 #include "export/ExportToFile.h"
-#include "platform/DriveCheck.h"
-#include "platform/PosixFileSystem.h"
 #include "core/ReportCategoryList.h"
 #include "widgets/FolderButtons.h"
 #include "widgets/FolderLists.h"
@@ -90,9 +88,7 @@ void frmExport::layOut() {
 }
 
 void frmExport::Form_Load() {
-    const std::size_t listRecords = ReportCategoryRecords(chosen_).size();
-    exRangeLab->setText(QString::fromStdString(
-        ExportRangeText(state_.RepStartMonth, state_.RepEndMonth, state_.LedgerFileName, listRecords)));
+    exRangeLab->setText(QString::fromStdString(ExportRangeText(state_, chosen_, scope_)));
 }
 
 QString frmExport::TargetFolder() const { return ExportDir->HighlightedFolder(); }
@@ -104,11 +100,7 @@ void frmExport::SetTargetFolder(const QString& folder) {
 
 // A drive that cannot be read is told; the lists keep the folder they showed.
 void frmExport::ExportDrive_Change() {
-    const std::string problem = UnreadableDriveText(ExportDrive->Drive().toStdString());
-    if (problem.empty())
-        ExportDir->SetFolder(ExportDrive->Drive());
-    else
-        state_.env.dialogs.Show(Message{problem});
+    GoToChosenDrive(*ExportDrive, *ExportDir, state_.env.dialogs);
     ExportDir_Change();
 }
 
@@ -125,9 +117,9 @@ void frmExport::ExportedFiles_Click(const QModelIndex& index) {
 
 // No hourglass: the export asks before appending, and takes a moment only.
 void frmExport::RunExport(bool summary) {
-    PosixFileSystem target(TargetFolder().toStdString());
+    const std::unique_ptr<FileSystem> target = state_.env.files.OtherFolder(TargetFolder().toStdString());
     const ExportOutcome outcome = ExportToFile(state_, summary ? ExportKind::Summary : ExportKind::LineItems, chosen_,
-                                               target, exFileName->text().toStdString(), ExistingExportFile::Ask, scope_);
+                                               *target, exFileName->text().toStdString(), ExistingExportFile::Ask, scope_);
     if (outcome == ExportOutcome::Written) ExportQuit_Click();
 }
 

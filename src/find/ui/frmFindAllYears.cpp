@@ -21,7 +21,7 @@
 #include "platform/FileErrors.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/qt/QtPrintProgress.h"
-#include "reports/ui/ReportPreview.h"
+#include "widgets/PagePreview.h"
 #include "reports/ui/ReportPrinting.h"
 #include "widgets/Grid.h"
 #include "widgets/PanelWidgets.h"
@@ -256,18 +256,18 @@ void frmFindAllYears::ExportForSpreadsheets() {
 
 void frmFindAllYears::PrintPreview() {
     const QString text = PrintText();
-    ReportPreview preview(
+    PagePreview preview(
         [this, text](QPrinter& printer) {
             QtPrintProgress progress(this, QStringLiteral("Preparing the pages..."));
             (void)PaintReportPages(printer, text, progress);  // a preview shows what was painted
         },
         this);
-    connect(&preview, &ReportPreview::SaveAsPdfRequested, this, &frmFindAllYears::SaveAsPdf);
-    connect(&preview, &ReportPreview::PrintRequested, this, [this, &preview, text] {
+    connect(&preview, &PagePreview::SaveAsPdfRequested, this, &frmFindAllYears::SaveAsPdf);
+    connect(&preview, &PagePreview::PrintRequested, this, [this, &preview, text] {
         preview.accept();
         QtPrintProgress progress(this, QStringLiteral("Printing..."));
         const PrintResult result = PrintOnDefaultPrinter(text, progress);
-        if (result.outcome == PrintOutcome::Failed) (void)ReportIfFailed(state_.env.dialogs, result.status);
+        if (result.outcome == PrintOutcome::Failed) state_.env.dialogs.Show(PrintFailedMessage("list of found lines", result.status));
     });
     preview.exec();
 }

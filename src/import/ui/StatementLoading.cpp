@@ -4,10 +4,11 @@
 #include <QProgressDialog>
 #include <chrono>
 #include <condition_variable>
-#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <thread>
+
+#include "platform/LocalPaths.h"
 
 namespace tessamo {
 namespace {
@@ -36,7 +37,7 @@ bool LoadStatementWithProgress(QWidget* parent, const FileSystem& files, const s
                                const StatementLimits& limits, LoadedStatement& loaded, Status& status) {
     auto job = std::make_shared<LoadJob>();
     // The worker gets a file system of its own; `files` stays the window's.
-    std::shared_ptr<FileSystem> folder = files.OtherFolder(std::filesystem::path(path).parent_path().string());
+    std::shared_ptr<FileSystem> folder = files.OtherFolder(SplitPath(path).folder);
     std::thread([job, folder, path, limits] {
         LoadedStatement result;
         const Status s = LoadStatement(*folder, path, limits, result);

@@ -1,13 +1,12 @@
 #include "reports/ui/ReportPrinting.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "platform/PosixFileSystem.h"
 #include "platform/qt/QtPrinter.h"
+#include "widgets/PageOutput.h"
 
 namespace tessamo {
 namespace {
@@ -19,8 +18,6 @@ PrintResult PrintOn(QPrinter& printer, const QString& name, const QString& text,
 }
 
 }  // namespace
-
-bool PrinterInstalled() { return !QPrinterInfo::defaultPrinter().isNull(); }
 
 PrintResult PrintOnDefaultPrinter(const QString& text, PrintProgress& progress) {
     QPrinter printer(QPrinter::HighResolution);
@@ -34,13 +31,6 @@ PrintResult PaintReportPages(QPrinter& printer, const QString& text, PrintProgre
     return PrintOn(printer, QStringLiteral("Print preview"), text, progress);
 }
 
-void SetUpReportPdf(QPdfWriter& writer) {
-    writer.setResolution(QPrinter(QPrinter::HighResolution).resolution());
-    writer.setPageLayout(ReportPageLayout());
-    writer.setTitle(QStringLiteral("Cashflow report"));
-    writer.setCreator(QStringLiteral("Tessamo"));
-}
-
 PrintResult ReportPdf(const QString& text, PrintProgress& progress, QByteArray& pdf) {
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
@@ -50,13 +40,6 @@ PrintResult ReportPdf(const QString& text, PrintProgress& progress, QByteArray& 
     PrintResult result = NewPrintReport(out, text.toStdString(), progress);
     buffer.close();
     return result;
-}
-
-Status SaveWholeFile(const QString& path, const QByteArray& bytes) {
-    const QFileInfo target(path);
-    PosixFileSystem folder(target.absolutePath().toStdString());
-    return folder.ReplaceWhole(target.fileName().toStdString(), "tempout.$$$",
-                               std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace tessamo

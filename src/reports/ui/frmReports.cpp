@@ -21,19 +21,19 @@
 #include "help/ui/QtHelpEngine.h"
 #include "platform/FileErrors.h"
 #include "core/LedgerListing.h"
-#include "budgets/ui/frmBudgetChart.h"
-#include "charts/ui/frmChart.h"
+#include "charts/ReportChart.h"
 #include "export/ExportToFile.h"
 #include "export/ui/frmExport.h"
-#include "years/ui/frmYears.h"
+#include "years/YearsTable.h"
 #include "platform/CodePage.h"
-#include "platform/PosixFileSystem.h"
 #include "platform/qt/QtPrintProgress.h"
 #include "platform/qt/QtPrinter.h"
 #include "reports/MakeReport.h"
 #include "core/ReportCategoryList.h"
-#include "reports/ui/ReportPreview.h"
+#include "core/YearSelection.h"
 #include "reports/ui/ReportPrinting.h"
+#include "widgets/PageOutput.h"
+#include "widgets/PagePreview.h"
 #include "widgets/LargePlainText.h"
 #include "widgets/CategoryListModel.h"
 #include "widgets/Grid.h"
@@ -104,8 +104,8 @@ QString ReportTextForWindow(const std::string& report) {
 
 }  // namespace
 
-frmReports::frmReports(SharedState& state, QWidget* parent)
-    : QMainWindow(parent), state_(state), choice_(state) {
+frmReports::frmReports(SharedState& state, ReportCompanions companions, QWidget* parent)
+    : QMainWindow(parent), state_(state), choice_(state), companions_(std::move(companions)) {
     setObjectName(QStringLiteral("frmReports"));
     setWindowTitle(QStringLiteral("Tessamo 2.1 - Reports"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -123,19 +123,6 @@ frmReports::frmReports(SharedState& state, QWidget* parent)
     createToolbar();
     createCategorySelection();
     createStatusBars();
-    choosePdfFile_ = [this](const QString& suggested) -> std::optional<QString> {
-        const auto path = state_.env.dialogs.ChooseFile(
-            {ChooserKind::SaveFile, "Save as PDF", suggested.toStdString(), "PDF files (*.pdf)"});
-        if (!path) return std::nullopt;
-        return QString::fromStdString(*path);
-    };
-    // Replacing a file is asked by the export itself, once.
-    chooseSpreadsheetFile_ = [this](const QString& suggested) -> std::optional<QString> {
-        const auto path = state_.env.dialogs.ChooseFile(
-            {ChooserKind::SaveFile, "Export for spreadsheets", suggested.toStdString(), "CSV files (*.csv)"});
-        if (!path) return std::nullopt;
-        return QString::fromStdString(*path);
-    };
     resize(900, 600);
 }
 
@@ -260,7 +247,7 @@ void frmReports::Form_Load(const QWidget& mainWindow) {
     setGeometry(mainWindow.geometry());
     PopRepCatList_A();
     initRepCatList_B();
-    rsbYear->setText(QString::fromStdString(state_.LedgerFileName.substr(0, 4)));
+    rsbYear->setText(QString::fromStdString(ActiveYear(state_)));
     choice_.Reset();
     ShowMonths();
 }
@@ -389,20 +376,20 @@ void frmReports::ShowReportChart() {
     WaitCursor wait;
     ReportChartData chart;
     if (!MakeReportChart(state_, choice_.Categories(), choice_.StartMonth(), choice_.EndMonth(), chart)) return;
-    OpenOwnedWindow(this, new frmChart(state_, chart, choice_.StartMonth(), choice_.EndMonth()),
+    OpenOwnedWindow(this, companions_.chart(state_, chart, choice_.StartMonth(), choice_.EndMonth()),
                     OwnerWhileOpen::Enabled);
 }
 
 void frmReports::ShowBudgetChart() {
     WaitCursor wait;
-    OpenBudgetChart(state_, this, choice_.StartMonth(), choice_.EndMonth());
+    companions_.budgetChart(state_, this, choice_.StartMonth(), choice_.EndMonth());
 }
 
 void frmReports::ShowYears() {
     WaitCursor wait;
     YearsChoice years;
     for (const CategoryRecord& category : choice_.Categories()) years.codes.push_back(category.Code);
-    OpenOwnedWindow(this, new frmYears(state_, BuildYearsTable(state_.env.files, years)), OwnerWhileOpen::Enabled);
+    OpenOwnedWindow(this, companions_.years(state_, BuildYearsTable(state_.env.files, years)), OwnerWhileOpen::Enabled);
 }
 
 void frmReports::rmnuExports_Click() {
@@ -414,14 +401,14 @@ void frmReports::rmnuExports_Click() {
 
 void frmReports::ExportForSpreadsheets() {
     if (!CategoriesChosen()) return;
-    const QString suggested =
-        QDir::home().filePath(QString::fromStdString(state_.LedgerFileName.substr(0, 4)) + QStringLiteral(" items.csv"));
-    const std::optional<QString> path = chooseSpreadsheetFile_(suggested);
+    // Replacing a file is asked by the export itself, once.
+    const std::optional<QString> path = ChooseSaveFile(state_.env.dialogs, "Export for spreadsheets",
+                                                       HomeFile(ActiveYear(state_) + " items.csv"), "CSV files (*.csv)");
     if (!path) return;
     const QFileInfo file(*path);
-    PosixFileSystem folder(file.absolutePath().toStdString());
+    const std::unique_ptr<FileSystem> folder = state_.env.files.OtherFolder(file.absolutePath().toStdString());
     WaitCursor wait;
-    (void)ExportToFile(state_, ExportKind::Spreadsheet, choice_.Categories(), folder, file.fileName().toStdString(),
+    (void)ExportToFile(state_, ExportKind::Spreadsheet, choice_.Categories(), *folder, file.fileName().toStdString(),
                        ExistingExportFile::Ask);
 }
 
@@ -450,9 +437,7 @@ void frmReports::NewPrintReport() {
 
 void frmReports::ReportPrintFailure(const PrintResult& result) {
     if (result.outcome != PrintOutcome::Failed) return;
-    state_.env.dialogs.Show(Message{"The report could not be printed on " + result.status.fileName() + ":\r\n" +
-                                        result.status.reason(),
-                                    kProgramTitle, MessageIcon::Exclamation});
+    state_.env.dialogs.Show(PrintFailedMessage("report", result.status));
 }
 
 bool frmReports::ReportViewed() {
@@ -464,14 +449,14 @@ bool frmReports::ReportViewed() {
 void frmReports::PrintPreview() {
     if (!ReportViewed()) return;
     const QString text = Text1->toPlainText();
-    ReportPreview preview(
+    PagePreview preview(
         [this, text](QPrinter& printer) {
             QtPrintProgress progress(this, QStringLiteral("Preparing the pages..."));
             (void)PaintReportPages(printer, text, progress);  // a preview shows what was painted
         },
         this);
-    connect(&preview, &ReportPreview::SaveAsPdfRequested, this, &frmReports::SaveAsPdf);
-    connect(&preview, &ReportPreview::PrintRequested, this, [this, &preview] {
+    connect(&preview, &PagePreview::SaveAsPdfRequested, this, &frmReports::SaveAsPdf);
+    connect(&preview, &PagePreview::PrintRequested, this, [this, &preview] {
         preview.accept();
         WaitCursor wait;
         QtPrintProgress progress(this, QStringLiteral("Printing the report..."));
@@ -482,9 +467,9 @@ void frmReports::PrintPreview() {
 
 void frmReports::SaveAsPdf() {
     if (!ReportViewed()) return;
-    const QString suggested =
-        QDir::home().filePath(QString::fromStdString(state_.LedgerFileName.substr(0, 4)) + QStringLiteral(" report.pdf"));
-    if (const std::optional<QString> path = choosePdfFile_(suggested)) WritePdf(*path);
+    if (const std::optional<QString> path = ChooseSaveFile(state_.env.dialogs, "Save as PDF",
+                                                           HomeFile(ActiveYear(state_) + " report.pdf"), "PDF files (*.pdf)"))
+        WritePdf(*path);
 }
 
 void frmReports::WritePdf(const QString& path) {
@@ -492,7 +477,7 @@ void frmReports::WritePdf(const QString& path) {
     QtPrintProgress progress(this, QStringLiteral("Writing the PDF..."));
     QByteArray pdf;
     if (ReportPdf(Text1->toPlainText(), progress, pdf).outcome != PrintOutcome::Printed) return;
-    if (ReportIfFailed(state_.env.dialogs, SaveWholeFile(path, pdf)))
+    if (ReportIfFailed(state_.env.dialogs, SaveWholeFile(state_.env.files, path, pdf)))
         statusBar()->showMessage(QStringLiteral("Saved as ") + QDir::toNativeSeparators(path));
 }
 
@@ -515,13 +500,9 @@ void frmReports::resizeEvent(QResizeEvent* event) {
 
 void frmReports::Form_Resize() {
     const int width = reportArea_->width();
-    const int bottom = reportArea_->height();
-    const int lower = RepStatusBar1->sizeHint().height();
-    const int upper = RepStatusBar2->sizeHint().height();
-    RepStatusBar1->setGeometry(0, bottom - lower, width, lower);
-    RepStatusBar2->setGeometry(0, bottom - lower - upper, width, upper);
+    const int above = StackStatusBarsAtFoot(RepStatusBar2, RepStatusBar1);
     Text1->resize(width, Text1->height());
-    if (height() > kLowestHeight) Text1->resize(width, bottom - lower - upper);
+    if (height() > kLowestHeight) Text1->resize(width, above);
     frmCatSel->setGeometry(Text1->geometry());
     SpreadToolbarButtons(RepToolbar, this->width());
 }

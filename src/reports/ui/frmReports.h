@@ -16,6 +16,7 @@
 #include "core/SharedState.h"
 #include "reports/NewPrintReport.h"
 #include "reports/ReportWindowChoice.h"
+#include "reports/ui/ReportCompanions.h"
 
 class QAction;
 class QGroupBox;
@@ -33,7 +34,7 @@ class CategoryListModel;
 class frmReports : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmReports(SharedState& state, QWidget* parent = nullptr);
+    frmReports(SharedState& state, ReportCompanions companions, QWidget* parent = nullptr);
     ~frmReports() override;
 
     // Takes the main window's place and size, fills the category lists,
@@ -66,13 +67,6 @@ public:
     // The toolbar button's action of a key ("rtbView" ...), or nullptr.
     QAction* RepToolbarButton(const QString& key) const;
     const ReportWindowChoice& Choice() const { return choice_; }
-
-    // Asks where to save a PDF (`suggested` is a full path); nothing when the
-    // user cancels. A file dialog unless replaced (tests).
-    using PdfFileChooser = std::function<std::optional<QString>(const QString& suggested)>;
-    void SetPdfFileChooser(PdfFileChooser chooser) { choosePdfFile_ = std::move(chooser); }
-    // The same for the spreadsheet export's file.
-    void SetSpreadsheetFileChooser(PdfFileChooser chooser) { chooseSpreadsheetFile_ = std::move(chooser); }
 
     QToolBar* RepToolbar = nullptr;
     QGroupBox* frmCatSel = nullptr;
@@ -134,11 +128,10 @@ private:
 
     SharedState& state_;
     ReportWindowChoice choice_;
+    const ReportCompanions companions_;
     CategoryListModel* allCategories_ = nullptr;
     CategoryListModel* reportCategories_ = nullptr;
     QWidget* reportArea_ = nullptr;
-    PdfFileChooser choosePdfFile_;
-    PdfFileChooser chooseSpreadsheetFile_;
     bool reportViewed_ = false;
 };
 

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/DriveCheck.h"
 #include "tools/Backup.h"
 #include "tools/ui/StoppableRun.h"
 #include "widgets/FolderButtons.h"
@@ -96,12 +95,9 @@ void frmBackup::FillFileList() {
         BackMeUp->addItem(QString::fromStdString(name));
 }
 
+// A drive that cannot be read is told; the lists keep the folder they showed.
 void frmBackup::BackUpDrive_Change() {
-    const std::string problem = UnreadableDriveText(BackUpDrive->Drive().toStdString());
-    if (problem.empty())
-        BackUpDir->SetFolder(BackUpDrive->Drive());
-    else
-        state_.env.dialogs.Show(Message{problem});
+    GoToChosenDrive(*BackUpDrive, *BackUpDir, state_.env.dialogs);
     BackUpDir_Change();
 }
 
@@ -134,7 +130,7 @@ void frmBackup::RunBackup_Click() {
         StoppableRun::HandlePendingEvents();
         if (!isHidden()) ShowCopying(name, number);
     };
-    tessamo::RunBackup(state_, BackUpTarget->text().toStdString(), progress, run_->StopFlag());
+    (void)tessamo::RunBackup(state_, BackUpTarget->text().toStdString(), progress, run_->StopFlag());  // it told how it went
     SetRunning(false);
     run_->End();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// ReportPreview: the printed pages of the report (or of its charts) on
+// PagePreview: the printed pages of the report (or of its charts) on
 // screen, page by page, with zoom, and the outputs the machine offers:
 // "Save as PDF…" always, "Print" when a printer is installed. It shows what
 // paper would get: the pages come from the same painting as the printer's.
@@ -11,12 +11,12 @@ class QPrinter;
 
 namespace tessamo {
 
-class ReportPreview : public QDialog {
+class PagePreview : public QDialog {
     Q_OBJECT
 public:
     using PaintPages = std::function<void(QPrinter& printer)>;
-    ReportPreview(PaintPages paint, QWidget* parent);
-    ~ReportPreview() override;
+    PagePreview(PaintPages paint, QWidget* parent);
+    ~PagePreview() override;
 
     QPrintPreviewWidget* Pages() const { return pages_; }
 

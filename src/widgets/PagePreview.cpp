@@ -1,4 +1,4 @@
-#include "reports/ui/ReportPreview.h"
+#include "widgets/PagePreview.h"
 
 #include <QAction>
 #include <QPrintPreviewWidget>
@@ -6,11 +6,11 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "reports/ui/ReportPrinting.h"
+#include "widgets/PageOutput.h"
 
 namespace tessamo {
 
-ReportPreview::ReportPreview(PaintPages paint, QWidget* parent)
+PagePreview::PagePreview(PaintPages paint, QWidget* parent)
     : QDialog(parent), paint_(std::move(paint)), printer_(new QPrinter(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("ReportPreview"));
     setWindowTitle(QStringLiteral("Print Preview"));
@@ -26,12 +26,12 @@ ReportPreview::ReportPreview(PaintPages paint, QWidget* parent)
     if (parent) resize(parent->size());
 }
 
-ReportPreview::~ReportPreview() {
+PagePreview::~PagePreview() {
     delete pages_;  // before the printer it paints on
     delete printer_;
 }
 
-void ReportPreview::addTools() {
+void PagePreview::addTools() {
     auto* tools = new QToolBar(QStringLiteral("Preview"), this);
     tools->setObjectName(QStringLiteral("PreviewTools"));
     tools->setAccessibleName(QStringLiteral("Preview"));

@@ -1,4 +1,4 @@
-#include "cli/ReportChoice.h"
+#include "cli/ReportArguments.h"
 
 #include <algorithm>
 
@@ -34,7 +34,7 @@ bool ReadMonthOption(const CommandArgs& parsed, const std::string& name, int& mo
 // The chosen categories with their names from the year's category file.
 // Returns kExitOk, kExitBadArguments for a code the file lacks (`error`
 // says which), or kExitFailed after a file failure was shown.
-int LoadChosenCategories(SharedState& state, const ReportChoice& choice, std::vector<CategoryRecord>& chosen,
+int LoadChosenCategories(SharedState& state, const ReportArguments& choice, std::vector<CategoryRecord>& chosen,
                          std::string& error) {
     std::vector<CategoryRecord> all;
     if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, all)))
@@ -59,9 +59,9 @@ int LoadChosenCategories(SharedState& state, const ReportChoice& choice, std::ve
 
 }  // namespace
 
-bool ReadReportChoice(const CommandArgs& parsed, const std::vector<std::string>& categoryWords,
-                      ReportChoice& choice, std::string& error) {
-    choice = ReportChoice{};
+bool ReadReportArguments(const CommandArgs& parsed, const std::vector<std::string>& categoryWords,
+                      ReportArguments& choice, std::string& error) {
+    choice = ReportArguments{};
     for (const std::string& word : categoryWords) {
         std::string category;
         if (!ReadCategoryArgument(word, category)) {
@@ -86,7 +86,7 @@ bool ReadReportChoice(const CommandArgs& parsed, const std::vector<std::string>&
     return true;
 }
 
-int ApplyReportChoice(CliContext& context, const ReportChoice& choice, const std::string& command,
+int ApplyReportArguments(CliContext& context, const ReportArguments& choice, const std::string& command,
                       std::vector<CategoryRecord>& chosen) {
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     SharedState& state = context.state();

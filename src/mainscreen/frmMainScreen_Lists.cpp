@@ -1,4 +1,4 @@
-// The ledger view of frmMainScreen: the item list with its totals, the
+// The two lists of frmMainScreen: the item list with its totals, the
 // category list and the "Click for All Categories" button.
 #include <QKeyEvent>
 #include <QLabel>
@@ -138,7 +138,7 @@ void frmMainScreen::SetListsEnabled(bool enabled) {
 }
 
 void frmMainScreen::DeleteRec(const std::string& key) {
-    tessamo::DeleteRec(state_, key);
+    (void)tessamo::DeleteRec(state_, key);  // a refusal or failure was told; the list shows the file either way
     FocusItemList();
 }
 

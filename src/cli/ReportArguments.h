@@ -12,7 +12,7 @@
 
 namespace tessamo {
 
-struct ReportChoice {
+struct ReportArguments {
     std::vector<std::string> codes;  // two characters each; empty: all categories
     int fromMonth = 1;
     int toMonth = 12;
@@ -22,8 +22,8 @@ struct ReportChoice {
 // Reads CATEGORY words ("all", or codes of one or two characters) and the
 // options --from and --to (a month number 1-12 or an English month name).
 // False with a one-line `error` (without the command name).
-bool ReadReportChoice(const CommandArgs& parsed, const std::vector<std::string>& categoryWords,
-                      ReportChoice& choice, std::string& error);
+bool ReadReportArguments(const CommandArgs& parsed, const std::vector<std::string>& categoryWords,
+                      ReportArguments& choice, std::string& error);
 
 class CliContext;
 
@@ -32,11 +32,11 @@ class CliContext;
 // category file (into `chosen`, in memory: the commands only read) and sets
 // the month range. Returns kExitOk or an exit code after telling why (a code
 // the category file lacks is a bad argument of `command`).
-int ApplyReportChoice(CliContext& context, const ReportChoice& choice, const std::string& command,
+int ApplyReportArguments(CliContext& context, const ReportArguments& choice, const std::string& command,
                       std::vector<CategoryRecord>& chosen);
 
 // The help text lines of the shared options.
-inline constexpr const char* kReportChoiceHelp =
+inline constexpr const char* kReportArgumentsHelp =
     "      CATEGORY is a category code, or \"all\" (the default) for every category of\n"
     "      the year; --from and --to take a month number or name (default 1 and 12).\n";
 
