@@ -6,6 +6,7 @@
 #include "core/Dates.h"
 #include "core/LoadSettings.h"
 #include "core/Settings.h"
+#include "journal/JournalSettings.h"
 #include "journal/JournaledFileSystem.h"
 #include "journal/Recovery.h"
 #include "platform/DataFolder.h"
@@ -20,7 +21,7 @@ namespace tessamo {
 // after this is gone. Every write goes through the journal.
 struct OpenFolder {
     OpenFolder(const std::string& path, std::ostream& err, bool assumeYes)
-        : folder(path), files(folder, clock), dialogs(err, assumeYes), env{files, dialogs, clock, SystemMoneyFormat()},
+        : folder(path), files(folder, clock, ReadJournalLimits(*folder.OtherFolder(UserConfigFolder()))), dialogs(err, assumeYes), env{files, dialogs, clock, SystemMoneyFormat()},
           state(env) {}
     SystemClock clock;
     PosixFileSystem folder;

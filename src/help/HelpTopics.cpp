@@ -13,7 +13,7 @@ const std::vector<WindowTopic>& WindowTopics() {
         {"HelpViewer", "using-help"},      {"ImportWindow", "import"},
         {"ImportRulesEditor", "import"},   {"RestoreWindow", "restore"},
         {"BackupSettingsDialog", "automatic-backups"},
-        {"BudgetWindow", "budgets"},
+        {"BudgetWindow", "budgets"},       {"HistoryWindow", "history"},
     };
     return topics;
 }

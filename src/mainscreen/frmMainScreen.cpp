@@ -66,6 +66,7 @@ frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(
     connectBudgets();
     connectDueEntries();
     connectDuplicateLine();
+    connectUndo();
     connectHelp();
     ledgerArea_->installEventFilter(this);
     resize(900, 600);
