@@ -66,8 +66,11 @@ public:
         return files;
     }
     void Restore(const Snapshot& files) const {
-        for (const auto& entry : fs::directory_iterator(Path())) fs::remove_all(entry.path());
+        // The data folder itself stays: the journal knows its folder by its identity.
         fs::create_directories(Path() / "data");
+        for (const auto& entry : fs::directory_iterator(Path()))
+            if (entry.path().filename() != "data") fs::remove_all(entry.path());
+        for (const auto& entry : fs::directory_iterator(Path() / "data")) fs::remove_all(entry.path());
         fs::create_directories(Path() / "out/bak");
         for (const auto& [name, bytes] : files) {
             fs::create_directories((Path() / name).parent_path());
