@@ -42,7 +42,7 @@ void BM_BudgetCommand(benchmark::State& st) {
     const std::vector<CategoryRecord> categories = bench::GenerateCategories();
     RequireOk(folder.files.ReplaceWhole("1999CATS.DAT", "tempkeys.$$$", EncodeRecords(categories)));
     RequireOk(folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", EncodeRecords(bench::GenerateLedger(kRecords))));
-    RequireOk(SaveBudgets(folder.files, "1999", BudgetsFor(categories)));
+    RequireOk(SaveBudgets(folder.files, "1999", BudgetsFor(categories), "Budgets"));
     for (auto _ : st) {
         std::vector<BudgetRow> rows;
         RequireOk(LoadBudgetRows(folder.state, {1, 12, false}, rows));

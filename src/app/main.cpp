@@ -13,6 +13,7 @@
 #include "help/AboutText.h"
 #include "help/ProgramUsage.h"
 #include "help/ui/QtHelpEngine.h"
+#include "journal/JournalSettings.h"
 #include "journal/JournaledFileSystem.h"
 #include "journal/Recovery.h"
 #include "core/Settings.h"
@@ -57,7 +58,7 @@ int main(int argc, char* argv[]) {
 
     SystemClock clock;
     PosixFileSystem folderFiles(folder);
-    JournaledFileSystem files(folderFiles, clock);
+    JournaledFileSystem files(folderFiles, clock, ReadJournalLimits(*folderFiles.OtherFolder(UserConfigFolder())));
     QtDialogs dialogs;
     // Under the lock, before anything reads a data file: an interrupted change is taken back.
     if (const std::string recovered = RecoverJournal(files); !recovered.empty())

@@ -1,6 +1,9 @@
 #include "budgets/BudgetChange.h"
 
 #include "core/Amounts.h"
+#include "core/Dates.h"
+#include "core/FixedText.h"
+#include "platform/CodePage.h"
 #include "core/RecordFile.h"
 #include "core/LedgerView.h"
 
@@ -11,7 +14,12 @@ Status ChangeBudget(FileSystem& files, const std::string& year, const std::strin
     YearBudgets budgets;
     if (Status s = LoadBudgets(files, year, budgets); !s.ok()) return s;
     budgets.Set(code, month, amount);
-    return SaveBudgets(files, year, budgets);
+    return SaveBudgets(files, year, budgets, BudgetChangeText(year, code, month, !amount));
+}
+
+std::string BudgetChangeText(const std::string& year, const std::string& code, int month, bool cleared) {
+    return std::string(cleared ? "Clear budget" : "Budget") + " of " + Cp1252ToUtf8(TrimBlanks(code)) + ", " +
+           (month == 0 ? "every month of " : MonthName(month) + " ") + year;
 }
 
 std::optional<std::int64_t> ReadBudgetAmount(std::string typed, bool expense, const MoneyFormat& money) {

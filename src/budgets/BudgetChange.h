@@ -18,6 +18,10 @@ namespace tessamo {
 Status ChangeBudget(FileSystem& files, const std::string& year, const std::string& code, int month,
                     std::optional<std::int64_t> amount);
 
+// What history shows of a change of `code`'s budget: "Budget of FO, March
+// 1999", "Clear budget of FO, every month of 1999".
+std::string BudgetChangeText(const std::string& year, const std::string& code, int month, bool cleared);
+
 // Reads a typed budget amount as the entry editor reads amounts; the sign
 // comes from `expense`. Nothing when it has no digit, is not a number or is
 // zero (no budget is a budget of zero: clearing it says so).

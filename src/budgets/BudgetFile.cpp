@@ -4,6 +4,8 @@
 #include <sstream>
 #include <vector>
 
+#include "journal/Transaction.h"
+
 namespace tessamo {
 namespace {
 
@@ -173,8 +175,11 @@ Status LoadBudgets(const FileSystem& files, const std::string& year, YearBudgets
     return budgets.ReadText(text, files.Resolve(name));
 }
 
-Status SaveBudgets(FileSystem& files, const std::string& year, const YearBudgets& budgets) {
-    return files.ReplaceWhole(BudgetFileName(year), kBudgetTempName, budgets.FileText());
+Status SaveBudgets(FileSystem& files, const std::string& year, const YearBudgets& budgets,
+                   const std::string& description) {
+    return RunAsTransaction(files, description, [&] {
+        return files.ReplaceWhole(BudgetFileName(year), kBudgetTempName, budgets.FileText());
+    });
 }
 
 }  // namespace tessamo

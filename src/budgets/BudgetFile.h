@@ -64,7 +64,9 @@ private:
 
 // Reads the year's budget file; a missing file holds no budgets.
 Status LoadBudgets(const FileSystem& files, const std::string& year, YearBudgets& budgets);
-// Writes the year's budget file in one atomic rewrite (temp file, fsync, rename).
-Status SaveBudgets(FileSystem& files, const std::string& year, const YearBudgets& budgets);
+// Writes the year's budget file in one atomic rewrite (temp file, fsync,
+// rename), one transaction named `description` (what history and undo show).
+Status SaveBudgets(FileSystem& files, const std::string& year, const YearBudgets& budgets,
+                   const std::string& description);
 
 }  // namespace tessamo

@@ -108,7 +108,9 @@ int ClearBudget(CliContext& context, const CommandArgs& parsed, int month) {
     }
     if (!budgets.Find(code)) return kExitOk;  // nothing to clear: nothing written
     budgets.Set(code, month, std::nullopt);
-    if (!ReportIfFailed(state.env.dialogs, SaveBudgets(state.env.files, state.CurYear, budgets))) return kExitFailed;
+    if (!ReportIfFailed(state.env.dialogs, SaveBudgets(state.env.files, state.CurYear, budgets,
+                                                       BudgetChangeText(state.CurYear, code, month, true))))
+        return kExitFailed;
     context.err << "Cleared the budget of " << ToConsole(code) << ", " << MonthWords(month) << ".\n";
     return kExitOk;
 }
@@ -132,7 +134,9 @@ int CopyBudgets(CliContext& context, const CommandArgs& parsed) {
                                                 *fromYear + "?",
                                             MessageIcon::Question)) != Answer::Yes)
         return kExitBadArguments;
-    if (!ReportIfFailed(state.env.dialogs, SaveBudgets(state.env.files, state.CurYear, copy.budgets))) return kExitFailed;
+    if (!ReportIfFailed(state.env.dialogs, SaveBudgets(state.env.files, state.CurYear, copy.budgets,
+                                                       "Budgets of " + state.CurYear + " from " + *fromYear)))
+        return kExitFailed;
     for (const std::string& code : copy.skipped)
         context.err << "Skipped \"" << ToConsole(code) << "\": " << state.CategoryFileName << " does not list it.\n";
     context.err << copy.budgets.All().size() << " budgets set from " << *fromYear << ".\n";

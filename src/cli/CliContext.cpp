@@ -5,6 +5,7 @@
 #include "core/Dates.h"
 #include "core/LoadSettings.h"
 #include "core/Settings.h"
+#include "journal/JournalSettings.h"
 #include "journal/JournaledFileSystem.h"
 #include "journal/Recovery.h"
 #include "platform/DataFolder.h"
@@ -19,7 +20,8 @@ namespace tessamo {
 // after this is gone. Every write goes through the journal.
 struct OpenFolder {
     OpenFolder(const std::string& path, std::ostream& err, bool assumeYes)
-        : folder(LocalFolder(path)), files(*folder, clock), dialogs(err, assumeYes), env{files, dialogs, clock, SystemMoneyFormat()},
+        : folder(LocalFolder(path)), files(*folder, clock, ReadJournalLimits(*folder->OtherFolder(UserConfigFolder()))),
+          dialogs(err, assumeYes), env{files, dialogs, clock, SystemMoneyFormat()},
           state(env) {}
     SystemClock clock;
     std::unique_ptr<FileSystem> folder;

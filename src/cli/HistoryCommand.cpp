@@ -6,13 +6,19 @@
 #include "cli/Commands.h"
 #include "cli/ConsoleDialogs.h"
 #include "journal/History.h"
+#include "journal/JournalSettings.h"
+#include "platform/DataFolder.h"
+#include "platform/PosixFileSystem.h"
 
 namespace tessamo {
 
 std::string HistoryCommandHelp() {
     return "  history\n"
            "      The changes that can be undone, newest first, one a line: number (1 = newest),\n"
-           "      date and time, the year(s) changed and what was done, separated by tabs.\n";
+           "      date and time, the year(s) changed and what was done, separated by tabs.\n"
+           "  history --limit [CHANGES [MIB]]\n"
+           "      Shows, or sets, how much history is kept: the last CHANGES changes or MIB\n"
+           "      mebibytes, whichever is less (a setting of the user; default 1000 and 64).\n";
 }
 
 std::string UndoCommandHelp() {
@@ -26,8 +32,36 @@ std::string RedoCommandHelp() {
            "      Redoes the N changes undone last (default 1) and says what it redid.\n";
 }
 
+namespace {
+
+bool ReadLimit(const std::string& text, std::uint64_t& value) {
+    if (text.empty() || text.size() > 7 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    value = std::stoull(text);
+    return value > 0;
+}
+
+int RunHistoryLimit(CliContext& context, const std::vector<std::string>& args) {
+    PosixFileSystem config(UserConfigFolder());
+    JournalLimits limits = ReadJournalLimits(config);
+    std::uint64_t megabytes = limits.bytes >> 20;
+    if (args.size() > 3 || (args.size() > 1 && !ReadLimit(args[1], limits.changes)) ||
+        (args.size() > 2 && !ReadLimit(args[2], megabytes)))
+        return BadArguments(context, "history --limit takes a number of changes and a number of MiB, each from 1");
+    limits.bytes = megabytes << 20;
+    if (args.size() > 1)
+        if (Status s = WriteJournalLimits(config, limits); !s.ok()) {
+            context.err << "tessamo-cli: " << s.ToString() << "\n";
+            return kExitFailed;
+        }
+    context.out << "changes = " << limits.changes << "\nmegabytes = " << megabytes << "\n";
+    return kExitOk;
+}
+
+}  // namespace
+
 int RunHistoryCommand(CliContext& context, const std::vector<std::string>& args) {
-    if (!args.empty()) return BadArguments(context, "history takes no arguments");
+    if (!args.empty() && args[0] == "--limit") return RunHistoryLimit(context, args);
+    if (!args.empty()) return BadArguments(context, "history takes no arguments but --limit");
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     ChangeHistory history;
     if (Status s = ReadHistory(context.journaled().journal(), history); !s.ok()) {

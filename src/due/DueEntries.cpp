@@ -5,6 +5,7 @@
 
 #include "core/FixedText.h"
 #include "due/ScheduleFile.h"
+#include "journal/Transaction.h"
 #include "macros/MacroPlayback.h"
 #include "platform/FileErrors.h"
 
@@ -24,8 +25,12 @@ bool StateForYear(const SharedState& state, int year, SharedState& yearState) {
     return ReportIfFailed(state.env.dialogs, s);
 }
 
-Status WriteAndReport(SharedState& state, const std::vector<Schedule>& schedules) {
-    Status s = WriteSchedules(state.env.files, schedules);
+std::string DueEntryText(const char* verb, const DueEntry& entry) {
+    return std::string(verb) + " due entry " + entry.macro + " of " + IsoDateText(entry.date);
+}
+
+Status WriteAndReport(SharedState& state, const std::vector<Schedule>& schedules, const std::string& description) {
+    Status s = WriteSchedules(state.env.files, schedules, description);
     (void)ReportIfFailed(state.env.dialogs, s);
     return s;
 }
@@ -77,32 +82,40 @@ DueResult EnterDueEntry(SharedState& state, std::vector<Schedule>& schedules, co
     const DueMacro macro = ReadDueMacro(state.env.files, schedule->macro);
     if (macro.problem) return {DueOutcome::MacroProblem, 0, *macro.problem};
 
+    // The year's files, the ledger's lines and the date marked done are one
+    // transaction: a crash or a failed write leaves the entry due, whole.
+    Transaction change(state, DueEntryText("Enter", entry));
     SharedState yearState(state);
     const bool activeYear = state.CurYear == YearText(entry.date.year);
     if (!activeYear && !StateForYear(state, entry.date.year, yearState)) return failed;
     SharedState& target = activeYear ? state : yearState;
     FileSystem& files = state.env.files;
+    // Without a journal the pending mark tells a later run what was written.
+    const bool marked = !change.Journaled();
     PendingDueEntry pending;
-    Status s = MakePendingEntry(files, schedule->macro, entry.date, target.LedgerFileName,
-                                static_cast<int>(macro.lines.size()), pending);
-    if (s.ok()) s = WritePendingEntry(files, pending);
-    if (!ReportIfFailed(state.env.dialogs, s)) return failed;
+    if (marked) {
+        Status s = MakePendingEntry(files, schedule->macro, entry.date, target.LedgerFileName,
+                                    static_cast<int>(macro.lines.size()), pending);
+        if (s.ok()) s = WritePendingEntry(files, pending);
+        if (!ReportIfFailed(state.env.dialogs, s)) return failed;
+    }
 
     const MacroPlayResult played =
         PlayMacroFile(target, schedule->macro, StoredDateInStyle(entry.date, state.DateStyle));
     if (played.failed || played.stopped) {
         // The ledger was left as it was: the entry is due again.
-        ReportIfFailed(state.env.dialogs, files.Remove(kDuePendingFileName));
+        if (marked) ReportIfFailed(state.env.dialogs, files.Remove(kDuePendingFileName));
         return failed;
     }
     const std::vector<Schedule> before = schedules;
     schedule->MarkDone(entry.date);
-    if (!WriteAndReport(state, schedules).ok()) {
-        // The mark stays behind and the next run settles it as entered.
+    if (!WriteAndReport(state, schedules, DueEntryText("Enter", entry)).ok() || !change.Commit()) {
+        // Journaled, the ledger's lines were taken back with it; without a
+        // journal the mark stays behind and the next run settles it as entered.
         schedules = before;
         return failed;
     }
-    ReportIfFailed(state.env.dialogs, files.Remove(kDuePendingFileName));
+    if (marked) ReportIfFailed(state.env.dialogs, files.Remove(kDuePendingFileName));
     return {DueOutcome::Entered, played.entered, {}};
 }
 
@@ -111,7 +124,7 @@ DueResult SkipDueEntry(SharedState& state, std::vector<Schedule>& schedules, con
     if (!schedule || schedule->IsDone(entry.date)) return {DueOutcome::Skipped, 0, {}};
     const std::vector<Schedule> before = schedules;
     schedule->MarkDone(entry.date);
-    if (!WriteAndReport(state, schedules).ok()) {
+    if (!WriteAndReport(state, schedules, DueEntryText("Skip", entry)).ok()) {
         schedules = before;
         return {};
     }
@@ -134,7 +147,8 @@ Status SettlePendingEntry(FileSystem& files, std::vector<Schedule>& schedules, b
         s->MarkDone(pending->date);
     if (write) {
         if (schedule && judgement != PendingJudgement::NotEntered)
-            if (Status s = WriteSchedules(files, settled); !s.ok()) return s;
+            if (Status s = WriteSchedules(files, settled, "Settle the due entry " + pending->macro + " of " + IsoDateText(pending->date)); !s.ok())
+                return s;
         if (Status s = files.Remove(kDuePendingFileName); !s.ok()) return s;
     }
     schedules = std::move(settled);

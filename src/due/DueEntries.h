@@ -6,8 +6,10 @@
 // missing); no question is asked per macro.
 //
 // Nothing is entered twice, and a crash enters an entry once or not at all:
-// see DuePending.h for the order of the writes and how a run that stopped
-// is settled.
+// through the journal, the year's files, the ledger's lines and the date
+// marked done are one transaction, which the next start takes back whole when
+// it was interrupted; a folder written without a journal keeps the pending
+// mark of DuePending.h, and a mark left behind is settled either way.
 #include <map>
 #include <string>
 #include <vector>

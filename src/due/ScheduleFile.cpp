@@ -4,6 +4,8 @@
 
 #include "core/FixedText.h"
 
+#include "journal/Transaction.h"
+
 namespace tessamo {
 namespace {
 
@@ -134,8 +136,10 @@ Status ReadSchedules(const FileSystem& files, std::vector<Schedule>& schedules) 
     return Status::Ok();
 }
 
-Status WriteSchedules(FileSystem& files, const std::vector<Schedule>& schedules) {
-    return files.ReplaceWhole(kScheduleFileName, kScheduleTempName, ScheduleFileText(schedules));
+Status WriteSchedules(FileSystem& files, const std::vector<Schedule>& schedules, const std::string& description) {
+    return RunAsTransaction(files, description, [&] {
+        return files.ReplaceWhole(kScheduleFileName, kScheduleTempName, ScheduleFileText(schedules));
+    });
 }
 
 Schedule* FindSchedule(std::vector<Schedule>& schedules, const std::string& macro) {

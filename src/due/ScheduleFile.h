@@ -26,7 +26,9 @@ inline constexpr const char* kScheduleTempName = "tempsched.$$$";
 
 // A missing file holds no schedules.
 Status ReadSchedules(const FileSystem& files, std::vector<Schedule>& schedules);
-Status WriteSchedules(FileSystem& files, const std::vector<Schedule>& schedules);
+// One transaction named `description` (what history and undo show).
+Status WriteSchedules(FileSystem& files, const std::vector<Schedule>& schedules,
+                      const std::string& description = "Change of the schedules");
 
 std::string ScheduleFileText(const std::vector<Schedule>& schedules);
 // `why` gets "line N: reason" when the text does not read.

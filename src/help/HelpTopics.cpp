@@ -17,6 +17,7 @@ const std::vector<WindowTopic>& WindowTopics() {
         {"frmChart", "charts"},          {"frmYears", "charts"},
         {"frmBudgetChart", "charts"},
         {"frmFindAllYears", "find-all-years"},
+        {"HistoryWindow", "history"},
     };
     return topics;
 }

@@ -43,7 +43,23 @@ Stacks StacksOf(const JournalContents& contents) {
     return stacks;
 }
 
-HistoryEntry EntryOf(const JournalTransaction& tx) { return {tx.id, tx.time, tx.Years(), tx.description}; }
+HistoryEntry EntryOf(const JournalTransaction& tx) {
+    std::string files;
+    for (const FileChange& change : tx.changes)
+        if (("," + files + ",").find("," + change.name + ",") == std::string::npos)
+            files += (files.empty() ? "" : ",") + change.name;
+    return {tx.id, tx.time, tx.Years(), tx.description, files};
+}
+
+// Moves the entries of `targets` from the front of `from` to the front of `to`.
+void MoveEntries(const std::vector<std::uint64_t>& targets, std::vector<HistoryEntry>& from,
+                 std::vector<HistoryEntry>& to) {
+    for (std::uint64_t id : targets) {
+        if (from.empty() || from.front().id != id) return;
+        to.insert(to.begin(), std::move(from.front()));
+        from.erase(from.begin());
+    }
+}
 
 std::vector<HistoryEntry> Newest(const std::vector<const JournalTransaction*>& stack) {
     std::vector<HistoryEntry> entries;
@@ -143,6 +159,19 @@ Status ReadHistory(Journal& journal, ChangeHistory& history) {
     history.done = Newest(stacks.done);
     history.undone = Newest(stacks.undone);
     return Status::Ok();
+}
+
+HistoryEntry HistoryEntryOf(const JournalTransaction& tx) { return EntryOf(tx); }
+
+void NoteCommitted(ChangeHistory& history, const JournalTransaction& tx) {
+    switch (tx.kind) {
+        case TransactionKind::Change:
+            history.done.insert(history.done.begin(), EntryOf(tx));
+            history.undone.clear();
+            break;
+        case TransactionKind::Undo: MoveEntries(tx.targets, history.done, history.undone); break;
+        case TransactionKind::Redo: MoveEntries(tx.targets, history.undone, history.done); break;
+    }
 }
 
 TurnResult UndoChanges(JournaledFileSystem& files, std::size_t count) { return Turn(files, count, true); }

@@ -20,6 +20,7 @@ struct HistoryEntry {
     std::string time;         // "YYYY-MM-DD HH:MM:SS"
     std::string years;        // comma-separated; empty for a change of no year's files
     std::string description;
+    std::string files;        // the files it changed, comma-separated
 };
 
 struct ChangeHistory {
@@ -28,6 +29,12 @@ struct ChangeHistory {
 };
 
 Status ReadHistory(Journal& journal, ChangeHistory& history);
+
+// The entry of one journaled transaction.
+HistoryEntry HistoryEntryOf(const JournalTransaction& tx);
+// Brings `history` up to date with a transaction just committed (a change, an
+// undo or a redo), as reading the journal again would, without reading it.
+void NoteCommitted(ChangeHistory& history, const JournalTransaction& tx);
 
 enum class TurnOutcome { Turned, NothingToTurn, Refused, Failed };
 

@@ -104,7 +104,8 @@ Status Journal::KeepWithinLimits() {
     std::uint64_t size = 0;
     for (const JournalTransaction& tx : txs) size += EncodeTransaction(tx).size();
     std::size_t drop = 0;
-    while (drop < txs.size() && (size > limits_.bytes / 10 * 9 || txs.size() - drop > limits_.changes / 10 * 9))
+    const std::uint64_t keptBytes = limits_.bytes - limits_.bytes / 10, keptChanges = limits_.changes - limits_.changes / 10;
+    while (drop < txs.size() && (size > keptBytes || txs.size() - drop > keptChanges))
         size -= EncodeTransaction(txs[drop++]).size();
     txs.erase(txs.begin(), txs.begin() + static_cast<std::ptrdiff_t>(drop));
     return Rewrite(contents);

@@ -1,6 +1,7 @@
 #include "journal/JournaledFileSystem.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "journal/FileImages.h"
 
@@ -93,9 +94,10 @@ Status JournaledFileSystem::Commit(const std::string& description) {
     const std::string renamed = description == open_.description ? std::string() : description;
     if (Status s = journal_.Append(EncodeEnd(open_.id, TransactionEnd::Committed, renamed)); !s.ok())
         return CommitFailed(s);
-    open_ = JournalTransaction{};
+    JournalTransaction done = std::exchange(open_, JournalTransaction{});
+    if (!renamed.empty()) done.description = renamed;
     (void)journal_.KeepWithinLimits();  // a journal left long is no harm; the next commit tries again
-    if (committed) committed();
+    if (committed) committed(done);
     return Status::Ok();
 }
 

@@ -43,8 +43,8 @@ public:
     bool InTransaction() const { return depth_ > 0; }
     // True once a write of the open transaction failed.
     bool Failed() const { return !failure_.ok(); }
-    // Called after each committed transaction that changed something.
-    std::function<void()> committed;
+    // Called after each committed transaction that changed something, with it.
+    std::function<void(const JournalTransaction&)> committed;
 
     Journal& journal() { return journal_; }
     FileSystem& Below() { return folder_; }

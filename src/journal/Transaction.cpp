@@ -36,4 +36,15 @@ void Transaction::RollBack() {
     if (journaled_) Report(journaled_->RollBack());
 }
 
+Status RunAsTransaction(FileSystem& files, const std::string& description, const std::function<Status()>& write) {
+    auto* journaled = dynamic_cast<JournaledFileSystem*>(&files);
+    if (!journaled) return write();
+    journaled->Begin(description);
+    if (Status s = write(); !s.ok()) {
+        const Status undone = journaled->RollBack();
+        return undone.ok() ? s : undone;
+    }
+    return journaled->Commit();
+}
+
 }  // namespace tessamo

@@ -17,6 +17,7 @@
 // The years are those of the files changed. A command that changed nothing
 // leaves no entry. Transactions nest: an inner one joins the outer one.
 // Over a file system without a journal (most unit tests) it does nothing.
+#include <functional>
 #include <string>
 
 #include "core/SharedState.h"
@@ -35,6 +36,8 @@ public:
     // True when the change is final (or there was nothing to journal).
     bool Commit(const std::string& description = {});
     void RollBack();
+    // True when the writes are journaled (the folder has a journal).
+    bool Journaled() const { return journaled_ != nullptr; }
     // Why Commit() failed; Unfinished when the files could not all be given
     // their old bytes back (the next start does it).
     const Status& Failure() const { return failure_; }
@@ -47,5 +50,11 @@ private:
     bool open_ = true;
     Status failure_;
 };
+
+// Runs `write` (one or more writes of `files`) as one transaction named
+// `description`, for a routine that reports through its Status: the write's
+// failure (rolled back), or the commit's, comes back. Without a journal it
+// only runs `write`.
+Status RunAsTransaction(FileSystem& files, const std::string& description, const std::function<Status()>& write);
 
 }  // namespace tessamo

@@ -69,6 +69,7 @@ frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(
     connectDueEntries();
     connectDuplicateLine();
     AddFindAllYears(*this, state_);
+    connectUndo();
     connectHelp();
     ledgerArea_->installEventFilter(this);
     resize(900, 600);

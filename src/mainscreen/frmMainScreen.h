@@ -26,6 +26,7 @@
 //   frmMainScreen_Budgets.cpp      the budget window
 //   frmMainScreen_DueEntries.cpp   due entries of scheduled macro files
 //   frmMainScreen_EntryHelpers.cpp Duplicate Line
+//   frmMainScreen_Undo.cpp         undo, redo and the History window
 // Decisions live in the logic (src/core); handlers gather input, call one
 // routine, show the result and rebuild the lists.
 #include <QMainWindow>
@@ -35,6 +36,7 @@
 #include "core/SharedState.h"
 #include "core/WordSearch.h"
 #include "help/ContextIDs.h"
+#include "journal/History.h"
 #include "platform/Browser.h"
 #include "platform/TextEditor.h"
 
@@ -129,6 +131,11 @@ public:
     // Beyond the system: "Duplicate Line" (Ctrl+D) after the Edit menu's
     // entries (frmMainScreen_EntryHelpers.cpp).
     void mnuDuplicateLine_Click();
+    // Beyond the system: "Undo <what>" (Ctrl+Z), "Redo <what>" (Ctrl+Y) and
+    // "History…" after the Edit menu's entries (frmMainScreen_Undo.cpp).
+    void mnuUndo_Click();
+    void mnuRedo_Click();
+    void mnuHistory_Click();
     void ShowDueEntriesAtStart();
     // Opens the Due entries window through `through`; false when nothing is due
     // (or a failure was shown) and no window opened.
@@ -172,6 +179,9 @@ public:
     QAction* mnuShowMacro = nullptr;
     QAction* mnuDueEntries = nullptr;
     QAction* mnuDuplicateLine = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuRedo = nullptr;
+    QAction* mnuHistory = nullptr;
     QAction* mnuReports = nullptr;
     QMenu* mnuOptions = nullptr;
     QAction* mnuUserName = nullptr;
@@ -232,7 +242,12 @@ private:
     void connectBudgets();
     void connectDueEntries();
     void connectDuplicateLine();
+    void connectUndo();
     void connectHelp();
+    // Undoes (or redoes) the newest `count` changes, then reads the files anew.
+    void TurnChanges(bool back, std::size_t count);
+    void ShowUndoCaptions();
+    void ReadAgainAfterTurn();
     // An entry of our own after `menu`'s entries, named `name`, calling `handler`.
     QAction* addOwnMenuEntry(QMenu* menu, const char* name, const char* utf8Caption, void (frmMainScreen::*handler)());
     // The automatic backup at closing, on its own thread; the destructor
@@ -268,6 +283,8 @@ private:
     std::unique_ptr<TextEditor> textEditor_;
     std::unique_ptr<QtHelpEngine> helpEngine_;
     std::unique_ptr<Browser> browser_;
+    JournaledFileSystem* journaled_ = nullptr;  // null when the folder is written without a journal
+    ChangeHistory changes_;                     // the journal's history, kept up to date
     std::unique_ptr<CloseBackup> closeBackup_;  // last: the first to go, after the backup
 };
 

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <utility>
 
-#include "core/FixedText.h"
+#include "core/SettingLine.h"
 
 namespace tessamo {
 namespace {
@@ -23,11 +23,9 @@ constexpr std::array<Switch, 5> kSwitches = {{
 EntryHelperSettings ParseEntryHelperSettings(const std::string& text) {
     EntryHelperSettings settings;
     std::istringstream lines(text);
+    std::string name, value;
     for (std::string line; std::getline(lines, line);) {
-        const std::size_t equals = line.find('=');
-        if (line.empty() || line[0] == '#' || equals == std::string::npos) continue;
-        const std::string name = TrimBlanks(line.substr(0, equals));
-        const std::string value = TrimBlanks(line.substr(equals + 1));
+        if (!SplitSettingLine(line, name, value)) continue;
         for (const auto& [key, member] : kSwitches)
             if (name == key && (value == "on" || value == "off")) settings.*member = value == "on";
     }

@@ -54,6 +54,16 @@ TEST_F(HistoryCliTest, ListsUndoesAndRedoesNewestFirst) {
     EXPECT_EQ(Run({"undo", "0"}).exitCode, 2);
 }
 
+TEST_F(HistoryCliTest, TheLimitIsAUserSettingAndDropsOlderChanges) {
+    EXPECT_EQ(Run({"history", "--limit"}).out, "changes = 1000\nmegabytes = 64\n");
+    EXPECT_EQ(Run({"history", "--limit", "1"}).out, "changes = 1\nmegabytes = 64\n");
+    EXPECT_EQ(Run({"history", "--limit", "0"}).exitCode, 2);
+    ASSERT_EQ(Run({"--year", "1999", "add", "income", "FO", "4", "third", "--date", "03-09"}).exitCode, 0);
+    const CliRun history = Run({"history"});
+    EXPECT_EQ(std::count(history.out.begin(), history.out.end(), '\n'), 1) << history.out;
+    EXPECT_NE(history.out.find("third"), std::string::npos);
+}
+
 TEST_F(HistoryCliTest, AnOutsideChangeRefusesTheUndoAndWritesNothing) {
     std::string outside = afterTwo_;
     outside.replace(outside.find("refund"), 6, "REFUND");

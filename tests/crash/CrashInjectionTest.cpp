@@ -66,8 +66,11 @@ public:
         return files;
     }
     void Restore(const Snapshot& files) const {
-        for (const auto& entry : fs::directory_iterator(Path())) fs::remove_all(entry.path());
+        // The data folder itself stays: the journal knows its folder by its identity.
         fs::create_directories(Path() / "data");
+        for (const auto& entry : fs::directory_iterator(Path()))
+            if (entry.path().filename() != "data") fs::remove_all(entry.path());
+        for (const auto& entry : fs::directory_iterator(Path() / "data")) fs::remove_all(entry.path());
         fs::create_directories(Path() / "out/bak");
         for (const auto& [name, bytes] : files) {
             fs::create_directories((Path() / name).parent_path());
@@ -109,7 +112,7 @@ struct CrashCase {
     bool statement = false;         // out/statement.csv holds a bank statement
     bool autoBackup = false;        // data-backups/ holds an automatic backup of another ledger
     std::vector<std::vector<std::string>> before = {};  // commands run to make the starting folder
-    bool schedule = false;          // BIG.MCR is due on the first of the month
+    const char* schedule = nullptr;  // schedules.txt (BIG.MCR due on the first of a month)
 };
 
 void PrintTo(const CrashCase& c, std::ostream* os) { *os << c.name; }
@@ -146,7 +149,7 @@ Snapshot StartingFolder(const CrashCase& c, const WorkFolder& work) {
     work.Write("data/.tessamo.lock", "");  // as any earlier run leaves it
     work.Write("data/BIG.MCR", MacroText(50));
     work.Write("data/1999_tsm.nts", "notes of the year\r\n");
-    if (c.schedule) work.Write("data/schedules.txt", "BIG.MCR\tmonthly 1\t1999-03-01\t-\t-\t-\n");
+    if (c.schedule) work.Write("data/schedules.txt", c.schedule);
     if (c.existingExport) work.Write("out/ledger.csv", "\"01-02-99\",\"AA\",\"1.00\",\"x\"\r\n");
     if (c.statement) work.Write("out/statement.csv", StatementText(2000));
     if (c.autoBackup) {
@@ -310,7 +313,12 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"redo"},
                                 false, false, false, false, false,
                                 {{"category", "change", "AA", "ZZ", "Renamed"}, {"undo"}}},
-                      CrashCase{"due_enter", {"--yes", "due", "--enter"}, false, false, false, false, false, {}, true}),
+                      CrashCase{"due_enter", {"--yes", "due", "--enter"}, false, false, false, false, false, {},
+                                "BIG.MCR\tmonthly 1\t1999-03-01\t-\t-\t-\n"},
+                      // Into 1998, whose ledger and category files it makes, and the schedule file.
+                      CrashCase{"due_enter_other_year", {"--yes", "due", "--enter"}, false, false, false, false, false, {},
+                                "BIG.MCR\tmonthly 1\t1998-12-01\t1998-12-31\t-\t-\n"},
+                      CrashCase{"budget_set", {"budget", "set", "AA", "100", "--month", "3"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -15,10 +15,14 @@
 
 #include "backups/AutoBackup.h"
 #include "backups/Restore.h"
+#include "budgets/BudgetChange.h"
 #include "core/CategoryEditor.h"
+#include "due/DueEntries.h"
+#include "due/ScheduleFile.h"
 #include "import/ImportSession.h"
 #include "journal/History.h"
 #include "journal/Recovery.h"
+#include "platform/FileErrors.h"
 #include "support/TestEnv.h"
 
 namespace tessamo {
@@ -92,6 +96,22 @@ const Command kCommands[] = {
          const RestoreResult result =
              RestoreBackup(s.t.env.files, s.outsideFiles, backups.front().name, s.t.clock, s.t.dialogs);
          s.t.dialogs.Show(RestoreEndMessage(result, backups.front().name));
+     }},
+    {"BudgetChange", nullptr,
+     [](Scene& s) { (void)ReportIfFailed(s.t.dialogs, ChangeBudget(s.t.env.files, "1999", "FO", 3, Money(-80))); }},
+    // Due in 1998 with 1999 active: the other year's ledger and the schedule file together.
+    {"DueEntryIntoAnotherYear",
+     [](Scene& s) {
+         s.t.folder.Write("PAY.MCR", "'pay\r\nFO\r\n-100.00\r\ntax\r\nAU\r\n1250\r\nsalary\r\n");
+         Schedule pay;
+         pay.macro = "PAY.MCR";
+         pay.from = {12, 1, 1998};
+         RequireOk(WriteSchedules(s.t.files, {pay}));
+     },
+     [](Scene& s) {
+         std::vector<Schedule> schedules;
+         if (!ReadSchedules(s.t.env.files, schedules).ok()) return;
+         (void)EnterDueEntry(s.t.state, schedules, {{12, 1, 1998}, "PAY.MCR"});
      }},
     {"UndoOfCategoryChange",
      [](Scene& s) {

@@ -63,8 +63,8 @@ TEST(ManPages, CommandLinePageHoldsEveryCommandOfItsHelp) {
     const std::string page = ManText("tessamo-cli");
     const auto commands = ListedUnder(help.out, "Commands:");
     EXPECT_EQ(commands, (std::vector<std::string>{"list", "add", "report", "export", "play", "sort", "backup", "backup",
-                                                  "backups", "restore", "years", "import", "category", "history", "undo",
-                                                  "redo", "budget", "budget", "budget", "budget", "schedule", "schedule",
+                                                  "backups", "restore", "years", "import", "category", "history", "history",
+                                                  "undo", "redo", "budget", "budget", "budget", "budget", "schedule", "schedule",
                                                   "schedule", "due", "due", "find"}));
     // help2man keeps each command's usage line whole: "  play MACRO [--date DATE]  (asks first...)".
     std::istringstream lines(help.out);

@@ -53,6 +53,10 @@ TEST(FileChange, TurnsAFileBothWaysAndKeepsOnlyWhatDiffers) {
     }
     FileImage elsewhere{true, "AAAAzzzBBBB"};
     EXPECT_EQ(SideOf(ChangeBetween("x", &a, &b), elsewhere), ChangeSide::Neither);
+    // A file made empty since (showing a year makes its files) still takes the making of it again.
+    FileImage madeEmpty{true, ""};
+    ASSERT_TRUE(TurnForward(ChangeBetween("x", nullptr, &a), madeEmpty));
+    EXPECT_EQ(madeEmpty.bytes, a);
 }
 
 std::vector<LedgerRecord> ManyLines(std::size_t count) {

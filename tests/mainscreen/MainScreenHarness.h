@@ -83,7 +83,9 @@ struct PanelControls {
 struct MainScreenHarness {
     // Every list model of the window runs under QAbstractItemModelTester, which
     // fails the test on a change the model reports wrongly.
-    MainScreenHarness() : window(std::make_unique<frmMainScreen>(env.state)), ui(*window) {
+    // `journaled`: the window writes through the journal, as the program does.
+    explicit MainScreenHarness(bool journaled = false)
+        : env({3, 15, 1999}, journaled), window(std::make_unique<frmMainScreen>(env.state)), ui(*window) {
         QAbstractItemModel* models[] = {window->ItemListData(), window->CatListData(), window->SmCatListData()};
         for (QAbstractItemModel* model : models)
             new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::QtTest, window.get());
