@@ -71,7 +71,7 @@ private slots:
         const auto backups = f.Backups();
         QCOMPARE(backups.size(), std::size_t{1});
         BackupEntry checked;
-        RequireOk(CheckBackup(*f.rootFiles, backups[0].name, checked));
+        RequireOk(CheckBackup(*f.rootFiles, backups[0].name, backups[0].manifest.folder, checked));
         QVERIFY2(checked.good, checked.problem.c_str());
         QCOMPARE(f.root.Read(backups[0].name + "/1999TSM.DAT"), f.h.env.folder.Read("1999TSM.DAT"));
     }

@@ -41,11 +41,12 @@ set(MAY_INCLUDE_app platform platformqt core logic windows cli app)
 # Logic folders that build on another logic folder: "<user> <used>" pairs.
 # What two subsystems share (the ledger read in place, the report's category
 # list) lives in core; the report's charts draw the report's own summary;
-# the automatic backups copy the very files the backup tool copies; the
+# the automatic backups copy the very files the backup tool copies, and the
+# import rules and ids and the schedules beside them; the
 # budgets' comma-separated output keeps the export's spreadsheet-safe fields;
 # due entries are played by the macro playback; a suggested category may come
 # from the import rules.
-set(LOGIC_USES "charts reports" "backups tools" "years export" "budgets export" "due macros" "quickentry import")
+set(LOGIC_USES "charts reports" "backups tools" "backups import" "backups due" "years export" "budgets export" "due macros" "quickentry import")
 
 # Single headers outside a layer's reach that it may still use, as
 # "<layer> <header>": the system's money conventions are read through Qt Core
