@@ -38,7 +38,11 @@ bool IsBackedUpFileName(const std::string& name) {
 }
 
 std::vector<std::string> FilesToBackUp(const FileSystem& data) {
-    std::vector<std::string> names = BackupFileList(data);
+    // A name a manifest could not hold (a control character in it) is no
+    // file of the system's: copying it would only make every backup bad.
+    std::vector<std::string> names;
+    for (const std::string& name : BackupFileList(data))
+        if (IsPlainFileName(name)) names.push_back(name);
     for (const std::string& own : OwnFileNames())
         if (data.Exists(own)) names.push_back(data.Resolve(own));
     return names;

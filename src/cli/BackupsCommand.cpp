@@ -24,7 +24,8 @@ std::string BackupsCommandHelp() {
            "      a line saying so, and never removed or restored.\n"
            "      --folder PATH sets the data folder's backup folder (an empty PATH: the\n"
            "      default one), --automatic on|off the backup at closing; both are kept in\n"
-           "      backups.conf in the configuration folder, as the Options dialog keeps them.\n";
+           "      $XDG_CONFIG_HOME/tessamo/backups.conf (~/.config/tessamo/backups.conf), as\n"
+           "      the Options dialog keeps them.\n";
 }
 
 namespace {

@@ -69,6 +69,7 @@ Status WriteAll(int fd, const std::string& path, const std::string& bytes) {
 bool IsFile(unsigned mode) { return S_ISREG(mode); }
 bool IsFolder(unsigned mode) { return S_ISDIR(mode); }
 bool IsNotFolder(unsigned mode) { return !S_ISDIR(mode); }
+bool IsNotFile(unsigned mode) { return !S_ISREG(mode); }
 
 }  // namespace
 
@@ -127,6 +128,7 @@ std::vector<std::string> FolderHandle::Entries(bool (*wanted)(unsigned mode)) co
 
 std::vector<std::string> FolderHandle::Files() const { return Entries(IsFile); }
 std::vector<std::string> FolderHandle::Folders() const { return Entries(IsFolder); }
+std::vector<std::string> FolderHandle::NotFiles() const { return Entries(IsNotFile); }
 
 bool FolderHandle::HasFile(const std::string& name) const {
     struct stat st;
@@ -178,7 +180,10 @@ Status FolderHandle::RemoveFolder(const std::string& name) const {
     return Sync();
 }
 
-Status FolderHandle::Sync() const { return ::fsync(fd_) == 0 ? Status::Ok() : Failure(path_, errno); }
+// A file system that cannot flush folders at all (EINVAL) has nothing to flush.
+Status FolderHandle::Sync() const {
+    return ::fsync(fd_) == 0 || errno == EINVAL || errno == ENOTSUP ? Status::Ok() : Failure(path_, errno);
+}
 
 Status FolderHandle::CheckPrivate() const {
     struct stat st;

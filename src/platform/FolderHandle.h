@@ -42,6 +42,8 @@ public:
     // The regular files, and the folders, of this folder (links left out).
     std::vector<std::string> Files() const;
     std::vector<std::string> Folders() const;
+    // Every entry that is no regular file: folders, links, devices, pipes.
+    std::vector<std::string> NotFiles() const;
     bool HasFile(const std::string& name) const;
     // True when anything is under the name (a link too).
     bool Exists(const std::string& name) const;

@@ -35,7 +35,7 @@ TEST_F(CliAutoBackup, BacksUpListsAndRestoresWithTheDifferenceShownFirst) {
     t.PutLedger({Line("03-01-99", "FO", Money(-12.5), "groceries"), Line("03-04-99", "FO", Money(-3), "milk")});
 
     const CliRun listed = At("19:00:00", {"backups"});
-    EXPECT_EQ(listed.out, "1999-03-15_180000\t1999-03-15 18:00:00\tgood\t2 files\t1999: 1 line, income $0.00, "
+    EXPECT_EQ(listed.out, "1999-03-15_180000\t1999-03-15 18:00:00\tgood\t3 files\t1999: 1 line, income $0.00, "
                           "expenses ($12.50)\n");
     const CliRun dry = At("19:00:00", {"restore", "1999-03-15_180000", "--dry-run"});
     EXPECT_EQ(dry.out, ExpectedFile("backups/restore_dry_run.txt"));
