@@ -65,13 +65,14 @@ std::vector<BackupEntry> ListBackups(const FileSystem& root, const std::string& 
     return ListBackups(folder, folderId, verify);
 }
 
-Status CheckBackup(const FolderHandle& root, const std::string& name, const std::string& folderId, BackupEntry& entry) {
+Status CheckBackup(const FolderHandle& root, const std::string& name, const std::string& folderId, BackupEntry& entry,
+                   Verify verify) {
     entry = BackupEntry{};
     FolderHandle folder;
     if (!ParseBackupFolderName(name, entry.time)) return Status::NotFound(root.Path() + "/" + name, "no such backup");
     if (Status s = root.Sub(name, folder); !s.ok()) return s;
     entry.name = name;
-    Examine(folder, folderId, Verify::Checksums, entry);
+    Examine(folder, folderId, verify, entry);
     return Status::Ok();
 }
 

@@ -41,7 +41,8 @@ std::vector<BackupEntry> ListBackups(const FileSystem& root, const std::string& 
 // Reads the backup `name` and checks every copy against its manifest.
 // `entry` holds the result; a failed Status only when the folder is missing.
 Status CheckBackup(const FileSystem& root, const std::string& name, const std::string& folderId, BackupEntry& entry);
-Status CheckBackup(const FolderHandle& root, const std::string& name, const std::string& folderId, BackupEntry& entry);
+Status CheckBackup(const FolderHandle& root, const std::string& name, const std::string& folderId, BackupEntry& entry,
+                   Verify verify = Verify::Checksums);
 
 // The entries of the asking data folder, and those of others.
 std::vector<BackupEntry> OwnBackups(const std::vector<BackupEntry>& entries);

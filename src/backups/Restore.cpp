@@ -3,6 +3,7 @@
 #include <set>
 
 #include "backups/BackupFiles.h"
+#include "backups/Checksum.h"
 #include "backups/FolderId.h"
 #include "core/FixedText.h"
 #include "journal/Transaction.h"
@@ -33,6 +34,11 @@ std::string PinnedName(const std::string& label) {
     return name.empty() || name == "." || name == ".." ? std::string("folder") : name;
 }
 
+bool SameAsToday(const FileSystem& data, const DataFile& file) {
+    std::string today;
+    return data.Exists(file.name) && data.ReadAll(file.name, today).ok() && today == file.bytes;
+}
+
 }  // namespace
 
 Status ReadBackup(const FileSystem& root, const std::string& name, const std::string& folderId, BackupEntry& entry,
@@ -40,7 +46,8 @@ Status ReadBackup(const FileSystem& root, const std::string& name, const std::st
     files.clear();
     FolderHandle top, folder;
     if (Status s = FolderHandle::Open(root.Folder(), top); !s.ok()) return s;
-    if (Status s = CheckBackup(top, name, folderId, entry); !s.ok()) return s;
+    // Sizes first; each checksum as the copy is read, so it is read once.
+    if (Status s = CheckBackup(top, name, folderId, entry, Verify::Sizes); !s.ok()) return s;
     const std::string path = root.Folder() + "/" + name;
     if (!entry.ours) return Status::InvalidArgument(path, "the backup is of another data folder");
     if (!entry.good) return Status::Corruption(path, "the backup is bad: " + entry.problem);
@@ -48,9 +55,11 @@ Status ReadBackup(const FileSystem& root, const std::string& name, const std::st
     for (const ManifestFile& f : entry.manifest.files) {
         DataFile file{f.name, {}};
         if (Status s = folder.Read(f.name, file.bytes); !s.ok()) return s;
-        // Read again after the check: a copy changed meanwhile is not restored.
-        if (DescribeFile(f.name, file.bytes).crc != f.crc || file.bytes.size() != f.size)
-            return Status::Corruption(folder.Path() + "/" + f.name, "has changed since it was copied");
+        if (Crc32Of(file.bytes) != f.crc || file.bytes.size() != f.size) {
+            entry.good = false;
+            entry.problem = f.name + " has changed since it was copied";
+            return Status::Corruption(path, "the backup is bad: " + entry.problem);
+        }
         files.push_back(std::move(file));
     }
     return Status::Ok();
@@ -98,6 +107,7 @@ RestoreResult RestoreFiles(FileSystem& data, FileSystem& root, const std::vector
     Transaction change(data, dialogs, "Restore of " + label);
     Status s;
     for (const DataFile& file : files) {
+        if (SameAsToday(data, file)) continue;  // nothing to put back
         if (s = data.ReplaceWhole(file.name, kRestoreTempFileName, file.bytes); !s.ok()) break;
         result.restored.push_back(file.name);
     }

@@ -45,7 +45,7 @@ TEST_F(Restore, PutsTheBackupsBytesBackAfterBackingTodayUp) {
     EXPECT_EQ(result.before.name, "1999-03-15_190000");
     EXPECT_EQ(Copy("1999-03-15_190000", "1999TSM.DAT"), changedLedger);
     EXPECT_EQ(RestoreEndMessage(result, "1999-03-15_180000").text,
-              "Restored 4 files from 1999-03-15_180000.\r\nToday's files were backed up as 1999-03-15_190000.");
+              "Restored 2 files from 1999-03-15_180000.\r\nToday's files were backed up as 1999-03-15_190000.");
 }
 
 TEST_F(Restore, ChangesNothingUnlessAnsweredYesOrWhenTodayCannotBeBackedUp) {

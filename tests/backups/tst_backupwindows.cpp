@@ -144,7 +144,7 @@ private slots:
         QTest::keyClick(w->BackupList, Qt::Key_R, Qt::AltModifier);  // &Restore, pressed as a click is
         QTRY_COMPARE(f.h.env.folder.Read("1999TSM.DAT"), morningLedger);
         QCOMPARE(f.h.env.folder.Read("1999CATS.DAT"), morningCategories);
-        QCOMPARE(f.h.env.dialogs.Last().text.substr(0, 36), std::string("Restored 4 files from 1999-03-15_090"));
+        QCOMPARE(f.h.env.dialogs.Last().text.substr(0, 36), std::string("Restored 2 files from 1999-03-15_090"));
         QCOMPARE(w->BackupList->rowCount(), 2);  // today's files, kept first
         QCOMPARE(f.h.window->ItemList->model()->rowCount(), 2);
         QCOMPARE(f.h.window->CatList->model()->rowCount(), 2);
