@@ -13,8 +13,7 @@
 namespace tessamo {
 
 std::string RestoreCommandHelp() {
-    return "  restore NAME [--dry-run]\n"
-           "  restore --from FOLDER [--dry-run]\n"
+    return "  restore NAME|--from FOLDER [--dry-run]\n"
            "      Shows what restoring the backup NAME (see backups) would change, per year:\n"
            "      lines that come back (+), lines that go (-), categories added and removed.\n"
            "      Then asks (--yes answers), backs today's files up into a safety copy kept\n"
