@@ -1,12 +1,21 @@
 #pragma once
-// AutoBackup: an automatic, checked backup of the data folder. When any data
-// file ("*.dat", "*.mcr", "*.nts") differs from the newest good backup, the
-// files are copied into a new dated folder under the backup folder: built as
-// "<name>.partial", each copy atomic, then read back and compared byte for
-// byte, the manifest written, and the folder renamed to its name. A copy that
-// does not read back the same makes the folder bad (its manifest says why);
-// a copy that cannot be written at all removes the folder again. Only after a
-// good backup was made are older folders rotated away (Rotation.h).
+// AutoBackup: an automatic, checked backup of the data folder. When any file
+// a backup holds (BackupFiles.h) differs from the newest backup of this data
+// folder whose checksums verify, the files are copied into a new dated folder
+// under the backup folder: made fresh as "<name>.partial-<folder id>" (never
+// an existing folder, never through a link) and filled through its
+// descriptor, each copy new, flushed, read back and compared byte for byte,
+// then the manifest and the stamps written, and the folder renamed to its
+// name. A copy that does not read back the same makes the folder bad (its
+// manifest says why); a copy that cannot be written at all removes the folder
+// again. Only after a good backup was made are this folder's older backups
+// rotated away (Rotation.h); another data folder's are never touched.
+//
+// The backup folder is the user's alone: made 0700 when missing, refused
+// when another user owns it or others may write into it.
+//
+// Nothing is read when the newest good backup's stamps (BackupStamps.h) say
+// no file was written since; else the files are read and compared.
 #include <string>
 #include <vector>
 
@@ -22,7 +31,10 @@ struct DataFile {
     std::string bytes;
 };
 
-// Every data file of the folder, in the backup window's order.
+// The file of that name (letter case ignored), or nullptr.
+const DataFile* FindDataFile(const std::vector<DataFile>& files, const std::string& name);
+
+// Every file of the folder a backup holds, in the backup window's order.
 Status ReadDataFiles(const FileSystem& data, std::vector<DataFile>& files);
 
 enum class AutoBackupOutcome {
@@ -39,12 +51,11 @@ struct AutoBackupResult {
     std::vector<std::string> removed;  // folders rotated away
 };
 
-// Whether a good new backup rotates older ones away. The backup a restore
-// makes first does not: the backup being restored from stays until the next.
-enum class AfterBackup { Rotate, KeepAll };
-
+// `beforeRestoring` names the backup a restore is about to put back: then a
+// safety copy is made even of unchanged files, pinned (rotation never removes
+// it) and nothing is rotated away.
 AutoBackupResult MakeAutomaticBackup(const FileSystem& data, FileSystem& root, const Clock& clock,
-                                     AfterBackup after = AfterBackup::Rotate);
+                                     const std::string& beforeRestoring = {});
 
 // What the user is told after a backup that did not succeed: each failure,
 // and that the next close tries again. Nothing to tell (an empty text) for

@@ -1,6 +1,7 @@
 #include "backups/BackupList.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "backups/Checksum.h"
 
@@ -13,57 +14,76 @@ void MarkBad(BackupEntry& entry, std::string problem) {
     entry.problem = std::move(problem);
 }
 
-// Reads the manifest and, when `readCopies`, every copy; else only the sizes.
-void Examine(const FileSystem& folder, bool readCopies, BackupEntry& entry) {
+void ExamineCopy(const FolderHandle& folder, const ManifestFile& file, Verify verify, BackupEntry& entry) {
+    FileStamp stamp;
+    if (Status s = folder.Stamp(file.name, stamp); s.IsNotFound()) return MarkBad(entry, file.name + " is missing");
+    else if (!s.ok()) return MarkBad(entry, s.ToString());
+    if (stamp.size != file.size) return MarkBad(entry, file.name + " has another length than when it was copied");
+    if (verify == Verify::Sizes) return;
+    std::string bytes;
+    if (Status r = folder.Read(file.name, bytes); !r.ok()) return MarkBad(entry, r.ToString());
+    if (Crc32Of(bytes) != file.crc) MarkBad(entry, file.name + " has changed since it was copied");
+}
+
+// Reads the manifest and checks each copy it names.
+void Examine(const FolderHandle& folder, const std::string& folderId, Verify verify, BackupEntry& entry) {
     entry.good = true;
-    if (!folder.Exists(kManifestName)) return MarkBad(entry, "the manifest is missing");
+    if (!folder.HasFile(kManifestName)) return MarkBad(entry, "the manifest is missing");
     std::string text;
-    Status s = folder.ReadAll(kManifestName, text);
-    if (s.ok()) s = ParseManifest(text, folder.PathOf(kManifestName), entry.manifest);
+    Status s = folder.Read(kManifestName, text);
+    if (s.ok()) s = ParseManifest(text, folder.Path() + "/" + kManifestName, entry.manifest);
     if (!s.ok()) return MarkBad(entry, s.ToString());
+    entry.ours = entry.manifest.folder.empty() || entry.manifest.folder == folderId;
     if (!entry.manifest.good) return MarkBad(entry, entry.manifest.problem);
-    for (const ManifestFile& file : entry.manifest.files) {
-        std::uint64_t size = 0;
-        if (!folder.Exists(file.name)) return MarkBad(entry, file.name + " is missing");
-        if (Status sz = folder.FileLength(file.name, size); !sz.ok()) return MarkBad(entry, sz.ToString());
-        if (size != file.size) return MarkBad(entry, file.name + " has another length than when it was copied");
-        if (!readCopies) continue;
-        std::string bytes;
-        if (Status r = folder.ReadAll(file.name, bytes); !r.ok()) return MarkBad(entry, r.ToString());
-        if (Crc32Of(bytes) != file.crc) return MarkBad(entry, file.name + " has changed since it was copied");
-    }
+    for (const ManifestFile& file : entry.manifest.files) ExamineCopy(folder, file, verify, entry);
+}
+
+std::vector<BackupEntry> Filtered(const std::vector<BackupEntry>& entries, bool ours) {
+    std::vector<BackupEntry> kept;
+    std::copy_if(entries.begin(), entries.end(), std::back_inserter(kept), [&](const auto& e) { return e.ours == ours; });
+    return kept;
 }
 
 }  // namespace
 
-std::unique_ptr<FileSystem> BackupFolder(const FileSystem& root, const std::string& name) {
-    return root.OtherFolder(root.Folder() + "/" + name);
-}
-
-std::vector<BackupEntry> ListBackups(const FileSystem& root) {
+std::vector<BackupEntry> ListBackups(const FolderHandle& root, const std::string& folderId, Verify verify) {
     std::vector<BackupEntry> entries;
     for (const std::string& name : root.Folders()) {
         BackupEntry entry;
-        if (!ParseBackupFolderName(name, entry.time)) continue;
+        FolderHandle folder;
+        if (!ParseBackupFolderName(name, entry.time) || !root.Sub(name, folder).ok()) continue;
         entry.name = name;
-        Examine(*BackupFolder(root, name), false, entry);
+        Examine(folder, folderId, verify, entry);
         entries.push_back(std::move(entry));
     }
-    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
-    return entries;
+    return entries;  // Folders() are sorted, and so are the names of moments
 }
 
-Status CheckBackup(const FileSystem& root, const std::string& name, BackupEntry& entry) {
+std::vector<BackupEntry> ListBackups(const FileSystem& root, const std::string& folderId, Verify verify) {
+    FolderHandle folder;
+    if (!FolderHandle::Open(root.Folder(), folder).ok()) return {};
+    return ListBackups(folder, folderId, verify);
+}
+
+Status CheckBackup(const FolderHandle& root, const std::string& name, const std::string& folderId, BackupEntry& entry,
+                   Verify verify) {
     entry = BackupEntry{};
-    FileInfo info;
-    const std::unique_ptr<FileSystem> folder = BackupFolder(root, name);
-    if (Status s = folder->Inspect(".", info); !s.ok()) return s;
-    if (!ParseBackupFolderName(name, entry.time) || info.kind != FileKind::Directory)
-        return Status::NotFound(folder->Folder(), "no such backup");
+    FolderHandle folder;
+    if (!ParseBackupFolderName(name, entry.time)) return Status::NotFound(root.Path() + "/" + name, "no such backup");
+    if (Status s = root.Sub(name, folder); !s.ok()) return s;
     entry.name = name;
-    Examine(*folder, true, entry);
+    Examine(folder, folderId, verify, entry);
     return Status::Ok();
 }
+
+Status CheckBackup(const FileSystem& root, const std::string& name, const std::string& folderId, BackupEntry& entry) {
+    FolderHandle folder;
+    if (Status s = FolderHandle::Open(root.Folder(), folder); !s.ok()) return s;
+    return CheckBackup(folder, name, folderId, entry);
+}
+
+std::vector<BackupEntry> OwnBackups(const std::vector<BackupEntry>& entries) { return Filtered(entries, true); }
+std::vector<BackupEntry> OthersBackups(const std::vector<BackupEntry>& entries) { return Filtered(entries, false); }
 
 const BackupEntry* NewestGood(const std::vector<BackupEntry>& entries) {
     for (auto it = entries.rbegin(); it != entries.rend(); ++it)

@@ -14,11 +14,15 @@ std::string BackupDateText(const BackupTime& t) {
     return text;
 }
 
-std::string BackupStateText(const BackupEntry& entry) { return entry.good ? "good" : "bad: " + entry.problem; }
+std::string BackupStateText(const BackupEntry& entry) {
+    const std::string pinned =
+        entry.manifest.pinned.empty() ? "" : ", before restoring " + Cp1252ToVisibleUtf8(entry.manifest.pinned);
+    return (entry.good ? "good" : "bad: " + Cp1252ToVisibleUtf8(entry.problem)) + pinned;
+}
 
 std::string BackupFilesText(const BackupEntry& entry) {
     std::string text;
-    for (const ManifestFile& f : entry.manifest.files) text += (text.empty() ? "" : ", ") + Cp1252ToUtf8(f.name);
+    for (const ManifestFile& f : entry.manifest.files) text += (text.empty() ? "" : ", ") + Cp1252ToVisibleUtf8(f.name);
     return text;
 }
 
@@ -35,12 +39,13 @@ std::string BackupYearsText(const BackupEntry& entry, const MoneyFormat& money) 
 }
 
 std::string BackupListingText(const std::vector<BackupEntry>& entries, const MoneyFormat& money) {
-    std::string text;
+    std::string own, others;
     for (auto it = entries.rbegin(); it != entries.rend(); ++it)
-        text += it->name + "\t" + BackupDateText(it->time) + "\t" + BackupStateText(*it) + "\t" +
-                std::to_string(it->manifest.files.size()) + (it->manifest.files.size() == 1 ? " file" : " files") +
-                "\t" + BackupYearsText(*it, money) + "\n";
-    return text;
+        (it->ours ? own : others) += it->name + "\t" + BackupDateText(it->time) + "\t" + BackupStateText(*it) + "\t" +
+                                     std::to_string(it->manifest.files.size()) +
+                                     (it->manifest.files.size() == 1 ? " file" : " files") + "\t" +
+                                     BackupYearsText(*it, money) + "\n";
+    return others.empty() ? own : own + kOthersHeading + "\n" + others;
 }
 
 }  // namespace tessamo

@@ -12,14 +12,19 @@ namespace tessamo {
 
 // "1999-03-14 18:00:00"
 std::string BackupDateText(const BackupTime& time);
-// "good", or "bad: <why>"
+// Above the backups of other data folders in a listing.
+inline constexpr const char* kOthersHeading = "Of another data folder (never removed or restored here):";
+
+// "good", or "bad: <why>"; a safety copy adds ", before restoring <name>".
+// Texts from the manifest have their control characters escaped.
 std::string BackupStateText(const BackupEntry& entry);
 // The file names, separated by ", ".
 std::string BackupFilesText(const BackupEntry& entry);
 // "1999: 120 lines, income $1,234.00, expenses ($567.00)" per ledger, "; " between.
 std::string BackupYearsText(const BackupEntry& entry, const MoneyFormat& money);
 // One line per backup, newest first, fields separated by tabs: name, date,
-// state, the number of files, the years.
+// state, the number of files, the years; those of other data folders after
+// a line kOthersHeading.
 std::string BackupListingText(const std::vector<BackupEntry>& entries, const MoneyFormat& money);
 
 }  // namespace tessamo

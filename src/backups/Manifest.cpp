@@ -1,7 +1,9 @@
 #include "backups/Manifest.h"
 
+#include <set>
 #include <sstream>
 
+#include "backups/BackupFiles.h"
 #include "backups/Checksum.h"
 #include "core/FixedText.h"
 #include "core/RecordFile.h"
@@ -50,6 +52,20 @@ std::string OptionalText(const std::optional<T>& value) {
     if (!value) return "-";
     if constexpr (std::is_same_v<T, AmountSum>) return SumText(*value);
     else return std::to_string(*value);
+}
+
+// A problem's text on the state line: its line breaks as blanks.
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\n' || c == '\r') c = ' ';
+    return text;
+}
+
+// "<key><word>": the word (one plain name, as a folder id or a backup's name is).
+bool ReadWordLine(const std::string& line, const std::string& key, std::string& word) {
+    if (line.rfind(key, 0) != 0) return false;
+    word = line.substr(key.size());
+    return IsPlainFileName(word) && word.find(' ') == std::string::npos;
 }
 
 bool ParseFileLine(const std::string& line, ManifestFile& file) {
@@ -107,7 +123,9 @@ ManifestFile DescribeFile(const std::string& name, const std::string& bytes) {
 
 std::string ManifestText(const Manifest& manifest) {
     std::string text = std::string(kHeader) + "\n";
-    text += manifest.good ? "state good\n" : "state bad " + manifest.problem + "\n";
+    text += manifest.good ? "state good\n" : "state bad " + OneLine(manifest.problem) + "\n";
+    if (!manifest.folder.empty()) text += "folder " + manifest.folder + "\n";
+    if (!manifest.pinned.empty()) text += "pinned " + manifest.pinned + "\n";
     for (const ManifestFile& f : manifest.files)
         text += "file " + ChecksumText(f.crc) + " " + std::to_string(f.size) + " " + OptionalText(f.records) + " " +
                 OptionalText(f.income) + " " + OptionalText(f.expense) + " " + f.name + "\n";
@@ -123,10 +141,14 @@ Status ParseManifest(const std::string& text, const std::string& fileName, Manif
         return Status::Corruption(fileName, "the manifest has no state line");
     manifest.good = line == "state good";
     if (!manifest.good) manifest.problem = TrimBlanks(line.substr(9));
+    std::set<std::string> names;
     for (int number = 3; std::getline(in, line); ++number) {
+        const std::string where = "line " + std::to_string(number) + " of the manifest";
+        if (ReadWordLine(line, "folder ", manifest.folder) || ReadWordLine(line, "pinned ", manifest.pinned)) continue;
         ManifestFile file;
-        if (!ParseFileLine(line, file))
-            return Status::Corruption(fileName, "line " + std::to_string(number) + " of the manifest cannot be read");
+        if (!ParseFileLine(line, file)) return Status::Corruption(fileName, where + " cannot be read");
+        if (!IsBackedUpFileName(file.name)) return Status::Corruption(fileName, where + " names no file a backup holds");
+        if (!names.insert(ToUpperAscii(file.name)).second) return Status::Corruption(fileName, where + " names a file twice");
         manifest.files.push_back(file);
     }
     return Status::Ok();

@@ -4,13 +4,18 @@
 //
 //   tessamo backup 1
 //   state good                      (or: state bad <what went wrong>)
+//   folder <id>                     (the data folder's identity, FolderId.h)
+//   pinned <backup>                 (only in the copy made before restoring <backup>)
 //   file <crc32> <bytes> <records> <income> <expense> <name>
 //
 // <crc32> is eight hex digits (Checksum.h); <records> the whole records of a
 // year file (a ledger "YYYYTSM.DAT" or a category file "YYYYCATS.DAT"), "-"
 // for other files; <income> and <expense> the exact sums of a ledger's
 // positive and negative amounts in ten-thousandths, "-" for other files. The
-// name comes last, so it may hold blanks.
+// name comes last, so it may hold blanks; a manifest naming anything but a
+// plain name of the files a backup holds (BackupFiles.h), or one file twice,
+// is refused. Manifests made before folders had an identity have no folder
+// line and count as the reading folder's own.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -47,6 +52,8 @@ ManifestFile DescribeFile(const std::string& name, const std::string& bytes);
 struct Manifest {
     bool good = true;
     std::string problem;  // what made it bad
+    std::string folder;   // the data folder's id; "" in an older manifest
+    std::string pinned;   // the backup whose restore this copy was made before
     std::vector<ManifestFile> files;
 };
 

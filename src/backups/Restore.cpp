@@ -1,6 +1,13 @@
 #include "backups/Restore.h"
 
+#include <set>
+
+#include "backups/BackupFiles.h"
+#include "backups/Checksum.h"
+#include "backups/FolderId.h"
+#include "core/FixedText.h"
 #include "journal/Transaction.h"
+#include "tools/Backup.h"
 
 namespace tessamo {
 namespace {
@@ -18,18 +25,60 @@ RestoreResult Ended(RestoreOutcome outcome, Status failure) {
     return result;
 }
 
+// The pinned line's word: the backup's name, or a plain folder's last part
+// with blanks and anything unusual as "_".
+std::string PinnedName(const std::string& label) {
+    std::string name = label.substr(label.find_last_of('/') == std::string::npos ? 0 : label.find_last_of('/') + 1);
+    for (char& c : name)
+        if (c == ' ' || !IsPlainFileName(std::string(1, c))) c = '_';
+    return name.empty() || name == "." || name == ".." ? std::string("folder") : name;
+}
+
+bool SameAsToday(const FileSystem& data, const DataFile& file) {
+    std::string today;
+    return data.Exists(file.name) && data.ReadAll(file.name, today).ok() && today == file.bytes;
+}
+
 }  // namespace
 
-Status ReadBackup(const FileSystem& root, const std::string& name, BackupEntry& entry, std::vector<DataFile>& files) {
+Status ReadBackup(const FileSystem& root, const std::string& name, const std::string& folderId, BackupEntry& entry,
+                  std::vector<DataFile>& files) {
     files.clear();
-    if (Status s = CheckBackup(root, name, entry); !s.ok()) return s;
-    if (!entry.good) return Status::Corruption(root.Folder() + "/" + name, "the backup is bad: " + entry.problem);
-    const std::unique_ptr<FileSystem> folder = BackupFolder(root, name);
+    FolderHandle top, folder;
+    if (Status s = FolderHandle::Open(root.Folder(), top); !s.ok()) return s;
+    // Sizes first; each checksum as the copy is read, so it is read once.
+    if (Status s = CheckBackup(top, name, folderId, entry, Verify::Sizes); !s.ok()) return s;
+    const std::string path = root.Folder() + "/" + name;
+    if (!entry.ours) return Status::InvalidArgument(path, "the backup is of another data folder");
+    if (!entry.good) return Status::Corruption(path, "the backup is bad: " + entry.problem);
+    if (Status s = top.Sub(name, folder); !s.ok()) return s;
     for (const ManifestFile& f : entry.manifest.files) {
         DataFile file{f.name, {}};
-        if (Status s = folder->ReadAll(f.name, file.bytes); !s.ok()) return s;
+        if (Status s = folder.Read(f.name, file.bytes); !s.ok()) return s;
+        if (Crc32Of(file.bytes) != f.crc || file.bytes.size() != f.size) {
+            entry.good = false;
+            entry.problem = f.name + " has changed since it was copied";
+            return Status::Corruption(path, "the backup is bad: " + entry.problem);
+        }
         files.push_back(std::move(file));
     }
+    return Status::Ok();
+}
+
+Status ReadPlainFolder(const std::string& path, std::vector<DataFile>& files) {
+    files.clear();
+    FolderHandle folder;
+    if (Status s = FolderHandle::Open(path, folder); !s.ok()) return s;
+    std::set<std::string> seen;
+    for (const std::string& name : folder.Files()) {
+        if (!IsPlainFileName(name) || !IsBackupFile(name)) continue;
+        if (!seen.insert(ToUpperAscii(name)).second)
+            return Status::InvalidArgument(path + "/" + name, "a second file of that name in another letter case");
+        DataFile file{name, {}};
+        if (Status s = folder.Read(name, file.bytes); !s.ok()) return s;
+        files.push_back(std::move(file));
+    }
+    if (files.empty()) return Status::NotFound(path, "no data files (*.dat, *.mcr, *.nts) in the folder");
     return Status::Ok();
 }
 
@@ -37,22 +86,34 @@ RestoreResult RestoreBackup(FileSystem& data, FileSystem& root, const std::strin
                             Dialogs& dialogs) {
     BackupEntry entry;
     std::vector<DataFile> files;
-    if (Status s = ReadBackup(root, name, entry, files); !s.ok()) return Ended(RestoreOutcome::Refused, s);
-    if (dialogs.Show(RestoreQuestion(name)) != Answer::Yes) return Ended(RestoreOutcome::Declined, Status::Ok());
+    std::string id;
+    Status s = ReadFolderId(data, id);
+    if (s.ok()) s = ReadBackup(root, name, id, entry, files);
+    if (!s.ok()) return Ended(RestoreOutcome::Refused, s);
+    return RestoreFiles(data, root, files, name, clock, dialogs, !entry.manifest.folder.empty());
+}
+
+RestoreResult RestoreFiles(FileSystem& data, FileSystem& root, const std::vector<DataFile>& files,
+                           const std::string& label, const Clock& clock, Dialogs& dialogs, bool ownFilesComplete) {
+    if (dialogs.Show(RestoreQuestion(label)) != Answer::Yes) return Ended(RestoreOutcome::Declined, Status::Ok());
     RestoreResult result;
-    result.before = MakeAutomaticBackup(data, root, clock, AfterBackup::KeepAll);
+    result.before = MakeAutomaticBackup(data, root, clock, PinnedName(label));
     if (result.before.outcome == AutoBackupOutcome::Failed || result.before.outcome == AutoBackupOutcome::Bad) {
         result.outcome = RestoreOutcome::Refused;
         result.failure = result.before.problems.front();
         return result;
     }
     // Every file or none: a failure takes back the files restored before it.
-    Transaction change(data, dialogs, "Restore of " + name);
+    Transaction change(data, dialogs, "Restore of " + label);
     Status s;
     for (const DataFile& file : files) {
+        if (SameAsToday(data, file)) continue;  // nothing to put back
         if (s = data.ReplaceWhole(file.name, kRestoreTempFileName, file.bytes); !s.ok()) break;
         result.restored.push_back(file.name);
     }
+    for (const std::string& own : ownFilesComplete && s.ok() ? OwnFileNames() : std::vector<std::string>{})
+        if (!FindDataFile(files, own) && data.Exists(own))
+            if (s = data.Remove(own); !s.ok()) break;
     if (s.ok() && !change.Commit()) s = change.Failure();
     if (s.ok()) {
         result.outcome = RestoreOutcome::Restored;

@@ -1,10 +1,19 @@
 #pragma once
 // Restore: puts the files of an automatic backup back into the data folder.
-// The backup is read and checked first and refused when bad. After the user
-// said yes, today's files are backed up (a backup that fails stops the
-// restore, so nothing of today is lost), then each file of the backup
-// replaces its namesake atomically, one by one; a failure stops there and
-// the files restored so far are named. Files the backup does not hold stay.
+// The backup is read and checked first (every checksum) and refused when bad
+// or of another data folder. After the user said yes, today's files are
+// backed up into a pinned safety copy (a backup that fails stops the
+// restore, so nothing of today is lost), then the files of the backup replace
+// their namesakes in one transaction: all of them or none. Only files of the
+// kinds a backup holds are written, under plain names, into the data folder
+// alone. Files the backup does not hold stay, but for our own files (import
+// ids and rules, schedules): a backup that names its data folder holds
+// every one that existed, so one it lacks did not exist then and goes (the
+// kept import ids would otherwise make a re-import skip restored-away lines).
+//
+// A plain folder made by the Backup window (copies without a manifest) is
+// restored the same way; its "*.dat", "*.mcr" and "*.nts" files are taken as
+// they are, as nothing can check them.
 #include <string>
 #include <vector>
 
@@ -17,7 +26,10 @@ inline constexpr const char* kRestoreTempFileName = "temp.$$$";
 
 // Reads every file of the backup `name`, checked against its manifest.
 // Corruption, with what is wrong, when the backup is bad.
-Status ReadBackup(const FileSystem& root, const std::string& name, BackupEntry& entry, std::vector<DataFile>& files);
+Status ReadBackup(const FileSystem& root, const std::string& name, const std::string& folderId, BackupEntry& entry,
+                  std::vector<DataFile>& files);
+// Reads the data files of a plain folder (links and other entries left out).
+Status ReadPlainFolder(const std::string& folder, std::vector<DataFile>& files);
 
 enum class RestoreOutcome { Declined, Restored, Refused, Failed };
 
@@ -30,6 +42,12 @@ struct RestoreResult {
 
 RestoreResult RestoreBackup(FileSystem& data, FileSystem& root, const std::string& name, const Clock& clock,
                             Dialogs& dialogs);
+// Restores `files` (read from `label`: a plain folder) after the same
+// question and safety copy; `ownFilesComplete` when our own files the files
+// lack are to go.
+RestoreResult RestoreFiles(FileSystem& data, FileSystem& root, const std::vector<DataFile>& files,
+                           const std::string& label, const Clock& clock, Dialogs& dialogs,
+                           bool ownFilesComplete = false);
 
 // The end message: what was restored, or why not (empty text when declined).
 Message RestoreEndMessage(const RestoreResult& result, const std::string& name);

@@ -13,12 +13,6 @@
 namespace tessamo {
 namespace {
 
-const DataFile* Find(const std::vector<DataFile>& files, const std::string& name) {
-    for (const DataFile& f : files)
-        if (ToUpperAscii(f.name) == ToUpperAscii(name)) return &f;
-    return nullptr;
-}
-
 // The whole records of `from` that `against` does not hold as often, in
 // the order of `from`.
 template <class Record>
@@ -37,12 +31,12 @@ std::string Counted(std::size_t n, const char* one, const char* many) {
 }
 
 std::string LineText(const LedgerRecord& r, const MoneyFormat& money) {
-    return Cp1252ToUtf8(r.Date) + "  " + Cp1252ToUtf8(r.Code) + "  " + CurrencyText(r.Amount, money) + "  " +
-           Cp1252ToUtf8(TrimBlanks(r.Note));
+    return Cp1252ToVisibleUtf8(r.Date) + "  " + Cp1252ToVisibleUtf8(r.Code) + "  " + CurrencyText(r.Amount, money) +
+           "  " + Cp1252ToVisibleUtf8(TrimBlanks(r.Note));
 }
 
 std::string CategoryText(const CategoryRecord& r) {
-    return Cp1252ToUtf8(r.Code) + "  " + Cp1252ToUtf8(TrimRightBlanks(r.Name));
+    return Cp1252ToVisibleUtf8(r.Code) + "  " + Cp1252ToVisibleUtf8(TrimRightBlanks(r.Name));
 }
 
 struct YearFiles {
@@ -52,7 +46,7 @@ struct YearFiles {
 
 std::string Bytes(const std::vector<DataFile>& files, const DataFile* backupFile) {
     if (!backupFile) return {};
-    const DataFile* today = Find(files, backupFile->name);
+    const DataFile* today = FindDataFile(files, backupFile->name);
     return today ? today->bytes : std::string();
 }
 
@@ -80,7 +74,7 @@ std::string YearText(const std::string& year, const YearFiles& files, const std:
 }
 
 std::string OtherFileText(const DataFile& file, const std::vector<DataFile>& today) {
-    const DataFile* now = Find(today, file.name);
+    const DataFile* now = FindDataFile(today, file.name);
     const char* what = !now ? "comes back" : now->bytes == file.bytes ? "unchanged" : "replaced";
     return Cp1252ToUtf8(file.name) + " " + what;
 }
@@ -107,7 +101,7 @@ std::string RestoreDifferenceText(const std::vector<DataFile>& today, const std:
         }
     }
     for (const DataFile& file : today)
-        if (!Find(backup, file.name)) kept.push_back(Cp1252ToUtf8(file.name));
+        if (!FindDataFile(backup, file.name)) kept.push_back(Cp1252ToUtf8(file.name));
     std::string text;
     for (const auto& [year, files] : years) text += YearText(year, files, today, money);
     text += JoinedLine("Other files:", others);

@@ -34,7 +34,8 @@ std::vector<std::string> FoldersToRemove(const std::vector<BackupEntry>& entries
     KeepNewestPerPeriod(entries, MonthOf, kMonthlyKept, kept);
     std::vector<std::string> removed;
     for (const BackupEntry& entry : entries)
-        if (entry.name < newest->name && !kept.count(entry.name)) removed.push_back(entry.name);
+        if (entry.name < newest->name && !kept.count(entry.name) && entry.manifest.pinned.empty())
+            removed.push_back(entry.name);
     return removed;
 }
 

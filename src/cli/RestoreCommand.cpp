@@ -1,7 +1,10 @@
-// restore NAME: shows what restoring an automatic backup changes, and
-// restores it once the question is answered Yes.
+// restore NAME | restore --from FOLDER: shows what restoring an automatic
+// backup (or a folder of plain copies) changes, and restores it once the
+// question is answered Yes.
+#include <filesystem>
 #include <ostream>
 
+#include "backups/FolderId.h"
 #include "backups/Restore.h"
 #include "backups/RestoreDifference.h"
 #include "cli/AutoBackupRoot.h"
@@ -10,34 +13,58 @@
 namespace tessamo {
 
 std::string RestoreCommandHelp() {
-    return "  restore NAME [--dry-run]\n"
+    return "  restore NAME|--from FOLDER [--dry-run]\n"
            "      Shows what restoring the backup NAME (see backups) would change, per year:\n"
            "      lines that come back (+), lines that go (-), categories added and removed.\n"
-           "      Then asks (--yes answers), backs today's files up and replaces them one by\n"
-           "      one with those of the backup. --dry-run only shows the difference.\n";
+           "      Then asks (--yes answers), backs today's files up into a safety copy kept\n"
+           "      until removed (backups --remove), and puts the backup's files in place of\n"
+           "      today's, all of them or none. Only a good backup of this data folder, every\n"
+           "      checksum verified, is restored. --from restores the \"*.dat\", \"*.mcr\" and\n"
+           "      \"*.nts\" files of a folder made by the Backup window the same way.\n"
+           "      --dry-run only shows the difference.\n";
 }
+
+namespace {
+
+// The files to restore: the backup's, checked, or the plain folder's.
+Status ReadChosen(CliContext& context, const AutoBackupRoot& root, const std::string& name, bool plain,
+                  std::vector<DataFile>& files) {
+    if (plain) return ReadPlainFolder(name, files);
+    std::string id;
+    BackupEntry entry;
+    Status s = ReadFolderId(context.state().env.files, id);
+    if (s.ok()) s = ReadBackup(*root.folder, name, id, entry, files);
+    return s;
+}
+
+}  // namespace
 
 int RunRestoreCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
     std::string error;
-    if (!ParseCommandArgs(args, {}, {"--dry-run"}, parsed, error)) return BadArguments(context, "restore: " + error);
-    if (parsed.positional.size() != 1) return BadArguments(context, "restore wants the name of one backup");
-    const std::string name = parsed.positional[0];
+    if (!ParseCommandArgs(args, {"--from"}, {"--dry-run"}, parsed, error)) return BadArguments(context, "restore: " + error);
+    const auto from = parsed.Value("--from");
+    if (parsed.positional.size() != (from ? 0u : 1u))
+        return BadArguments(context, "restore wants the name of one backup, or --from and a folder");
+    std::error_code ec;
+    // A folder relative to where the user stands, not to the data folder entered below.
+    const std::string name = from ? std::filesystem::absolute(*from, ec).string() : parsed.positional[0];
+    if (ec) return BadArguments(context, "restore: " + *from + ": " + ec.message());
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     AutoBackupRoot root;
     if (int rc = root.Open(context); rc != kExitOk) return rc;
     Env& env = context.state().env;
-    BackupEntry entry;
     std::vector<DataFile> backup, today;
-    Status s = ReadBackup(*root.folder, name, entry, backup);
+    Status s = ReadChosen(context, root, name, from.has_value(), backup);
     if (s.ok()) s = ReadDataFiles(env.files, today);
     if (!s.ok()) {
-        context.err << "tessamo-cli: " << s.ToString() << "\n";
+        context.err << "tessamo-cli: " << ConsoleLines(s.ToString()) << "\n";
         return kExitFailed;
     }
     context.out << RestoreDifferenceText(today, backup, env.money);
     if (parsed.Has("--dry-run")) return kExitOk;
-    const RestoreResult result = RestoreBackup(env.files, *root.folder, name, env.clock, env.dialogs);
+    const RestoreResult result = from ? RestoreFiles(env.files, *root.folder, backup, name, env.clock, env.dialogs)
+                                      : RestoreBackup(env.files, *root.folder, name, env.clock, env.dialogs);
     if (result.outcome == RestoreOutcome::Declined) return kExitBadArguments;
     const Message end = RestoreEndMessage(result, name);
     (result.outcome == RestoreOutcome::Restored ? context.out : context.err)

@@ -92,7 +92,7 @@ void frmMainScreen::connectUndo() {
     mnuUndo->setShortcut(kUndoKey);
     mnuRedo = addOwnMenuEntry(mnuEdit, "mnuRedo", "&Redo", &frmMainScreen::mnuRedo_Click);
     mnuRedo->setShortcut(kRedoKey);
-    mnuHistory = addOwnMenuEntry(mnuEdit, "mnuHistory", "History\u2026", &frmMainScreen::mnuHistory_Click);
+    mnuHistory = addOwnMenuEntry(mnuEdit, "mnuHistory", "&History\u2026", &frmMainScreen::mnuHistory_Click);
     qApp->installEventFilter(new TextFieldKeys(this));
     journaled_ = dynamic_cast<JournaledFileSystem*>(&state_.env.files);
     mnuHistory->setEnabled(journaled_ != nullptr);

@@ -128,12 +128,15 @@ Status OpenForWriting(const std::string& name, const std::string& path, int flag
     return s;
 }
 
-void SyncDirectory(const std::string& dir) {
-    int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+// Flushes a folder's entries (a rename, a removal) to disk; a failure is
+// told, as the change may not survive a power cut. A file system that cannot
+// flush folders at all (EINVAL), or a folder the user may write into but
+// not read (EACCES), is left to the system.
+Status SyncDirectory(const std::string& dir) {
+    FileHandle fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0) return errno == EACCES ? Status::Ok() : Failure(dir, errno);
+    if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != ENOTSUP) return Failure(dir, errno);
+    return Status::Ok();
 }
 
 // A fresh temp file: a leftover of the name goes first (unlink removes a link
@@ -177,8 +180,7 @@ Status ReplaceAtomically(const std::string& path, const std::string& tempPath, c
         ::unlink(tempPath.c_str());
         return s;
     }
-    SyncDirectory(DirectoryOf(path));
-    return Status::Ok();
+    return SyncDirectory(DirectoryOf(path));
 }
 
 Status ReplaceAtomically(const std::string& path, const std::string& tempPath, const std::string& bytes,
@@ -371,8 +373,7 @@ Status PosixFileSystem::Remove(const std::string& name) {
 Status PosixFileSystem::Rename(const std::string& from, const std::string& to) {
     const std::string source = Resolve(from);
     if (::rename((folder_ + "/" + source).c_str(), PathOf(to).c_str()) != 0) return Failure(source, errno);
-    SyncDirectory(folder_);
-    return Status::Ok();
+    return SyncDirectory(folder_);
 }
 
 namespace {
@@ -428,7 +429,7 @@ Status PosixFileSystem::RemoveFolder(const std::string& name) {
     }
     ::closedir(dir);
     if (s.ok() && ::rmdir(path.c_str()) != 0) s = Failure(path, errno);
-    if (s.ok()) SyncDirectory(folder_);
+    if (s.ok()) s = SyncDirectory(folder_);
     return s;
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/DataFolderGuard.h"
+#include "core/FileListing.h"
 #include "platform/FileErrors.h"
 #include "core/FixedText.h"
 
@@ -12,16 +13,7 @@ namespace tessamo {
 
 bool IsBackupFile(const std::string& name) { return HasDataFileExtension(name); }
 
-std::vector<std::string> BackupFileList(const FileSystem& source) {
-    std::vector<std::string> names;
-    for (const std::string& name : source.List())
-        if (IsBackupFile(name)) names.push_back(name);
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const std::string ua = ToUpperAscii(a), ub = ToUpperAscii(b);
-        return ua != ub ? ua < ub : a < b;
-    });
-    return names;
-}
+std::vector<std::string> BackupFileList(const FileSystem& source) { return FilesInListOrder(source, IsBackupFile); }
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "core/LedgerView.h"
 #include "core/RecordFile.h"
+#include "platform/FolderHandle.h"
 
 namespace tessamo {
 namespace {
@@ -71,6 +72,22 @@ std::vector<CategoryRecord> TableCategories(const std::vector<std::vector<Catego
     return table;
 }
 
+// Ledger names under which no file can be read (a folder, a link that leads
+// nowhere or in a loop): years named with the reason, not left out.
+std::vector<YearRow> UnreadableYears(const FileSystem& folder, const YearsChoice& choice) {
+    std::vector<YearRow> rows;
+    FolderHandle handle;
+    if (!FolderHandle::Open(folder.Folder(), handle).ok()) return rows;
+    for (const std::string& name : handle.NotFiles()) {
+        FileInfo info;
+        if (!IsLedgerFileName(name) || (folder.Inspect(name, info).ok() && info.kind == FileKind::Regular)) continue;
+        const int year = std::stoi(name.substr(0, 4));
+        if (year >= choice.fromYear && year <= choice.toYear)
+            rows.push_back(YearRow{name.substr(0, 4), folder.PathOf(name) + ": not a file that can be read", {}, {}});
+    }
+    return rows;
+}
+
 }  // namespace
 
 std::vector<std::string> YearsInFolder(const FileSystem& folder) {
@@ -104,6 +121,8 @@ YearsTable BuildYearsTable(const FileSystem& folder, const YearsChoice& choice) 
         table.years.push_back(RowOf(years[i], listed[i], ledger, table.categories));
         Add(table.all, table.years.back().all);
     }
+    for (YearRow& row : UnreadableYears(folder, choice)) table.years.push_back(std::move(row));
+    std::stable_sort(table.years.begin(), table.years.end(), [](const YearRow& a, const YearRow& b) { return a.year < b.year; });
     return table;
 }
 

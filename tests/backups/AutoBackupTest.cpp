@@ -14,7 +14,7 @@ TEST_F(AutoBackup, CopiesEveryDataFileWithAManifestAndOnlyAfterAChange) {
     const AutoBackupResult first = Backup();
     ASSERT_EQ(first.outcome, AutoBackupOutcome::Made) << AutoBackupMessage(first, "").text;
     EXPECT_EQ(first.name, "1999-03-15_180000");
-    for (const char* name : {"1999TSM.DAT", "1999CATS.DAT", "1999_tsm.nts"})
+    for (const char* name : {"1999TSM.DAT", "1999CATS.DAT", "1999_tsm.nts", "data-folder-id.txt"})
         EXPECT_EQ(Copy(first.name, name), t.folder.Read(name)) << name;
     EXPECT_EQ(Copy(first.name, "MANIFEST.TXT"), ExpectedFile("backups/manifest.txt"));
 
@@ -28,7 +28,7 @@ TEST_F(AutoBackup, CopiesEveryDataFileWithAManifestAndOnlyAfterAChange) {
 }
 
 TEST_F(AutoBackup, AFailureLeavesNoFolderAndTheNextRunTriesAgain) {
-    for (const auto op : {FaultyFileSystem::Op::Create, FaultyFileSystem::Op::Replace}) {
+    for (const auto op : {FaultyFileSystem::Op::Create, FaultyFileSystem::Op::Read}) {
         t.files.Fail(op, "Disk full");
         const AutoBackupResult failed = Backup();
         t.files.Heal();

@@ -40,12 +40,12 @@ TEST_F(BackupCheck, DamageAfterTheCopyIsFound) {
         c.damage(rootFolder);
 
         BackupEntry checked;
-        ASSERT_TRUE(CheckBackup(*root, "1999-03-15_180000", checked).ok());
+        ASSERT_TRUE(CheckBackup(*root, "1999-03-15_180000", kFolderId, checked).ok());
         EXPECT_FALSE(checked.good);
         EXPECT_EQ(checked.problem, c.problem);
         EXPECT_EQ(ListBackups(*root).at(0).good, !c.listingSeesIt);
         std::vector<DataFile> files;
-        const Status read = ReadBackup(*root, "1999-03-15_180000", checked, files);
+        const Status read = ReadBackup(*root, "1999-03-15_180000", kFolderId, checked, files);
         EXPECT_TRUE(read.IsCorruption()) << read.ToString();
     }
 }

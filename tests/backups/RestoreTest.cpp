@@ -29,7 +29,7 @@ protected:
 TEST_F(Restore, TheDifferenceListsExactlyTheChangedLinesAndCategories) {
     BackupEntry entry;
     std::vector<DataFile> backup, today;
-    ASSERT_TRUE(ReadBackup(*root, "1999-03-15_180000", entry, backup).ok());
+    ASSERT_TRUE(ReadBackup(*root, "1999-03-15_180000", kFolderId, entry, backup).ok());
     ASSERT_TRUE(ReadDataFiles(t.files, today).ok());
     EXPECT_EQ(RestoreDifferenceText(today, backup, t.env.money), ExpectedFile("backups/restore_difference.txt"));
 }
@@ -45,7 +45,7 @@ TEST_F(Restore, PutsTheBackupsBytesBackAfterBackingTodayUp) {
     EXPECT_EQ(result.before.name, "1999-03-15_190000");
     EXPECT_EQ(Copy("1999-03-15_190000", "1999TSM.DAT"), changedLedger);
     EXPECT_EQ(RestoreEndMessage(result, "1999-03-15_180000").text,
-              "Restored 3 files from 1999-03-15_180000.\r\nToday's files were backed up as 1999-03-15_190000.");
+              "Restored 2 files from 1999-03-15_180000.\r\nToday's files were backed up as 1999-03-15_190000.");
 }
 
 TEST_F(Restore, ChangesNothingUnlessAnsweredYesOrWhenTodayCannotBeBackedUp) {

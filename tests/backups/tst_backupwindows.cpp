@@ -71,7 +71,7 @@ private slots:
         const auto backups = f.Backups();
         QCOMPARE(backups.size(), std::size_t{1});
         BackupEntry checked;
-        RequireOk(CheckBackup(*f.rootFiles, backups[0].name, checked));
+        RequireOk(CheckBackup(*f.rootFiles, backups[0].name, backups[0].manifest.folder, checked));
         QVERIFY2(checked.good, checked.problem.c_str());
         QCOMPARE(f.root.Read(backups[0].name + "/1999TSM.DAT"), f.h.env.folder.Read("1999TSM.DAT"));
     }
@@ -144,7 +144,7 @@ private slots:
         QTest::keyClick(w->BackupList, Qt::Key_R, Qt::AltModifier);  // &Restore, pressed as a click is
         QTRY_COMPARE(f.h.env.folder.Read("1999TSM.DAT"), morningLedger);
         QCOMPARE(f.h.env.folder.Read("1999CATS.DAT"), morningCategories);
-        QCOMPARE(f.h.env.dialogs.Last().text.substr(0, 36), std::string("Restored 3 files from 1999-03-15_090"));
+        QCOMPARE(f.h.env.dialogs.Last().text.substr(0, 36), std::string("Restored 2 files from 1999-03-15_090"));
         QCOMPARE(w->BackupList->rowCount(), 2);  // today's files, kept first
         QCOMPARE(f.h.window->ItemList->model()->rowCount(), 2);
         QCOMPARE(f.h.window->CatList->model()->rowCount(), 2);

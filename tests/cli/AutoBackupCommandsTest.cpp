@@ -35,7 +35,7 @@ TEST_F(CliAutoBackup, BacksUpListsAndRestoresWithTheDifferenceShownFirst) {
     t.PutLedger({Line("03-01-99", "FO", Money(-12.5), "groceries"), Line("03-04-99", "FO", Money(-3), "milk")});
 
     const CliRun listed = At("19:00:00", {"backups"});
-    EXPECT_EQ(listed.out, "1999-03-15_180000\t1999-03-15 18:00:00\tgood\t2 files\t1999: 1 line, income $0.00, "
+    EXPECT_EQ(listed.out, "1999-03-15_180000\t1999-03-15 18:00:00\tgood\t3 files\t1999: 1 line, income $0.00, "
                           "expenses ($12.50)\n");
     const CliRun dry = At("19:00:00", {"restore", "1999-03-15_180000", "--dry-run"});
     EXPECT_EQ(dry.out, ExpectedFile("backups/restore_dry_run.txt"));
@@ -48,6 +48,28 @@ TEST_F(CliAutoBackup, BacksUpListsAndRestoresWithTheDifferenceShownFirst) {
     EXPECT_EQ(t.folder.Read("1999TSM.DAT"), ledger);
     EXPECT_TRUE(t.folder.Exists("bak/1999-03-15_190000/MANIFEST.TXT"));
     EXPECT_EQ(At("19:00:00", {"restore", "1999-03-14_180000"}).exitCode, 1);
+}
+
+TEST_F(CliAutoBackup, SettingsAndARestoreFromAPlainFolder) {
+    const CliRun set = At("18:00:00", {"backups", "--automatic", "off", "--folder", t.folder.PathOf("other")});
+    ASSERT_EQ(set.exitCode, 0) << set.err;
+    EXPECT_EQ(set.out, "automatic\toff\nfolder\t" + t.folder.PathOf("other") + "\n");
+    EXPECT_NE(t.folder.Read(".config/tessamo/backups.conf").find("automatic = off\nfolder = " + t.folder.PathOf("other")),
+              std::string::npos);
+    EXPECT_EQ(At("18:00:00", {"backups", "--automatic", "maybe"}).exitCode, 2);
+
+    const std::string ledger = t.folder.Read("1999TSM.DAT");
+    std::filesystem::create_directory(t.folder.PathOf("plain"));
+    ASSERT_EQ(At("18:00:00", {"backup", t.folder.PathOf("plain")}).exitCode, 0);
+    t.PutLedger({Line("03-04-99", "FO", Money(-3), "milk")});
+    const CliRun restored = At("19:00:00", {"--yes", "restore", "--from", t.folder.PathOf("plain")});
+    ASSERT_EQ(restored.exitCode, 0) << restored.err;
+    EXPECT_EQ(t.folder.Read("1999TSM.DAT"), ledger);
+    const CliRun listed = At("19:00:00", {"backups"});
+    EXPECT_NE(listed.out.find("1999-03-15_190000\t1999-03-15 19:00:00\tgood, before restoring plain\t"), std::string::npos)
+        << listed.out;
+    EXPECT_EQ(At("19:00:00", {"backups", "--remove", "1999-03-15_190000"}).exitCode, 0);
+    EXPECT_FALSE(t.folder.Exists("other/1999-03-15_190000"));
 }
 
 }  // namespace

@@ -58,8 +58,9 @@ public:
     void Write(const std::string& name, const std::string& bytes) const { temp_.Write(name, bytes); }
     Snapshot Take() const {
         Snapshot files;
+        // A backup's stamps record the moment (times, inodes) of each run, not data.
         for (const auto& entry : fs::recursive_directory_iterator(Path()))
-            if (entry.is_regular_file()) {
+            if (entry.is_regular_file() && entry.path().filename() != "STAMPS.TXT") {
                 const std::string name = fs::relative(entry.path(), Path()).string();
                 files[name] = Read(name);
             }
@@ -149,6 +150,7 @@ Snapshot StartingFolder(const CrashCase& c, const WorkFolder& work) {
     work.Write("data/.tessamo.lock", "");  // as any earlier run leaves it
     work.Write("data/BIG.MCR", MacroText(50));
     work.Write("data/1999_tsm.nts", "notes of the year\r\n");
+    work.Write("data/data-folder-id.txt", "0123456789abcdef0123456789abcdef\n");  // as a first backup leaves it
     if (c.schedule) work.Write("data/schedules.txt", c.schedule);
     if (c.existingExport) work.Write("out/ledger.csv", "\"01-02-99\",\"AA\",\"1.00\",\"x\"\r\n");
     if (c.statement) work.Write("out/statement.csv", StatementText(2000));

@@ -85,6 +85,7 @@ const Command kCommands[] = {
      }},
     {"RestoreOfSeveralFiles",
      [](Scene& s) {
+         s.t.folder.Write("data-folder-id.txt", "0123456789abcdef0123456789abcdef\n");  // the same in every scene
          ASSERT_EQ(MakeAutomaticBackup(s.t.real, s.outsideFiles, s.t.clock).outcome, AutoBackupOutcome::Made);
          s.t.PutLedger({Line("03-11-99", "AU", Money(-1), "Later")});
          s.t.PutCategories({CategoryRecord::Make("AU", "Auto")});

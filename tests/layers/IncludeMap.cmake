@@ -41,13 +41,14 @@ set(MAY_INCLUDE_app platform platformqt core logic windows cli app)
 # Logic folders that build on another logic folder: "<user> <used>" pairs.
 # What two subsystems share (the ledger read in place, the report's category
 # list) lives in core; the report's charts draw the report's own summary;
-# the automatic backups copy the very files the backup tool copies; the
+# the automatic backups copy the very files the backup tool copies, and the
+# import rules and ids and the schedules beside them; the
 # budgets' comma-separated output keeps the export's spreadsheet-safe fields;
 # due entries are played by the macro playback; a suggested category may come
 # from the import rules; the search across years reads the years' files as the
 # years table finds them, writes the spreadsheet export's fields and reads
 # days as the schedules do.
-set(LOGIC_USES "charts reports" "backups tools" "years export" "budgets export" "due macros" "quickentry import" "find years" "find export" "find due")
+set(LOGIC_USES "charts reports" "backups tools" "backups import" "backups due" "years export" "budgets export" "due macros" "quickentry import" "find years" "find export" "find due")
 
 # Windows of one subsystem opening another's, as "<user> <used>" pairs. Any
 # window may use src/widgets (the pieces several windows share) and the help

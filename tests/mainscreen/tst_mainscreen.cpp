@@ -293,7 +293,7 @@ void tst_mainscreen::menusAndToolbar() {
         "mnuExit=E&xit", "mnuImport=Import bank statement\u2026",
         "mnuRestore=&Restore from backup\u2026", "mnuEdit=&Edit", "mnuNewItem=New Line Item", "mnuNewCategory=New Category",
         "mnuChangeCategory=Change Category", "mnuNotes=Notes", "mnuBudgets=&Budgets\u2026",
-        "mnuDuplicateLine=&Duplicate Line", "-", "mnuUndo=&Undo", "mnuRedo=&Redo", "mnuHistory=History\u2026",
+        "mnuDuplicateLine=&Duplicate Line", "-", "mnuUndo=&Undo", "mnuRedo=&Redo", "mnuHistory=&History\u2026",
         "mnuSearch=&Search", "mnuFind=Find a word", "mnuFindAllYears=Find in all years\u2026",
         "mnuMacros=&Macros", "mnuShowMacro=Show Macro Controls",
         "mnuDueEntries=Due entries\u2026", "mnuReports=&Reports", "mnuOptions=&Options",

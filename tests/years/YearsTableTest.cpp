@@ -3,6 +3,8 @@
 // and a year that cannot be read.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli/CliFixture.h"
 #include "support/ExpectedFile.h"
 #include "support/TestEnv.h"
@@ -91,6 +93,26 @@ TEST_F(CliYears, PrintsTheTableOrTheCsvAndRefusesABadYear) {
     const CliRun bad = Run({"years", "--from-year", "98"});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_EQ(bad.err, "tessamo-cli: years: --from-year wants a four-digit year, not \"98\"\n");
+}
+
+TEST_F(CliYears, ExitsOneWhenAYearIsLeftOut) {
+    struct Case {
+        const char* name;
+        void (*plant)(const TempFolder& folder);
+    };
+    const Case cases[] = {
+        {"a folder", [](const TempFolder& f) { std::filesystem::create_directory(f.PathOf("1990TSM.DAT")); }},
+        {"a link loop", [](const TempFolder& f) { std::filesystem::create_symlink("1990TSM.DAT", f.PathOf("1990TSM.DAT")); }},
+        {"a link to nothing", [](const TempFolder& f) { std::filesystem::create_symlink("gone", f.PathOf("1990TSM.DAT")); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.plant(t.folder);
+        const CliRun run = Run({"years"});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.out.find("1990  cannot be read: "), std::string::npos) << run.out;
+        std::filesystem::remove(t.folder.PathOf("1990TSM.DAT"));
+    }
 }
 
 }  // namespace

@@ -10,7 +10,9 @@
 #include <QVBoxLayout>
 
 #include "backups/BackupSettings.h"
+#include "backups/BackupRemoval.h"
 #include "backups/BackupSummary.h"
+#include "backups/FolderId.h"
 #include "backups/Restore.h"
 #include "backups/RestoreDifference.h"
 #include "widgets/Grid.h"
@@ -53,15 +55,19 @@ RestoreWindow::RestoreWindow(SharedState& state, QWidget* parent) : QWidget(pare
     Difference->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     Difference->setMinimumHeight(220);
     RestoreButton = MakeButton(this, "RestoreButton", "&Restore", "Put this backup's files back in place of today's");
+    RemoveButton = MakeButton(this, "RemoveButton", "Re&move", "Remove this safety copy made before a restore");
+    FromFolderButton = MakeButton(this, "FromFolderButton", "From &Folder...",
+                                  "Restore the files of a folder made by the Backup window");
     CloseButton = MakeButton(this, "CloseButton", "&Close", "");
     // Enter on a focused button presses it, as in a dialog.
-    RestoreButton->setAutoDefault(true);
-    CloseButton->setAutoDefault(true);
+    for (QPushButton* button : {RestoreButton, RemoveButton, FromFolderButton, CloseButton}) button->setAutoDefault(true);
     BackupListLabel->setBuddy(BackupList);
     DifferenceLabel->setBuddy(Difference);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(RestoreButton);
+    buttons->addWidget(RemoveButton);
+    buttons->addWidget(FromFolderButton);
     buttons->addStretch();
     buttons->addWidget(CloseButton);
     auto* layout = new QVBoxLayout(this);
@@ -73,18 +79,26 @@ RestoreWindow::RestoreWindow(SharedState& state, QWidget* parent) : QWidget(pare
     resize(CharacterWidth(this, 120), 600);
     setTabOrder(BackupList, Difference);
     setTabOrder(Difference, RestoreButton);
-    setTabOrder(RestoreButton, CloseButton);
+    setTabOrder(RestoreButton, RemoveButton);
+    setTabOrder(RemoveButton, FromFolderButton);
+    setTabOrder(FromFolderButton, CloseButton);
 
     connect(BackupList, &QTableWidget::itemSelectionChanged, this, &RestoreWindow::BackupList_Change);
     // Enter on the list restores the chosen backup (after the question).
     connect(BackupList, &QTableWidget::activated, this, &RestoreWindow::Restore_Click);
     connect(RestoreButton, &QPushButton::clicked, this, &RestoreWindow::Restore_Click);
+    connect(RemoveButton, &QPushButton::clicked, this, &RestoreWindow::Remove_Click);
+    connect(FromFolderButton, &QPushButton::clicked, this, &RestoreWindow::FromFolder_Click);
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 bool RestoreWindow::OpenBackups() {
     BackupSettings settings;
     if (Status s = LoadBackupSettings(state_.env.files, settings, rootFolder_); !s.ok()) {
+        state_.env.dialogs.Show(Message{s.ToString(), kProgramTitle, MessageIcon::Exclamation});
+        return false;
+    }
+    if (Status s = ReadFolderId(state_.env.files, folderId_); !s.ok()) {
         state_.env.dialogs.Show(Message{s.ToString(), kProgramTitle, MessageIcon::Exclamation});
         return false;
     }
@@ -96,7 +110,7 @@ bool RestoreWindow::OpenBackups() {
 }
 
 void RestoreWindow::FillList(const std::string& chosen) {
-    std::vector<BackupEntry> listed = ListBackups(*root_);
+    const std::vector<BackupEntry> listed = OwnBackups(ListBackups(*root_, folderId_, Verify::Checksums));
     entries_.assign(listed.rbegin(), listed.rend());
     const MoneyFormat& money = state_.env.money;
     BackupList->setRowCount(static_cast<int>(entries_.size()));
@@ -126,7 +140,7 @@ const BackupEntry* RestoreWindow::Chosen() const {
 std::string RestoreWindow::DifferenceOf(const BackupEntry& entry) const {
     BackupEntry checked;
     std::vector<DataFile> backup, today;
-    Status s = ReadBackup(*root_, entry.name, checked, backup);
+    Status s = ReadBackup(*root_, entry.name, folderId_, checked, backup);
     if (s.ok()) s = ReadDataFiles(state_.env.files, today);
     if (!s.ok()) return "This backup cannot be restored:\n" + s.ToString() + "\n";
     return "Restoring " + entry.name + " would change, against today's files:\n\n" +
@@ -145,6 +159,7 @@ void RestoreWindow::BackupList_Change() {
         text = DifferenceOf(*entry);
     Difference->setPlainText(QString::fromStdString(text));
     RestoreButton->setEnabled(entry && entry->good);
+    RemoveButton->setEnabled(entry && !entry->manifest.pinned.empty());
 }
 
 void RestoreWindow::Restore_Click() {
@@ -152,12 +167,45 @@ void RestoreWindow::Restore_Click() {
     if (!entry || !entry->good) return;
     const std::string name = entry->name;
     Env& env = state_.env;
-    const RestoreResult result = RestoreBackup(env.files, *root_, name, env.clock, env.dialogs);
+    Ended(RestoreBackup(env.files, *root_, name, env.clock, env.dialogs), name);
+}
+
+void RestoreWindow::Ended(const RestoreResult& result, const std::string& name) {
     if (result.outcome == RestoreOutcome::Declined) return;
-    env.dialogs.Show(RestoreEndMessage(result, name));
+    state_.env.dialogs.Show(RestoreEndMessage(result, name));
     if (!result.restored.empty()) emit Restored();
     FillList(name);
     BackupList->setFocus();
+}
+
+void RestoreWindow::Remove_Click() {
+    const BackupEntry* entry = Chosen();
+    if (!entry || entry->manifest.pinned.empty()) return;
+    const std::string name = entry->name;
+    Dialogs& dialogs = state_.env.dialogs;
+    if (dialogs.Show(ConfirmYesNo("Remove the safety copy " + name + ", made before restoring " + entry->manifest.pinned +
+                                      "?", MessageIcon::Question)) != Answer::Yes)
+        return;
+    if (Status s = RemoveSafetyCopy(*root_, name, folderId_); !s.ok())
+        dialogs.Show(Message{s.ToString(), kProgramTitle, MessageIcon::Exclamation});
+    FillList("");
+    BackupList->setFocus();
+}
+
+void RestoreWindow::FromFolder_Click() {
+    Env& env = state_.env;
+    const auto folder = env.dialogs.ChooseFile({ChooserKind::Folder, "Folder of backup copies", env.files.Folder(), ""});
+    if (!folder) return;
+    std::vector<DataFile> backup, today;
+    Status s = ReadPlainFolder(*folder, backup);
+    if (s.ok()) s = ReadDataFiles(env.files, today);
+    if (!s.ok()) {
+        env.dialogs.Show(Message{"This folder cannot be restored:\r\n" + s.ToString(), kProgramTitle, MessageIcon::Exclamation});
+        return;
+    }
+    Difference->setPlainText(QString::fromStdString("Restoring " + *folder + " would change, against today's files:\n\n" +
+                                                    RestoreDifferenceText(today, backup, env.money)));
+    Ended(RestoreFiles(env.files, *root_, backup, *folder, env.clock, env.dialogs), *folder);
 }
 
 }  // namespace tessamo

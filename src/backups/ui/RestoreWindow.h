@@ -1,16 +1,20 @@
 #pragma once
-// RestoreWindow: "Restore from backup". Lists the automatic backups, newest
-// first (date, good or bad, the files, per year the lines and totals); the
-// chosen one's difference against today's files (lines that come back, lines
-// that go, categories added and removed) shows below. Restore (or Enter on
-// the list) asks first, backs today's files up, replaces them one by one with
-// the backup's and says how it went; the list then shows today's backup too.
+// RestoreWindow: "Restore from backup". Lists this data folder's automatic
+// backups, newest first, every checksum verified (date, good or bad, the
+// files, per year the lines and totals); the chosen one's difference against
+// today's files (lines that come back, lines that go, categories added and
+// removed) shows below. Restore (or Enter on the list) asks first, backs
+// today's files up into a safety copy, puts the backup's files in place of
+// today's (all or none) and says how it went; the list then shows the safety
+// copy too ("before restoring <name>"), which Remove takes away. From Folder
+// restores a folder of plain copies made by the Backup window the same way.
 // The routines are the backups logic's (Restore.h, RestoreDifference.h).
 #include <QWidget>
 #include <memory>
 #include <vector>
 
 #include "backups/BackupList.h"
+#include "backups/Restore.h"
 #include "core/SharedState.h"
 
 class QLabel;
@@ -30,12 +34,16 @@ public:
 
     void BackupList_Change();
     void Restore_Click();
+    void Remove_Click();
+    void FromFolder_Click();
 
     QLabel* BackupListLabel = nullptr;
     QTableWidget* BackupList = nullptr;
     QLabel* DifferenceLabel = nullptr;
     QPlainTextEdit* Difference = nullptr;
     QPushButton* RestoreButton = nullptr;
+    QPushButton* RemoveButton = nullptr;
+    QPushButton* FromFolderButton = nullptr;
     QPushButton* CloseButton = nullptr;
 
 signals:
@@ -46,10 +54,12 @@ private:
     void FillList(const std::string& chosen);
     const BackupEntry* Chosen() const;
     std::string DifferenceOf(const BackupEntry& entry) const;
+    void Ended(const RestoreResult& result, const std::string& name);
 
     SharedState& state_;
     std::string rootFolder_;
     std::unique_ptr<FileSystem> root_;
+    std::string folderId_;
     std::vector<BackupEntry> entries_;  // newest first, as listed
 };
 
