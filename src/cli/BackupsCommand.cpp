@@ -1,12 +1,12 @@
 // backups: lists the automatic backups of the data folder, every copy's
 // checksum verified; sets where they go and whether closing makes one; and
 // removes a safety copy made before a restore.
-#include <filesystem>
 #include <ostream>
 
 #include "backups/BackupRemoval.h"
 #include "backups/BackupSummary.h"
 #include "backups/FolderId.h"
+#include "platform/LocalPaths.h"
 #include "cli/AutoBackupRoot.h"
 #include "cli/CommandArgs.h"
 #include "core/FixedText.h"
@@ -47,9 +47,9 @@ int ChangeSettings(CliContext& context, const CommandArgs& parsed) {
     }
     if (const auto folder = parsed.Value("--folder")) {
         // Relative to where the user stands, kept as a full path.
-        std::error_code ec;
-        settings.folder = TrimBlanks(*folder).empty() ? "" : std::filesystem::absolute(*folder, ec).lexically_normal().string();
-        if (ec) return BadArguments(context, "backups: " + *folder + ": " + ec.message());
+        std::string reason;
+        settings.folder = TrimBlanks(*folder).empty() ? "" : LexicallyNormal(AbsolutePath(*folder, reason));
+        if (!reason.empty()) return BadArguments(context, "backups: " + *folder + ": " + reason);
     }
     if (Status s = WriteBackupSettings(*ConfigFolderOf(data), data.Folder(), settings); !s.ok()) return Failed(context, s);
     (void)LoadBackupSettings(data, settings, rootFolder);

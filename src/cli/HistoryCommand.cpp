@@ -7,8 +7,8 @@
 #include "cli/ConsoleDialogs.h"
 #include "journal/History.h"
 #include "journal/JournalSettings.h"
+#include "platform/LocalPaths.h"
 #include "platform/DataFolder.h"
-#include "platform/PosixFileSystem.h"
 
 namespace tessamo {
 
@@ -41,7 +41,8 @@ bool ReadLimit(const std::string& text, std::uint64_t& value) {
 }
 
 int RunHistoryLimit(CliContext& context, const std::vector<std::string>& args) {
-    PosixFileSystem config(UserConfigFolder());
+    const std::unique_ptr<FileSystem> configFolder = LocalFolder(UserConfigFolder());
+    FileSystem& config = *configFolder;
     JournalLimits limits = ReadJournalLimits(config);
     std::uint64_t megabytes = limits.bytes >> 20;
     if (args.size() > 3 || (args.size() > 1 && !ReadLimit(args[1], limits.changes)) ||

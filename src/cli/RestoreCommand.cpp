@@ -1,12 +1,12 @@
 // restore NAME | restore --from FOLDER: shows what restoring an automatic
 // backup (or a folder of plain copies) changes, and restores it once the
 // question is answered Yes.
-#include <filesystem>
 #include <ostream>
 
 #include "backups/FolderId.h"
 #include "backups/Restore.h"
 #include "backups/RestoreDifference.h"
+#include "platform/LocalPaths.h"
 #include "cli/AutoBackupRoot.h"
 #include "cli/CommandArgs.h"
 
@@ -46,10 +46,10 @@ int RunRestoreCommand(CliContext& context, const std::vector<std::string>& args)
     const auto from = parsed.Value("--from");
     if (parsed.positional.size() != (from ? 0u : 1u))
         return BadArguments(context, "restore wants the name of one backup, or --from and a folder");
-    std::error_code ec;
+    std::string reason;
     // A folder relative to where the user stands, not to the data folder entered below.
-    const std::string name = from ? std::filesystem::absolute(*from, ec).string() : parsed.positional[0];
-    if (ec) return BadArguments(context, "restore: " + *from + ": " + ec.message());
+    const std::string name = from ? AbsolutePath(*from, reason) : parsed.positional[0];
+    if (!reason.empty()) return BadArguments(context, "restore: " + *from + ": " + reason);
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     AutoBackupRoot root;
     if (int rc = root.Open(context); rc != kExitOk) return rc;

@@ -41,4 +41,8 @@ std::optional<std::string> EnvironmentValue(const char* name) {
 
 std::unique_ptr<FileSystem> LocalFolder(const std::string& folder) { return std::make_unique<PosixFileSystem>(folder); }
 
+std::string LexicallyNormal(const std::string& path) {
+    return std::filesystem::path(path).lexically_normal().string();
+}
+
 }  // namespace tessamo

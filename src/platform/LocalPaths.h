@@ -21,6 +21,8 @@ PathParts SplitPath(const std::string& path);
 // `path` made absolute against the working folder (not resolved any further);
 // empty, with `reason` set, when the working folder cannot be told.
 std::string AbsolutePath(const std::string& path, std::string& reason);
+// `path` with "." and "name/.." taken out by their text alone (no link is read).
+std::string LexicallyNormal(const std::string& path);
 
 // What `path` leads to once links are followed; Missing when nothing does.
 FileKind LocalFileKind(const std::string& path);

@@ -77,7 +77,7 @@ TEST_F(SharedBackups, ARestoreThenAReimportEntersTheRemovedLinesAgain) {
         ImportSession session(home.state);
         RequireOk(session.Open(std::string(TESSAMO_TEST_DATA) + "/import/bank_102.ofx", std::nullopt, ImportChoices("MI", true)));
         ImportCounts counts;
-        session.Import(counts);
+        EXPECT_EQ(session.Import(counts), ImportOutcome::Done);
         return counts.entered;
     };
     ASSERT_EQ(MakeAutomaticBackup(home.files, *root, home.clock).outcome, AutoBackupOutcome::Made);

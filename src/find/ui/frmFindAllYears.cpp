@@ -19,7 +19,6 @@
 #include "find/FindText.h"
 #include "find/ui/FoundLinesModel.h"
 #include "platform/FileErrors.h"
-#include "platform/PosixFileSystem.h"
 #include "platform/qt/QtPrintProgress.h"
 #include "widgets/PagePreview.h"
 #include "reports/ui/ReportPrinting.h"
@@ -229,12 +228,12 @@ namespace {
 // one of the data folder's own files; a failure is shown.
 bool SaveOutput(const SharedState& state, const std::string& path, const std::string& bytes) {
     const QFileInfo target(QString::fromStdString(path));
-    PosixFileSystem folder(target.absolutePath().toStdString());
+    const std::unique_ptr<FileSystem> folder = state.env.files.OtherFolder(target.absolutePath().toStdString());
     const std::string name = target.fileName().toStdString();
     const DataFolderGuard guard(state.env.files);
     bool refused = false;
     return ReportIfFailed(state.env.dialogs,
-                          folder.WriteOutputFile(name, "tempout.$$$", bytes, false,
+                          folder->WriteOutputFile(name, "tempout.$$$", bytes, false,
                                                  guard.Check(Status::InvalidArgument(path, "a file of the data folder"),
                                                              refused)));
 }
