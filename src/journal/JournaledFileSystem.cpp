@@ -67,7 +67,13 @@ Status JournaledFileSystem::CommitFailed(const Status& failure) {
 
 Status JournaledFileSystem::Guarded(FileChange change, const std::function<Status()>& write) {
     if (Failed()) return failure_;
-    if (change.Empty()) return write();
+    // A write of the bytes a file already holds needs no journal record, but
+    // its failure still ends the transaction at once: the routine that sees it
+    // may say the data was left as it was only once the earlier files are back.
+    if (change.Empty()) {
+        if (Status s = write(); !s.ok()) return Fail(s);
+        return Status::Ok();
+    }
     std::string records;
     if (open_.id == 0) {
         std::uint64_t id = 0;

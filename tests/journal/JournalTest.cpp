@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <map>
 #include <random>
@@ -16,6 +17,7 @@
 #include "journal/FileChange.h"
 #include "journal/History.h"
 #include "journal/Recovery.h"
+#include "journal/Transaction.h"
 #include "support/TestEnv.h"
 #include "tools/LedgerSorter.h"
 
@@ -121,6 +123,26 @@ TEST(Journal, DamageNeverTouchesTheDataAndIsToldOnce) {
         // What undo still offers, it undoes exactly.
         (void)UndoChanges(restarted, 1);
         EXPECT_TRUE(j.HoldsAState());
+    }
+}
+
+// A rewrite of unchanged bytes that fails takes the transaction's earlier
+// files back before the routine sees the failure; a disk that stays failed
+// makes that failure Unfinished, never a plain "left as it was".
+TEST(Journal, AFailedRewriteOfUnchangedBytesEndsTheTransactionAtOnce) {
+    for (bool once : {true, false}) {
+        TestEnv t({3, 15, 1999}, true);
+        t.folder.Write("A.DAT", "old a");
+        t.folder.Write("B.DAT", "same b");
+        Transaction tx(t.env.files, t.dialogs, "two files");
+        ASSERT_TRUE(t.env.files.ReplaceWhole("A.DAT", "temp.$$$", "new a").ok());
+        t.files.FailAt(FaultyFileSystem::Step::Rename, EIO, 0, once);
+        const Status s = t.env.files.ReplaceWhole("B.DAT", "temp.$$$", "same b");
+        ASSERT_FALSE(s.ok());
+        EXPECT_TRUE(s.IsUnfinished() || t.folder.Read("A.DAT") == "old a");
+        t.files.Heal();
+        (void)RecoverJournal(t.journal);
+        EXPECT_EQ(t.folder.Read("A.DAT"), "old a");
     }
 }
 
