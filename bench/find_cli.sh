@@ -13,7 +13,7 @@ runs=${2:-21}
 cli=$(realpath "$build/tessamo-cli")
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessamo-find-XXXXXX")
 trap 'rm -rf "$work"' EXIT
-"$build/bench/bench_ui_find" --make-folder "$work"
+"$build/bench/make_find_years" "$work"
 export TESSAMO_HOME=$work TESSAMO_TODAY=12-31-1999 LC_ALL=C.UTF-8
 
 "$cli" find rent --min 100 --max 5000 >/dev/null 2>"$work/totals.txt"  # warm the page cache

@@ -1,6 +1,7 @@
 // backups: lists the automatic backups of the data folder, every copy's
 // checksum verified; sets where they go and whether closing makes one; and
 // removes a safety copy made before a restore.
+#include <algorithm>
 #include <ostream>
 
 #include "backups/BackupRemoval.h"
@@ -21,7 +22,8 @@ std::string BackupsCommandHelp() {
            "      ledger's lines and totals. A safety copy made before a restore says \"before\n"
            "      restoring NAME\"; rotation keeps it until --remove NAME removes it. Backups\n"
            "      of another data folder sharing the backup folder are listed apart, after\n"
-           "      a line saying so, and never removed or restored.\n"
+           "      a line saying so, and never removed or restored. Exits 1 when one of the\n"
+           "      data folder's own backups is bad.\n"
            "      --folder PATH sets the data folder's backup folder (an empty PATH: the\n"
            "      default one), --automatic on|off the backup at closing; both are kept in\n"
            "      $XDG_CONFIG_HOME/tessamo/backups.conf (~/.config/tessamo/backups.conf), as\n"
@@ -57,6 +59,17 @@ int ChangeSettings(CliContext& context, const CommandArgs& parsed) {
     return kExitOk;
 }
 
+// A bad backup of the folder's own cannot be restored: the listing says
+// which and why, and the exit code tells a script that something is wrong.
+int ReportBadBackups(CliContext& context, const std::vector<BackupEntry>& entries) {
+    const auto own = OwnBackups(entries);
+    const auto bad = std::count_if(own.begin(), own.end(), [](const BackupEntry& e) { return !e.good; });
+    if (bad == 0) return kExitOk;
+    context.err << "tessamo-cli: " << bad << (bad == 1 ? " backup is bad" : " backups are bad")
+                << " and cannot be restored\n";
+    return kExitFailed;
+}
+
 }  // namespace
 
 int RunBackupsCommand(CliContext& context, const std::vector<std::string>& args) {
@@ -79,7 +92,7 @@ int RunBackupsCommand(CliContext& context, const std::vector<std::string>& args)
     const auto entries = ListBackups(*root.folder, id, Verify::Checksums);
     if (OwnBackups(entries).empty()) context.err << "No automatic backups in " << root.path << "\n";
     context.out << BackupListingText(entries, context.state().env.money);
-    return kExitOk;
+    return ReportBadBackups(context, entries);
 }
 
 }  // namespace tessamo

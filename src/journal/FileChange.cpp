@@ -101,7 +101,8 @@ std::string YearOfFile(const std::string& name) {
         return {};
     std::string rest = name.substr(4);
     std::transform(rest.begin(), rest.end(), rest.begin(), [](char c) { return std::toupper(static_cast<unsigned char>(c)); });
-    return rest == "TSM.DAT" || rest == "CATS.DAT" || rest == "_TSM.NTS" ? name.substr(0, 4) : std::string();
+    const bool yearFile = rest == "TSM.DAT" || rest == "CATS.DAT" || rest == "_TSM.NTS" || rest == "BUDGET.DAT";
+    return yearFile ? name.substr(0, 4) : std::string();
 }
 
 }  // namespace tessamo

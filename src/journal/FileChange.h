@@ -47,8 +47,8 @@ ChangeSide SideOf(const FileChange& change, const FileImage& image);
 bool TurnBack(const FileChange& change, FileImage& image);
 bool TurnForward(const FileChange& change, FileImage& image);
 
-// The years a data file belongs to ("1999" for 1999TSM.DAT, 1999CATS.DAT or
-// 1999_tsm.nts); empty for any other file.
+// The year a data file belongs to ("1999" for 1999TSM.DAT, 1999CATS.DAT,
+// 1999_tsm.nts or 1999BUDGET.DAT); empty for any other file.
 std::string YearOfFile(const std::string& name);
 
 }  // namespace tessamo

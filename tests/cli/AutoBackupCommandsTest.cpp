@@ -50,6 +50,15 @@ TEST_F(CliAutoBackup, BacksUpListsAndRestoresWithTheDifferenceShownFirst) {
     EXPECT_EQ(At("19:00:00", {"restore", "1999-03-14_180000"}).exitCode, 1);
 }
 
+TEST_F(CliAutoBackup, ABadBackupIsListedAsBadAndFailsTheListing) {
+    ASSERT_EQ(At("18:00:00", {"backup", "--auto"}).exitCode, 0);
+    t.folder.Write("bak/1999-03-15_180000/1999TSM.DAT", "torn");
+    const CliRun listed = At("19:00:00", {"backups"});
+    EXPECT_EQ(listed.exitCode, 1);
+    EXPECT_NE(listed.out.find("1999-03-15_180000\t1999-03-15 18:00:00\tbad"), std::string::npos) << listed.out;
+    EXPECT_EQ(listed.err, "tessamo-cli: 1 backup is bad and cannot be restored\n");
+}
+
 TEST_F(CliAutoBackup, SettingsAndARestoreFromAPlainFolder) {
     const CliRun set = At("18:00:00", {"backups", "--automatic", "off", "--folder", t.folder.PathOf("other")});
     ASSERT_EQ(set.exitCode, 0) << set.err;

@@ -61,6 +61,15 @@ TEST(FileChange, TurnsAFileBothWaysAndKeepsOnlyWhatDiffers) {
     EXPECT_EQ(madeEmpty.bytes, a);
 }
 
+TEST(FileChange, NamesTheYearOfEachYearFileOnly) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1999TSM.DAT", "1999"},    {"1999cats.dat", "1999"}, {"1999_tsm.nts", "1999"},
+        {"1999BUDGET.DAT", "1999"}, {"PERSONAL.DAT", ""},     {"19x9TSM.DAT", ""},
+        {"1999TSM.DAT.bak", ""},    {"schedules.txt", ""},
+    };
+    for (const auto& [name, year] : cases) EXPECT_EQ(YearOfFile(name), year) << name;
+}
+
 std::vector<LedgerRecord> ManyLines(std::size_t count) {
     std::vector<LedgerRecord> lines;
     for (std::size_t i = 0; i < count; ++i)
