@@ -7,6 +7,7 @@
 #include "charts/ui/ChartBuilders.h"
 #include "core/YearSelection.h"
 #include "platform/CodePage.h"
+#include "platform/Dialogs.h"
 #include "platform/FileErrors.h"
 #include "widgets/OwnedWindow.h"
 
@@ -32,16 +33,21 @@ QChart* MakeChart(const QString& title, std::vector<BudgetRow> rows, const Money
     return MakePairedBarChart(title, labels, {budget, actual}, money);
 }
 
+// "Budget against actual, 1999, January through December".
+QString ChartTitle(const SharedState& state, int startMonth, int endMonth) {
+    return QStringLiteral("Budget against actual, ") +
+           QString::fromStdString(ReportChartRange(ActiveYear(state), startMonth, endMonth));
+}
+
 }  // namespace
 
 frmBudgetChart::frmBudgetChart(const SharedState& state, const std::vector<BudgetRow>& rows, int startMonth,
                                int endMonth)
-    : ChartWindow(state,
-                  QStringLiteral("Budget against actual, ") +
-                      QString::fromStdString(ReportChartRange(ActiveYear(state), startMonth, endMonth)),
+    : ChartWindow(state, QString::fromLatin1(kProgramTitle) + QStringLiteral(" - ") + ChartTitle(state, startMonth, endMonth),
                   QString::fromStdString(ActiveYear(state)) + QStringLiteral(" budget chart")) {
     setObjectName(QStringLiteral("frmBudgetChart"));
-    AddChart(MakeChart(windowTitle(), rows, state.env.money), QStringLiteral("&Budget against actual"));
+    AddChart(MakeChart(ChartTitle(state, startMonth, endMonth), rows, state.env.money),
+             QStringLiteral("&Budget against actual"));
     QStringList headers;
     for (const char* column : kBudgetColumns) headers << QString::fromLatin1(column);
     std::vector<QStringList> table;

@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QHorizontalBarSeries>
 #include <QLineSeries>
@@ -41,6 +42,16 @@ QCategoryAxis* NewAmountAxis(AmountSum low, AmountSum high, const MoneyFormat& m
     axis->setRange(ChartValue(ticks.front()), ChartValue(ticks.back()));
     axis->setGridLineVisible(true);
     return axis;
+}
+
+// The last amount of an axis along the bottom is written centred under the
+// plot's right end; the chart keeps room for the half that sticks out.
+void MakeRoomForLastLabel(QChart* chart, QCategoryAxis* axis) {
+    const QStringList labels = axis->categoriesLabels();
+    if (labels.isEmpty()) return;
+    QMargins margins = chart->margins();
+    margins.setRight(margins.right() + QFontMetrics(axis->labelsFont()).horizontalAdvance(labels.back()) / 2);
+    chart->setMargins(margins);
 }
 
 // The lowest and highest of several value lists, 0 included.
@@ -166,6 +177,7 @@ QChart* MakePairedBarChart(const QString& title, const QStringList& labels, cons
     QCategoryAxis* amounts = NewAmountAxis(low, high + (high - low) / 5, money);
     chart->addAxis(amounts, Qt::AlignBottom);
     series->attachAxis(amounts);
+    MakeRoomForLastLabel(chart, amounts);
     ShowValuesOnHover(series, reversed, money);
     LabelBarEnds(chart, series, texts);
     return chart;
@@ -242,7 +254,8 @@ void FillNumbers(QTableWidget* table, const QStringList& headers, const std::vec
         }
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->resizeColumnsToContents();
-    table->horizontalHeader()->setStretchLastSection(true);
+    // The names take the spare width, so the amounts stand together at the right.
+    if (firstAmountColumn > 0) table->horizontalHeader()->setSectionResizeMode(firstAmountColumn - 1, QHeaderView::Stretch);
 }
 
 }  // namespace tessamo
