@@ -110,6 +110,10 @@ Status ReadBackup(const FileSystem& root, const std::string& name, const std::st
     return Status::Ok();
 }
 
+void LeaveTheirFolderId(std::vector<DataFile>& files) {
+    std::erase_if(files, [](const DataFile& file) { return ToUpperAscii(file.name) == ToUpperAscii(kFolderIdFileName); });
+}
+
 Status ReadPlainFolder(const std::string& path, std::vector<DataFile>& files) {
     files.clear();
     FolderHandle folder;
@@ -155,9 +159,7 @@ RestoreResult RestoreOtherFolderBackup(FileSystem& data, FileSystem& root, const
         s = Status::InvalidArgument(root.Folder() + "/" + name, "the backup is not of another data folder");
     if (s.ok()) s = ReadBackup(root, name, theirs, entry, files);
     if (!s.ok()) return Ended(RestoreOutcome::Refused, s);
-    // Their id stays theirs: with it this folder's rotation would take
-    // their backups for its own.
-    std::erase_if(files, [](const DataFile& file) { return ToUpperAscii(file.name) == ToUpperAscii(kFolderIdFileName); });
+    LeaveTheirFolderId(files);
     return RestoreAsked(data, root, files, name, OtherFolderQuestion(name), clock, dialogs, true);
 }
 

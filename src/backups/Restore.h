@@ -29,6 +29,9 @@ inline constexpr const char* kRestoreTempFileName = "temp.$$$";
 // Corruption, with what is wrong, when the backup is bad.
 Status ReadBackup(const FileSystem& root, const std::string& name, const std::string& folderId, BackupEntry& entry,
                   std::vector<DataFile>& files);
+// Takes the folder id file out of another data folder's backup: this folder
+// keeps its own id, or its rotation would take their backups for its own.
+void LeaveTheirFolderId(std::vector<DataFile>& files);
 // Reads the data files of a plain folder (links and other entries left out).
 Status ReadPlainFolder(const std::string& folder, std::vector<DataFile>& files);
 

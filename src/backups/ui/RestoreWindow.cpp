@@ -161,6 +161,7 @@ void RestoreWindow::AddOthersHeading() {
     for (int column = DateColumn; column < ColumnCount; ++column) {
         auto* item = new QTableWidgetItem(column == DateColumn ? QString::fromLatin1(kOthersListHeading) : QString());
         item->setFlags(Qt::NoItemFlags);
+        item->setForeground(BackupList->palette().windowText());  // a heading, not a greyed-out row
         QFont bold = item->font();
         bold.setBold(true);
         item->setFont(bold);
@@ -183,6 +184,7 @@ std::string RestoreWindow::DifferenceOf(const BackupEntry& entry) const {
     Status s = ReadBackup(*root_, entry.name, entry.ours ? folderId_ : entry.manifest.folder, checked, backup);
     if (s.ok()) s = ReadDataFiles(state_.env.files, today);
     if (!s.ok()) return "This backup cannot be restored:\n" + s.ToString() + "\n";
+    if (!entry.ours) LeaveTheirFolderId(backup);
     return std::string(entry.ours ? "" : "This backup was made from another data folder.\n") + "Restoring " +
            entry.name + " would change, against today's files:\n\n" +
            RestoreDifferenceText(today, backup, state_.env.money);
