@@ -161,7 +161,6 @@ void RestoreWindow::AddOthersHeading() {
     for (int column = DateColumn; column < ColumnCount; ++column) {
         auto* item = new QTableWidgetItem(column == DateColumn ? QString::fromLatin1(kOthersListHeading) : QString());
         item->setFlags(Qt::NoItemFlags);
-        item->setForeground(BackupList->palette().windowText());  // a heading, not a greyed-out row
         QFont bold = item->font();
         bold.setBold(true);
         item->setFont(bold);
