@@ -8,7 +8,8 @@
 // its size, and, when checksums are verified, with its checksum.
 //
 // A backup belongs to the data folder its manifest names (FolderId.h); the
-// others are listed apart and never removed or restored here.
+// others are listed apart, never removed, and restored only on purpose
+// (Restore.h).
 #include <string>
 #include <vector>
 

@@ -18,6 +18,13 @@ Message RestoreQuestion(const std::string& name) {
                         MessageIcon::Question);
 }
 
+Message OtherFolderQuestion(const std::string& name) {
+    return ConfirmYesNo("The backup " + name +
+                            " was made from another data folder, not this one.\r\nRestore it here anyway?"
+                            "\r\nToday's files are backed up first, then replaced by those of the backup.",
+                        MessageIcon::Exclamation);
+}
+
 RestoreResult Ended(RestoreOutcome outcome, Status failure) {
     RestoreResult result;
     result.outcome = outcome;
@@ -37,6 +44,44 @@ std::string PinnedName(const std::string& label) {
 bool SameAsToday(const FileSystem& data, const DataFile& file) {
     std::string today;
     return data.Exists(file.name) && data.ReadAll(file.name, today).ok() && today == file.bytes;
+}
+
+// Asks `question`, backs today's files up into a safety copy, then puts
+// `files` in place of today's in one transaction.
+RestoreResult RestoreAsked(FileSystem& data, FileSystem& root, const std::vector<DataFile>& files,
+                           const std::string& label, const Message& question, const Clock& clock, Dialogs& dialogs,
+                           bool ownFilesComplete) {
+    if (dialogs.Show(question) != Answer::Yes) return Ended(RestoreOutcome::Declined, Status::Ok());
+    RestoreResult result;
+    result.before = MakeAutomaticBackup(data, root, clock, PinnedName(label));
+    if (result.before.outcome == AutoBackupOutcome::Failed || result.before.outcome == AutoBackupOutcome::Bad) {
+        result.outcome = RestoreOutcome::Refused;
+        result.failure = result.before.problems.front();
+        return result;
+    }
+    // Every file or none: a failure takes back the files restored before it.
+    Transaction change(data, dialogs, "Restore of " + label);
+    Status s;
+    for (const DataFile& file : files) {
+        if (SameAsToday(data, file)) continue;  // nothing to put back
+        if (s = data.ReplaceWhole(file.name, kRestoreTempFileName, file.bytes); !s.ok()) break;
+        result.restored.push_back(file.name);
+    }
+    // The folder's id stays: it tells this folder's backups from others'.
+    for (const std::string& own : ownFilesComplete && s.ok() ? OwnFileNames() : std::vector<std::string>{})
+        if (own != kFolderIdFileName && !FindDataFile(files, own) && data.Exists(own))
+            if (s = data.Remove(own); !s.ok()) break;
+    if (s.ok() && !change.Commit()) s = change.Failure();
+    if (s.ok()) {
+        result.outcome = RestoreOutcome::Restored;
+        return result;
+    }
+    // Taken back whole, it is a restore that did not happen; only a rollback
+    // that failed leaves files restored.
+    result.outcome = s.IsUnfinished() ? RestoreOutcome::Failed : RestoreOutcome::Refused;
+    if (!s.IsUnfinished()) result.restored.clear();
+    result.failure = s;
+    return result;
 }
 
 }  // namespace
@@ -63,6 +108,10 @@ Status ReadBackup(const FileSystem& root, const std::string& name, const std::st
         files.push_back(std::move(file));
     }
     return Status::Ok();
+}
+
+void LeaveTheirFolderId(std::vector<DataFile>& files) {
+    std::erase_if(files, [](const DataFile& file) { return ToUpperAscii(file.name) == ToUpperAscii(kFolderIdFileName); });
 }
 
 Status ReadPlainFolder(const std::string& path, std::vector<DataFile>& files) {
@@ -95,36 +144,23 @@ RestoreResult RestoreBackup(FileSystem& data, FileSystem& root, const std::strin
 
 RestoreResult RestoreFiles(FileSystem& data, FileSystem& root, const std::vector<DataFile>& files,
                            const std::string& label, const Clock& clock, Dialogs& dialogs, bool ownFilesComplete) {
-    if (dialogs.Show(RestoreQuestion(label)) != Answer::Yes) return Ended(RestoreOutcome::Declined, Status::Ok());
-    RestoreResult result;
-    result.before = MakeAutomaticBackup(data, root, clock, PinnedName(label));
-    if (result.before.outcome == AutoBackupOutcome::Failed || result.before.outcome == AutoBackupOutcome::Bad) {
-        result.outcome = RestoreOutcome::Refused;
-        result.failure = result.before.problems.front();
-        return result;
-    }
-    // Every file or none: a failure takes back the files restored before it.
-    Transaction change(data, dialogs, "Restore of " + label);
-    Status s;
-    for (const DataFile& file : files) {
-        if (SameAsToday(data, file)) continue;  // nothing to put back
-        if (s = data.ReplaceWhole(file.name, kRestoreTempFileName, file.bytes); !s.ok()) break;
-        result.restored.push_back(file.name);
-    }
-    for (const std::string& own : ownFilesComplete && s.ok() ? OwnFileNames() : std::vector<std::string>{})
-        if (!FindDataFile(files, own) && data.Exists(own))
-            if (s = data.Remove(own); !s.ok()) break;
-    if (s.ok() && !change.Commit()) s = change.Failure();
-    if (s.ok()) {
-        result.outcome = RestoreOutcome::Restored;
-        return result;
-    }
-    // Taken back whole, it is a restore that did not happen; only a rollback
-    // that failed leaves files restored.
-    result.outcome = s.IsUnfinished() ? RestoreOutcome::Failed : RestoreOutcome::Refused;
-    if (!s.IsUnfinished()) result.restored.clear();
-    result.failure = s;
-    return result;
+    return RestoreAsked(data, root, files, label, RestoreQuestion(label), clock, dialogs, ownFilesComplete);
+}
+
+RestoreResult RestoreOtherFolderBackup(FileSystem& data, FileSystem& root, const std::string& name,
+                                       const Clock& clock, Dialogs& dialogs) {
+    BackupEntry probe, entry;
+    std::vector<DataFile> files;
+    std::string id;
+    Status s = ReadFolderId(data, id);
+    if (s.ok()) s = CheckBackup(root, name, "", probe);
+    const std::string& theirs = probe.manifest.folder;
+    if (s.ok() && (theirs.empty() || theirs == id))
+        s = Status::InvalidArgument(root.Folder() + "/" + name, "the backup is not of another data folder");
+    if (s.ok()) s = ReadBackup(root, name, theirs, entry, files);
+    if (!s.ok()) return Ended(RestoreOutcome::Refused, s);
+    LeaveTheirFolderId(files);
+    return RestoreAsked(data, root, files, name, OtherFolderQuestion(name), clock, dialogs, true);
 }
 
 Message RestoreEndMessage(const RestoreResult& result, const std::string& name) {

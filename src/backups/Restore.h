@@ -1,7 +1,8 @@
 #pragma once
 // Restore: puts the files of an automatic backup back into the data folder.
 // The backup is read and checked first (every checksum) and refused when bad
-// or of another data folder. After the user said yes, today's files are
+// or of another data folder (RestoreOtherFolderBackup takes such a backup
+// after a question that says where it came from). After the user said yes, today's files are
 // backed up into a pinned safety copy (a backup that fails stops the
 // restore, so nothing of today is lost), then the files of the backup replace
 // their namesakes in one transaction: all of them or none. Only files of the
@@ -28,6 +29,9 @@ inline constexpr const char* kRestoreTempFileName = "temp.$$$";
 // Corruption, with what is wrong, when the backup is bad.
 Status ReadBackup(const FileSystem& root, const std::string& name, const std::string& folderId, BackupEntry& entry,
                   std::vector<DataFile>& files);
+// Takes the folder id file out of another data folder's backup: this folder
+// keeps its own id, or its rotation would take their backups for its own.
+void LeaveTheirFolderId(std::vector<DataFile>& files);
 // Reads the data files of a plain folder (links and other entries left out).
 Status ReadPlainFolder(const std::string& folder, std::vector<DataFile>& files);
 
@@ -48,6 +52,13 @@ RestoreResult RestoreBackup(FileSystem& data, FileSystem& root, const std::strin
 RestoreResult RestoreFiles(FileSystem& data, FileSystem& root, const std::vector<DataFile>& files,
                            const std::string& label, const Clock& clock, Dialogs& dialogs,
                            bool ownFilesComplete = false);
+// Restores the backup `name` made of another data folder (one whose
+// manifest names a folder id not ours): checked as its own folder's backups
+// are, asked with a question that says where it came from, then restored
+// as RestoreBackup does, but for their id file: this folder keeps its id.
+// Refused when the backup is ours or names no folder.
+RestoreResult RestoreOtherFolderBackup(FileSystem& data, FileSystem& root, const std::string& name,
+                                       const Clock& clock, Dialogs& dialogs);
 
 // The end message: what was restored, or why not (empty text when declined).
 Message RestoreEndMessage(const RestoreResult& result, const std::string& name);

@@ -21,11 +21,23 @@ WelcomeDialog::WelcomeDialog(std::vector<CategoryRecord> toOffer, QWidget* paren
     : QDialog(parent), offered_(std::move(toOffer)) {
     setObjectName(QStringLiteral("WelcomeDialog"));
     setWindowTitle(QStringLiteral("Welcome to Tessamo"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(createIntro());
+    layout->addLayout(createNameAndDateStyle());
+    layout->addWidget(createStarters());
+    layout->addWidget(createButtons());
+}
+
+QLabel* WelcomeDialog::createIntro() {
     auto* intro = new QLabel(QStringLiteral("A few choices to start with. Each can be changed later: the name and "
                                             "the date style in the Options menu, the categories in the category "
                                             "editor."),
                              this);
     intro->setWordWrap(true);
+    return intro;
+}
+
+QFormLayout* WelcomeDialog::createNameAndDateStyle() {
     UserName = Named(new QLineEdit(this), "UserName", QStringLiteral("Your name for reports"));
     UserName->setMaxLength(28);
     DateStyle = Named(new QComboBox(this), "DateStyle", QStringLiteral("Date style"));
@@ -34,7 +46,11 @@ WelcomeDialog::WelcomeDialog(std::vector<CategoryRecord> toOffer, QWidget* paren
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Your &name for reports:"), UserName);
     form->addRow(QStringLiteral("&Date style:"), DateStyle);
+    return form;
+}
 
+// Two columns of check boxes; hidden when there is nothing to offer.
+QGroupBox* WelcomeDialog::createStarters() {
     auto* starters = new QGroupBox(QStringLiteral("Starter categories"), this);
     starters->setAccessibleName(QStringLiteral("Starter categories"));
     auto* grid = new QGridLayout(starters);
@@ -48,7 +64,10 @@ WelcomeDialog::WelcomeDialog(std::vector<CategoryRecord> toOffer, QWidget* paren
         Starters.push_back(box);
         grid->addWidget(box, static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
+    return starters;
+}
 
+QDialogButtonBox* WelcomeDialog::createButtons() {
     auto* buttons = new QDialogButtonBox(this);
     StartButton = buttons->addButton(QStringLiteral("&Start"), QDialogButtonBox::AcceptRole);
     SkipButton = buttons->addButton(QStringLiteral("S&kip"), QDialogButtonBox::RejectRole);
@@ -57,12 +76,7 @@ WelcomeDialog::WelcomeDialog(std::vector<CategoryRecord> toOffer, QWidget* paren
     StartButton->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
-    layout->addLayout(form);
-    layout->addWidget(starters);
-    layout->addWidget(buttons);
+    return buttons;
 }
 
 WelcomeChoice WelcomeDialog::Choice() const {

@@ -9,6 +9,10 @@
 
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
+class QFormLayout;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -29,6 +33,11 @@ public:
     QPushButton* SkipButton = nullptr;
 
 private:
+    QLabel* createIntro();
+    QFormLayout* createNameAndDateStyle();
+    QGroupBox* createStarters();
+    QDialogButtonBox* createButtons();
+
     std::vector<CategoryRecord> offered_;
 };
 

@@ -3,6 +3,8 @@
 // its year active through the year selector, as spinning to it and pressing
 // "OK!" would (the lists are rebuilt as the selector rebuilds them), and
 // makes the line the item list's current row; the search window stays open.
+// Whenever the main window shows its lists anew (a line written, deleted,
+// undone, another year), the search window searches again.
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -49,6 +51,7 @@ void mnuFindAllYears_Click(frmMainScreen& window, SharedState& state) {
     auto* search = new frmFindAllYears(state);
     QObject::connect(search, &frmFindAllYears::lineChosen, &window,
                      [&window, &state](const FoundLine& line) { OpenFoundLine(window, state, line); });
+    QObject::connect(&window, &frmMainScreen::ListsShown, search, &frmFindAllYears::SearchAgain);
     OpenOwnedWindow(&window, search, OwnerWhileOpen::Enabled);
 }
 

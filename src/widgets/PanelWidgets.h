@@ -29,8 +29,9 @@ Widget* Named(Widget* widget, const char* name, const QString& spoken) {
     return widget;
 }
 
+// Captions and tool tips are UTF-8 (an ellipsis written "\u2026").
 inline QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    auto* label = new QLabel(QString::fromUtf8(caption), parent);
     return Named(label, name, label->text());
 }
 
@@ -50,8 +51,8 @@ inline QLabel* MakeReadout(QWidget* parent, const char* name, const char* role, 
 // caption marks its access key (Alt + the letter); a screen reader hears the
 // caption without it.
 inline QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* toolTip) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setToolTip(QString::fromLatin1(toolTip));
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setToolTip(QString::fromUtf8(toolTip));
     button->setAutoDefault(false);
     return Named(button, name, QString(button->text()).remove(QLatin1Char('&')));
 }

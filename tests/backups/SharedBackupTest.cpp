@@ -1,6 +1,7 @@
 // Backups over time: two households sharing one backup folder keep their
 // own rotation; a safety copy made before a restore outlives a year of
-// closes; and a restore takes the import ids back with the ledger.
+// closes; a restore takes the import ids back with the ledger; and another
+// folder's backup comes back only on purpose, without its id.
 #include <gtest/gtest.h>
 
 #include "backups/BackupFixture.h"
@@ -90,6 +91,27 @@ TEST_F(SharedBackups, ARestoreThenAReimportEntersTheRemovedLinesAgain) {
               RestoreOutcome::Restored);
     EXPECT_EQ(home.folder.Read("2026TSM.DAT"), before);
     EXPECT_EQ(import(), 4u);
+}
+
+TEST_F(SharedBackups, AnotherFoldersBackupIsRestoredOnlyOnPurposeAndLeavesOurIdAlone) {
+    TestEnv other;
+    other.folder.Write("1999_tsm.nts", "their notes");
+    ASSERT_EQ(MakeAutomaticBackup(other.files, *root, other.clock).outcome, AutoBackupOutcome::Made);
+    ASSERT_EQ(Backup().outcome, AutoBackupOutcome::Made);
+    const std::vector<BackupEntry> listed = ListBackups(*root, kFolderId);
+    const std::string theirs = OthersBackups(listed).at(0).name, ours = OwnBackups(listed).at(0).name;
+    EXPECT_EQ(RestoreBackup(t.files, *root, theirs, t.clock, t.dialogs).outcome, RestoreOutcome::Refused);
+    EXPECT_EQ(RestoreOtherFolderBackup(t.files, *root, ours, t.clock, t.dialogs).outcome, RestoreOutcome::Refused);
+    EXPECT_TRUE(t.dialogs.messages.empty());
+
+    t.clock.Set({3, 15, 1999}, {19, 0, 0});
+    t.dialogs.answers = {Answer::Yes};
+    const RestoreResult result = RestoreOtherFolderBackup(t.files, *root, theirs, t.clock, t.dialogs);
+    ASSERT_EQ(result.outcome, RestoreOutcome::Restored) << result.failure.ToString();
+    EXPECT_NE(t.dialogs.Last().text.find("was made from another data folder"), std::string::npos);
+    EXPECT_EQ(t.folder.Read("1999_tsm.nts"), "their notes");
+    EXPECT_EQ(t.folder.Read("data-folder-id.txt"), std::string(kFolderId) + "\n");
+    EXPECT_EQ(OwnBackups(ListBackups(*root, kFolderId)).size(), 2u);  // ours and the safety copy
 }
 
 }  // namespace

@@ -40,6 +40,13 @@ class tst_backupwindows : public QObject {
 
     TempFolder config_;
 
+    static RestoreWindow* OpenRestoreWindow(Folder& f) {
+        f.h.window->mnuRestore->trigger();
+        auto* w = RaiseOpenWindow<RestoreWindow>(f.h.window.get());
+        if (!w || !QTest::qWaitForWindowActive(w)) return nullptr;
+        return QTest::qWaitFor([w] { return w->BackupList->hasFocus(); }) ? w : nullptr;
+    }
+
     static void FillSettingsByKeyboard(BackupSettingsDialog* dialog, const ScriptedDialogs& dialogs) {
         QVERIFY(dialog && QTest::qWaitForWindowActive(dialog));
         QVERIFY2(UnnamedControls(dialog).isEmpty(), qPrintable(UnnamedControls(dialog).join(' ')));
@@ -151,6 +158,53 @@ private slots:
 
         QTest::keyClick(w, Qt::Key_Escape);
         QVERIFY(!w->isVisible() && f.h.window->isEnabled());
+    }
+
+    void otherFoldersBackupsAreApartAndRestoredOnlyAfterAQuestion() {
+        Folder f;
+        QVERIFY(f.h.LoadActive());
+        TestEnv other;
+        other.PutCategories({CategoryRecord::Make("OT", "Other")});
+        other.PutLedger({Line("03-05-99", "OT", Money(-3), "theirs")});
+        QCOMPARE(MakeAutomaticBackup(other.files, *f.rootFiles, other.clock).outcome, AutoBackupOutcome::Made);
+        RestoreWindow* w = OpenRestoreWindow(f);
+        QVERIFY(w);
+        QCOMPARE(w->BackupList->rowCount(), 2);  // the heading, then theirs
+        QVERIFY(w->BackupList->item(0, 0)->text().startsWith(QStringLiteral("From other data folders")));
+        QTest::keyClick(w->BackupList, Qt::Key_Up);  // the keyboard passes the heading by
+        QCOMPARE(w->BackupList->currentRow(), 1);
+        QVERIFY(w->Difference->toPlainText().startsWith(QStringLiteral("This backup was made from another data folder.")));
+        QVERIFY(w->RestoreButton->isEnabled() && !w->RemoveButton->isEnabled());
+
+        f.h.env.dialogs.answers = {Answer::Yes};
+        QTest::keyClick(w->BackupList, Qt::Key_Return);
+        QVERIFY(f.h.env.dialogs.messages.at(0).text.find("was made from another data folder") != std::string::npos);
+        QCOMPARE(f.h.env.folder.Read("1999TSM.DAT"), other.folder.Read("1999TSM.DAT"));
+        QCOMPARE(w->BackupList->rowCount(), 3);  // our safety copy, the heading, theirs
+        QTest::keyClick(w, Qt::Key_Escape);
+    }
+
+    void fromFolderRestoresPlainCopiesByKeyboard() {
+        Folder f;
+        QVERIFY(f.h.LoadActive());
+        TempFolder copies;
+        copies.Write("1999TSM.DAT", EncodeRecords(std::vector{Line("03-04-99", "FO", Money(-1), "copied")}));
+        RestoreWindow* w = OpenRestoreWindow(f);
+        QVERIFY(w);
+        QCOMPARE(w->FromFolderButton->text(), QString::fromUtf8("From &Folder\u2026"));
+        f.h.env.dialogs.files = {std::nullopt, copies.path()};
+        QTest::keyClick(w->BackupList, Qt::Key_F, Qt::AltModifier);  // pressed as a click is; cancelled
+        QTRY_COMPARE(f.h.env.dialogs.choosers.size(), std::size_t{1});
+        QCOMPARE(f.h.env.dialogs.messages.size(), std::size_t{0});
+        f.h.env.dialogs.answers = {Answer::Yes};
+        QTest::keyClick(w->BackupList, Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(f.h.env.folder.Read("1999TSM.DAT"), copies.Read("1999TSM.DAT"));
+        QVERIFY(f.h.env.dialogs.choosers.at(1).kind == ChooserKind::Folder);
+        const std::string told = "Restored 1 files from " + copies.path() + ".";
+        QCOMPARE(f.h.env.dialogs.Last().text.substr(0, told.size()), told);
+        QCOMPARE(w->BackupList->rowCount(), 1);  // the safety copy, of this folder
+        QCOMPARE(f.h.window->ItemList->model()->rowCount(), 1);
+        QTest::keyClick(w, Qt::Key_Escape);
     }
 };
 

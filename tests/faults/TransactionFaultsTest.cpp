@@ -98,6 +98,23 @@ const Command kCommands[] = {
              RestoreBackup(s.t.env.files, s.outsideFiles, backups.front().name, s.t.clock, s.t.dialogs);
          s.t.dialogs.Show(RestoreEndMessage(result, backups.front().name));
      }},
+    // A backup made under another id: the folder's own id stays through the restore.
+    {"RestoreOfAnotherFoldersBackup",
+     [](Scene& s) {
+         s.t.folder.Write("data-folder-id.txt", "0123456789abcdef0123456789abcdef\n");
+         ASSERT_EQ(MakeAutomaticBackup(s.t.real, s.outsideFiles, s.t.clock).outcome, AutoBackupOutcome::Made);
+         s.t.folder.Write("data-folder-id.txt", "fedcba9876543210fedcba9876543210\n");
+         s.t.PutLedger({Line("03-11-99", "AU", Money(-1), "Later")});
+         s.t.PutCategories({CategoryRecord::Make("AU", "Auto")});
+     },
+     [](Scene& s) {
+         s.t.dialogs.answers = {Answer::Yes};
+         const auto backups = ListBackups(s.outsideFiles);
+         if (backups.empty()) return;
+         const RestoreResult result =
+             RestoreOtherFolderBackup(s.t.env.files, s.outsideFiles, backups.front().name, s.t.clock, s.t.dialogs);
+         s.t.dialogs.Show(RestoreEndMessage(result, backups.front().name));
+     }},
     {"BudgetChange", nullptr,
      [](Scene& s) { (void)ReportIfFailed(s.t.dialogs, ChangeBudget(s.t.env.files, "1999", "FO", 3, Money(-80))); }},
     // Due in 1998 with 1999 active: the other year's ledger and the schedule file together.

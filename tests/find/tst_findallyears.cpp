@@ -1,6 +1,7 @@
 // The search window by keyboard over two years beside a real main window:
 // Ctrl+Shift+F opens it, a typed word lists the lines of both years, the
-// arrow keys move through them and Enter opens one in its year.
+// arrow keys move through them and Enter opens one in its year; a change in
+// the main window searches again; the found lines saved as CSV and PDF.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -20,9 +21,8 @@ using namespace tessamo;
 class tst_findallyears : public QObject {
     Q_OBJECT
 
-private slots:
-    void typeMoveAndOpenInItsYear() {
-        MainScreenHarness h;
+    // Rent and food lines in 1999 (active) and 1998.
+    static void Prepare(MainScreenHarness& h) {
         const std::vector<CategoryRecord> categories = {CategoryRecord::Make("GR", "Groceries"),
                                                         CategoryRecord::Make("RE", "Rent")};
         h.env.PutCategories(categories);
@@ -31,6 +31,22 @@ private slots:
         h.env.folder.Write("1998TSM.DAT", EncodeRecords(std::vector<LedgerRecord>{
                                               Line("12-01-98", "GR", Money(-10), "food"),
                                               Line("11-01-98", "RE", Money(-650), "rent november")}));
+    }
+
+    // Ctrl+Shift+F, then "RENT" typed: the window with its two lines.
+    static frmFindAllYears* FindRent(MainScreenHarness& h) {
+        QTest::keyClick(h.window.get(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        auto* w = RaiseOpenWindow<frmFindAllYears>(h.window.get());
+        if (!w || !QTest::qWaitForWindowActive(w)) return nullptr;
+        QTest::keyClicks(w->FindWords, QStringLiteral("RENT"));
+        w->RunSearch();
+        return w;
+    }
+
+private slots:
+    void typeMoveAndOpenInItsYear() {
+        MainScreenHarness h;
+        Prepare(h);
         QVERIFY(h.LoadActive());
         QTest::keyClick(h.window.get(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
         QPointer<frmFindAllYears> w = RaiseOpenWindow<frmFindAllYears>(h.window.get());
@@ -56,6 +72,49 @@ private slots:
         QCOMPARE(h.window->ItemList->currentIndex().row(), 1);
         QCOMPARE(MainScreenHarness::Cell(h.window->ItemList, 1, 3), QStringLiteral("rent november"));
         QVERIFY(w && w->isVisible());  // it stays open for the next line
+    }
+
+    void aChangeInTheMainWindowSearchesAgain() {
+        MainScreenHarness h(true);
+        Prepare(h);
+        QVERIFY(h.LoadActive());
+        frmFindAllYears* w = FindRent(h);
+        QVERIFY(w && w->Results()->rowCount() == 2);
+        w->FoundLines->setCurrentIndex(w->Results()->index(1, 0));  // rent november
+        h.AddLine(1, QStringLiteral("20"), QStringLiteral("rent garage"), true);
+        QTRY_COMPARE(w->Results()->rowCount(), 3);
+        QCOMPARE(MainScreenHarness::Cell(w->FoundLines, w->FoundLines->currentIndex().row(), 4),
+                 QStringLiteral("rent november"));
+        h.window->mnuUndo->trigger();
+        QTRY_COMPARE(w->Results()->rowCount(), 2);
+    }
+
+    void foundLinesSavedAsCsvAndPdf() {
+        struct Case {
+            const char* action;
+            const char* name;
+            const char* expected;  // the expected file, or "" for any bytes
+        };
+        const Case cases[] = {{"fmnuExport", "found.csv", "find/found_rent.csv"}, {"fmnuSavePdf", "found.pdf", ""}};
+        MainScreenHarness h;
+        Prepare(h);
+        QVERIFY(h.LoadActive());
+        frmFindAllYears* w = FindRent(h);
+        QVERIFY(w);
+        TempFolder out;
+        for (const Case& c : cases) {
+            h.env.dialogs.files = {out.PathOf(c.name)};
+            w->findChild<QAction*>(QString::fromLatin1(c.action))->trigger();
+            const std::string bytes = out.Read(c.name);
+            if (!*c.expected) {
+                QVERIFY2(bytes.rfind("%PDF", 0) == 0, c.name);
+                continue;
+            }
+            std::string expected;
+            RequireOk(PosixFileSystem(TESSAMO_TEST_DATA).ReadAll(c.expected, expected));
+            QCOMPARE(bytes, expected);
+        }
+        QVERIFY(h.env.dialogs.messages.empty());
     }
 };
 

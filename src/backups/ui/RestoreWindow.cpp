@@ -23,6 +23,9 @@ namespace {
 
 enum Column { DateColumn, StateColumn, FilesColumn, YearsColumn, ColumnCount };
 
+constexpr const char* kOthersListHeading =
+    "From other data folders (restored only after a question, never removed here):";
+
 QTableWidgetItem* Cell(const std::string& text) {
     auto* item = new QTableWidgetItem(QString::fromStdString(text));
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
@@ -38,7 +41,13 @@ QString Counted(std::size_t n, const char* one, const char* many) {
 RestoreWindow::RestoreWindow(SharedState& state, QWidget* parent) : QWidget(parent, Qt::Window), state_(state) {
     setObjectName(QStringLiteral("RestoreWindow"));
     setWindowTitle(QStringLiteral("Restore from backup"));
+    createControls();
+    createLayout();
+    createTabOrder();
+    createConnections();
+}
 
+void RestoreWindow::createControls() {
     BackupListLabel = MakeLabel(this, "BackupListLabel", "&Backups:");
     BackupList = new QTableWidget(0, ColumnCount, this);
     SetUpGrid(BackupList, QStringLiteral("BackupList"), QStringLiteral("Backups"));
@@ -56,14 +65,16 @@ RestoreWindow::RestoreWindow(SharedState& state, QWidget* parent) : QWidget(pare
     Difference->setMinimumHeight(220);
     RestoreButton = MakeButton(this, "RestoreButton", "&Restore", "Put this backup's files back in place of today's");
     RemoveButton = MakeButton(this, "RemoveButton", "Re&move", "Remove this safety copy made before a restore");
-    FromFolderButton = MakeButton(this, "FromFolderButton", "From &Folder...",
+    FromFolderButton = MakeButton(this, "FromFolderButton", "From &Folder\u2026",
                                   "Restore the files of a folder made by the Backup window");
     CloseButton = MakeButton(this, "CloseButton", "&Close", "");
     // Enter on a focused button presses it, as in a dialog.
     for (QPushButton* button : {RestoreButton, RemoveButton, FromFolderButton, CloseButton}) button->setAutoDefault(true);
     BackupListLabel->setBuddy(BackupList);
     DifferenceLabel->setBuddy(Difference);
+}
 
+void RestoreWindow::createLayout() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(RestoreButton);
     buttons->addWidget(RemoveButton);
@@ -77,12 +88,17 @@ RestoreWindow::RestoreWindow(SharedState& state, QWidget* parent) : QWidget(pare
     layout->addWidget(Difference, 3);
     layout->addLayout(buttons);
     resize(CharacterWidth(this, 120), 600);
+}
+
+void RestoreWindow::createTabOrder() {
     setTabOrder(BackupList, Difference);
     setTabOrder(Difference, RestoreButton);
     setTabOrder(RestoreButton, RemoveButton);
     setTabOrder(RemoveButton, FromFolderButton);
     setTabOrder(FromFolderButton, CloseButton);
+}
 
+void RestoreWindow::createConnections() {
     connect(BackupList, &QTableWidget::itemSelectionChanged, this, &RestoreWindow::BackupList_Change);
     // Enter on the list restores the chosen backup (after the question).
     connect(BackupList, &QTableWidget::activated, this, &RestoreWindow::Restore_Click);
@@ -110,40 +126,66 @@ bool RestoreWindow::OpenBackups() {
 }
 
 void RestoreWindow::FillList(const std::string& chosen) {
-    const std::vector<BackupEntry> listed = OwnBackups(ListBackups(*root_, folderId_, Verify::Checksums));
-    entries_.assign(listed.rbegin(), listed.rend());
-    const MoneyFormat& money = state_.env.money;
-    BackupList->setRowCount(static_cast<int>(entries_.size()));
-    int chosenRow = 0;
-    for (int row = 0; row < BackupList->rowCount(); ++row) {
-        const BackupEntry& entry = entries_[static_cast<std::size_t>(row)];
-        auto* files = Cell(Counted(entry.manifest.files.size(), "file", "files").toStdString());
-        files->setToolTip(QString::fromStdString(BackupFilesText(entry)));
-        BackupList->setItem(row, DateColumn, Cell(BackupDateText(entry.time)));
-        BackupList->setItem(row, StateColumn, Cell(BackupStateText(entry)));
-        BackupList->setItem(row, FilesColumn, files);
-        BackupList->setItem(row, YearsColumn, Cell(BackupYearsText(entry, money)));
+    // A restore's safety copy gives a folder without an id its first one.
+    if (std::string id; folderId_.empty() && ReadFolderId(state_.env.files, id).ok()) folderId_ = id;
+    const std::vector<BackupEntry> listed = ListBackups(*root_, folderId_, Verify::Checksums);
+    const std::vector<BackupEntry> own = OwnBackups(listed), others = OthersBackups(listed);
+    entries_.assign(own.rbegin(), own.rend());
+    entries_.insert(entries_.end(), others.rbegin(), others.rend());
+    headingRow_ = others.empty() ? -1 : static_cast<int>(own.size());
+    BackupList->clearSpans();
+    BackupList->setRowCount(static_cast<int>(entries_.size()) + (others.empty() ? 0 : 1));
+    int row = 0, chosenRow = 0;
+    for (const BackupEntry& entry : entries_) {
+        if (row == headingRow_) AddOthersHeading(), ++row;
         if (entry.name == chosen) chosenRow = row;
+        FillRow(row++, entry);
     }
     for (int column = DateColumn; column < YearsColumn; ++column) BackupList->resizeColumnToContents(column);
     if (entries_.empty()) return BackupList_Change();
-    BackupList->selectRow(chosenRow);
+    BackupList->selectRow(chosenRow == headingRow_ ? chosenRow + 1 : chosenRow);
     BackupList_Change();
 }
 
+void RestoreWindow::FillRow(int row, const BackupEntry& entry) {
+    auto* files = Cell(Counted(entry.manifest.files.size(), "file", "files").toStdString());
+    files->setToolTip(QString::fromStdString(BackupFilesText(entry)));
+    BackupList->setItem(row, DateColumn, Cell(BackupDateText(entry.time)));
+    BackupList->setItem(row, StateColumn, Cell(BackupStateText(entry)));
+    BackupList->setItem(row, FilesColumn, files);
+    BackupList->setItem(row, YearsColumn, Cell(BackupYearsText(entry, state_.env.money)));
+}
+
+// A row over the whole width that the keyboard and the mouse pass over.
+void RestoreWindow::AddOthersHeading() {
+    for (int column = DateColumn; column < ColumnCount; ++column) {
+        auto* item = new QTableWidgetItem(column == DateColumn ? QString::fromLatin1(kOthersListHeading) : QString());
+        item->setFlags(Qt::NoItemFlags);
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        BackupList->setItem(headingRow_, column, item);
+    }
+    BackupList->setSpan(headingRow_, DateColumn, 1, ColumnCount);
+}
+
 const BackupEntry* RestoreWindow::Chosen() const {
-    const int row = BackupList->currentRow();
-    if (row < 0 || row >= static_cast<int>(entries_.size()) || BackupList->selectedItems().isEmpty()) return nullptr;
+    int row = BackupList->currentRow();
+    if (row < 0 || row == headingRow_ || BackupList->selectedItems().isEmpty()) return nullptr;
+    if (headingRow_ >= 0 && row > headingRow_) --row;
+    if (row >= static_cast<int>(entries_.size())) return nullptr;
     return &entries_[static_cast<std::size_t>(row)];
 }
 
 std::string RestoreWindow::DifferenceOf(const BackupEntry& entry) const {
     BackupEntry checked;
     std::vector<DataFile> backup, today;
-    Status s = ReadBackup(*root_, entry.name, folderId_, checked, backup);
+    Status s = ReadBackup(*root_, entry.name, entry.ours ? folderId_ : entry.manifest.folder, checked, backup);
     if (s.ok()) s = ReadDataFiles(state_.env.files, today);
     if (!s.ok()) return "This backup cannot be restored:\n" + s.ToString() + "\n";
-    return "Restoring " + entry.name + " would change, against today's files:\n\n" +
+    if (!entry.ours) LeaveTheirFolderId(backup);
+    return std::string(entry.ours ? "" : "This backup was made from another data folder.\n") + "Restoring " +
+           entry.name + " would change, against today's files:\n\n" +
            RestoreDifferenceText(today, backup, state_.env.money);
 }
 
@@ -159,7 +201,7 @@ void RestoreWindow::BackupList_Change() {
         text = DifferenceOf(*entry);
     Difference->setPlainText(QString::fromStdString(text));
     RestoreButton->setEnabled(entry && entry->good);
-    RemoveButton->setEnabled(entry && !entry->manifest.pinned.empty());
+    RemoveButton->setEnabled(entry && entry->ours && !entry->manifest.pinned.empty());
 }
 
 void RestoreWindow::Restore_Click() {
@@ -167,7 +209,9 @@ void RestoreWindow::Restore_Click() {
     if (!entry || !entry->good) return;
     const std::string name = entry->name;
     Env& env = state_.env;
-    Ended(RestoreBackup(env.files, *root_, name, env.clock, env.dialogs), name);
+    Ended(entry->ours ? RestoreBackup(env.files, *root_, name, env.clock, env.dialogs)
+                      : RestoreOtherFolderBackup(env.files, *root_, name, env.clock, env.dialogs),
+          name);
 }
 
 void RestoreWindow::Ended(const RestoreResult& result, const std::string& name) {
@@ -180,7 +224,7 @@ void RestoreWindow::Ended(const RestoreResult& result, const std::string& name) 
 
 void RestoreWindow::Remove_Click() {
     const BackupEntry* entry = Chosen();
-    if (!entry || entry->manifest.pinned.empty()) return;
+    if (!entry || !entry->ours || entry->manifest.pinned.empty()) return;
     const std::string name = entry->name;
     Dialogs& dialogs = state_.env.dialogs;
     if (dialogs.Show(ConfirmYesNo("Remove the safety copy " + name + ", made before restoring " + entry->manifest.pinned +

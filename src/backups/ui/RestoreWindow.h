@@ -6,8 +6,11 @@
 // removed) shows below. Restore (or Enter on the list) asks first, backs
 // today's files up into a safety copy, puts the backup's files in place of
 // today's (all or none) and says how it went; the list then shows the safety
-// copy too ("before restoring <name>"), which Remove takes away. From Folder
-// restores a folder of plain copies made by the Backup window the same way.
+// copy too ("before restoring <name>"), which Remove takes away. Backups made
+// from other data folders of a shared backup folder follow under a heading
+// row of their own; one of them is restored only after a question that says
+// where it came from, and never removed here. From Folder… restores a folder
+// of plain copies made by the Backup window the same way.
 // The routines are the backups logic's (Restore.h, RestoreDifference.h).
 #include <QWidget>
 #include <memory>
@@ -51,7 +54,13 @@ signals:
     void Restored();
 
 private:
+    void createControls();
+    void createLayout();
+    void createTabOrder();
+    void createConnections();
     void FillList(const std::string& chosen);
+    void FillRow(int row, const BackupEntry& entry);
+    void AddOthersHeading();
     const BackupEntry* Chosen() const;
     std::string DifferenceOf(const BackupEntry& entry) const;
     void Ended(const RestoreResult& result, const std::string& name);
@@ -60,7 +69,10 @@ private:
     std::string rootFolder_;
     std::unique_ptr<FileSystem> root_;
     std::string folderId_;
-    std::vector<BackupEntry> entries_;  // newest first, as listed
+    // Newest first, as listed: this folder's, then those of other folders
+    // (the list shows the heading row between them).
+    std::vector<BackupEntry> entries_;
+    int headingRow_ = -1;  // the row of the others' heading, -1 when none
 };
 
 }  // namespace tessamo

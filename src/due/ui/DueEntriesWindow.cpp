@@ -43,6 +43,13 @@ QString DateInStyle(const CalendarDate& date, const std::string& style) {
 DueEntriesWindow::DueEntriesWindow(SharedState& state, QWidget* parent) : QWidget(parent, Qt::Window), state_(state) {
     setObjectName(QStringLiteral("DueEntriesWindow"));
     setWindowTitle(QStringLiteral("Due entries"));
+    createControls();
+    createLayout();
+    createTabOrder();
+    createConnections();
+}
+
+void DueEntriesWindow::createControls() {
     DueListLabel = MakeLabel(this, "DueListLabel", "&Due entries:");
     DueList = MakeTable(this, DueColumnCount, "DueList", "Due entries",
                         {QStringLiteral("Date"), QStringLiteral("Macro"), QStringLiteral("Lines"), QStringLiteral("Total")});
@@ -58,7 +65,9 @@ DueEntriesWindow::DueEntriesWindow(SharedState& state, QWidget* parent) : QWidge
     for (QPushButton* button : {EnterButton, SkipButton, LaterButton, CloseButton}) button->setAutoDefault(true);
     DueListLabel->setBuddy(DueList);
     MacroLinesLabel->setBuddy(MacroLines);
+}
 
+void DueEntriesWindow::createLayout() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(EnterButton);
     buttons->addWidget(SkipButton);
@@ -72,12 +81,17 @@ DueEntriesWindow::DueEntriesWindow(SharedState& state, QWidget* parent) : QWidge
     layout->addWidget(MacroLines, 2);
     layout->addLayout(buttons);
     resize(CharacterWidth(this, 90), 480);
+}
+
+void DueEntriesWindow::createTabOrder() {
     setTabOrder(DueList, EnterButton);
     setTabOrder(EnterButton, SkipButton);
     setTabOrder(SkipButton, LaterButton);
     setTabOrder(LaterButton, CloseButton);
     setTabOrder(CloseButton, MacroLines);
+}
 
+void DueEntriesWindow::createConnections() {
     connect(DueList, &QTableWidget::itemSelectionChanged, this, &DueEntriesWindow::DueList_Change);
     // Enter on the list enters the chosen entry, as the default button would.
     connect(DueList, &QTableWidget::activated, this, &DueEntriesWindow::Enter_Click);

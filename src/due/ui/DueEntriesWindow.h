@@ -49,6 +49,10 @@ signals:
     void Entered();
 
 private:
+    void createControls();
+    void createLayout();
+    void createTabOrder();
+    void createConnections();
     void FillList(int row);
     void ShowLines(const DueMacro* macro);
     // Takes the current entry off the list and goes on to the next; closes

@@ -31,7 +31,13 @@ ScheduleDialog::ScheduleDialog(SharedState& state, const std::string& macro, QWi
     : QDialog(parent), state_(state), macro_(macro) {
     setObjectName(QStringLiteral("ScheduleDialog"));
     setWindowTitle(QStringLiteral("Schedule of ") + Text(macro));
-    const bool dayFirst = state.DateStyle == "E";
+    createControls();
+    createLayout();
+    createConnections();
+}
+
+void ScheduleDialog::createControls() {
+    const bool dayFirst = state_.DateStyle == "E";
     Repeat = Named(new QComboBox(this), "Repeat", QStringLiteral("Repeat"));
     Repeat->addItems({QStringLiteral("Every month"), QStringLiteral("Every week"), QStringLiteral("Every N months"),
                       QStringLiteral("Every year")});
@@ -51,7 +57,12 @@ ScheduleDialog::ScheduleDialog(SharedState& state, const std::string& macro, QWi
     FromDate->setPlaceholderText(full);
     UntilDate = Named(new QLineEdit(this), "UntilDate", QStringLiteral("Last date"));
     UntilDate->setPlaceholderText(full + QStringLiteral(" (empty: no end)"));
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ClearButton = buttons_->addButton(QStringLiteral("&Clear schedule"), QDialogButtonBox::DestructiveRole);
+    ClearButton->setObjectName(QStringLiteral("ClearButton"));
+}
 
+void ScheduleDialog::createLayout() {
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Repeat:"), Repeat);
     form->addRow(QStringLiteral("&Day of the month:"), Day);
@@ -60,16 +71,15 @@ ScheduleDialog::ScheduleDialog(SharedState& state, const std::string& macro, QWi
     form->addRow(QStringLiteral("Date every &year:"), YearlyDate);
     form->addRow(QStringLiteral("&First date:"), FromDate);
     form->addRow(QStringLiteral("&Last date:"), UntilDate);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    ClearButton = buttons->addButton(QStringLiteral("&Clear schedule"), QDialogButtonBox::DestructiveRole);
-    ClearButton->setObjectName(QStringLiteral("ClearButton"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons_);
+}
 
+void ScheduleDialog::createConnections() {
     connect(Repeat, &QComboBox::currentIndexChanged, this, &ScheduleDialog::Repeat_Change);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ScheduleDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ScheduleDialog::reject);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &ScheduleDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &ScheduleDialog::reject);
     connect(ClearButton, &QPushButton::clicked, this, &ScheduleDialog::Clear_Click);
 }
 

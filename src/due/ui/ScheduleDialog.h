@@ -13,6 +13,7 @@
 #include "due/Schedule.h"
 
 class QComboBox;
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,6 +44,9 @@ public:
     QPushButton* ClearButton = nullptr;
 
 private:
+    void createControls();
+    void createLayout();
+    void createConnections();
     void Show(const Schedule& schedule);
     // The schedule the controls describe; the reason when they describe none.
     std::optional<std::string> Read(Schedule& schedule) const;
@@ -51,6 +55,7 @@ private:
     SharedState& state_;
     std::string macro_;
     std::vector<Schedule> schedules_;
+    QDialogButtonBox* buttons_ = nullptr;
 };
 
 }  // namespace tessamo

@@ -127,6 +127,10 @@ void frmFindAllYears::createCriteria() {
         box->installEventFilter(this);
     }
     connect(FindKind, &QComboBox::currentIndexChanged, this, &frmFindAllYears::RunSearch);
+    changed_ = new QTimer(this);
+    changed_->setSingleShot(true);
+    changed_->setInterval(0);
+    connect(changed_, &QTimer::timeout, this, &frmFindAllYears::RunSearchKeepingCurrentLine);
 
     auto* layout = new QVBoxLayout(area);
     layout->addLayout(form);
@@ -208,6 +212,21 @@ void frmFindAllYears::RunSearch() {
     if (model_->rowCount() > 0) FoundLines->setCurrentIndex(model_->index(0, 0));
     ShowTotals(totals_);
     if (criteria.ChoosesNothing()) panels_[4]->setText(QStringLiteral("Type a word, a code or an amount"));
+}
+
+void frmFindAllYears::SearchAgain() { changed_->start(); }
+
+void frmFindAllYears::RunSearchKeepingCurrentLine() {
+    const QModelIndex current = FoundLines->currentIndex();
+    const std::optional<FoundLine> kept =
+        current.isValid() ? std::optional(model_->Row(current.row()).line) : std::nullopt;
+    RunSearch();
+    for (int row = 0; kept && row < model_->rowCount(); ++row) {
+        const FoundLine& line = model_->Row(row).line;
+        if (line.year != kept->year || line.bytes != kept->bytes) continue;
+        FoundLines->setCurrentIndex(model_->index(row, current.column()));
+        return FoundLines->scrollTo(FoundLines->currentIndex());
+    }
 }
 
 void frmFindAllYears::ShowTotals(const FindTotals& totals) {

@@ -5,8 +5,11 @@
 // found in every chosen year below, searched anew as the criteria are typed;
 // the count and the income, expense and balance totals in the status bar.
 // Enter (or a double-click) on a line asks the main window to open it in its
-// year; the window stays open. Down in a criteria box goes to the lines. File menu: the lines for spreadsheets, a print
-// preview and a PDF as the report prints them.
+// year; the window stays open. Down in a criteria box goes to the lines.
+// When the data under it changes (a line written, deleted, undone, another
+// year chosen), the owner calls SearchAgain and the lines are found anew.
+// File menu: the lines for spreadsheets, a print preview and a PDF as the
+// report prints them.
 #include <QMainWindow>
 #include <array>
 
@@ -32,6 +35,10 @@ public:
     // Searches with what the criteria boxes hold now (typing starts it after a
     // short pause, so fast typing searches once).
     void RunSearch();
+    // The data changed: runs the search once more when the owner has settled
+    // (several changes in a row search once), keeping the current line
+    // current where it is still found.
+    void SearchAgain();
     void ExportForSpreadsheets();
     void PrintPreview();
     void SaveAsPdf();
@@ -66,10 +73,12 @@ private:
     bool ReadCriteria(FindCriteria& criteria);
     void ShowTotals(const FindTotals& totals);
     QString PrintText() const;
+    void RunSearchKeepingCurrentLine();
 
     SharedState& state_;
     FoundLinesModel* model_ = nullptr;
     QTimer* typing_ = nullptr;
+    QTimer* changed_ = nullptr;
     FindTotals totals_;
     std::array<QLabel*, 5> panels_{};  // count, income, expense, balance, note
 };

@@ -53,11 +53,40 @@ ImportWindow::ImportWindow(SharedState& state, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), session_(state) {
     setObjectName(QStringLiteral("ImportWindow"));
     setWindowTitle(QStringLiteral("Import bank statement"));
-    StatementFile = MakeReadout(this, "StatementFile", "Statement file");
+    createChoices();
+    createPreview();
+    createButtons();
+    createLayout();
+    createConnections();
+}
 
+void ImportWindow::createChoices() {
+    StatementFile = MakeReadout(this, "StatementFile", "Statement file");
     DefaultCode = Named(new QComboBox(this), "DefaultCode", QStringLiteral("Code for lines no rule matches"));
     OtherYears = Named(new QCheckBox(QStringLiteral("Enter lines dated in &other years into their year files"), this),
                        "OtherYears", QStringLiteral("Enter lines dated in other years into their year files"));
+}
+
+void ImportWindow::createPreview() {
+    model_ = new ImportPreviewModel(session_, state_.env.money, this);
+    PreviewTable = new QTableView(this);
+    SetUpGrid(PreviewTable, QStringLiteral("PreviewTable"), QStringLiteral("Statement lines"));
+    PreviewTable->setModel(model_);
+    PreviewTable->horizontalHeader()->setStretchLastSection(true);
+    NameTableParts(PreviewTable);
+    PreviewSummary = MakeReadout(this, "PreviewSummary", "Import summary");
+}
+
+void ImportWindow::createButtons() {
+    RuleFromLine = MakeButton(this, "RuleFromLine", "&Rule from line...", "File this line's payee under a code for good");
+    EditRules = MakeButton(this, "EditRules", "Edi&t rules...", "Edit the rules that choose each line's code");
+    ImportButton = MakeButton(this, "ImportButton", "&Import", "Enter the ticked lines");
+    CancelButton = MakeButton(this, "CancelButton", "&Cancel", "Close without entering anything");
+}
+
+// The format settings are made here, after the buttons, so Tab reaches
+// them last, as it always has.
+void ImportWindow::createLayout() {
     auto* choices = new QHBoxLayout;
     auto* codeLabel = new QLabel(QStringLiteral("Code for lines no rule &matches:"), this);
     codeLabel->setBuddy(DefaultCode);
@@ -66,26 +95,9 @@ ImportWindow::ImportWindow(SharedState& state, QWidget* parent)
     choices->addSpacing(16);
     choices->addWidget(OtherYears);
     choices->addStretch();
-
-    model_ = new ImportPreviewModel(session_, state.env.money, this);
-    PreviewTable = new QTableView(this);
-    SetUpGrid(PreviewTable, QStringLiteral("PreviewTable"), QStringLiteral("Statement lines"));
-    PreviewTable->setModel(model_);
-    PreviewTable->horizontalHeader()->setStretchLastSection(true);
-    NameTableParts(PreviewTable);
-    PreviewSummary = MakeReadout(this, "PreviewSummary", "Import summary");
-
-    RuleFromLine = MakeButton(this, "RuleFromLine", "&Rule from line...", "File this line's payee under a code for good");
-    EditRules = MakeButton(this, "EditRules", "Edi&t rules...", "Edit the rules that choose each line's code");
-    ImportButton = MakeButton(this, "ImportButton", "&Import", "Enter the ticked lines");
-    CancelButton = MakeButton(this, "CancelButton", "&Cancel", "Close without entering anything");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(PreviewSummary, 1);
-    buttons->addWidget(RuleFromLine);
-    buttons->addWidget(EditRules);
-    buttons->addWidget(ImportButton);
-    buttons->addWidget(CancelButton);
-
+    for (QPushButton* button : {RuleFromLine, EditRules, ImportButton, CancelButton}) buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(StatementFile);
     layout->addWidget(MakeSettings());
@@ -93,7 +105,9 @@ ImportWindow::ImportWindow(SharedState& state, QWidget* parent)
     layout->addWidget(PreviewTable, 1);
     layout->addLayout(buttons);
     resize(980, 700);
+}
 
+void ImportWindow::createConnections() {
     connect(DefaultCode, &QComboBox::currentIndexChanged, this, &ImportWindow::Choices_Change);
     connect(OtherYears, &QCheckBox::toggled, this, &ImportWindow::Choices_Change);
     connect(model_, &ImportPreviewModel::TicksChanged, this, &ImportWindow::ShowPlan);
@@ -101,6 +115,10 @@ ImportWindow::ImportWindow(SharedState& state, QWidget* parent)
     connect(EditRules, &QPushButton::clicked, this, &ImportWindow::EditRules_Click);
     connect(ImportButton, &QPushButton::clicked, this, &ImportWindow::Import_Click);
     connect(CancelButton, &QPushButton::clicked, this, &ImportWindow::Cancel_Click);
+    for (QComboBox* box : {FormatChoice, SeparatorChoice, DateOrderChoice, DecimalChoice, DateColumnChoice,
+                           AmountColumnChoice, DebitColumnChoice, CreditColumnChoice, PayeeColumnChoice, MemoColumnChoice})
+        connect(box, &QComboBox::currentIndexChanged, this, &ImportWindow::Settings_Change);
+    connect(HeaderRow, &QCheckBox::toggled, this, &ImportWindow::Settings_Change);
 }
 
 ImportWindow::~ImportWindow() = default;
@@ -131,7 +149,11 @@ QWidget* ImportWindow::MakeSettings() {
     FirstRows->verticalHeader()->setDefaultSectionSize(rowHeight);
     FirstRows->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     FirstRows->setFixedHeight(rowHeight * (kFirstRows + 1) + FirstRows->horizontalHeader()->sizeHint().height() + 4);
+    layOutSettings(frame);
+    return frame;
+}
 
+void ImportWindow::layOutSettings(QWidget* frame) {
     auto* left = new QFormLayout;
     left->addRow(QStringLiteral("&Format:"), FormatChoice);
     left->addRow(QStringLiteral("&Separator:"), SeparatorChoice);
@@ -151,11 +173,6 @@ QWidget* ImportWindow::MakeSettings() {
     auto* layout = new QVBoxLayout(frame);
     layout->addLayout(row);
     layout->addWidget(FirstRows);
-    for (QComboBox* box : {FormatChoice, SeparatorChoice, DateOrderChoice, DecimalChoice, DateColumnChoice,
-                           AmountColumnChoice, DebitColumnChoice, CreditColumnChoice, PayeeColumnChoice, MemoColumnChoice})
-        connect(box, &QComboBox::currentIndexChanged, this, &ImportWindow::Settings_Change);
-    connect(HeaderRow, &QCheckBox::toggled, this, &ImportWindow::Settings_Change);
-    return frame;
 }
 
 bool ImportWindow::Report(const Status& status) { return ReportIfFailed(state_.env.dialogs, status); }

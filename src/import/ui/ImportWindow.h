@@ -69,7 +69,14 @@ signals:
     void Imported();
 
 private:
+    // Built in this order, which is also the order Tab takes.
+    void createChoices();
+    void createPreview();
+    void createButtons();
+    void createLayout();
+    void createConnections();
     QWidget* MakeSettings();
+    void layOutSettings(QWidget* frame);
     void ShowSettings();
     void ShowFirstRows();
     void ShowPlan();

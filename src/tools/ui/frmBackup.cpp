@@ -31,8 +31,15 @@ frmBackup::frmBackup(SharedState& state, QWidget* parent) : QWidget(parent, Qt::
     setObjectName(QStringLiteral("frmBackup"));
     setWindowTitle(QStringLiteral("Data Backup"));
     run_ = new StoppableRun(this);
-    const QString source = QString::fromStdString(state_.env.files.Folder());
+    createControls();
+    createLayout();
+    createTabOrder();
+    showSourceAndTarget();
+    createConnections();
+}
 
+void frmBackup::createControls() {
+    const QString source = QString::fromStdString(state_.env.files.Folder());
     Label1 = MakeLabel(this, "Label1", "Source:");
     Backuplist = MakeFolderReadout(this, "Backuplist", "Source folder", "File list");
     BackMeUp = Named(new QListWidget(this), "BackMeUp", QStringLiteral("Source files"));
@@ -48,7 +55,9 @@ frmBackup::frmBackup(SharedState& state, QWidget* parent) : QWidget(parent, Qt::
     StopBackup = MakeButton(this, "StopBackup", "Cancel", "");
     Label1->setBuddy(BackMeUp);
     Label2->setBuddy(BackUpDir);
+}
 
+void frmBackup::createLayout() {
     auto* lists = new QGridLayout;
     lists->addWidget(Label1, 0, 0);
     lists->addWidget(Backuplist, 1, 0);
@@ -67,19 +76,27 @@ frmBackup::frmBackup(SharedState& state, QWidget* parent) : QWidget(parent, Qt::
     layout->addLayout(lists);
     layout->addWidget(BackUpProgress);
     layout->addLayout(buttons);
+}
+
+void frmBackup::createTabOrder() {
     setTabOrder(BackMeUp, BackUpDrive);
     setTabOrder(BackUpDrive, BackUpDir);
     setTabOrder(BackUpDir, TargetButtons->Browse);
     setTabOrder(TargetButtons->Browse, TargetButtons->NewFolder);
     setTabOrder(TargetButtons->NewFolder, RunBackup);
     setTabOrder(RunBackup, StopBackup);
+}
 
+// The data folder's files, and its folder marked as the first target.
+void frmBackup::showSourceAndTarget() {
     FillFileList();
-    BackUpDir->SetFolder(source);
+    BackUpDir->SetFolder(QString::fromStdString(state_.env.files.Folder()));
     Backuplist->setText(BackUpDir->Folder());
     BackUpTarget->setText(BackUpDir->Folder());
     BackUpDir->setFocus();
+}
 
+void frmBackup::createConnections() {
     connect(BackUpDrive, &QComboBox::currentIndexChanged, this, &frmBackup::BackUpDrive_Change);
     connect(BackUpDir, &DirectoryList::FolderChanged, this, &frmBackup::BackUpDir_Change);
     // The target is the folder the user sees marked, from the first click on.

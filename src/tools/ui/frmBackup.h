@@ -44,6 +44,11 @@ public:
     QPushButton* StopBackup = nullptr;
 
 private:
+    void createControls();
+    void createLayout();
+    void createTabOrder();
+    void showSourceAndTarget();
+    void createConnections();
     void FillFileList();
     void SetRunning(bool running);
     void ShowCopying(const std::string& name, std::size_t number);
