@@ -156,7 +156,9 @@ void RestoreWindow::FillRow(int row, const BackupEntry& entry) {
     BackupList->setItem(row, YearsColumn, Cell(BackupYearsText(entry, state_.env.money)));
 }
 
-// A row over the whole width that the keyboard and the mouse pass over.
+// A row over the whole width that the keyboard and the mouse pass over. It is
+// disabled for that, and drawn in the grid's own text colour all the same, so
+// that it reads as a heading rather than as a greyed-out line.
 void RestoreWindow::AddOthersHeading() {
     for (int column = DateColumn; column < ColumnCount; ++column) {
         auto* item = new QTableWidgetItem(column == DateColumn ? QString::fromLatin1(kOthersListHeading) : QString());
@@ -164,6 +166,8 @@ void RestoreWindow::AddOthersHeading() {
         QFont bold = item->font();
         bold.setBold(true);
         item->setFont(bold);
+        item->setBackground(BackupList->palette().window());
+        item->setForeground(BackupList->palette().text());
         BackupList->setItem(headingRow_, column, item);
     }
     BackupList->setSpan(headingRow_, DateColumn, 1, ColumnCount);
