@@ -46,8 +46,8 @@ int RunAutomaticBackup(CliContext& context) {
 
 int RunBackupCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {}, {"--auto"}, parsed, error)) return BadArguments(context, "backup: " + error);
+    if (Status s = ParseCommandArgs(args, {}, {"--auto"}, parsed); !s.ok())
+        return BadArguments(context, "backup", s);
     if (parsed.Has("--auto")) {
         if (!parsed.positional.empty()) return BadArguments(context, "backup --auto takes no target folder");
         return RunAutomaticBackup(context);

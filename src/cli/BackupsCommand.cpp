@@ -61,9 +61,8 @@ int ChangeSettings(CliContext& context, const CommandArgs& parsed) {
 
 int RunBackupsCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {"--folder", "--automatic", "--remove"}, {}, parsed, error))
-        return BadArguments(context, "backups: " + error);
+    if (Status s = ParseCommandArgs(args, {"--folder", "--automatic", "--remove"}, {}, parsed); !s.ok())
+        return BadArguments(context, "backups", s);
     if (!parsed.positional.empty()) return BadArguments(context, "backups takes no other arguments");
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     if (parsed.Value("--folder") || parsed.Value("--automatic")) return ChangeSettings(context, parsed);

@@ -56,8 +56,8 @@ std::string StoredName(SharedState& state, const std::string& code) {
 
 int RunCategoryCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {}, {"--lines"}, parsed, error)) return BadArguments(context, "category: " + error);
+    if (Status s = ParseCommandArgs(args, {}, {"--lines"}, parsed); !s.ok())
+        return BadArguments(context, "category", s);
     const std::vector<std::string>& words = parsed.positional;
     if (words.empty() || ArgumentCount(words[0]) != words.size() - 1)
         return BadArguments(context, "category wants list, add CODE NAME, change OLD NEW NAME or delete CODE");

@@ -41,8 +41,8 @@ Status ReadChosen(CliContext& context, const AutoBackupRoot& root, const std::st
 
 int RunRestoreCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {"--from"}, {"--dry-run"}, parsed, error)) return BadArguments(context, "restore: " + error);
+    if (Status s = ParseCommandArgs(args, {"--from"}, {"--dry-run"}, parsed); !s.ok())
+        return BadArguments(context, "restore", s);
     const auto from = parsed.Value("--from");
     if (parsed.positional.size() != (from ? 0u : 1u))
         return BadArguments(context, "restore wants the name of one backup, or --from and a folder");

@@ -76,7 +76,7 @@ bool SaveNewCategory(SharedState& state, const std::string& typedCode, const std
     if (!AcceptTypedCategory(state, typedCode, typedName, categories)) return false;
     categories.push_back(TypedRecord(typedCode, typedName));
     Transaction change(state, CategoryChangeText("Add", typedCode));
-    return WriteSortedCategories(state, std::move(categories)) && change.Commit();
+    return WriteSortedCategories(state, std::move(categories)).ok() && change.Commit();
 }
 
 bool ReplaceCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
@@ -90,7 +90,7 @@ bool ReplaceCategory(SharedState& state, const std::string& typedCode, const std
     if (!RecodeLedgerRecords(state, state.CurrentCategory, changed.Code)) return false;
     const std::ptrdiff_t at = FirstWithCode(categories, state.CurrentCategory);
     if (at >= 0) categories[static_cast<std::size_t>(at)] = changed;
-    if (!WriteSortedCategories(state, std::move(categories)) || !change.Commit()) return false;
+    if (!WriteSortedCategories(state, std::move(categories)).ok() || !change.Commit()) return false;
     state.CurrentCategory = changed.Code;
     return true;
 }

@@ -110,7 +110,8 @@ void CategoryEditorPanel::mnuChangeCategory_Click() {
     CatEdSave->setDefault(false);
     ReplaceCat->setDefault(true);
     std::string name;
-    getlabel(state_, state_.CurrentCategory, name);
+    // A failure was shown; the description box stays empty.
+    (void)getlabel(state_, state_.CurrentCategory, name);
     CatEdCatCode->setText(FromRecordText(state_.CurrentCategory));
     // Shown without its padding, so the description can be typed on at once.
     CatEdCatName->setText(FromRecordText(TrimRightBlanks(name)));

@@ -107,7 +107,7 @@ const Routine kRoutines[] = {
     {"ConvertLedgerDates",
      [](TestEnv& t, Target&) {
          t.dialogs.answers = {Answer::Yes};
-         ConvertLedgerDates(t.state);
+         (void)ConvertLedgerDates(t.state);
      }},
     {"ChangeUserName",
      [](TestEnv& t, Target&) {
@@ -115,7 +115,7 @@ const Routine kRoutines[] = {
          ChangeUserName(t.state);
      },
      true},
-    {"LoadSettings", [](TestEnv& t, Target&) { LoadSettings(t.state); }, true},
+    {"LoadSettings", [](TestEnv& t, Target&) { (void)LoadSettings(t.state); }, true},
     {"SelectYear",
      [](TestEnv& t, Target&) {
          t.dialogs.answers = {Answer::Yes};
