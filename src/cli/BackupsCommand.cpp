@@ -47,9 +47,9 @@ int ChangeSettings(CliContext& context, const CommandArgs& parsed) {
     }
     if (const auto folder = parsed.Value("--folder")) {
         // Relative to where the user stands, kept as a full path.
-        std::string reason;
-        settings.folder = TrimBlanks(*folder).empty() ? "" : LexicallyNormal(AbsolutePath(*folder, reason));
-        if (!reason.empty()) return BadArguments(context, "backups: " + *folder + ": " + reason);
+        const Result<std::string> absolute = TrimBlanks(*folder).empty() ? std::string() : AbsolutePath(*folder);
+        if (!absolute.ok()) return BadArguments(context, "backups: " + absolute.status().ToString());
+        settings.folder = absolute.value().empty() ? "" : LexicallyNormal(absolute.value());
     }
     if (Status s = WriteBackupSettings(*ConfigFolderOf(data), data.Folder(), settings); !s.ok()) return Failed(context, s);
     (void)LoadBackupSettings(data, settings, rootFolder);

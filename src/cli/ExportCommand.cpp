@@ -54,8 +54,8 @@ int RunExportCommand(CliContext& context, const std::vector<std::string>& args) 
     if (Status s = ReadReportArguments(parsed, categoryWords, choice); !s.ok())
         return BadArguments(context, "export", s);
     // Relative to where the user stands, not to the data folder entered below.
-    std::string reason;
-    const std::string absolute = AbsolutePath(parsed.positional[0], reason);
+    const Result<std::string> made = AbsolutePath(parsed.positional[0]);
+    const std::string absolute = made.ok() ? made.value() : std::string();
     const PathParts target = SplitPath(absolute);
     if (absolute.empty() || target.name.empty() || LocalFileKind(absolute) == FileKind::Directory)
         return BadArguments(context, "export: \"" + parsed.positional[0] + "\" is not a file name");

@@ -45,14 +45,17 @@ struct ImportRequest {
     bool skipBad = false;
 };
 
-// Checks every argument before the folder is touched; "" when all are good.
+// Checks every argument before the folder is touched; the first refusal comes back.
 Status ReadRequest(const CommandArgs& parsed, ImportRequest& request) {
     if (parsed.positional.size() != 1) return BadWord("import wants the name of one statement file");
     // Relative to where the user stands, not to the data folder entered later
     // (a path that cannot be made absolute is reported as no file, below).
-    std::string reason;
-    request.statement = AbsolutePath(parsed.positional[0], reason);
-    if (const auto rules = parsed.Value("--rules")) request.rules = AbsolutePath(*rules, reason);
+    const auto absolute = [](const std::string& path) {
+        const Result<std::string> made = AbsolutePath(path);
+        return made.ok() ? made.value() : std::string();
+    };
+    request.statement = absolute(parsed.positional[0]);
+    if (const auto rules = parsed.Value("--rules")) request.rules = absolute(*rules);
     if (const auto format = parsed.Value("--format")) {
         request.format = StatementFormatFromName(*format);
         if (!request.format) return BadWord("import: --format is csv or ofx, not \"" + *format + "\"");
