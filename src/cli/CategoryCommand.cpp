@@ -71,7 +71,7 @@ int RunCategoryCommand(CliContext& context, const std::vector<std::string>& args
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     SharedState& state = context.state();
     if (words[0] == "list") return ListCategories(context);
-    bool done = false;
+    Status done;
     if (words[0] == "add") {
         done = SaveNewCategory(state, typed[0], typed[1]);
     } else if (words[0] == "change") {
@@ -84,7 +84,7 @@ int RunCategoryCommand(CliContext& context, const std::vector<std::string>& args
         context.PresetAnswer("ARE YOU SURE?", lines, why);
         done = DeleteCategory(state, ToUpperAscii(typed[0]), StoredName(state, ToUpperAscii(typed[0])));
     }
-    return done ? kExitOk : kExitFailed;
+    return done.ok() ? kExitOk : kExitFailed;
 }
 
 }  // namespace tessamo

@@ -122,19 +122,19 @@ void CategoryEditorPanel::mnuChangeCategory_Click() {
 
 void CategoryEditorPanel::CatEdSave_Click() {
     HideCategoryEditor();
-    if (SaveNewCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text())))
+    if (SaveNewCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text())).ok())
         emit categoryAdded();
 }
 
 void CategoryEditorPanel::ReplaceCat_Click() {
     HideCategoryEditor();
-    if (ReplaceCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text())))
+    if (ReplaceCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text())).ok())
         emit categoryReplaced();
 }
 
 void CategoryEditorPanel::CatDelete_Click() {
     HideCategoryEditor();
-    if (DeleteCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text())))
+    if (DeleteCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text())).ok())
         emit categoryDeleted();
 }
 

@@ -92,16 +92,16 @@ const Routine kRoutines[] = {
          t.dialogs.answers = {Answer::Yes};
          (void)DeleteRec(t.state, RecordLineKey(t.Ledger()[0], t.env.money));
      }},
-    {"SaveNewCategory", [](TestEnv& t, Target&) { SaveNewCategory(t.state, "BA", "Bank"); }},
+    {"SaveNewCategory", [](TestEnv& t, Target&) { (void)SaveNewCategory(t.state, "BA", "Bank"); }},
     {"ReplaceCategory",
      [](TestEnv& t, Target&) {
          t.state.CurrentCategory = "FO";
-         ReplaceCategory(t.state, "FD", "Food");
+         (void)ReplaceCategory(t.state, "FD", "Food");
      }},
     {"DeleteCategory",
      [](TestEnv& t, Target&) {
          t.dialogs.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
-         DeleteCategory(t.state, "FO", "Food");
+         (void)DeleteCategory(t.state, "FO", "Food");
      }},
     {"RecodeLedgerRecords", [](TestEnv& t, Target&) { RecodeLedgerRecords(t.state, "FO", "FD"); }},
     {"ConvertLedgerDates",
