@@ -88,11 +88,9 @@ std::string OfxText() {
 void BM_ReadOfx50000Lines(benchmark::State& st) {
     const std::string text = OfxText();
     for (auto _ : st) {
-        Statement statement;
-        std::string error;
-        if (!ReadOfxStatement(text, statement, error) || statement.lines.size() != 6250)
-            st.SkipWithError("the statement was not read whole");
-        benchmark::DoNotOptimize(statement.lines.data());
+        const Result<Statement> read = ReadOfxStatement(text);
+        if (!read.ok() || read.value().lines.size() != 6250) st.SkipWithError("the statement was not read whole");
+        benchmark::DoNotOptimize(read);
     }
 }
 BENCHMARK(BM_ReadOfx50000Lines)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3)->ReportAggregatesOnly(true);

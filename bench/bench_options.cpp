@@ -19,7 +19,7 @@ void BM_SwapLedgerDates(benchmark::State& st) {
     bench::BenchFolder folder;
     RequireOk(folder.files.ReplaceWhole("1999TSM.DAT", "temp.$$$", EncodeRecords(bench::GenerateLedger(kRecords))));
     for (auto _ : st) {
-        if (!SwapLedgerDates(folder.state)) st.SkipWithError("conversion failed");
+        if (!SwapLedgerDates(folder.state).ok()) st.SkipWithError("conversion failed");
     }
 }
 BENCHMARK(BM_SwapLedgerDates)->Unit(benchmark::kMillisecond)->Iterations(20);

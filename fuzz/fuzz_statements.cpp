@@ -16,7 +16,7 @@ using namespace tessamo;
 
 namespace {
 
-bool ReadCsvBytes(std::uint8_t options, const std::string& bytes, Statement& statement, std::string& error) {
+Result<Statement> ReadCsvBytes(std::uint8_t options, const std::string& bytes) {
     const std::string text = DecodeStatementText(bytes);
     CsvLayout layout = GuessCsvLayout(text);
     if (options & 2) {
@@ -25,7 +25,7 @@ bool ReadCsvBytes(std::uint8_t options, const std::string& bytes, Statement& sta
         layout.decimalMark = options & 64 ? ',' : '.';
         layout.header = options & 128;
     }
-    return ReadCsvStatement(text, layout, statement, error);
+    return ReadCsvStatement(text, layout);
 }
 
 }  // namespace
@@ -34,10 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     const std::uint8_t options = input.Byte();
     const std::string bytes = input.Rest();
-    Statement statement;
-    std::string error;
-    const bool read = options & 1 ? ReadOfxStatement(bytes, statement, error) : ReadCsvBytes(options, bytes, statement, error);
-    if (!read) return 0;
+    const Result<Statement> read = options & 1 ? ReadOfxStatement(bytes) : ReadCsvBytes(options, bytes);
+    if (!read.ok()) return 0;
+    const Statement& statement = read.value();
     for (const StatementLine& line : statement.lines) {
         FUZZ_CHECK(line.lineNumber >= 1);
         if (!line.error.empty()) continue;

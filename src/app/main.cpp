@@ -52,9 +52,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tessamo"));
 
     InstanceLock lock;
-    std::string folder;
-    if (std::string refusal; !EnterDataFolder(ExecutableDirectory(), lock, folder, refusal))
-        return Refuse(QString::fromStdString(refusal));
+    const Result<std::string> entered = EnterDataFolder(ExecutableDirectory(), lock);
+    if (!entered.ok()) return Refuse(QString::fromStdString(entered.status().reason()));
+    const std::string& folder = entered.value();
 
     SystemClock clock;
     PosixFileSystem folderFiles(folder);

@@ -38,12 +38,12 @@ ReportChartData BuildReportChart(const std::vector<CategoryRecord>& chosen, std:
     return chart;
 }
 
-bool MakeReportChart(const SharedState& state, const std::vector<CategoryRecord>& chosen, int begmo, int endmo,
-                     ReportChartData& chart) {
+Result<ReportChartData> MakeReportChart(const SharedState& state, const std::vector<CategoryRecord>& chosen,
+                                        int begmo, int endmo) {
     std::string ledger;
-    if (!ReportIfFailed(state.env.dialogs, state.env.files.ReadAll(state.LedgerFileName, ledger))) return false;
-    chart = BuildReportChart(chosen, ledger, ReportChartChoice{begmo, endmo, state.DateStyle});
-    return true;
+    if (Status s = TellIfFailed(state.env.dialogs, state.env.files.ReadAll(state.LedgerFileName, ledger)); !s.ok())
+        return s;
+    return BuildReportChart(chosen, ledger, ReportChartChoice{begmo, endmo, state.DateStyle});
 }
 
 std::string ReportChartRange(const std::string& year, int startMonth, int endMonth) {

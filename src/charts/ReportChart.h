@@ -11,6 +11,7 @@
 #include "core/Amounts.h"
 #include "core/Records.h"
 #include "core/SharedState.h"
+#include "platform/Result.h"
 #include "reports/ReportSummary.h"
 
 namespace tessamo {
@@ -40,10 +41,10 @@ struct ReportChartChoice {
 ReportChartData BuildReportChart(const std::vector<CategoryRecord>& chosen, std::string_view ledger,
                                  const ReportChartChoice& choice);
 
-// The chart of the active year's ledger for the window's choice; false when
-// the ledger cannot be read (the user was told, with the file and reason).
-bool MakeReportChart(const SharedState& state, const std::vector<CategoryRecord>& chosen, int begmo, int endmo,
-                     ReportChartData& chart);
+// The chart of the active year's ledger for the window's choice; AlreadyTold
+// when the ledger cannot be read (the user was told, with the file and reason).
+Result<ReportChartData> MakeReportChart(const SharedState& state, const std::vector<CategoryRecord>& chosen,
+                                        int begmo, int endmo);
 
 // "1999, January through December".
 std::string ReportChartRange(const std::string& year, int startMonth, int endMonth);

@@ -69,8 +69,8 @@ std::string ReadTypedEntry(const CommandArgs& parsed, const MoneyFormat& money, 
 
 int RunAddCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {"--date"}, {}, parsed, error)) return BadArguments(context, "add: " + error);
+    if (Status s = ParseCommandArgs(args, {"--date"}, {}, parsed); !s.ok())
+        return BadArguments(context, "add", s);
     // The amount is read by the system's conventions, which need no folder.
     TypedEntry entry;
     if (std::string bad = ReadTypedEntry(parsed, SystemMoneyFormat(), entry); !bad.empty())

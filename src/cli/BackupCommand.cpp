@@ -46,8 +46,8 @@ int RunAutomaticBackup(CliContext& context) {
 
 int RunBackupCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {}, {"--auto"}, parsed, error)) return BadArguments(context, "backup: " + error);
+    if (Status s = ParseCommandArgs(args, {}, {"--auto"}, parsed); !s.ok())
+        return BadArguments(context, "backup", s);
     if (parsed.Has("--auto")) {
         if (!parsed.positional.empty()) return BadArguments(context, "backup --auto takes no target folder");
         return RunAutomaticBackup(context);
@@ -55,15 +55,14 @@ int RunBackupCommand(CliContext& context, const std::vector<std::string>& args) 
     if (parsed.positional.size() != 1) return BadArguments(context, "backup wants one target folder");
     if (TrimBlanks(parsed.positional[0]).empty()) return BadArguments(context, "backup wants a target folder, not an empty name");
     // Relative to where the user stands, not to the data folder entered below.
-    std::string reason;
-    const std::string target = AbsolutePath(parsed.positional[0], reason);
-    if (target.empty()) return BadArguments(context, "backup: " + parsed.positional[0] + ": " + reason);
+    const Result<std::string> target = AbsolutePath(parsed.positional[0]);
+    if (!target.ok()) return BadArguments(context, "backup: " + target.status().ToString());
 
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     const BackupProgress progress = [&](const std::string& name, std::size_t, std::size_t) {
         context.err << "Copying: " << ToConsole(name) << "\n";
     };
-    switch (RunBackup(context.state(), target, progress, StopOnInterrupt())) {
+    switch (RunBackup(context.state(), target.value(), progress, StopOnInterrupt())) {
         case BackupOutcome::Finished:
             return kExitOk;
         case BackupOutcome::Refused:

@@ -49,9 +49,9 @@ int ChangeSettings(CliContext& context, const CommandArgs& parsed) {
     }
     if (const auto folder = parsed.Value("--folder")) {
         // Relative to where the user stands, kept as a full path.
-        std::string reason;
-        settings.folder = TrimBlanks(*folder).empty() ? "" : LexicallyNormal(AbsolutePath(*folder, reason));
-        if (!reason.empty()) return BadArguments(context, "backups: " + *folder + ": " + reason);
+        const Result<std::string> absolute = TrimBlanks(*folder).empty() ? std::string() : AbsolutePath(*folder);
+        if (!absolute.ok()) return BadArguments(context, "backups: " + absolute.status().ToString());
+        settings.folder = absolute.value().empty() ? "" : LexicallyNormal(absolute.value());
     }
     if (Status s = WriteBackupSettings(*ConfigFolderOf(data), data.Folder(), settings); !s.ok()) return Failed(context, s);
     (void)LoadBackupSettings(data, settings, rootFolder);
@@ -74,9 +74,8 @@ int ReportBadBackups(CliContext& context, const std::vector<BackupEntry>& entrie
 
 int RunBackupsCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {"--folder", "--automatic", "--remove"}, {}, parsed, error))
-        return BadArguments(context, "backups: " + error);
+    if (Status s = ParseCommandArgs(args, {"--folder", "--automatic", "--remove"}, {}, parsed); !s.ok())
+        return BadArguments(context, "backups", s);
     if (!parsed.positional.empty()) return BadArguments(context, "backups takes no other arguments");
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     if (parsed.Value("--folder") || parsed.Value("--automatic")) return ChangeSettings(context, parsed);

@@ -7,6 +7,7 @@
 #include "budgets/BudgetText.h"
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
+#include "core/CategoryFile.h"
 #include "core/RecordFile.h"
 #include "platform/FileErrors.h"
 #include "platform/qt/SystemMoneyFormat.h"
@@ -57,19 +58,18 @@ bool Lists(const std::vector<CategoryRecord>& categories, const std::string& cod
     return false;
 }
 
-// The code word of set and clear, after checking the count of words; an
-// error text, or "" when all is well.
-std::string ReadCodeWord(const std::vector<std::string>& words, std::size_t count, const char* wants, std::string& code) {
-    if (words.size() != count) return wants;
-    if (!ReadCategoryArgument(words[1], code) || code == "all") return "budget: a code has one or two characters";
-    return "";
+// The code word of set and clear, after checking the count of words.
+Status ReadCodeWord(const std::vector<std::string>& words, std::size_t count, const char* wants, std::string& code) {
+    if (words.size() != count) return BadWord(wants);
+    if (!ReadCategoryArgument(words[1], code) || code == "all") return BadWord("budget: a code has one or two characters");
+    return Status::Ok();
 }
 
 int SetBudget(CliContext& context, const CommandArgs& parsed, int month) {
     const auto& words = parsed.positional;
     std::string code;
-    if (std::string bad = ReadCodeWord(words, 3, "budget set wants a code and an amount", code); !bad.empty())
-        return BadArguments(context, bad);
+    if (Status s = ReadCodeWord(words, 3, "budget set wants a code and an amount", code); !s.ok())
+        return BadArguments(context, s.reason());
     if (words[2].find_first_of("-+") != std::string::npos)
         return BadArguments(context, "budget set: the amount is given without a sign (--income for an income)");
     const auto amount = ReadBudgetAmount(words[2], !parsed.Has("--income"), SystemMoneyFormat());
@@ -92,8 +92,8 @@ int SetBudget(CliContext& context, const CommandArgs& parsed, int month) {
 
 int ClearBudget(CliContext& context, const CommandArgs& parsed, int month) {
     std::string code;
-    if (std::string bad = ReadCodeWord(parsed.positional, 2, "budget clear wants a code", code); !bad.empty())
-        return BadArguments(context, bad);
+    if (Status s = ReadCodeWord(parsed.positional, 2, "budget clear wants a code", code); !s.ok())
+        return BadArguments(context, s.reason());
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     std::vector<CategoryRecord> categories;
     if (!ReadCategories(context, categories)) return kExitFailed;
@@ -161,9 +161,8 @@ int ShowBudgets(CliContext& context, const CommandArgs& parsed, int month) {
 
 int RunBudgetCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {"--month", "--from-year"}, {"--csv", "--income", "--actual"}, parsed, error))
-        return BadArguments(context, "budget: " + error);
+    if (Status s = ParseCommandArgs(args, {"--month", "--from-year"}, {"--csv", "--income", "--actual"}, parsed); !s.ok())
+        return BadArguments(context, "budget", s);
     int month = 0;
     if (!ReadMonthOption(parsed, month)) return BadArguments(context, "budget: --month wants a month from 1 to 12");
     const std::string action = parsed.positional.empty() ? "" : parsed.positional[0];

@@ -56,8 +56,8 @@ std::string StoredName(SharedState& state, const std::string& code) {
 
 int RunCategoryCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {}, {"--lines"}, parsed, error)) return BadArguments(context, "category: " + error);
+    if (Status s = ParseCommandArgs(args, {}, {"--lines"}, parsed); !s.ok())
+        return BadArguments(context, "category", s);
     const std::vector<std::string>& words = parsed.positional;
     if (words.empty() || ArgumentCount(words[0]) != words.size() - 1)
         return BadArguments(context, "category wants list, add CODE NAME, change OLD NEW NAME or delete CODE");
@@ -71,7 +71,7 @@ int RunCategoryCommand(CliContext& context, const std::vector<std::string>& args
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     SharedState& state = context.state();
     if (words[0] == "list") return ListCategories(context);
-    bool done = false;
+    Status done;
     if (words[0] == "add") {
         done = SaveNewCategory(state, typed[0], typed[1]);
     } else if (words[0] == "change") {
@@ -84,7 +84,7 @@ int RunCategoryCommand(CliContext& context, const std::vector<std::string>& args
         context.PresetAnswer("ARE YOU SURE?", lines, why);
         done = DeleteCategory(state, ToUpperAscii(typed[0]), StoredName(state, ToUpperAscii(typed[0])));
     }
-    return done ? kExitOk : kExitFailed;
+    return done.ok() ? kExitOk : kExitFailed;
 }
 
 }  // namespace tessamo

@@ -45,6 +45,10 @@ int BadArguments(CliContext& context, const std::string& text) {
     return kExitBadArguments;
 }
 
+int BadArguments(CliContext& context, const std::string& command, const Status& refusal) {
+    return BadArguments(context, command + ": " + refusal.reason());
+}
+
 namespace {
 
 // A folder with a passcode opens only when TESSAMO_PASSCODE carries it (an
@@ -68,12 +72,12 @@ int CheckPassCode(CliContext& context, const SettingsRecord& settings) {
 
 int CliContext::OpenDataFolder() {
     lock_ = std::make_unique<InstanceLock>();
-    std::string folder;
-    if (std::string refusal; !EnterDataFolder(ExecutableDirectory(), *lock_, folder, refusal)) {
-        err << "tessamo-cli: " << ConsoleLines(refusal) << "\n";
+    const Result<std::string> entered = EnterDataFolder(ExecutableDirectory(), *lock_);
+    if (!entered.ok()) {
+        err << "tessamo-cli: " << ConsoleLines(entered.status().reason()) << "\n";
         return kExitFailed;
     }
-    auto opened = std::make_unique<OpenFolder>(folder, err, assumeYes);
+    auto opened = std::make_unique<OpenFolder>(entered.value(), err, assumeYes);
     // Under the lock, before anything reads a data file: an interrupted change is taken back.
     if (const std::string recovered = RecoverJournal(opened->files); !recovered.empty())
         err << "tessamo-cli: " << ConsoleLines(recovered) << "\n";

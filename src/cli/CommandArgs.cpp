@@ -16,8 +16,8 @@ std::vector<std::string> CommandArgs::Values(const std::string& name) const {
     return it == all.end() ? std::vector<std::string>() : it->second;
 }
 
-bool ParseCommandArgs(const std::vector<std::string>& words, const std::set<std::string>& valueOptions,
-                      const std::set<std::string>& flagOptions, CommandArgs& parsed, std::string& error) {
+Status ParseCommandArgs(const std::vector<std::string>& words, const std::set<std::string>& valueOptions,
+                        const std::set<std::string>& flagOptions, CommandArgs& parsed) {
     parsed = CommandArgs{};
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -38,18 +38,16 @@ bool ParseCommandArgs(const std::vector<std::string>& words, const std::set<std:
             } else if (i + 1 < words.size()) {
                 parsed.values[name] = words[++i];
             } else {
-                error = "option " + name + " needs a value";
-                return false;
+                return BadWord("option " + name + " needs a value");
             }
             parsed.all[name].push_back(parsed.values[name]);
         } else if (flagOptions.count(name) && eq == std::string::npos) {
             parsed.flags.insert(name);
         } else {
-            error = "unknown option " + word;
-            return false;
+            return BadWord("unknown option " + word);
         }
     }
-    return true;
+    return Status::Ok();
 }
 
 bool ReadCategoryArgument(const std::string& word, std::string& category) {
@@ -62,12 +60,6 @@ bool ReadCategoryArgument(const std::string& word, std::string& category) {
     if (lossy || code.empty() || code.size() > 2) return false;
     category = FixedWidth(code, 2);
     return true;
-}
-
-std::string ResolveCategoryCode(const std::vector<CategoryRecord>& categories, const std::string& typed) {
-    for (const CategoryRecord& c : categories)
-        if (c.Code == typed) return typed;
-    return ToUpperAscii(typed);
 }
 
 std::string ToConsole(const std::string& cp1252) { return Cp1252ToVisibleUtf8(cp1252); }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/Records.h"
+#include "platform/Status.h"
 
 namespace tessamo {
 
@@ -24,19 +25,17 @@ struct CommandArgs {
     std::vector<std::string> Values(const std::string& name) const;
 };
 
-// False with a one-line `error` for an unknown option or a missing value.
-bool ParseCommandArgs(const std::vector<std::string>& words, const std::set<std::string>& valueOptions,
-                      const std::set<std::string>& flagOptions, CommandArgs& parsed, std::string& error);
+// InvalidArgument with a one-line reason for an unknown option or a missing value.
+Status ParseCommandArgs(const std::vector<std::string>& words, const std::set<std::string>& valueOptions,
+                        const std::set<std::string>& flagOptions, CommandArgs& parsed);
+
+// A word of the command line refused: InvalidArgument with `reason`, no file.
+inline Status BadWord(std::string reason) { return Status::InvalidArgument({}, std::move(reason)); }
 
 // Reads a category argument: "all" in any case, or a code of one or two
 // characters (UTF-8 as typed, held in Windows-1252 as the files hold it),
 // padded to two. False when it is neither.
 bool ReadCategoryArgument(const std::string& word, std::string& category);
-
-// The code a typed one names in the year's categories: the code exactly as
-// typed when the year has it (a lower-case code of a file made elsewhere),
-// else its upper case.
-std::string ResolveCategoryCode(const std::vector<CategoryRecord>& categories, const std::string& typed);
 
 // Why `macro` cannot name a macro file of the data folder: a folder in it, or
 // not a "*.mcr" name (any letter case), as the window's file list offers them.

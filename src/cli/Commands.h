@@ -15,6 +15,7 @@
 
 #include "core/LedgerView.h"
 #include "core/SharedState.h"
+#include "platform/Status.h"
 
 namespace tessamo {
 
@@ -60,6 +61,8 @@ private:
 
 // "tessamo-cli: <text>" on standard error; returns kExitBadArguments.
 int BadArguments(CliContext& context, const std::string& text);
+// "tessamo-cli: <command>: <reason>" for arguments `refusal` turned down.
+int BadArguments(CliContext& context, const std::string& command, const Status& refusal);
 
 // One line item as "list" and "add" print it: Date, Amount, Code and Note
 // (as UTF-8) separated by tabs, ended by a line feed.

@@ -53,8 +53,8 @@ int EnterDue(CliContext& context, std::vector<Schedule>& schedules, const Calend
 
 int RunDueCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {"--through"}, {"--enter"}, parsed, error)) return BadArguments(context, "due: " + error);
+    if (Status s = ParseCommandArgs(args, {"--through"}, {"--enter"}, parsed); !s.ok())
+        return BadArguments(context, "due", s);
     if (!parsed.positional.empty()) return BadArguments(context, "due takes no words but its options");
     std::optional<CalendarDate> through;
     if (const auto text = parsed.Value("--through")) {

@@ -43,19 +43,19 @@ std::string ExportCommandHelp() {
 
 int RunExportCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {"--from", "--to"}, {"--summary", "--append", "--spreadsheet"}, parsed, error))
-        return BadArguments(context, "export: " + error);
+    if (Status s = ParseCommandArgs(args, {"--from", "--to"}, {"--summary", "--append", "--spreadsheet"}, parsed); !s.ok())
+        return BadArguments(context, "export", s);
     const bool spreadsheet = parsed.Has("--spreadsheet");
     if (spreadsheet && (parsed.Has("--summary") || parsed.Has("--append")))
         return BadArguments(context, "export: --spreadsheet writes a file of its own; it takes no --summary or --append");
     if (parsed.positional.empty()) return BadArguments(context, "export wants the name of the file to write");
     ReportArguments choice;
     const std::vector<std::string> categoryWords(parsed.positional.begin() + 1, parsed.positional.end());
-    if (!ReadReportArguments(parsed, categoryWords, choice, error)) return BadArguments(context, "export: " + error);
+    if (Status s = ReadReportArguments(parsed, categoryWords, choice); !s.ok())
+        return BadArguments(context, "export", s);
     // Relative to where the user stands, not to the data folder entered below.
-    std::string reason;
-    const std::string absolute = AbsolutePath(parsed.positional[0], reason);
+    const Result<std::string> made = AbsolutePath(parsed.positional[0]);
+    const std::string absolute = made.ok() ? made.value() : std::string();
     const PathParts target = SplitPath(absolute);
     if (absolute.empty() || target.name.empty() || LocalFileKind(absolute) == FileKind::Directory)
         return BadArguments(context, "export: \"" + parsed.positional[0] + "\" is not a file name");

@@ -13,60 +13,51 @@
 namespace tessamo {
 namespace {
 
-bool ReadCodes(const CommandArgs& parsed, FindCriteria& criteria, std::string& error) {
+Status ReadCodes(const CommandArgs& parsed, FindCriteria& criteria) {
     for (const std::string& word : parsed.Values("--code")) {
         std::string code;
-        if (!ReadCategoryArgument(word, code) || code == "all") {
-            error = "--code wants a code of one or two characters, not \"" + word + "\"";
-            return false;
-        }
+        if (!ReadCategoryArgument(word, code) || code == "all")
+            return BadWord("--code wants a code of one or two characters, not \"" + word + "\"");
         criteria.codes.push_back(code);
     }
-    return true;
+    return Status::Ok();
 }
 
-bool ReadKind(const CommandArgs& parsed, FindCriteria& criteria, std::string& error) {
+Status ReadKind(const CommandArgs& parsed, FindCriteria& criteria) {
     const int chosen = parsed.Has("--income") + parsed.Has("--expense") + parsed.Has("--open");
-    if (chosen > 1) {
-        error = "choose one of --income, --expense and --open";
-        return false;
-    }
+    if (chosen > 1) return BadWord("choose one of --income, --expense and --open");
     if (parsed.Has("--income")) criteria.kind = AmountKind::Income;
     if (parsed.Has("--expense")) criteria.kind = AmountKind::Expense;
     if (parsed.Has("--open")) criteria.kind = AmountKind::Open;
-    return true;
+    return Status::Ok();
 }
 
-bool ReadBounds(const CommandArgs& parsed, const MoneyFormat& money, FindCriteria& criteria, std::string& error) {
+Status ReadBounds(const CommandArgs& parsed, const MoneyFormat& money, FindCriteria& criteria) {
     for (const char* name : {"--min", "--max"}) {
         std::optional<std::int64_t>& bound = name[3] == 'i' ? criteria.minAmount : criteria.maxAmount;
         const std::string typed = parsed.Value(name).value_or("");
-        if (!ReadAmountBound(typed, money, bound) || (parsed.Value(name) && !bound)) {
-            error = std::string(name) + " wants an amount, not \"" + typed + "\"";
-            return false;
-        }
+        if (!ReadAmountBound(typed, money, bound) || (parsed.Value(name) && !bound))
+            return BadWord(std::string(name) + " wants an amount, not \"" + typed + "\"");
     }
     for (const char* name : {"--from", "--to"}) {
         int& day = name[2] == 'f' ? criteria.fromDate : criteria.toDate;
         const std::string typed = parsed.Value(name).value_or("");
-        if (!ReadDayBound(typed, day) || (parsed.Value(name) && typed.empty())) {
-            error = std::string(name) + " wants a day as YYYY-MM-DD, not \"" + typed + "\"";
-            return false;
-        }
+        if (!ReadDayBound(typed, day) || (parsed.Value(name) && typed.empty()))
+            return BadWord(std::string(name) + " wants a day as YYYY-MM-DD, not \"" + typed + "\"");
     }
     const std::string years = parsed.Value("--years").value_or("");
-    if (!ReadYearRange(years, criteria) || (parsed.Value("--years") && years.empty())) {
-        error = "--years wants YYYY or YYYY-YYYY, not \"" + years + "\"";
-        return false;
-    }
-    return true;
+    if (!ReadYearRange(years, criteria) || (parsed.Value("--years") && years.empty()))
+        return BadWord("--years wants YYYY or YYYY-YYYY, not \"" + years + "\"");
+    return Status::Ok();
 }
 
 // Every argument checked before the folder is opened.
-bool ReadCriteria(const CommandArgs& parsed, const MoneyFormat& money, FindCriteria& criteria, std::string& error) {
+Status ReadCriteria(const CommandArgs& parsed, const MoneyFormat& money, FindCriteria& criteria) {
     for (const std::string& word : parsed.positional) AddFindWord(word, criteria);
-    return ReadCodes(parsed, criteria, error) && ReadKind(parsed, criteria, error) &&
-           ReadBounds(parsed, money, criteria, error);
+    Status read = ReadCodes(parsed, criteria);
+    if (read.ok()) read = ReadKind(parsed, criteria);
+    if (read.ok()) read = ReadBounds(parsed, money, criteria);
+    return read;
 }
 
 }  // namespace
@@ -86,13 +77,12 @@ std::string FindCommandHelp() {
 
 int RunFindCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
     FindCriteria criteria;
     const MoneyFormat money = SystemMoneyFormat();
-    if (!ParseCommandArgs(args, {"--code", "--min", "--max", "--from", "--to", "--years"},
-                          {"--income", "--expense", "--open", "--csv"}, parsed, error) ||
-        !ReadCriteria(parsed, money, criteria, error))
-        return BadArguments(context, "find: " + error);
+    Status read = ParseCommandArgs(args, {"--code", "--min", "--max", "--from", "--to", "--years"},
+                                   {"--income", "--expense", "--open", "--csv"}, parsed);
+    if (read.ok()) read = ReadCriteria(parsed, money, criteria);
+    if (!read.ok()) return BadArguments(context, "find", read);
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     const SharedState& state = context.state();
     const bool csv = parsed.Has("--csv");

@@ -6,6 +6,7 @@
 
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
+#include "core/CategoryFile.h"
 #include "core/Amounts.h"
 #include "core/FixedText.h"
 #include "core/RecordFile.h"
@@ -44,29 +45,32 @@ struct ImportRequest {
     bool skipBad = false;
 };
 
-// Checks every argument before the folder is touched; "" when all are good.
-std::string ReadRequest(const CommandArgs& parsed, ImportRequest& request) {
-    if (parsed.positional.size() != 1) return "import wants the name of one statement file";
+// Checks every argument before the folder is touched; the first refusal comes back.
+Status ReadRequest(const CommandArgs& parsed, ImportRequest& request) {
+    if (parsed.positional.size() != 1) return BadWord("import wants the name of one statement file");
     // Relative to where the user stands, not to the data folder entered later
     // (a path that cannot be made absolute is reported as no file, below).
-    std::string reason;
-    request.statement = AbsolutePath(parsed.positional[0], reason);
-    if (const auto rules = parsed.Value("--rules")) request.rules = AbsolutePath(*rules, reason);
+    const auto absolute = [](const std::string& path) {
+        const Result<std::string> made = AbsolutePath(path);
+        return made.ok() ? made.value() : std::string();
+    };
+    request.statement = absolute(parsed.positional[0]);
+    if (const auto rules = parsed.Value("--rules")) request.rules = absolute(*rules);
     if (const auto format = parsed.Value("--format")) {
         request.format = StatementFormatFromName(*format);
-        if (!request.format) return "import: --format is csv or ofx, not \"" + *format + "\"";
+        if (!request.format) return BadWord("import: --format is csv or ofx, not \"" + *format + "\"");
     }
     if (const auto order = parsed.Value("--date-order")) {
         request.dateOrder = DateOrderFromName(*order);
-        if (!request.dateOrder) return "import: --date-order is dmy, mdy or ymd, not \"" + *order + "\"";
+        if (!request.dateOrder) return BadWord("import: --date-order is dmy, mdy or ymd, not \"" + *order + "\"");
     }
     if (const auto code = parsed.Value("--default-code")) {
         if (!ReadCategoryArgument(*code, request.choices.defaultCode) || request.choices.defaultCode == "all")
-            return "import: a code has one or two characters";
+            return BadWord("import: a code has one or two characters");
     }
     request.dryRun = parsed.Has("--dry-run");
     request.skipBad = parsed.Has("--skip-bad");
-    return "";
+    return Status::Ok();
 }
 
 std::string PreviewRow(const PlannedLine& line, const MoneyFormat& money) {
@@ -138,12 +142,12 @@ int LoadRequestedStatement(CliContext& context, const ImportRequest& request, Lo
 
 int RunImportCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {"--format", "--rules", "--default-code", "--date-order"}, {"--dry-run", "--skip-bad"},
-                          parsed, error))
-        return BadArguments(context, "import: " + error);
+    if (Status s = ParseCommandArgs(args, {"--format", "--rules", "--default-code", "--date-order"},
+                                    {"--dry-run", "--skip-bad"}, parsed);
+        !s.ok())
+        return BadArguments(context, "import", s);
     ImportRequest request;
-    if (std::string bad = ReadRequest(parsed, request); !bad.empty()) return BadArguments(context, bad);
+    if (Status s = ReadRequest(parsed, request); !s.ok()) return BadArguments(context, s.reason());
     for (const auto* file : {&request.statement, request.rules ? &*request.rules : nullptr}) {
         if (file && LocalFileKind(*file) != FileKind::Regular)
             return BadArguments(context, "import: there is no file " + *file);

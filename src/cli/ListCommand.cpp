@@ -4,6 +4,7 @@
 #include "cli/BlockOutput.h"
 #include "cli/CommandArgs.h"
 #include "cli/Commands.h"
+#include "core/CategoryFile.h"
 #include "platform/FileErrors.h"
 #include "core/LedgerSummary.h"
 #include "core/FixedText.h"
@@ -41,8 +42,8 @@ std::string ItemRowText(const LedgerRecord& record, const MoneyFormat& money) {
 
 int RunListCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {}, {}, parsed, error)) return BadArguments(context, "list: " + error);
+    if (Status s = ParseCommandArgs(args, {}, {}, parsed); !s.ok())
+        return BadArguments(context, "list", s);
     if (parsed.positional.size() > 1) return BadArguments(context, "list takes at most one category");
     std::string category = "all";
     if (!parsed.positional.empty() && !ReadCategoryArgument(parsed.positional[0], category))

@@ -21,8 +21,8 @@ std::string PlayCommandHelp() {
 
 int RunPlayCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {"--date"}, {}, parsed, error)) return BadArguments(context, "play: " + error);
+    if (Status s = ParseCommandArgs(args, {"--date"}, {}, parsed); !s.ok())
+        return BadArguments(context, "play", s);
     if (parsed.positional.size() != 1) return BadArguments(context, "play wants one macro file name");
     const std::string macro = parsed.positional[0];
     if (std::optional<std::string> problem = MacroArgumentProblem(macro))

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/Commands.h"
+#include "core/CategoryFile.h"
 #include "core/Dates.h"
 #include "platform/FileErrors.h"
 #include "core/FixedText.h"
@@ -23,12 +24,11 @@ bool ReadMonth(const std::string& word, int& month) {
     return false;
 }
 
-bool ReadMonthOption(const CommandArgs& parsed, const std::string& name, int& month, std::string& error) {
+// `month` is left as it is when the option is not given.
+Status ReadMonthOption(const CommandArgs& parsed, const std::string& name, int& month) {
     const auto value = parsed.Value(name);
-    if (!value) return true;
-    if (ReadMonth(*value, month)) return true;
-    error = name + " wants a month 1 to 12 or its name, not \"" + *value + "\"";
-    return false;
+    if (!value || ReadMonth(*value, month)) return Status::Ok();
+    return BadWord(name + " wants a month 1 to 12 or its name, not \"" + *value + "\"");
 }
 
 // The chosen categories with their names from the year's category file.
@@ -59,31 +59,25 @@ int LoadChosenCategories(SharedState& state, const ReportArguments& choice, std:
 
 }  // namespace
 
-bool ReadReportArguments(const CommandArgs& parsed, const std::vector<std::string>& categoryWords,
-                      ReportArguments& choice, std::string& error) {
+Status ReadReportArguments(const CommandArgs& parsed, const std::vector<std::string>& categoryWords,
+                           ReportArguments& choice) {
     choice = ReportArguments{};
     for (const std::string& word : categoryWords) {
         std::string category;
-        if (!ReadCategoryArgument(word, category)) {
-            error = "a category is \"all\" or a code of one or two characters, not \"" + word + "\"";
-            return false;
-        }
-        if (category == "all" && categoryWords.size() > 1) {
-            error = "\"all\" cannot be combined with category codes";
-            return false;
-        }
+        if (!ReadCategoryArgument(word, category))
+            return BadWord("a category is \"all\" or a code of one or two characters, not \"" + word + "\"");
+        if (category == "all" && categoryWords.size() > 1)
+            return BadWord("\"all\" cannot be combined with category codes");
         // A code given twice is taken once: listed twice it would double its lines and totals.
         if (category != "all" && std::find(choice.codes.begin(), choice.codes.end(), category) == choice.codes.end())
             choice.codes.push_back(category);
     }
-    if (!ReadMonthOption(parsed, "--from", choice.fromMonth, error) ||
-        !ReadMonthOption(parsed, "--to", choice.toMonth, error))
-        return false;
-    if (choice.fromMonth > choice.toMonth) {
-        error = "--from " + std::to_string(choice.fromMonth) + " lies after --to " + std::to_string(choice.toMonth);
-        return false;
-    }
-    return true;
+    Status read = ReadMonthOption(parsed, "--from", choice.fromMonth);
+    if (read.ok()) read = ReadMonthOption(parsed, "--to", choice.toMonth);
+    if (read.ok() && choice.fromMonth > choice.toMonth)
+        read = BadWord("--from " + std::to_string(choice.fromMonth) + " lies after --to " +
+                       std::to_string(choice.toMonth));
+    return read;
 }
 
 int ApplyReportArguments(CliContext& context, const ReportArguments& choice, const std::string& command,

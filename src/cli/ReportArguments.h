@@ -21,9 +21,9 @@ struct ReportArguments {
 
 // Reads CATEGORY words ("all", or codes of one or two characters) and the
 // options --from and --to (a month number 1-12 or an English month name).
-// False with a one-line `error` (without the command name).
-bool ReadReportArguments(const CommandArgs& parsed, const std::vector<std::string>& categoryWords,
-                      ReportArguments& choice, std::string& error);
+// InvalidArgument with a one-line reason (without the command name).
+Status ReadReportArguments(const CommandArgs& parsed, const std::vector<std::string>& categoryWords,
+                           ReportArguments& choice);
 
 class CliContext;
 

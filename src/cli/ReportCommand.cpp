@@ -48,11 +48,10 @@ void WriteLines(std::ostream& out, std::string_view text, bool terminal) {
 
 int RunReportCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
     ReportArguments choice;
-    if (!ParseCommandArgs(args, {"--from", "--to"}, {"--full", "--summary", "--crlf"}, parsed, error) ||
-        !ReadReportArguments(parsed, parsed.positional, choice, error))
-        return BadArguments(context, "report: " + error);
+    Status read = ParseCommandArgs(args, {"--from", "--to"}, {"--full", "--summary", "--crlf"}, parsed);
+    if (read.ok()) read = ReadReportArguments(parsed, parsed.positional, choice);
+    if (!read.ok()) return BadArguments(context, "report", read);
     if (parsed.Has("--full") && parsed.Has("--summary"))
         return BadArguments(context, "report: choose --full or --summary, not both");
 
@@ -72,12 +71,12 @@ int RunReportCommand(CliContext& context, const std::vector<std::string>& args) 
         AppendCp1252AsUtf8(utf8, piece);
         context.out << utf8;
     };
-    const ReportOutcome outcome =
+    const Result<ReportText> outcome =
         MakeReport(state, chosen, state.RepStartMonth, state.RepEndMonth, parsed.Has("--full") ? "F" : "S", &sink,
                    choice.Scope());
-    if (!outcome.ok) return kExitFailed;
-    context.err << outcome.report.status.income << "\n" << outcome.report.status.expense << "\n";
-    if (outcome.report.status.balance) context.err << *outcome.report.status.balance << "\n";
+    if (!outcome.ok()) return kExitFailed;
+    context.err << outcome.value().status.income << "\n" << outcome.value().status.expense << "\n";
+    if (outcome.value().status.balance) context.err << *outcome.value().status.balance << "\n";
     return kExitOk;
 }
 

@@ -41,15 +41,15 @@ Status ReadChosen(CliContext& context, const AutoBackupRoot& root, const std::st
 
 int RunRestoreCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
-    if (!ParseCommandArgs(args, {"--from"}, {"--dry-run"}, parsed, error)) return BadArguments(context, "restore: " + error);
+    if (Status s = ParseCommandArgs(args, {"--from"}, {"--dry-run"}, parsed); !s.ok())
+        return BadArguments(context, "restore", s);
     const auto from = parsed.Value("--from");
     if (parsed.positional.size() != (from ? 0u : 1u))
         return BadArguments(context, "restore wants the name of one backup, or --from and a folder");
-    std::string reason;
     // A folder relative to where the user stands, not to the data folder entered below.
-    const std::string name = from ? AbsolutePath(*from, reason) : parsed.positional[0];
-    if (!reason.empty()) return BadArguments(context, "restore: " + *from + ": " + reason);
+    const Result<std::string> chosen = from ? AbsolutePath(*from) : parsed.positional[0];
+    if (!chosen.ok()) return BadArguments(context, "restore: " + chosen.status().ToString());
+    const std::string& name = chosen.value();
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     AutoBackupRoot root;
     if (int rc = root.Open(context); rc != kExitOk) return rc;

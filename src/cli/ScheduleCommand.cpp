@@ -102,10 +102,9 @@ int Write(CliContext& context, const std::vector<Schedule>& schedules) {
 
 int SetSchedule(CliContext& context, const std::vector<std::string>& words) {
     CommandArgs args;
-    std::string error;
-    if (!ParseCommandArgs(words, {"--monthly", "--weekly", "--every-months", "--day", "--yearly", "--from", "--until"},
-                          {}, args, error))
-        return BadArguments(context, "schedule set: " + error);
+    if (Status s = ParseCommandArgs(words, {"--monthly", "--weekly", "--every-months", "--day", "--yearly", "--from", "--until"},
+                          {}, args); !s.ok())
+        return BadArguments(context, "schedule set", s);
     if (args.positional.size() != 1) return BadArguments(context, "schedule set wants one macro file name");
     Schedule wanted;
     wanted.macro = args.positional[0];

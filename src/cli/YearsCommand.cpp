@@ -11,31 +11,33 @@
 namespace tessamo {
 namespace {
 
-bool ReadYearOption(const CommandArgs& parsed, const std::string& name, int& year, std::string& error) {
+// `year` is left as it is when the option is not given.
+Status ReadYearOption(const CommandArgs& parsed, const std::string& name, int& year) {
     const std::optional<std::string> value = parsed.Value(name);
-    if (!value) return true;
+    if (!value) return Status::Ok();
     const bool fourDigits = value->size() == 4 && value->find_first_not_of("0123456789") == std::string::npos;
-    if (!fourDigits) {
-        error = name + " wants a four-digit year, not \"" + *value + "\"";
-        return false;
-    }
+    if (!fourDigits) return BadWord(name + " wants a four-digit year, not \"" + *value + "\"");
     year = std::stoi(*value);
-    return true;
+    return Status::Ok();
 }
 
 // The codes as typed ("all" alone, or nothing, chooses every code).
-bool ReadCodes(const std::vector<std::string>& words, std::vector<std::string>& codes, std::string& error) {
+Status ReadCodes(const std::vector<std::string>& words, std::vector<std::string>& codes) {
     for (const std::string& word : words) {
         std::string code;
-        if (!ReadCategoryArgument(word, code)) {
-            error = "\"" + word + "\" is not a category code";
-            return false;
-        }
+        if (!ReadCategoryArgument(word, code)) return BadWord("\"" + word + "\" is not a category code");
         if (code == "all") continue;
         code = ToUpperAscii(code);
         if (std::find(codes.begin(), codes.end(), code) == codes.end()) codes.push_back(code);
     }
-    return true;
+    return Status::Ok();
+}
+
+Status ReadChoice(const CommandArgs& parsed, YearsChoice& choice) {
+    Status read = ReadYearOption(parsed, "--from-year", choice.fromYear);
+    if (read.ok()) read = ReadYearOption(parsed, "--to-year", choice.toYear);
+    if (read.ok()) read = ReadCodes(parsed.positional, choice.codes);
+    return read;
 }
 
 }  // namespace
@@ -50,12 +52,10 @@ std::string YearsCommandHelp() {
 
 int RunYearsCommand(CliContext& context, const std::vector<std::string>& args) {
     CommandArgs parsed;
-    std::string error;
     YearsChoice choice;
-    if (!ParseCommandArgs(args, {"--from-year", "--to-year"}, {"--csv"}, parsed, error) ||
-        !ReadYearOption(parsed, "--from-year", choice.fromYear, error) ||
-        !ReadYearOption(parsed, "--to-year", choice.toYear, error) || !ReadCodes(parsed.positional, choice.codes, error))
-        return BadArguments(context, "years: " + error);
+    Status read = ParseCommandArgs(args, {"--from-year", "--to-year"}, {"--csv"}, parsed);
+    if (read.ok()) read = ReadChoice(parsed, choice);
+    if (!read.ok()) return BadArguments(context, "years", read);
     if (int rc = context.OpenDataFolder(); rc != kExitOk) return rc;
     const SharedState& state = context.state();
     const YearsTable table = BuildYearsTable(state.env.files, choice);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CommandArgs.h"
 #include "cli/Commands.h"
 #include "help/AboutText.h"
 
@@ -84,7 +85,7 @@ struct GlobalOptions {
 
 // Takes the global options out wherever they stand; the first other word is
 // the command, the rest its arguments.
-bool ParseGlobal(int argc, char* argv[], GlobalOptions& options, std::string& error) {
+Status ParseGlobal(int argc, char* argv[], GlobalOptions& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
         if (word == "--help" || word == "-h") {
@@ -94,22 +95,16 @@ bool ParseGlobal(int argc, char* argv[], GlobalOptions& options, std::string& er
         } else if (word == "--yes") {
             options.yes = true;
         } else if (word == "--year" || word.rfind("--year=", 0) == 0) {
-            if (word == "--year" && i + 1 >= argc) {
-                error = "option --year needs a value";
-                return false;
-            }
+            if (word == "--year" && i + 1 >= argc) return BadWord("option --year needs a value");
             options.year = word == "--year" ? argv[++i] : word.substr(7);
-            if (!IsYear(options.year)) {
-                error = "--year wants four digits, not \"" + options.year + "\"";
-                return false;
-            }
+            if (!IsYear(options.year)) return BadWord("--year wants four digits, not \"" + options.year + "\"");
         } else if (options.command.empty()) {
             options.command = word;
         } else {
             options.args.push_back(word);
         }
     }
-    return true;
+    return Status::Ok();
 }
 
 }  // namespace
@@ -118,9 +113,8 @@ int main(int argc, char* argv[]) {
     // Qt Core only reads the system's locale for the money format.
     QCoreApplication app(argc, argv);
     GlobalOptions options;
-    std::string error;
-    if (!ParseGlobal(argc, argv, options, error)) {
-        std::cerr << "tessamo-cli: " << error << " (see --help)\n";
+    if (Status s = ParseGlobal(argc, argv, options); !s.ok()) {
+        std::cerr << "tessamo-cli: " << s.reason() << " (see --help)\n";
         return kExitBadArguments;
     }
     if (options.help) {

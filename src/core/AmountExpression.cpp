@@ -35,7 +35,7 @@ class Parser {
 public:
     Parser(const std::string& text, const MoneyFormat& format) : text_(text), point_(format.decimalPoint) {}
 
-    AmountExpressionResult Run() {
+    Result<std::int64_t> Run() {
         Skip();
         if (!Eat('=')) return Refuse("an expression begins with \"=\"");
         std::optional<Fraction> value = Sum(0);
@@ -46,9 +46,9 @@ public:
     }
 
 private:
-    static AmountExpressionResult Refuse(std::string reason) { return {false, 0, std::move(reason)}; }
+    static Result<std::int64_t> Refuse(std::string reason) { return Status::InvalidArgument({}, std::move(reason)); }
 
-    AmountExpressionResult Rounded(const Fraction& value) {
+    Result<std::int64_t> Rounded(const Fraction& value) {
         // value * 10000 rounded half to even.
         const Int scaled = value.num * kAmountScale;
         Int quotient = scaled / value.den;
@@ -57,7 +57,7 @@ private:
         if (twice > den || (twice == den && quotient % 2 != 0)) ++quotient;
         if (-twice > den || (-twice == den && quotient % 2 != 0)) --quotient;
         if (quotient > INT64_MAX || quotient < -INT64_MAX) return Refuse("the result is too large");
-        return {true, static_cast<std::int64_t>(quotient), {}};
+        return static_cast<std::int64_t>(quotient);
     }
 
     void Skip() {
@@ -171,7 +171,7 @@ bool IsAmountExpression(const std::string& typed) {
     return first != std::string::npos && typed[first] == '=';
 }
 
-AmountExpressionResult EvaluateAmountExpression(const std::string& typed, const MoneyFormat& format) {
+Result<std::int64_t> EvaluateAmountExpression(const std::string& typed, const MoneyFormat& format) {
     return Parser(typed, format).Run();
 }
 

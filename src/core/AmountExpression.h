@@ -11,19 +11,15 @@
 #include <string>
 
 #include "platform/MoneyFormat.h"
+#include "platform/Result.h"
 
 namespace tessamo {
-
-struct [[nodiscard]] AmountExpressionResult {
-    bool ok = false;
-    std::int64_t amount = 0;  // ten-thousandths, when ok
-    std::string reason;       // why it was refused, when not ok
-};
 
 // True when `typed` is meant as an expression: its first non-blank is "=".
 bool IsAmountExpression(const std::string& typed);
 
-// Works out `typed` (its leading blanks and "=" included).
-AmountExpressionResult EvaluateAmountExpression(const std::string& typed, const MoneyFormat& format);
+// Works out `typed` (its leading blanks and "=" included): the amount in
+// ten-thousandths, or InvalidArgument with the reason.
+Result<std::int64_t> EvaluateAmountExpression(const std::string& typed, const MoneyFormat& format);
 
 }  // namespace tessamo

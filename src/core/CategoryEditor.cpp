@@ -15,11 +15,16 @@ namespace tessamo {
 
 namespace {
 
-// False, after telling the user `refusal`, when `field` holds nothing but blanks.
-bool Filled(Dialogs& dialogs, const std::string& field, const std::string& refusal) {
-    if (!TrimBlanks(field).empty()) return true;
+// AlreadyTold, after telling the user `refusal`, when `field` holds nothing but blanks.
+Status Filled(Dialogs& dialogs, const std::string& field, const std::string& refusal) {
+    if (!TrimBlanks(field).empty()) return Status::Ok();
     dialogs.Show(EntryAborted(refusal));
-    return false;
+    return Status::AlreadyTold();
+}
+
+// A commit that fails tells the user itself.
+Status Committed(Transaction& change, const std::string& description = {}) {
+    return change.Commit(description) ? Status::Ok() : Status::AlreadyTold();
 }
 
 // The record the editor stores for what was typed.
@@ -27,8 +32,8 @@ CategoryRecord TypedRecord(const std::string& typedCode, const std::string& type
     return CategoryRecord::Make(ToUpperAscii(TrimBlanks(typedCode)), TrimBlanks(typedName));
 }
 
-bool ReadCategories(const SharedState& state, std::vector<CategoryRecord>& categories) {
-    return ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories));
+Status ReadCategories(const SharedState& state, std::vector<CategoryRecord>& categories) {
+    return TellIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories));
 }
 
 // Position (0-based) of the first record whose code equals `code` exactly.
@@ -40,25 +45,30 @@ std::ptrdiff_t FirstWithCode(const std::vector<CategoryRecord>& categories, cons
 
 // When the typed code is taken, the user must agree to mixing the two. The
 // typed code is upper-cased but not trimmed, and compared with the whole field.
-bool AgreedToCodeInUse(const SharedState& state, const std::vector<CategoryRecord>& categories,
-                       const std::string& typedCode) {
+Status AgreedToCodeInUse(const SharedState& state, const std::vector<CategoryRecord>& categories,
+                         const std::string& typedCode) {
     const std::string code = ToUpperAscii(typedCode);
-    if (FirstWithCode(categories, code) < 0) return true;
-    return state.env.dialogs.Show(CategoryExistsWarning(TrimBlanks(code), state.CurrentCategory)) == Answer::Yes;
+    if (FirstWithCode(categories, code) < 0) return Status::Ok();
+    const Answer mix = state.env.dialogs.Show(CategoryExistsWarning(TrimBlanks(code), state.CurrentCategory));
+    return mix == Answer::Yes ? Status::Ok() : Status::Declined();
 }
 
 // The checks Save and Replace share, on one reading of the category file,
 // which `categories` receives.
-bool AcceptTypedCategory(const SharedState& state, const std::string& typedCode, const std::string& typedName,
-                         std::vector<CategoryRecord>& categories) {
-    return CheckTypedCategory(state.env.dialogs, typedCode, typedName) && ReadCategories(state, categories) &&
-           AgreedToCodeInUse(state, categories, typedCode);
+Status AcceptTypedCategory(const SharedState& state, const std::string& typedCode, const std::string& typedName,
+                           std::vector<CategoryRecord>& categories) {
+    Status s = CheckTypedCategory(state.env.dialogs, typedCode, typedName);
+    if (s.ok()) s = ReadCategories(state, categories);
+    if (s.ok()) s = AgreedToCodeInUse(state, categories, typedCode);
+    return s;
 }
 
 }  // namespace
 
-bool CheckTypedCategory(Dialogs& dialogs, const std::string& typedCode, const std::string& typedName) {
-    return Filled(dialogs, typedCode, "No category code!") && Filled(dialogs, typedName, "No category name!");
+Status CheckTypedCategory(Dialogs& dialogs, const std::string& typedCode, const std::string& typedName) {
+    Status s = Filled(dialogs, typedCode, "No category code!");
+    if (s.ok()) s = Filled(dialogs, typedName, "No category name!");
+    return s;
 }
 
 Message CategoryExistsWarning(const std::string& code, const std::string& currentCategory) {
@@ -71,46 +81,48 @@ Message CategoryExistsWarning(const std::string& code, const std::string& curren
 
 // Save and Replace build the whole new file and write it once, so a failure
 // leaves the category file as it was.
-bool SaveNewCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
+Status SaveNewCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
     std::vector<CategoryRecord> categories;
-    if (!AcceptTypedCategory(state, typedCode, typedName, categories)) return false;
+    if (Status s = AcceptTypedCategory(state, typedCode, typedName, categories); !s.ok()) return s;
     categories.push_back(TypedRecord(typedCode, typedName));
     Transaction change(state, CategoryChangeText("Add", typedCode));
-    return WriteSortedCategories(state, std::move(categories)) && change.Commit();
+    Status s = WriteSortedCategories(state, std::move(categories));
+    return s.ok() ? Committed(change) : s;
 }
 
-bool ReplaceCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
+Status ReplaceCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
     std::vector<CategoryRecord> categories;
-    if (!AcceptTypedCategory(state, typedCode, typedName, categories)) return false;
+    if (Status s = AcceptTypedCategory(state, typedCode, typedName, categories); !s.ok()) return s;
     const CategoryRecord changed = TypedRecord(typedCode, typedName);
     Transaction change(state, CategoryChangeText("Change", state.CurrentCategory) + " to " +
                                   Cp1252ToUtf8(TrimBlanks(changed.Code)));
     // The ledger first: when its rewrite fails (a full disk, a read-only
     // folder) the category keeps its old code, so no line loses its category.
-    if (!RecodeLedgerRecords(state, state.CurrentCategory, changed.Code)) return false;
+    if (!RecodeLedgerRecords(state, state.CurrentCategory, changed.Code)) return Status::AlreadyTold();
     const std::ptrdiff_t at = FirstWithCode(categories, state.CurrentCategory);
     if (at >= 0) categories[static_cast<std::size_t>(at)] = changed;
-    if (!WriteSortedCategories(state, std::move(categories)) || !change.Commit()) return false;
-    state.CurrentCategory = changed.Code;
-    return true;
+    Status s = WriteSortedCategories(state, std::move(categories));
+    if (s.ok()) s = Committed(change);
+    if (s.ok()) state.CurrentCategory = changed.Code;
+    return s;
 }
 
-bool DeleteCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
+Status DeleteCategory(SharedState& state, const std::string& typedCode, const std::string& typedName) {
     Dialogs& dialogs = state.env.dialogs;
-    if (!Filled(dialogs, typedCode, "No category code!")) return false;
+    if (Status s = Filled(dialogs, typedCode, "No category code!"); !s.ok()) return s;
     const std::string question = "Delete category " + Cp1252ToUtf8(TrimBlanks(typedName)) + " ?";
-    if (dialogs.Show(ConfirmYesNo(question)) != Answer::Yes) return false;
+    if (dialogs.Show(ConfirmYesNo(question)) != Answer::Yes) return Status::Declined();
     std::vector<CategoryRecord> categories;
-    if (!ReadCategories(state, categories)) return false;
+    if (Status s = ReadCategories(state, categories); !s.ok()) return s;
     Transaction change(state, CategoryChangeText("Delete", typedCode));
     const std::ptrdiff_t at = FirstWithCode(categories, typedCode);
     if (at >= 0) {
         categories.erase(categories.begin() + at);
         Status s = RewriteRecords(state.env.files, state.CategoryFileName, kCategoryTempName, categories);
-        if (!ReportIfFailed(dialogs, s)) return false;
+        if (s = TellIfFailed(dialogs, s); !s.ok()) return s;
     }
     const bool linesToo = DeleteCategoryRecords(state, typedCode);
-    return change.Commit(linesToo ? CategoryChangeText("Delete", typedCode) + " and its lines" : "");
+    return Committed(change, linesToo ? CategoryChangeText("Delete", typedCode) + " and its lines" : "");
 }
 
 }  // namespace tessamo

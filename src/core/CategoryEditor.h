@@ -6,12 +6,14 @@
 // Code and name arrive as typed (Windows-1252 bytes, untrimmed); each command
 // checks them, asks what it must through the Dialogs, and changes the files.
 // The caller hides the editor before calling and rebuilds the lists after.
-// A command returns true when it changed a file, false when it stopped on a
-// check, a No, or a file failure (which the user has been shown).
+// A command returns Ok when it changed a file, Declined when the user said
+// No, and AlreadyTold when it stopped on a check or a file failure (which the
+// user has been shown).
 #include <string>
 
 #include "core/SharedState.h"
 #include "platform/Dialogs.h"
+#include "platform/Status.h"
 
 namespace tessamo {
 
@@ -20,18 +22,18 @@ namespace tessamo {
 Message CategoryExistsWarning(const std::string& code, const std::string& currentCategory);
 
 // Both fields must hold more than blanks; tells the user which one does not.
-bool CheckTypedCategory(Dialogs& dialogs, const std::string& typedCode, const std::string& typedName);
+Status CheckTypedCategory(Dialogs& dialogs, const std::string& typedCode, const std::string& typedName);
 
 // "Save": appends the new category and sorts the file by code.
-bool SaveNewCategory(SharedState& state, const std::string& typedCode, const std::string& typedName);
+Status SaveNewCategory(SharedState& state, const std::string& typedCode, const std::string& typedName);
 
 // "Replace": rewrites the first record whose code is state.CurrentCategory,
 // recodes that category's ledger lines, sorts the file and makes the new code
 // the current category.
-bool ReplaceCategory(SharedState& state, const std::string& typedCode, const std::string& typedName);
+Status ReplaceCategory(SharedState& state, const std::string& typedCode, const std::string& typedName);
 
 // "Delete": asks, removes the first record whose code equals `typedCode`
 // exactly, then offers to remove that code's ledger lines.
-bool DeleteCategory(SharedState& state, const std::string& typedCode, const std::string& typedName);
+Status DeleteCategory(SharedState& state, const std::string& typedCode, const std::string& typedName);
 
 }  // namespace tessamo

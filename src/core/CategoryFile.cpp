@@ -15,20 +15,25 @@ bool ByUpperCode(const CategoryRecord& a, const CategoryRecord& b) { return ToUp
 
 }  // namespace
 
-bool SortCategoryFile(SharedState& state) {
+Status SortCategoryFile(SharedState& state) {
     std::vector<CategoryRecord> categories;
-    if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories)))
-        return false;
-    if (std::is_sorted(categories.begin(), categories.end(), ByUpperCode)) return true;
+    Status s = TellIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories));
+    if (!s.ok() || std::is_sorted(categories.begin(), categories.end(), ByUpperCode)) return s;
     return WriteSortedCategories(state, std::move(categories));
 }
 
-bool WriteSortedCategories(SharedState& state, std::vector<CategoryRecord> categories) {
+Status WriteSortedCategories(SharedState& state, std::vector<CategoryRecord> categories) {
     // The exchange sort the file format grew up with is stable; so is this, and
     // it gives the same order. Comparison is by unsigned bytes, as ordinal text.
     std::stable_sort(categories.begin(), categories.end(), ByUpperCode);
-    return ReportIfFailed(state.env.dialogs,
-                          RewriteRecords(state.env.files, state.CategoryFileName, kCategoryTempName, categories));
+    return TellIfFailed(state.env.dialogs,
+                        RewriteRecords(state.env.files, state.CategoryFileName, kCategoryTempName, categories));
+}
+
+std::string ResolveCategoryCode(const std::vector<CategoryRecord>& categories, const std::string& typed) {
+    for (const CategoryRecord& c : categories)
+        if (c.Code == typed) return typed;
+    return ToUpperAscii(typed);
 }
 
 bool CategoryExists(const SharedState& state, std::string& code) {

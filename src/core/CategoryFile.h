@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/SharedState.h"
+#include "platform/Status.h"
 
 namespace tessamo {
 
@@ -16,11 +17,16 @@ namespace tessamo {
 inline constexpr const char* kCategoryTempName = "tempkeys.$$$";
 
 // Stable sort by upper-case code; records are written back unchanged.
-// Returns false after reporting a file failure.
-bool SortCategoryFile(SharedState& state);
+// AlreadyTold after a file failure was shown.
+Status SortCategoryFile(SharedState& state);
 // Writes `categories` in that stable order as the whole category file, in one
-// atomic rewrite. Returns false after reporting a file failure.
-bool WriteSortedCategories(SharedState& state, std::vector<CategoryRecord> categories);
+// atomic rewrite. AlreadyTold after a file failure was shown.
+Status WriteSortedCategories(SharedState& state, std::vector<CategoryRecord> categories);
+
+// The code a typed one names in a year's `categories`: the code exactly as
+// typed when the year has it (a lower-case code of a file made elsewhere),
+// else its upper case.
+std::string ResolveCategoryCode(const std::vector<CategoryRecord>& categories, const std::string& typed);
 
 // Upper-cases `code` in the caller's variable; true when a category record's
 // Code equals it exactly.

@@ -19,18 +19,21 @@ bool ConfirmDateConversion(Dialogs& dialogs) {
     return dialogs.Show(question) == Answer::Yes;
 }
 
-bool SwapLedgerDates(SharedState& state) {
+Status SwapLedgerDates(SharedState& state) {
     std::vector<LedgerRecord> records;
-    if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.LedgerFileName, records))) return false;
+    Status s = TellIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.LedgerFileName, records));
+    if (!s.ok()) return s;
     for (LedgerRecord& r : records) r.Date = SwapMonthAndDay(r.Date);
     Transaction change(state, "Date conversion of " + state.CurYear);
-    return ReportIfFailed(state.env.dialogs,
-                          RewriteRecords(state.env.files, state.LedgerFileName, kLedgerTempName, records)) &&
-           change.Commit();
+    s = TellIfFailed(state.env.dialogs, RewriteRecords(state.env.files, state.LedgerFileName, kLedgerTempName, records));
+    // A commit that fails tells the user itself.
+    if (s.ok() && !change.Commit()) return Status::AlreadyTold();
+    return s;
 }
 
-bool ConvertLedgerDates(SharedState& state) {
-    return ConfirmDateConversion(state.env.dialogs) && SwapLedgerDates(state);
+Status ConvertLedgerDates(SharedState& state) {
+    if (!ConfirmDateConversion(state.env.dialogs)) return Status::Declined();
+    return SwapLedgerDates(state);
 }
 
 }  // namespace tessamo

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/SharedState.h"
+#include "platform/Status.h"
 
 namespace tessamo {
 
@@ -16,10 +17,11 @@ std::string SwapMonthAndDay(const std::string& date);
 bool ConfirmDateConversion(Dialogs& dialogs);
 
 // Rewrites the ledger with every date swapped, record positions unchanged, in
-// one atomic replacement. False after a file failure was shown.
-bool SwapLedgerDates(SharedState& state);
+// one atomic replacement. AlreadyTold after a file failure was shown.
+Status SwapLedgerDates(SharedState& state);
 
-// Both: asks, and on Yes converts. True when the ledger was converted.
-bool ConvertLedgerDates(SharedState& state);
+// Both: asks, and on Yes converts. Ok when the ledger was converted, Declined
+// on No, AlreadyTold after a failure.
+Status ConvertLedgerDates(SharedState& state);
 
 }  // namespace tessamo

@@ -33,7 +33,7 @@ bool ApplyWelcome(SharedState& state, const WelcomeChoice& choice) {
         return false;
     bool all = true;
     for (const CategoryRecord& category : choice.categories)
-        all = SaveNewCategory(state, category.Code, category.Name) && all;
+        all = SaveNewCategory(state, category.Code, category.Name).ok() && all;
     return all;
 }
 

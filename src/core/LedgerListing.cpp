@@ -6,38 +6,38 @@
 namespace tessamo {
 namespace {
 
-template <class Record>
-bool ReadYearFile(const SharedState& state, const std::string& name, std::vector<Record>& records) {
-    records.clear();
-    Dialogs& dialogs = state.env.dialogs;
-    if (!ReportIfFailed(dialogs, state.env.files.CreateIfMissing(name))) return false;
-    return ReportIfFailed(dialogs, ReadRecords(state.env.files, name, records));
+// The year file `name` (created empty when missing) read whole through `read`.
+template <class Read>
+Status ReadYearFile(const SharedState& state, const std::string& name, Read read) {
+    Status s = state.env.files.CreateIfMissing(name);
+    if (s.ok()) s = read();
+    return TellIfFailed(state.env.dialogs, s);
 }
 
 }  // namespace
 
-bool ReadLedgerView(const SharedState& state, const std::string& category, LedgerSummary& summary) {
-    Dialogs& dialogs = state.env.dialogs;
+Status ReadLedgerView(const SharedState& state, const std::string& category, LedgerSummary& summary) {
+    const FileSystem& files = state.env.files;
     std::string ledger;
     std::vector<CategoryRecord> categories;
-    const bool ok = ReportIfFailed(dialogs, state.env.files.CreateIfMissing(state.LedgerFileName)) &&
-                    ReportIfFailed(dialogs, state.env.files.ReadAll(state.LedgerFileName, ledger)) &&
-                    ReadYearFile(state, state.CategoryFileName, categories);
-    if (!ok) ledger.clear();
+    Status s = ReadYearFile(state, state.LedgerFileName, [&] { return files.ReadAll(state.LedgerFileName, ledger); });
+    if (s.ok()) s = ReadCategoryList(state, categories);
+    if (!s.ok()) ledger.clear();
     summary = SummarizeLedgerBytes(std::move(ledger), categories, category, state.LedgerFileName, state.env.money);
-    return ok;
+    return s;
 }
 
-bool ReadCategoryList(const SharedState& state, std::vector<CategoryRecord>& categories) {
-    return ReadYearFile(state, state.CategoryFileName, categories);
+Status ReadCategoryList(const SharedState& state, std::vector<CategoryRecord>& categories) {
+    categories.clear();
+    return ReadYearFile(state, state.CategoryFileName,
+                        [&] { return ReadRecords(state.env.files, state.CategoryFileName, categories); });
 }
 
-bool getlabel(const SharedState& state, const std::string& code, std::string& name) {
+Status getlabel(const SharedState& state, const std::string& code, std::string& name) {
     std::vector<CategoryRecord> categories;
-    if (!ReportIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories)))
-        return false;
-    CategoryLabel(categories, code, name);
-    return true;
+    Status s = TellIfFailed(state.env.dialogs, ReadRecords(state.env.files, state.CategoryFileName, categories));
+    if (s.ok()) CategoryLabel(categories, code, name);
+    return s;
 }
 
 std::string ActiveYearStatusText(const std::string& year) { return "   Active Year = " + year + "  "; }

@@ -10,19 +10,21 @@
 #include "core/LedgerSummary.h"
 #include "core/Records.h"
 #include "core/SharedState.h"
+#include "platform/Status.h"
 
 namespace tessamo {
 
-// Lists `category` of the active ledger. False after a file failure was shown.
-bool ReadLedgerView(const SharedState& state, const std::string& category, LedgerSummary& summary);
+// Each routine here returns AlreadyTold after a file failure was shown.
+
+// Lists `category` of the active ledger (empty after a failure).
+Status ReadLedgerView(const SharedState& state, const std::string& category, LedgerSummary& summary);
 
 // The active year's categories in file order.
-bool ReadCategoryList(const SharedState& state, std::vector<CategoryRecord>& categories);
+Status ReadCategoryList(const SharedState& state, std::vector<CategoryRecord>& categories);
 
 // The category's Name (16 characters, trailing blanks kept) from the category
 // file; `name` keeps its value when no record's Code equals `code` exactly.
-// False after a file failure was shown.
-bool getlabel(const SharedState& state, const std::string& code, std::string& name);
+Status getlabel(const SharedState& state, const std::string& code, std::string& name);
 
 // "   Active Year = 1999  ".
 std::string ActiveYearStatusText(const std::string& year);

@@ -14,26 +14,26 @@ namespace {
 
 constexpr int kAllowedFailures = 3;
 
-bool RecordStartDate(SharedState& state, SettingsRecord& settings) {
+Status RecordStartDate(SharedState& state, SettingsRecord& settings) {
     settings.SetLastStartDate(TodayText(state.env.clock));
-    return ReportIfFailed(state.env.dialogs, state.env.files.WriteAt(kSettingsFileName, 0, settings.Bytes()));
+    return TellIfFailed(state.env.dialogs, state.env.files.WriteAt(kSettingsFileName, 0, settings.Bytes()));
 }
 
-// Asks until the answer matches; false after the third wrong answer.
-bool AskPasscode(SharedState& state, SettingsRecord& settings) {
+// Asks until the answer matches; AlreadyTold after the third wrong answer.
+Status AskPasscode(SharedState& state, SettingsRecord& settings) {
     std::string previous;
     for (int failures = 0;;) {
         std::optional<std::string> answer = state.env.dialogs.SecretInput("Passcode?", "Passcode entry", previous);
         const double number = ReadPasscodeAnswer(answer.value_or(""));
         previous = NumberWithSignSpace(number);
-        if (number == settings.PassCode()) return true;
+        if (number == settings.PassCode()) return Status::Ok();
         if (++failures >= kAllowedFailures) {
             state.env.dialogs.Show(Message{"Sorry, three strikes and yer out!"});
-            return false;
+            return Status::AlreadyTold();
         }
         state.env.dialogs.Show(Message{"Incorrect code. Try again."});
         // A failed start still records its date, before every new prompt.
-        if (!RecordStartDate(state, settings)) return false;
+        if (Status s = RecordStartDate(state, settings); !s.ok()) return s;
     }
 }
 
@@ -59,15 +59,15 @@ std::string NumberWithSignSpace(double value) {
     return value < 0 ? std::string(text) : " " + std::string(text);
 }
 
-bool LoadSettings(SharedState& state) {
+Status LoadSettings(SharedState& state) {
     SettingsRecord settings;
-    if (!ReportIfFailed(state.env.dialogs, ReadOrCreateSettings(state.env.files, state.env.clock, settings)))
-        return false;
-    if (!RecordStartDate(state, settings)) return false;
-    if (settings.PassCode() != 0 && !AskPasscode(state, settings)) return false;
+    Status s = TellIfFailed(state.env.dialogs, ReadOrCreateSettings(state.env.files, state.env.clock, settings));
+    if (s.ok()) s = RecordStartDate(state, settings);
+    if (s.ok() && settings.PassCode() != 0) s = AskPasscode(state, settings);
+    if (!s.ok()) return s;
     state.ApplySettings(settings);
     state.DateStyle = StartDateStyle(settings, state.env.dialogs);
-    return true;
+    return Status::Ok();
 }
 
 }  // namespace tessamo

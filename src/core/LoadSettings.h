@@ -6,12 +6,13 @@
 #include <string>
 
 #include "core/SharedState.h"
+#include "platform/Status.h"
 
 namespace tessamo {
 
-// False when the program must end: after "Sorry, three strikes and yer out!",
-// or after a file failure that was shown to the user.
-bool LoadSettings(SharedState& state);
+// AlreadyTold when the program must end: after "Sorry, three strikes and yer
+// out!", or after a file failure that was shown to the user.
+Status LoadSettings(SharedState& state);
 
 // The date style a run works with: the settings' own when it is "A" or "E";
 // else "A", after telling the user once (both programs call this at start).

@@ -29,25 +29,25 @@ std::string ActiveYearDigits(const SharedState& state) {
 
 // The refusal names the expression and the reason; the box keeps the text.
 std::optional<std::int64_t> ReadExpression(const SharedState& state, std::string& amount) {
-    const AmountExpressionResult r = EvaluateAmountExpression(amount, state.env.money);
-    std::string reason = r.reason;
-    if (r.ok && r.amount < 0) reason = "the result is below zero; Save INCOME or Save EXPENSE gives the sign";
+    const Result<std::int64_t> r = EvaluateAmountExpression(amount, state.env.money);
+    std::string reason = r.status().reason();
+    if (r.ok() && r.value() < 0) reason = "the result is below zero; Save INCOME or Save EXPENSE gives the sign";
     if (!reason.empty()) {
         state.env.dialogs.Show(EntryAborted(InvalidAmountText(TrimBlanks(amount)) + "\r\n" + reason));
         return std::nullopt;
     }
-    amount = PlainNumberText(r.amount, state.env.money);
-    return r.amount;
+    amount = PlainNumberText(r.value(), state.env.money);
+    return r.value();
 }
 
 }  // namespace
 
 std::string AmountExpressionPreview(const SharedState& state, const std::string& amount) {
     if (!IsAmountExpression(amount)) return {};
-    const AmountExpressionResult r = EvaluateAmountExpression(amount, state.env.money);
-    if (!r.ok) return r.reason;
-    if (r.amount < 0) return "below zero";
-    return "= " + PlainNumberText(r.amount, state.env.money);
+    const Result<std::int64_t> r = EvaluateAmountExpression(amount, state.env.money);
+    if (!r.ok()) return r.status().reason();
+    if (r.value() < 0) return "below zero";
+    return "= " + PlainNumberText(r.value(), state.env.money);
 }
 
 std::optional<std::int64_t> ReadEditorAmount(const SharedState& state, std::string& amount, bool expressions) {

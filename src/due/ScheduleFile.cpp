@@ -106,8 +106,8 @@ std::string ScheduleFileText(const std::vector<Schedule>& schedules) {
     return text;
 }
 
-bool ParseScheduleFile(const std::string& text, std::vector<Schedule>& schedules, std::string& why) {
-    schedules.clear();
+Result<std::vector<Schedule>> ParseScheduleFile(const std::string& text) {
+    std::vector<Schedule> schedules;
     int number = 0;
     for (std::string line : Split(text, '\n')) {
         ++number;
@@ -115,24 +115,24 @@ bool ParseScheduleFile(const std::string& text, std::vector<Schedule>& schedules
         if (line.empty() || line[0] == '#') continue;
         Schedule schedule;
         if (std::optional<std::string> problem = ReadScheduleLine(line, schedule)) {
-            why = "line " + std::to_string(number) + ": " + *problem;
-            return false;
+            return Status::Corruption({}, "line " + std::to_string(number) + ": " + *problem);
         }
         if (FindSchedule(schedules, schedule.macro)) {
-            why = "line " + std::to_string(number) + ": a second schedule of " + schedule.macro;
-            return false;
+            return Status::Corruption({}, "line " + std::to_string(number) + ": a second schedule of " +
+                                                  schedule.macro);
         }
         schedules.push_back(std::move(schedule));
     }
-    return true;
+    return schedules;
 }
 
 Status ReadSchedules(const FileSystem& files, std::vector<Schedule>& schedules) {
     schedules.clear();
     std::string text;
     if (Status s = files.ReadAll(kScheduleFileName, text); !s.ok()) return s;
-    std::string why;
-    if (!ParseScheduleFile(text, schedules, why)) return Status::Corruption(files.Resolve(kScheduleFileName), why);
+    Result<std::vector<Schedule>> read = ParseScheduleFile(text);
+    if (!read.ok()) return Status::Corruption(files.Resolve(kScheduleFileName), read.status().reason());
+    schedules = std::move(read).value();
     return Status::Ok();
 }
 

@@ -18,6 +18,7 @@
 
 #include "due/Schedule.h"
 #include "platform/FileSystem.h"
+#include "platform/Result.h"
 
 namespace tessamo {
 
@@ -31,8 +32,8 @@ Status WriteSchedules(FileSystem& files, const std::vector<Schedule>& schedules,
                       const std::string& description = "Change of the schedules");
 
 std::string ScheduleFileText(const std::vector<Schedule>& schedules);
-// `why` gets "line N: reason" when the text does not read.
-bool ParseScheduleFile(const std::string& text, std::vector<Schedule>& schedules, std::string& why);
+// Corruption saying "line N: reason" when the text does not read.
+Result<std::vector<Schedule>> ParseScheduleFile(const std::string& text);
 
 // The schedule of `macro` (names compared without regard to letter case), or nullptr.
 Schedule* FindSchedule(std::vector<Schedule>& schedules, const std::string& macro);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "core/CategoryFile.h"
 #include "core/LeadingNumber.h"
 #include "core/RecordFile.h"
 #include "core/WordSearch.h"
@@ -48,7 +49,7 @@ struct UpperTable {
 class LineTest {
 public:
     LineTest(const FindCriteria& criteria, const std::vector<CategoryRecord>& categories) : criteria_(criteria) {
-        for (const std::string& code : criteria.codes) codes_.push_back(CodeKey(CodeInYear(categories, code)));
+        for (const std::string& code : criteria.codes) codes_.push_back(CodeKey(ResolveCategoryCode(categories, code)));
     }
 
     bool Passes(const LedgerBytesRecord& line, int dayNumber) const {

@@ -36,12 +36,6 @@ void ReadFindWords(std::string_view typed, FindCriteria& criteria) {
     }
 }
 
-std::string CodeInYear(const std::vector<CategoryRecord>& categories, const std::string& typed) {
-    for (const CategoryRecord& c : categories)
-        if (c.Code == typed) return typed;
-    return ToUpperAscii(typed);
-}
-
 bool ReadAmountBound(const std::string& typed, const MoneyFormat& money, std::optional<std::int64_t>& bound) {
     std::string text = typed;
     const std::string cleaned = CleanAmount(text);

@@ -4,7 +4,7 @@
 //   words   each must occur in the note, letter case ignored for ASCII and
 //           Latin-1 letters (accents count as typed); a word holding a blank
 //           is a phrase and must occur as it stands
-//   codes   the line's code is one of them (resolved per year, see CodeInYear)
+//   codes   the line's code is one of them (resolved per year, see ResolveCategoryCode)
 //   min/max the amount without its sign lies in the range, edges included
 //   kind    income only (> 0), expense only (< 0) or open items only (= 0)
 //   dates   the line's day lies in [fromDate, toDate], as yyyymmdd numbers
@@ -45,11 +45,6 @@ struct FindCriteria {
 void ReadFindWords(std::string_view typed, FindCriteria& criteria);
 // Adds one word or phrase (UTF-8) as it stands.
 void AddFindWord(std::string_view word, FindCriteria& criteria);
-
-// The code a typed one names in a year: as typed when the year's categories
-// hold it exactly (a lower-case code of a file made elsewhere), else its
-// upper case.
-std::string CodeInYear(const std::vector<CategoryRecord>& categories, const std::string& typed);
 
 // The typed bounds of a search, each false for a text it cannot read (and
 // true, setting nothing, for an empty one):

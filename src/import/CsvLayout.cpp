@@ -51,14 +51,12 @@ bool ColumnsFromHeader(const CsvRow& header, std::array<int, kRoles>& columns) {
 
 // Text the amount reader takes with one decimal mark or the other.
 bool LooksLikeAmount(const std::string& text) {
-    std::string reason;
-    return ReadStatementAmount(text, '.', reason) || ReadStatementAmount(text, ',', reason);
+    return ReadStatementAmount(text, '.').ok() || ReadStatementAmount(text, ',').ok();
 }
 
 bool LooksLikeDate(const std::string& text) {
-    std::string reason;
     for (DateOrder o : {DateOrder::DayMonthYear, DateOrder::MonthDayYear, DateOrder::YearMonthDay})
-        if (ReadStatementDate(text, o, reason)) return true;
+        if (ReadStatementDate(text, o).ok()) return true;
     return false;
 }
 
@@ -140,9 +138,8 @@ CsvLayout GuessCsvLayout(const std::string& text) {
     CsvLayout layout;
     layout.separator = GuessSeparator(text);
     std::vector<CsvRow> rows;
-    std::string error;
     // A file that cannot be split whole still has a layout for its first rows.
-    (void)ReadCsvRows(text.substr(0, 65536), layout.separator, rows, error);
+    (void)ReadCsvRows(text.substr(0, 65536), layout.separator, rows);
     GuessCsvColumns(rows, layout);
     return layout;
 }
@@ -150,25 +147,21 @@ CsvLayout GuessCsvLayout(const std::string& text) {
 namespace {
 
 // The row's amount from its one column or from debit and credit.
-bool RowAmount(const CsvRow& row, const CsvLayout& layout, StatementLine& line) {
-    if (layout.amountColumn >= 0) {
-        const auto amount = ReadStatementAmount(Field(row, layout.amountColumn), layout.decimalMark, line.error);
-        if (amount) line.amount = *amount;
-        return amount.has_value();
-    }
+Result<std::int64_t> RowAmount(const CsvRow& row, const CsvLayout& layout) {
+    if (layout.amountColumn >= 0) return ReadStatementAmount(Field(row, layout.amountColumn), layout.decimalMark);
     const std::string& debit = Field(row, layout.debitColumn);
     const std::string& credit = Field(row, layout.creditColumn);
-    if (!HasDigit(debit) && !HasDigit(credit)) return line.error = "unreadable amount: (no amount in the debit or credit column)", false;
+    if (!HasDigit(debit) && !HasDigit(credit))
+        return Status::Corruption({}, "unreadable amount: (no amount in the debit or credit column)");
     // Both magnitudes are at most the largest amount, so their difference fits.
     std::int64_t in = 0, out = 0;
     for (const auto& [text, magnitude] : {std::pair{&credit, &in}, std::pair{&debit, &out}}) {
         if (!HasDigit(*text)) continue;
-        const auto amount = ReadStatementAmount(*text, layout.decimalMark, line.error);
-        if (!amount) return false;
-        *magnitude = *amount < 0 ? -*amount : *amount;
+        const Result<std::int64_t> amount = ReadStatementAmount(*text, layout.decimalMark);
+        if (!amount.ok()) return amount;
+        *magnitude = amount.value() < 0 ? -amount.value() : amount.value();
     }
-    line.amount = in - out;
-    return true;
+    return in - out;
 }
 
 }  // namespace
@@ -183,20 +176,21 @@ Statement StatementFromRows(const std::vector<CsvRow>& rows, const CsvLayout& la
         line.lineNumber = row.lineNumber;
         line.payee = Field(row, layout.payeeColumn);
         line.memo = Field(row, layout.memoColumn);
-        const auto date = ReadStatementDate(Field(row, layout.dateColumn), layout.dateOrder, line.error);
-        if (date) line.date = *date;
         // The amount is read only when the date was, so `error` names the first fault.
-        if (date) (void)RowAmount(row, layout, line);
+        const Result<CalendarDate> date = ReadStatementDate(Field(row, layout.dateColumn), layout.dateOrder);
+        const Result<std::int64_t> amount = date.ok() ? RowAmount(row, layout) : date.status();
+        if (date.ok()) line.date = date.value();
+        if (amount.ok()) line.amount = amount.value();
+        else line.error = amount.status().reason();
         statement.lines.push_back(std::move(line));
     }
     return statement;
 }
 
-bool ReadCsvStatement(const std::string& text, const CsvLayout& layout, Statement& statement, std::string& error) {
+Result<Statement> ReadCsvStatement(const std::string& text, const CsvLayout& layout) {
     std::vector<CsvRow> rows;
-    if (!ReadCsvRows(text, layout.separator, rows, error)) return false;
-    statement = StatementFromRows(rows, layout);
-    return true;
+    if (Status s = ReadCsvRows(text, layout.separator, rows); !s.ok()) return s;
+    return StatementFromRows(rows, layout);
 }
 
 }  // namespace tessamo

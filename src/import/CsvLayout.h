@@ -8,6 +8,7 @@
 #include "import/CsvTable.h"
 #include "import/Statement.h"
 #include "import/StatementDate.h"
+#include "platform/Result.h"
 
 namespace tessamo {
 
@@ -31,8 +32,8 @@ CsvLayout GuessCsvLayout(const std::string& text);
 void GuessCsvColumns(const std::vector<CsvRow>& rows, CsvLayout& layout);
 
 // Every row after the header as a statement line; a row that cannot be read
-// carries its reason. False with `error` when the text cannot be split.
-bool ReadCsvStatement(const std::string& text, const CsvLayout& layout, Statement& statement, std::string& error);
+// carries its reason. Fails as ReadCsvRows does when the text cannot be split.
+Result<Statement> ReadCsvStatement(const std::string& text, const CsvLayout& layout);
 // The same over rows already split.
 Statement StatementFromRows(const std::vector<CsvRow>& rows, const CsvLayout& layout);
 

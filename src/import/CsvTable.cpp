@@ -47,30 +47,30 @@ void OnRowEnd(int c, void* builder) {
 int IsBlank(unsigned char c) { return c == ' '; }
 int IsBlankOrTab(unsigned char c) { return c == ' ' || c == '\t'; }
 
-bool Parse(const std::string& text, char separator, std::size_t limit, std::vector<CsvRow>& rows,
-           std::string& error) {
+Status Parse(const std::string& text, char separator, std::size_t limit, std::vector<CsvRow>& rows) {
     rows.clear();
     csv_parser parser;
-    if (csv_init(&parser, CSV_REPALL_NL | CSV_STRICT_FINI) != 0) return error = "out of memory", false;
+    if (csv_init(&parser, CSV_REPALL_NL | CSV_STRICT_FINI) != 0) return Status::IOError({}, "out of memory");
     csv_set_delim(&parser, static_cast<unsigned char>(separator));
     csv_set_space_func(&parser, separator == '\t' ? IsBlank : IsBlankOrTab);
     RowBuilder builder{&rows, {}, 1, limit};
     bool ok = csv_parse(&parser, text.data(), text.size(), OnField, OnRowEnd, &builder) == text.size();
     ok = ok && csv_fini(&parser, OnField, OnRowEnd, &builder) == 0;
-    if (!ok) {
-        error = csv_error(&parser) == CSV_EPARSE
-                    ? "line " + std::to_string(builder.row.lineNumber ? builder.row.lineNumber : builder.line) +
-                          ": a quoted field is not closed"
-                    : std::string(csv_strerror(csv_error(&parser)));
-    }
+    Status outcome;
+    if (!ok && csv_error(&parser) == CSV_EPARSE)
+        outcome = Status::Corruption({}, "line " +
+                                             std::to_string(builder.row.lineNumber ? builder.row.lineNumber : builder.line) +
+                                             ": a quoted field is not closed");
+    else if (!ok)
+        outcome = Status::IOError({}, csv_strerror(csv_error(&parser)));
     csv_free(&parser);
-    return ok;
+    return outcome;
 }
 
 }  // namespace
 
-bool ReadCsvRows(const std::string& text, char separator, std::vector<CsvRow>& rows, std::string& error) {
-    return Parse(text, separator, 0, rows, error);
+Status ReadCsvRows(const std::string& text, char separator, std::vector<CsvRow>& rows) {
+    return Parse(text, separator, 0, rows);
 }
 
 char GuessSeparator(const std::string& text) {
@@ -81,8 +81,8 @@ char GuessSeparator(const std::string& text) {
     std::size_t bestRows = 0;
     for (char candidate : {';', '\t', ','}) {
         std::vector<CsvRow> rows;
-        std::string error;
-        Parse(sample, candidate, kSampleRows, rows, error);
+        // A sample cut inside a quoted field fails at its end; the rows before count.
+        (void)Parse(sample, candidate, kSampleRows, rows);
         std::map<std::size_t, std::size_t> byWidth;
         for (const CsvRow& row : rows)
             if (row.fields.size() > 1) ++byWidth[row.fields.size()];

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Status.h"
+
 namespace tessamo {
 
 struct CsvRow {
@@ -17,9 +19,10 @@ struct CsvRow {
 // The file's bytes as UTF-8.
 std::string DecodeStatementText(const std::string& bytes);
 
-// The rows of UTF-8 `text`; false with `error` (naming the line) when a
-// quoted field is never closed or memory runs out.
-bool ReadCsvRows(const std::string& text, char separator, std::vector<CsvRow>& rows, std::string& error);
+// The rows of UTF-8 `text`. Corruption naming the line when a quoted field
+// is never closed (`rows` then holds the rows before it); IOError when
+// memory runs out.
+Status ReadCsvRows(const std::string& text, char separator, std::vector<CsvRow>& rows);
 
 // The separator of ';', '\t' and ',' that splits the first lines into the
 // most rows of one field count above one; ',' when none does.

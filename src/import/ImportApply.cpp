@@ -48,7 +48,7 @@ bool AddNewCategories(SharedState& year, const ImportPlan& plan, const YearLines
         // A year set up just now may have copied it from the active year.
         std::string code = category.Code;
         if (!codes.count(code) || CategoryExists(year, code)) continue;
-        if (!SaveNewCategory(year, category.Code, category.Name)) return false;
+        if (!SaveNewCategory(year, category.Code, category.Name).ok()) return false;
     }
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include "core/FixedText.h"
 #include "platform/CodePage.h"
+#include "platform/Result.h"
 
 namespace tessamo {
 namespace {
@@ -36,13 +37,16 @@ bool MatchesAnywhere(const std::string& text, const std::string& pattern) {
     return p == glob.size();
 }
 
-bool ParseRule(const std::string& line, ImportRule& rule, std::string& error) {
+// The rule of a non-empty line; InvalidArgument saying why it is none.
+Result<ImportRule> ParseRule(const std::string& line) {
+    ImportRule rule;
     std::istringstream words(line);
     std::string code, next;
     words >> code;
     bool lossy = false;
     rule.code = ToUpperAscii(Utf8ToCp1252(code, &lossy));
-    if (rule.code.size() > 2 || lossy) return error = "\"" + code + "\" is not a code of one or two characters", false;
+    if (rule.code.size() > 2 || lossy)
+        return Status::InvalidArgument({}, "\"" + code + "\" is not a code of one or two characters");
     rule.code = FixedWidth(rule.code, 2);
     std::getline(words >> std::ws, next);
     if (next.size() >= 2 && (next[0] == '+' || next[0] == '-') && next[1] == ' ') {
@@ -50,8 +54,8 @@ bool ParseRule(const std::string& line, ImportRule& rule, std::string& error) {
         next = TrimBlanks(next.substr(2));
     }
     rule.pattern = Lower(TrimBlanks(next));
-    if (rule.pattern.empty()) return error = "the rule has no text to match", false;
-    return true;
+    if (rule.pattern.empty()) return Status::InvalidArgument({}, "the rule has no text to match");
+    return rule;
 }
 
 }  // namespace
@@ -72,12 +76,13 @@ ImportRules ParseImportRules(const std::string& text) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::string trimmed = TrimBlanks(line);
         if (trimmed.empty() || trimmed[0] == '#') continue;
-        ImportRule rule;
-        rule.lineNumber = number;
-        if (std::string error; !ParseRule(trimmed, rule, error))
-            parsed.errors.push_back({number, error});
-        else
-            parsed.rules.push_back(std::move(rule));
+        Result<ImportRule> rule = ParseRule(trimmed);
+        if (!rule.ok()) {
+            parsed.errors.push_back({number, rule.status().reason()});
+            continue;
+        }
+        rule.value().lineNumber = number;
+        parsed.rules.push_back(std::move(rule).value());
     }
     return parsed;
 }

@@ -44,9 +44,8 @@ Status ImportSession::Open(LoadedStatement loaded, const std::optional<std::stri
 
 std::vector<CsvRow> ImportSession::SampleRows(std::size_t count) const {
     std::vector<CsvRow> rows;
-    std::string error;
     // The first lines suffice; a cut inside a quoted field only shortens the sample.
-    (void)ReadCsvRows(DecodeStatementText(source_.bytes.substr(0, 16384)), source_.layout.separator, rows, error);
+    (void)ReadCsvRows(DecodeStatementText(source_.bytes.substr(0, 16384)), source_.layout.separator, rows);
     if (rows.size() > count) rows.resize(count);
     return rows;
 }

@@ -17,7 +17,7 @@ void AskNewCategories(Dialogs& dialogs, const ImportPlan& plan, ImportChoices& c
         // Asked again after a refused name, until a good one or Cancel.
         while (const auto typed = dialogs.Input(NewCategoryQuestion(missing), "New category", "")) {
             const std::string name = Utf8ToCp1252(*typed);
-            if (!CheckTypedCategory(dialogs, missing.code, name)) continue;
+            if (!CheckTypedCategory(dialogs, missing.code, name).ok()) continue;
             choices.newCategories.push_back(CategoryRecord::Make(missing.code, TrimBlanks(name)));
             break;
         }

@@ -85,7 +85,8 @@ class OfxWalker {
 public:
     OfxWalker(const std::string& bytes, const StatementLimits& limits) : bytes_(bytes), limits_(limits) {}
 
-    bool Walk(std::vector<RawTransaction>& found, std::string& error);
+    // InvalidArgument when a limit is broken, Corruption when there is no <OFX>.
+    Status Walk(std::vector<RawTransaction>& found);
 
 private:
     void Open(const std::string& tag, std::size_t at);
@@ -154,7 +155,7 @@ void OfxWalker::Element(const std::string& tag, std::string value) {
         if (tag == name && field->empty()) *field = value;
 }
 
-bool OfxWalker::Walk(std::vector<RawTransaction>& found, std::string& error) {
+Status OfxWalker::Walk(std::vector<RawTransaction>& found) {
     found_ = &found;
     const std::size_t size = bytes_.size();
     std::size_t at = bytes_.find('<'), gt = std::string::npos;
@@ -192,11 +193,10 @@ bool OfxWalker::Walk(std::vector<RawTransaction>& found, std::string& error) {
         }
         const std::string_view text = Trim(std::string_view(bytes_).substr(gt + 1, (next == std::string::npos ? size : next) - gt - 1));
         if (text.size() > limits_.maxLine)
-            return error = "line " + std::to_string(LineAt(gt)) + " holds a value longer than " +
-                           LimitText(limits_.maxLine) + ", the import's limit; nothing was read",
-                   false;
+            return Status::InvalidArgument({}, "line " + std::to_string(LineAt(gt)) + " holds a value longer than " +
+                                                   LimitText(limits_.maxLine) + ", the import's limit; nothing was read");
         if (text.empty()) {
-            if (open_.size() >= static_cast<std::size_t>(limits_.maxDepth)) return error = OfxTooDeepText(limits_), false;
+            if (open_.size() >= static_cast<std::size_t>(limits_.maxDepth)) return Status::InvalidArgument({}, OfxTooDeepText(limits_));
             open_.push_back(tag);
             Open(tag, at);
             at = next;
@@ -211,8 +211,8 @@ bool OfxWalker::Walk(std::vector<RawTransaction>& found, std::string& error) {
         Close(open_.back());
         open_.pop_back();
     }
-    if (!ofx_) return error = "the file could not be read as OFX", false;
-    return true;
+    if (!ofx_) return Status::Corruption({}, "the file could not be read as OFX");
+    return Status::Ok();
 }
 
 bool ReadPosted(const std::string& text, CalendarDate& date) {
@@ -236,8 +236,10 @@ StatementLine LineOf(RawTransaction& raw, char mark) {
     line.memo = IsValidUtf8(raw.memo) ? std::move(raw.memo) : Cp1252ToUtf8(raw.memo);
     if (!ReadPosted(raw.posted, line.date)) {
         line.error = raw.posted.empty() ? "no posting date" : "\"" + raw.posted + "\" is not a date";
-    } else if (const auto amount = ReadStatementAmount(raw.amount, mark, line.error)) {
-        line.amount = *amount;
+    } else if (const Result<std::int64_t> amount = ReadStatementAmount(raw.amount, mark); amount.ok()) {
+        line.amount = amount.value();
+    } else {
+        line.error = amount.status().reason();
     }
     if (!line.error.empty() && !line.fitid.empty()) line.error += " in transaction FITID " + line.fitid;
     return line;
@@ -252,16 +254,15 @@ bool LooksLikeOfx(const std::string& bytes) {
     return start.rfind("OFXHEADER", 0) == 0 || start.rfind("<?XML", 0) == 0 || start.rfind("<OFX>", 0) == 0;
 }
 
-bool ReadOfxStatement(const std::string& bytes, Statement& statement, std::string& error,
-                      const StatementLimits& limits) {
+Result<Statement> ReadOfxStatement(const std::string& bytes, const StatementLimits& limits) {
     std::vector<RawTransaction> raw;
-    if (!OfxWalker(bytes, limits).Walk(raw, error)) return false;
+    if (Status s = OfxWalker(bytes, limits).Walk(raw); !s.ok()) return s;
     std::vector<std::string> amounts;
     for (const RawTransaction& r : raw) amounts.push_back(r.amount);
     const char mark = GuessDecimalMark(amounts, '.');
-    statement.lines.clear();
+    Statement statement;
     for (RawTransaction& r : raw) statement.lines.push_back(LineOf(r, mark));
-    return true;
+    return statement;
 }
 
 }  // namespace tessamo

@@ -15,6 +15,7 @@
 
 #include "import/Statement.h"
 #include "import/StatementLimits.h"
+#include "platform/Result.h"
 
 namespace tessamo {
 
@@ -22,10 +23,9 @@ namespace tessamo {
 // file does: an "OFXHEADER:" line, an XML declaration, or "<OFX>".
 bool LooksLikeOfx(const std::string& bytes);
 
-// False with `error` when the bytes hold no <OFX> element or break a limit
-// (aggregates nested deeper than limits.maxDepth, a value longer than
-// limits.maxLine).
-bool ReadOfxStatement(const std::string& bytes, Statement& statement, std::string& error,
-                      const StatementLimits& limits = {});
+// Corruption when the bytes hold no <OFX> element; InvalidArgument when they
+// break a limit (aggregates nested deeper than limits.maxDepth, a value
+// longer than limits.maxLine).
+Result<Statement> ReadOfxStatement(const std::string& bytes, const StatementLimits& limits = {});
 
 }  // namespace tessamo

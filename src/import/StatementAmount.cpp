@@ -16,6 +16,9 @@ constexpr std::size_t kDecimals = 4;
 constexpr char kCurrency = '$';  // every currency sign becomes this one
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Why an amount's text does not read.
+Status Unreadable(std::string why) { return Status::Corruption({}, std::move(why)); }
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
 // The code point at `at` of UTF-8 `text` and its length; U+FFFD for a broken sequence.
@@ -51,16 +54,17 @@ char AsciiStandIn(char32_t c) {
     }
 }
 
-// `text` in ASCII with the stand-ins above; false with `reason` for another character.
-bool ToAscii(const std::string& text, std::string& ascii, std::string& reason) {
+// `text` in ASCII with the stand-ins above; refused naming another character.
+Result<std::string> ToAscii(const std::string& text) {
+    std::string ascii;
     for (std::size_t at = 0, length = 0; at < text.size(); at += length) {
         const char32_t c = CodePointAt(text, at, length);
         if (c == '\t') ascii += ' ';
         else if (c < 0x80 && c >= 0x20) ascii += static_cast<char>(c);
         else if (const char standIn = AsciiStandIn(c)) ascii += standIn;
-        else return reason = "the character \"" + text.substr(at, length) + "\"", false;
+        else return Unreadable("the character \"" + text.substr(at, length) + "\"");
     }
-    return true;
+    return ascii;
 }
 
 // What stands around the number.
@@ -127,38 +131,38 @@ bool TakeBack(std::string& s, Affixes& a) {
     return true;
 }
 
-// Whether the affixes say one thing; `reason` when not.
-bool AffixesAgree(const Affixes& a, std::string& reason) {
-    if (a.open != a.close || a.open > 1) return reason = "unbalanced parentheses", false;
-    if (a.signs + a.open + a.debitCredit > 1) return reason = "more than one sign", false;
-    if (a.currencies > 1) return reason = "more than one currency", false;
-    return true;
+// Whether the affixes say one thing; why not when they do not.
+Status AffixesAgree(const Affixes& a) {
+    if (a.open != a.close || a.open > 1) return Unreadable("unbalanced parentheses");
+    if (a.signs + a.open + a.debitCredit > 1) return Unreadable("more than one sign");
+    if (a.currencies > 1) return Unreadable("more than one currency");
+    return Status::Ok();
 }
 
 // An exact value x 10000 from its digits: `digits` with `scale` powers of ten
 // applied (negative: divided), refused when a non-zero digit falls below a
 // ten-thousandth or the value leaves the stored range.
-std::optional<std::int64_t> Compose(std::string digits, long scale, bool negative, std::string& reason) {
+Result<std::int64_t> Compose(std::string digits, long scale, bool negative) {
     digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
     while (scale < 0 && !digits.empty()) {
-        if (digits.back() != '0') return reason = "more than four decimals", std::nullopt;
+        if (digits.back() != '0') return Unreadable("more than four decimals");
         digits.pop_back(), ++scale;
     }
-    if (digits.empty()) return 0;
-    if (scale < 0 || digits.size() + static_cast<std::size_t>(scale) > 19) return reason = "out of range", std::nullopt;
+    if (digits.empty()) return std::int64_t{0};
+    if (scale < 0 || digits.size() + static_cast<std::size_t>(scale) > 19) return Unreadable("out of range");
     digits.append(static_cast<std::size_t>(scale), '0');
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     std::int64_t value = 0;
     for (char c : digits) {
         const int digit = c - '0';
-        if (value > (kMax - digit) / 10) return reason = "out of range", std::nullopt;
+        if (value > (kMax - digit) / 10) return Unreadable("out of range");
         value = value * 10 + digit;
     }
     return negative ? -value : value;
 }
 
 // A plain number in scientific form: [sign] digits [mark digits] e [sign] digits.
-std::optional<std::int64_t> ReadScientific(const std::string& s, char mark, std::string& reason) {
+Result<std::int64_t> ReadScientific(const std::string& s, char mark) {
     std::size_t at = 0;
     const bool negative = !s.empty() && s[0] == '-';
     if (!s.empty() && (s[0] == '-' || s[0] == '+')) ++at;
@@ -175,8 +179,9 @@ std::optional<std::int64_t> ReadScientific(const std::string& s, char mark, std:
     long exponent = 0;
     for (; at < s.size(); ++at) exponent = std::min(exponent * 10 + (s[at] - '0'), 100000L);
     const long scale = (negativeExponent ? -exponent : exponent) - fraction + static_cast<long>(kDecimals);
-    const auto value = Compose(digits, scale, negative, reason);
-    if (!value && reason == "more than four decimals") reason = "not exact to a ten-thousandth";
+    Result<std::int64_t> value = Compose(digits, scale, negative);
+    if (!value.ok() && value.status().reason() == "more than four decimals")
+        return Unreadable("not exact to a ten-thousandth");
     return value;
 }
 
@@ -193,8 +198,13 @@ bool IsScientific(const std::string& s, char mark) {
     return exponentDigits > 0 && at == s.size();
 }
 
+Status GroupingMisfit(char mark) {
+    return Unreadable("the grouping does not fit the decimal mark \"" + std::string(1, mark) + "\"");
+}
+
 // The whole digits of `part`, grouped in threes by one grouping mark at most.
-bool WholeDigits(const std::string& part, char mark, std::string& digits, std::string& reason) {
+Result<std::string> WholeDigits(const std::string& part, char mark) {
+    std::string digits;
     const char other = mark == '.' ? ',' : '.';
     char grouping = 0;
     std::size_t group = 0, groups = 0;
@@ -203,56 +213,52 @@ bool WholeDigits(const std::string& part, char mark, std::string& digits, std::s
             digits += c, ++group;
             continue;
         }
-        if (c != other && c != ' ' && c != '\'') return reason = "\"" + std::string(1, c) + "\" in the number", false;
+        if (c != other && c != ' ' && c != '\'') return Unreadable("\"" + std::string(1, c) + "\" in the number");
         if ((grouping && c != grouping) || group == 0 || group > 3 || (groups > 0 && group != 3))
-            return reason = "the grouping does not fit the decimal mark \"" + std::string(1, mark) + "\"", false;
+            return GroupingMisfit(mark);
         grouping = c, group = 0, ++groups;
     }
-    if (groups > 0 && group != 3)
-        return reason = "the grouping does not fit the decimal mark \"" + std::string(1, mark) + "\"", false;
-    return true;
+    if (groups > 0 && group != 3) return GroupingMisfit(mark);
+    return digits;
 }
 
-std::optional<std::int64_t> ReadGrouped(const std::string& number, char mark, bool negative, std::string& reason) {
+Result<std::int64_t> ReadGrouped(const std::string& number, char mark, bool negative) {
     const std::size_t at = number.find(mark);
     if (at != std::string::npos && number.find(mark, at + 1) != std::string::npos)
-        return reason = "two decimal marks \"" + std::string(1, mark) + "\"", std::nullopt;
-    std::string digits;
-    if (!WholeDigits(number.substr(0, at), mark, digits, reason)) return std::nullopt;
+        return Unreadable("two decimal marks \"" + std::string(1, mark) + "\"");
+    const Result<std::string> digits = WholeDigits(number.substr(0, at), mark);
+    if (!digits.ok()) return digits.status();
     std::string fraction = at == std::string::npos ? "" : number.substr(at + 1);
-    if (!std::all_of(fraction.begin(), fraction.end(), IsDigit))
-        return reason = "the grouping does not fit the decimal mark \"" + std::string(1, mark) + "\"", std::nullopt;
-    if (digits.empty() && fraction.empty()) return reason = "no digits", std::nullopt;
+    if (!std::all_of(fraction.begin(), fraction.end(), IsDigit)) return GroupingMisfit(mark);
+    if (digits.value().empty() && fraction.empty()) return Unreadable("no digits");
     while (fraction.size() > kDecimals && fraction.back() == '0') fraction.pop_back();
-    if (fraction.size() > kDecimals) return reason = "more than four decimals", std::nullopt;
+    if (fraction.size() > kDecimals) return Unreadable("more than four decimals");
     const long scale = static_cast<long>(kDecimals - fraction.size());
-    return Compose(digits + fraction, scale, negative, reason);
+    return Compose(digits.value() + fraction, scale, negative);
 }
 
-std::optional<std::int64_t> ReadAscii(std::string s, char mark, std::string& reason) {
+Result<std::int64_t> ReadAscii(std::string s, char mark) {
     while (!s.empty() && s.front() == ' ') s.erase(0, 1);
     while (!s.empty() && s.back() == ' ') s.pop_back();
-    if (s.empty()) return reason = "no amount", std::nullopt;
-    if (IsScientific(s, mark)) return ReadScientific(s, mark, reason);
+    if (s.empty()) return Unreadable("no amount");
+    if (IsScientific(s, mark)) return ReadScientific(s, mark);
     Affixes a;
     while (!s.empty() && (TakeFront(s, a) || TakeBack(s, a))) {
     }
-    if (!AffixesAgree(a, reason)) return std::nullopt;
-    if (s.empty()) return reason = "no digits", std::nullopt;
-    if (std::any_of(s.begin(), s.end(), IsLetter)) return reason = "letters in the number", std::nullopt;
+    if (Status agree = AffixesAgree(a); !agree.ok()) return agree;
+    if (s.empty()) return Unreadable("no digits");
+    if (std::any_of(s.begin(), s.end(), IsLetter)) return Unreadable("letters in the number");
     const bool negative = a.signs ? a.negative : a.open ? true : a.debitCredit && a.debit;
-    return ReadGrouped(s, mark, negative, reason);
+    return ReadGrouped(s, mark, negative);
 }
 
 }  // namespace
 
-std::optional<std::int64_t> ReadStatementAmount(const std::string& text, char decimalMark, std::string& reason) {
-    std::string ascii;
-    std::string why;
-    std::optional<std::int64_t> value;
-    if (ToAscii(text, ascii, why)) value = ReadAscii(ascii, decimalMark, why);
-    if (!value) reason = "unreadable amount: " + text + (text.empty() ? "(" : " (") + why + ")";
-    return value;
+Result<std::int64_t> ReadStatementAmount(const std::string& text, char decimalMark) {
+    const Result<std::string> ascii = ToAscii(text);
+    const Result<std::int64_t> value = ascii.ok() ? ReadAscii(ascii.value(), decimalMark) : ascii.status();
+    if (value.ok()) return value;
+    return Unreadable("unreadable amount: " + text + (text.empty() ? "(" : " (") + value.status().reason() + ")");
 }
 
 char GuessDecimalMark(const std::vector<std::string>& texts, char fallback) {

@@ -12,14 +12,15 @@
 // read when its value is exact to a ten-thousandth. Values beyond the
 // stored range are refused.
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/Result.h"
+
 namespace tessamo {
 
-// The amount x 10000, or nothing with `reason` set.
-std::optional<std::int64_t> ReadStatementAmount(const std::string& text, char decimalMark, std::string& reason);
+// The amount x 10000, or Corruption with the reason ("unreadable amount: …").
+Result<std::int64_t> ReadStatementAmount(const std::string& text, char decimalMark);
 
 // Whether `text` holds a digit at all (an empty debit or credit cell does not).
 bool HasDigit(const std::string& text);

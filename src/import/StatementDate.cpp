@@ -37,34 +37,32 @@ int FullYear(const std::string& digits) {
 
 }  // namespace
 
-std::optional<CalendarDate> ReadStatementDate(const std::string& text, DateOrder order, std::string& reason) {
+Result<CalendarDate> ReadStatementDate(const std::string& text, DateOrder order) {
     DateGroups groups;
-    if (!SplitDate(text, groups)) return reason = "\"" + text + "\" is not a date", std::nullopt;
+    if (!SplitDate(text, groups)) return Status::Corruption({}, "\"" + text + "\" is not a date");
     const auto& d = groups.digits;
     const bool yearFirst = order == DateOrder::YearMonthDay;
     const std::string& yearText = yearFirst ? d[0] : d[2];
     if (yearText.size() != (yearFirst ? 4u : 2u) && yearText.size() != 4)
-        return reason = "\"" + text + "\" has no year of two or four digits", std::nullopt;
+        return Status::Corruption({}, "\"" + text + "\" has no year of two or four digits");
     if (!yearFirst && (d[0].size() > 2 || d[1].size() > 2))
-        return reason = "\"" + text + "\" does not fit the date order " + DateOrderName(order), std::nullopt;
+        return Status::Corruption({}, "\"" + text + "\" does not fit the date order " + DateOrderName(order));
     CalendarDate date;
     date.year = FullYear(yearText);
     date.month = std::stoi(order == DateOrder::DayMonthYear ? d[1] : yearFirst ? d[1] : d[0]);
     date.day = std::stoi(order == DateOrder::DayMonthYear ? d[0] : yearFirst ? d[2] : d[1]);
     if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > DaysInMonth(date.year, date.month))
-        return reason = "\"" + text + "\" is no day of the calendar (order " + DateOrderName(order) + ")",
-               std::nullopt;
+        return Status::Corruption({}, "\"" + text + "\" is no day of the calendar (order " + DateOrderName(order) + ")");
     return date;
 }
 
 DateOrder GuessDateOrder(const std::vector<std::string>& texts) {
     std::array<bool, 3> fits = {true, true, true};
     bool dots = false;
-    std::string reason;
     for (const std::string& text : texts) {
         if (text.empty()) continue;
         for (int o = 0; o < 3; ++o)
-            fits[o] = fits[o] && ReadStatementDate(text, static_cast<DateOrder>(o), reason).has_value();
+            fits[o] = fits[o] && ReadStatementDate(text, static_cast<DateOrder>(o)).ok();
         dots = dots || text.find('.') != std::string::npos;
     }
     if (fits[2]) return DateOrder::YearMonthDay;

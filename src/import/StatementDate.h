@@ -8,14 +8,15 @@
 #include <vector>
 
 #include "platform/Clock.h"
+#include "platform/Result.h"
 
 namespace tessamo {
 
 enum class DateOrder { DayMonthYear, MonthDayYear, YearMonthDay };
 
-// The date, or nothing with `reason` set. A two-digit year is 19yy from 70
+// The date, or Corruption with the reason. A two-digit year is 19yy from 70
 // on, else 20yy.
-std::optional<CalendarDate> ReadStatementDate(const std::string& text, DateOrder order, std::string& reason);
+Result<CalendarDate> ReadStatementDate(const std::string& text, DateOrder order);
 
 // The first order of day-first, month-first, year-first that reads every
 // non-empty text; among ambiguous ones a "." separator says day first and

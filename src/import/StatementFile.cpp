@@ -16,20 +16,21 @@ StatementFormat DetectStatementFormat(const std::string& bytes) {
     return LooksLikeOfx(bytes) ? StatementFormat::Ofx : StatementFormat::Csv;
 }
 
-bool ReadStatement(const std::string& bytes, StatementFormat format, const std::optional<CsvLayout>& chosen,
-                   CsvLayout& layout, Statement& statement, std::string& error, const StatementLimits& limits) {
-    if (format == StatementFormat::Ofx) return ReadOfxStatement(bytes, statement, error, limits);
-    if (error = CheckStatementLines(bytes, limits); !error.empty()) return false;
+Result<Statement> ReadStatement(const std::string& bytes, StatementFormat format, const std::optional<CsvLayout>& chosen,
+                                CsvLayout& layout, const StatementLimits& limits) {
+    if (format == StatementFormat::Ofx) return ReadOfxStatement(bytes, limits);
+    if (std::string refusal = CheckStatementLines(bytes, limits); !refusal.empty())
+        return Status::InvalidArgument({}, refusal);
     const std::string text = DecodeStatementText(bytes);
     layout = chosen ? *chosen : GuessCsvLayout(text);
-    return ReadCsvStatement(text, layout, statement, error);
+    return ReadCsvStatement(text, layout);
 }
 
 void LoadedStatement::Parse(const StatementLimits& limits) {
-    readError.clear();
-    statement = Statement{};
     CsvLayout used;
-    if (!ReadStatement(bytes, format, layout, used, statement, readError, limits)) statement = Statement{};
+    Result<Statement> read = ReadStatement(bytes, format, layout, used, limits);
+    readError = read.ok() ? std::string() : read.status().reason();
+    statement = read.ok() ? std::move(read).value() : Statement{};
 }
 
 void LoadedStatement::SetFormat(StatementFormat chosen, const StatementLimits& limits) {

@@ -20,10 +20,10 @@ std::optional<StatementFormat> StatementFormatFromName(const std::string& name);
 StatementFormat DetectStatementFormat(const std::string& bytes);
 
 // The lines of the file holding `bytes`; `layout` (CSV only) is filled with
-// the layout used. False with `error` when the file cannot be read at all or
-// breaks a limit.
-bool ReadStatement(const std::string& bytes, StatementFormat format, const std::optional<CsvLayout>& chosen,
-                   CsvLayout& layout, Statement& statement, std::string& error, const StatementLimits& limits = {});
+// the layout used. Fails when the file cannot be read at all (Corruption) or
+// breaks a limit (InvalidArgument).
+Result<Statement> ReadStatement(const std::string& bytes, StatementFormat format, const std::optional<CsvLayout>& chosen,
+                                CsvLayout& layout, const StatementLimits& limits = {});
 
 // A statement file read and its lines read, before any ledger is looked at
 // (on the command line, before the data folder's lock is taken).

@@ -110,7 +110,8 @@ void CategoryEditorPanel::mnuChangeCategory_Click() {
     CatEdSave->setDefault(false);
     ReplaceCat->setDefault(true);
     std::string name;
-    getlabel(state_, state_.CurrentCategory, name);
+    // A failure was shown; the description box stays empty.
+    (void)getlabel(state_, state_.CurrentCategory, name);
     CatEdCatCode->setText(FromRecordText(state_.CurrentCategory));
     // Shown without its padding, so the description can be typed on at once.
     CatEdCatName->setText(FromRecordText(TrimRightBlanks(name)));
@@ -121,19 +122,19 @@ void CategoryEditorPanel::mnuChangeCategory_Click() {
 
 void CategoryEditorPanel::CatEdSave_Click() {
     HideCategoryEditor();
-    if (SaveNewCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text())))
+    if (SaveNewCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text())).ok())
         emit categoryAdded();
 }
 
 void CategoryEditorPanel::ReplaceCat_Click() {
     HideCategoryEditor();
-    if (ReplaceCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text())))
+    if (ReplaceCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text())).ok())
         emit categoryReplaced();
 }
 
 void CategoryEditorPanel::CatDelete_Click() {
     HideCategoryEditor();
-    if (DeleteCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text())))
+    if (DeleteCategory(state_, ToRecordText(CatEdCatCode->text()), ToRecordText(CatEdCatName->text())).ok())
         emit categoryDeleted();
 }
 

@@ -175,7 +175,8 @@ void EntryEditorPanel::ShowActiveYear(const std::string& year) { SmYr->setText(Q
 
 void EntryEditorPanel::PopSmCatList() {
     std::vector<CategoryRecord> categories;
-    ReadCategoryList(state_, categories);
+    // A failure was shown; the list stays empty.
+    (void)ReadCategoryList(state_, categories);
     smCatModel_->SetRecords(std::move(categories));
     SmCatListHint->setText(smCatModel_->rowCount() == 0
                                ? QStringLiteral("This year has no categories yet: Edit > New Category creates one.")

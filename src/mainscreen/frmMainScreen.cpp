@@ -191,7 +191,7 @@ void frmMainScreen::createStatusBars() {
 
 bool frmMainScreen::Form_Load() {
     help_.InitHelp(reinterpret_cast<std::uintptr_t>(this), kBuiltInHelpFolder);
-    if (!LoadSettings(state_)) return false;
+    if (!LoadSettings(state_).ok()) return false;
     state_.SetActiveYear(TodayYear(state_.env.clock));
     Form_Resize(false);
     PopCatList();

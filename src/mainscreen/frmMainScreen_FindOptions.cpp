@@ -79,9 +79,9 @@ void frmMainScreen::mnuDateFormat_Click() { ChangeDateFormat(state_); }
 void frmMainScreen::mnuDateConvert_Click() {
     if (!ConfirmDateConversion(state_.env.dialogs)) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool converted = SwapLedgerDates(state_);
+    const Status converted = SwapLedgerDates(state_);
     QApplication::restoreOverrideCursor();
-    if (converted) FullYear_Click();
+    if (converted.ok()) FullYear_Click();
 }
 
 // Once cleared, tool tips stay off until the program is started again.

@@ -58,11 +58,15 @@ void frmMainScreen::createLedgerView() {
     setTabOrder(FullYear, CatList);
 }
 
-void frmMainScreen::getlabel(const std::string& code, std::string& name) { tessamo::getlabel(state_, code, name); }
+void frmMainScreen::getlabel(const std::string& code, std::string& name) {
+    // A failure was shown; `name` keeps its value.
+    (void)tessamo::getlabel(state_, code, name);
+}
 
 void frmMainScreen::PopCatList() {
     std::vector<CategoryRecord> categories;
-    ReadCategoryList(state_, categories);
+    // A failure was shown; the list stays empty.
+    (void)ReadCategoryList(state_, categories);
     catModel_->SetRecords(std::move(categories));
     ShowItemListHint();
     emit ListsShown();
@@ -82,7 +86,8 @@ void frmMainScreen::ShowItemListHint() {
 void frmMainScreen::PopItemList(const std::string& category) {
     setCursor(Qt::WaitCursor);
     LedgerSummary summary;
-    ReadLedgerView(state_, category, summary);
+    // A failure was shown; the list stays empty.
+    (void)ReadLedgerView(state_, category, summary);
     itemModel_->SetRecords(std::move(summary.items));
     // As after every rebuild, the current cell is the header's (nothing is
     // open) and the list shows its top left: the newest lines, Date first.

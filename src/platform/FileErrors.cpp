@@ -14,6 +14,10 @@ bool ReportIfFailed(Dialogs& dialogs, const Status& status, const std::string& c
     return false;
 }
 
+Status TellIfFailed(Dialogs& dialogs, const Status& status, const std::string& consequence) {
+    return ReportIfFailed(dialogs, status, consequence) ? Status::Ok() : Status::AlreadyTold();
+}
+
 Message PrintFailedMessage(const std::string& what, const Status& status) {
     return Message{"The " + what + " could not be printed on " + status.fileName() + ":\r\n" + status.reason(),
                    kProgramTitle, MessageIcon::Exclamation};

@@ -20,6 +20,9 @@ inline constexpr const char* kUnfinishedChange =
 Message FileErrorMessage(const Status& status, const std::string& consequence = kDataLeftAsItWas);
 // Shows the message when `status` failed; returns status.ok().
 bool ReportIfFailed(Dialogs& dialogs, const Status& status, const std::string& consequence = kDataLeftAsItWas);
+// The same for a routine that returns a Status: Ok, or AlreadyTold once the
+// message was shown.
+Status TellIfFailed(Dialogs& dialogs, const Status& status, const std::string& consequence = kDataLeftAsItWas);
 
 // A print job's failure, naming the printer (the status's file name):
 // "The <what> could not be printed on <printer>:" and the reason.

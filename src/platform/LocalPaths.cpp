@@ -15,12 +15,11 @@ PathParts SplitPath(const std::string& path) {
     return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
 }
 
-std::string AbsolutePath(const std::string& path, std::string& reason) {
+Result<std::string> AbsolutePath(const std::string& path) {
     std::error_code ec;
     std::string absolute = std::filesystem::absolute(path, ec).string();
-    if (!ec) return absolute;
-    reason = ec.message();
-    return "";
+    if (ec) return Status::IOError(path, ec.message());
+    return absolute;
 }
 
 FileKind LocalFileKind(const std::string& path) {

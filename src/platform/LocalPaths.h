@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "platform/Result.h"
 
 namespace tessamo {
 
@@ -19,8 +20,8 @@ struct PathParts {
 PathParts SplitPath(const std::string& path);
 
 // `path` made absolute against the working folder (not resolved any further);
-// empty, with `reason` set, when the working folder cannot be told.
-std::string AbsolutePath(const std::string& path, std::string& reason);
+// IOError naming `path` when the working folder cannot be told.
+Result<std::string> AbsolutePath(const std::string& path);
 // `path` with "." and "name/.." taken out by their text alone (no link is read).
 std::string LexicallyNormal(const std::string& path);
 

@@ -9,25 +9,27 @@
 
 namespace tessamo {
 
-bool EnterDataFolder(const std::string& executableDir, InstanceLock& lock, std::string& folder,
-                     std::string& message) {
-    if (Status s = ResolveDataFolder(executableDir, folder); !s.ok()) {
-        message = "The data folder could not be used:\r\n" + s.ToString();
-        return false;
-    }
+namespace {
+
+Status Refusal(std::string message) { return Status::IOError({}, std::move(message)); }
+
+}  // namespace
+
+Result<std::string> EnterDataFolder(const std::string& executableDir, InstanceLock& lock) {
+    std::string folder;
+    if (Status s = ResolveDataFolder(executableDir, folder); !s.ok())
+        return Refusal("The data folder could not be used:\r\n" + s.ToString());
     bool heldElsewhere = false;
     Status lockStatus;
-    if (!lock.Acquire(folder, heldElsewhere, lockStatus)) {
-        message = heldElsewhere ? FolderInUseMessage(folder)
-                                : "The data folder could not be locked:\r\n" + lockStatus.ToString();
-        return false;
-    }
+    if (!lock.Acquire(folder, heldElsewhere, lockStatus))
+        return Refusal(heldElsewhere ? FolderInUseMessage(folder)
+                                     : "The data folder could not be locked:\r\n" + lockStatus.ToString());
     if (::chdir(folder.c_str()) != 0) {
-        message = "The data folder could not be entered:\r\n" + folder + ": " + std::strerror(errno);
+        const std::string reason = std::strerror(errno);
         lock.Release();
-        return false;
+        return Refusal("The data folder could not be entered:\r\n" + folder + ": " + reason);
     }
-    return true;
+    return folder;
 }
 
 }  // namespace tessamo

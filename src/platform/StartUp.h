@@ -8,13 +8,13 @@
 #include <string>
 
 #include "platform/InstanceLock.h"
+#include "platform/Result.h"
 
 namespace tessamo {
 
-// True when `folder` (absolute) is found, locked by `lock` and current.
-// False with `message` set to the text to show before the program ends:
-// lines joined by CR LF, as every message text is.
-bool EnterDataFolder(const std::string& executableDir, InstanceLock& lock, std::string& folder,
-                     std::string& message);
+// The data folder (absolute), found, locked by `lock` and made current. A
+// refusal's reason is the whole text to show before the program ends: lines
+// joined by CR LF, as every message text is.
+Result<std::string> EnterDataFolder(const std::string& executableDir, InstanceLock& lock);
 
 }  // namespace tessamo

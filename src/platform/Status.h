@@ -19,6 +19,8 @@ public:
         kInvalidArgument,  // the caller asked for something that cannot be done
         kCorruption,       // a file's bytes do not hold what they must
         kUnfinished,       // a change stopped half-way and could not be taken back yet
+        kDeclined,         // the user said no (a question answered No or Cancel)
+        kAlreadyTold,      // refused, and the user was already told why: say nothing more
     };
 
     Status() = default;  // success
@@ -40,6 +42,9 @@ public:
         return Status(Code::kUnfinished, std::move(fileName), std::move(reason));
     }
 
+    static Status Declined() { return Status(Code::kDeclined, {}, {}); }
+    static Status AlreadyTold() { return Status(Code::kAlreadyTold, {}, {}); }
+
     bool ok() const { return code_ == Code::kOk; }
     Code code() const { return code_; }
     bool IsIOError() const { return code_ == Code::kIOError; }
@@ -47,11 +52,18 @@ public:
     bool IsInvalidArgument() const { return code_ == Code::kInvalidArgument; }
     bool IsCorruption() const { return code_ == Code::kCorruption; }
     bool IsUnfinished() const { return code_ == Code::kUnfinished; }
+    bool IsDeclined() const { return code_ == Code::kDeclined; }
+    bool IsAlreadyTold() const { return code_ == Code::kAlreadyTold; }
     const std::string& fileName() const { return fileName_; }
     const std::string& reason() const { return reason_; }
-    // "<file>: <reason>", for messages and the command line. The code is not
-    // part of the text: the reason already says it in the system's words.
-    std::string ToString() const { return ok() ? "OK" : fileName_ + ": " + reason_; }
+    // "<file>: <reason>" (the reason alone when no file is concerned, as for
+    // a word of the command line), for messages and the command line. The
+    // code is not part of the text: the reason already says it in the
+    // system's words.
+    std::string ToString() const {
+        if (ok()) return "OK";
+        return fileName_.empty() ? reason_ : fileName_ + ": " + reason_;
+    }
 
 private:
     Status(Code code, std::string fileName, std::string reason)

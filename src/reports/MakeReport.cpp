@@ -17,12 +17,12 @@ Status RemoveWorkingFiles(FileSystem& files) {
 }
 
 // A file failure ends the report: the working files go, the user is told.
-ReportOutcome Failed(const SharedState& state, const Status& status) {
-    ReportIfFailed(state.env.dialogs, status);
+Status Failed(const SharedState& state, const Status& status) {
+    const Status told = TellIfFailed(state.env.dialogs, status);
     // One box per failed report: the next report rebuilds every working
     // file from nothing, so a leftover one cannot add to it.
     (void)RemoveWorkingFiles(state.env.files);
-    return ReportOutcome{};
+    return told;
 }
 
 ReportText BuildActiveYearReport(const SharedState& state, const std::vector<CategoryRecord>& categories,
@@ -48,29 +48,29 @@ const std::vector<std::string>& ReportWorkingFiles() {
     return names;
 }
 
-ReportOutcome MakeReport(const SharedState& state, const std::string& catfile, int begmo, int endmo,
-                         const std::string& reptype) {
+Result<ReportText> MakeReport(const SharedState& state, const std::string& catfile, int begmo, int endmo,
+                             const std::string& reptype) {
     FileSystem& files = state.env.files;
     std::vector<CategoryRecord> categories;
     std::string ledger;
     if (Status s = ReadReportInputs(files, catfile, state.LedgerFileName, categories, ledger); !s.ok())
         return Failed(state, s);
 
-    ReportOutcome outcome{true, BuildActiveYearReport(state, categories, ledger, begmo, endmo, reptype)};
+    ReportText report = BuildActiveYearReport(state, categories, ledger, begmo, endmo, reptype);
 
     // The report is complete; a working file that cannot be removed is told
     // about but does not take the report away.
     ReportIfFailed(state.env.dialogs, RemoveWorkingFiles(files));
-    return outcome;
+    return report;
 }
 
-ReportOutcome MakeReport(const SharedState& state, const std::vector<CategoryRecord>& chosen, int begmo, int endmo,
-                         const std::string& reptype, const ReportPieceSink* sink, CategoryScope scope) {
+Result<ReportText> MakeReport(const SharedState& state, const std::vector<CategoryRecord>& chosen, int begmo, int endmo,
+                             const std::string& reptype, const ReportPieceSink* sink, CategoryScope scope) {
     std::string ledger;
-    if (!ReportIfFailed(state.env.dialogs, state.env.files.ReadAll(state.LedgerFileName, ledger)))
-        return ReportOutcome{};
-    return ReportOutcome{true,
-                         BuildActiveYearReport(state, ReportCategoryRecords(chosen, scope, ledger), ledger, begmo, endmo, reptype, sink)};
+    if (Status s = TellIfFailed(state.env.dialogs, state.env.files.ReadAll(state.LedgerFileName, ledger)); !s.ok())
+        return s;
+    return BuildActiveYearReport(state, ReportCategoryRecords(chosen, scope, ledger), ledger, begmo, endmo, reptype,
+                                 sink);
 }
 
 }  // namespace tessamo

@@ -7,23 +7,19 @@
 // whether the report was completed or ended by a file failure. The working
 // sets are kept in memory, so a leftover file of an interrupted run never
 // adds lines. A failure to read the inputs is shown to the user (file name
-// and reason) and ends the report; a failure to remove a working file is
+// and reason) and ends the report (AlreadyTold); a failure to remove a working file is
 // shown too, and the finished report is still returned.
 #include <string>
 #include <vector>
 
 #include "core/ReportCategoryList.h"
 #include "core/SharedState.h"
+#include "platform/Result.h"
 #include "reports/ReportText.h"
 
 namespace tessamo {
 
-struct ReportOutcome {
-    bool ok = false;  // false: a file failure was shown; no report text
-    ReportText report;
-};
-
-ReportOutcome MakeReport(const SharedState& state, const std::string& catfile, int begmo, int endmo,
+Result<ReportText> MakeReport(const SharedState& state, const std::string& catfile, int begmo, int endmo,
                          const std::string& reptype);
 
 // The same report from the chosen categories held in memory (the report
@@ -32,7 +28,7 @@ ReportOutcome MakeReport(const SharedState& state, const std::string& catfile, i
 // read-only folder reports like any other. With a sink the text goes to it
 // in pieces as it is laid out (see BuildReport). With CategoryScope::All the
 // codes no category holds are reported too (see ReportCategoryRecords).
-ReportOutcome MakeReport(const SharedState& state, const std::vector<CategoryRecord>& chosen, int begmo, int endmo,
+Result<ReportText> MakeReport(const SharedState& state, const std::vector<CategoryRecord>& chosen, int begmo, int endmo,
                          const std::string& reptype, const ReportPieceSink* sink = nullptr,
                          CategoryScope scope = CategoryScope::Chosen);
 

@@ -16,9 +16,9 @@ TEST(AmountExpression, WorksOutExactlyToTheTenThousandth) {
         {"=922337203685477.5807", INT64_MAX},
     };
     for (const auto& [text, amount] : cases) {
-        const AmountExpressionResult r = EvaluateAmountExpression(text, MoneyFormat::Reference());
-        EXPECT_TRUE(r.ok) << text << ": " << r.reason;
-        EXPECT_EQ(r.amount, amount) << text;
+        const Result<std::int64_t> r = EvaluateAmountExpression(text, MoneyFormat::Reference());
+        ASSERT_TRUE(r.ok()) << text << ": " << r.status().reason();
+        EXPECT_EQ(r.value(), amount) << text;
     }
 }
 
@@ -38,9 +38,9 @@ TEST(AmountExpression, RefusesWithTheReason) {
         {"=" + std::string(200, '(') + "1" + std::string(200, ')'), "the expression is nested too deeply"},
     };
     for (const auto& [text, reason] : cases) {
-        const AmountExpressionResult r = EvaluateAmountExpression(text, MoneyFormat::Reference());
-        EXPECT_FALSE(r.ok) << text;
-        EXPECT_EQ(r.reason, reason) << text;
+        const Result<std::int64_t> r = EvaluateAmountExpression(text, MoneyFormat::Reference());
+        EXPECT_FALSE(r.ok()) << text;
+        EXPECT_EQ(r.status().reason(), reason) << text;
     }
     EXPECT_TRUE(IsAmountExpression("  =1"));
     EXPECT_FALSE(IsAmountExpression("1=1"));

@@ -14,7 +14,7 @@ TEST(SortCategoryFile, OrdersByUpperCaseCodeStablyAndKeepsRecords) {
                      CategoryRecord::Make("fo", "Fodder"), CategoryRecord::Make("AU", "Auto"),
                      CategoryRecord::Make("FO", "Fuel")});
     t.folder.Write("tempkeys.$$$", std::string(18 * 3, 'Z'));  // leftover of an interrupted run
-    ASSERT_TRUE(SortCategoryFile(t.state));
+    ASSERT_TRUE(SortCategoryFile(t.state).ok());
     EXPECT_EQ(CodesOf(t.Categories()), (std::vector<std::string>{"AU", "FO", "fo", "FO", "HO"}));
     EXPECT_EQ(t.Categories()[3].Name, FixedWidth("Fuel", 16));
     EXPECT_FALSE(t.folder.Exists("tempkeys.$$$"));
@@ -25,7 +25,7 @@ TEST(SortCategoryFile, FailureLeavesTheFileAsItWas) {
     t.PutCategories({CategoryRecord::Make("HO", "House"), CategoryRecord::Make("AU", "Auto")});
     const std::string before = t.folder.Read("1999CATS.DAT");
     t.files.Fail(FaultyFileSystem::Op::Replace);
-    EXPECT_FALSE(SortCategoryFile(t.state));
+    EXPECT_TRUE(SortCategoryFile(t.state).IsAlreadyTold());
     EXPECT_EQ(t.folder.Read("1999CATS.DAT"), before);
     EXPECT_NE(t.dialogs.Last().text.find("1999CATS.DAT"), std::string::npos);
 }

@@ -24,7 +24,7 @@ TEST(LoadSettings, CopiesUserNameAndStyleAndKeepsOtherBytes) {
     stored.SetUserName("Ann");
     stored.SetDateStyle("E");
     env.folder.Write("PERSONAL.DAT", stored.Bytes());
-    ASSERT_TRUE(LoadSettings(env.state));
+    ASSERT_TRUE(LoadSettings(env.state).ok());
     EXPECT_EQ(env.state.UserName, "Ann" + std::string(25, ' '));
     EXPECT_EQ(env.state.DateStyle, "E");
     stored.SetLastStartDate("03-15-1999");
@@ -38,7 +38,7 @@ TEST(LoadSettings, AnUnknownDateStyleIsToldOnceAndReadAsA) {
     SettingsRecord stored = SettingsRecord::NewFile("03-15-1999");
     stored.SetDateStyle("X");
     env.folder.Write("PERSONAL.DAT", stored.Bytes());
-    ASSERT_TRUE(LoadSettings(env.state));
+    ASSERT_TRUE(LoadSettings(env.state).ok());
     EXPECT_EQ(env.state.DateStyle, "A");
     ASSERT_EQ(env.dialogs.messages.size(), 1u);
     EXPECT_NE(env.dialogs.Last().text.find("unknown date style"), std::string::npos);
@@ -48,7 +48,7 @@ TEST(LoadSettings, AnUnknownDateStyleIsToldOnceAndReadAsA) {
 TEST(LoadSettings, UnreadableSettingsEndTheStart) {
     TestEnv env;
     env.files.Fail(FaultyFileSystem::Op::Read);
-    EXPECT_FALSE(LoadSettings(env.state));
+    EXPECT_TRUE(LoadSettings(env.state).IsAlreadyTold());
     EXPECT_EQ(env.dialogs.Last().title, "File Error");
 }
 

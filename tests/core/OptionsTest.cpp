@@ -170,7 +170,7 @@ TEST(DateConversion, SwapsMonthAndDayAndTwiceRestoresTheFile) {
                    Line("  -  -99", "HO", 0, "blank date")});
     const std::string original = env.folder.Read("1999TSM.DAT");
     env.dialogs.answers = {Answer::Yes, Answer::Yes};
-    ASSERT_TRUE(ConvertLedgerDates(env.state));
+    ASSERT_TRUE(ConvertLedgerDates(env.state).ok());
     const Message& question = env.dialogs.Last();
     EXPECT_EQ(question.text, "Swap place of month and day in this year's data?");
     EXPECT_EQ(question.title, "Convert date format of existing records");
@@ -183,7 +183,7 @@ TEST(DateConversion, SwapsMonthAndDayAndTwiceRestoresTheFile) {
     expected.replace(0, 8, "07-03-99");
     expected.replace(58, 8, "01-12-99");
     EXPECT_EQ(env.folder.Read("1999TSM.DAT"), expected);
-    ASSERT_TRUE(ConvertLedgerDates(env.state));
+    ASSERT_TRUE(ConvertLedgerDates(env.state).ok());
     EXPECT_EQ(env.folder.Read("1999TSM.DAT"), original);
     EXPECT_FALSE(env.folder.Exists("temp.$$$"));
 }
@@ -192,10 +192,10 @@ TEST(DateConversion, NoOrFailureLeavesTheLedger) {
     TestEnv env;
     env.PutLedger({Line("03-07-99", "FO", Money(-12.5), "Bread")});
     const std::string original = env.folder.Read("1999TSM.DAT");
-    EXPECT_FALSE(ConvertLedgerDates(env.state));
+    EXPECT_TRUE(ConvertLedgerDates(env.state).IsDeclined());
     env.files.Fail(FaultyFileSystem::Op::Replace, "Disk quota exceeded");
     env.dialogs.answers = {Answer::Yes};
-    EXPECT_FALSE(ConvertLedgerDates(env.state));
+    EXPECT_TRUE(ConvertLedgerDates(env.state).IsAlreadyTold());
     EXPECT_EQ(env.dialogs.Last().title, "File Error");
     EXPECT_EQ(env.folder.Read("1999TSM.DAT"), original);
 }

@@ -128,18 +128,21 @@ TEST(ScheduleFile, WritesItsFormatAndRefusesWhatItCannotRead) {
     schedules[1].from = D("2026-01-01");
     const std::string text = ScheduleFileText(schedules);
     EXPECT_EQ(text, ExpectedFile("due/schedules.txt"));
-    std::vector<Schedule> read;
-    std::string why;
-    ASSERT_TRUE(ParseScheduleFile(text, read, why));
-    EXPECT_EQ(ScheduleFileText(read), text);
+    const Result<std::vector<Schedule>> read = ParseScheduleFile(text);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(ScheduleFileText(read.value()), text);
 
     const std::string bad[] = {"PAY.MCR\tmonthly 32\t2026-01-01\t-\t-\t-",
                                "PAY.MCR\tmonthly 1\t2026-02-30\t-\t-\t-",
                                "PAY.MCR\tmonthly 1\t2026-01-01\t-\t-",
                                "PAY.MCR\tyearly 02-30\t2026-01-01\t-\t-\t-",
                                "PAY.MCR\tmonthly 1\t2026-01-01\t-\t-\t-\npay.mcr\tmonthly 2\t2026-01-01\t-\t-\t-"};
-    for (const std::string& line : bad) EXPECT_FALSE(ParseScheduleFile("# c\n" + line + "\n", read, why)) << line;
-    EXPECT_EQ(why, "line 3: a second schedule of pay.mcr");
+    Status why;
+    for (const std::string& line : bad) {
+        why = ParseScheduleFile("# c\n" + line + "\n").status();
+        EXPECT_FALSE(why.ok()) << line;
+    }
+    EXPECT_EQ(why.reason(), "line 3: a second schedule of pay.mcr");
 }
 
 }  // namespace

@@ -69,12 +69,12 @@ const Command kCommands[] = {
     {"ReplaceCategory", nullptr,
      [](Scene& s) {
          s.t.state.CurrentCategory = "FO";
-         ReplaceCategory(s.t.state, "FD", "Food");
+         (void)ReplaceCategory(s.t.state, "FD", "Food");
      }},
     {"DeleteCategoryWithLines", nullptr,
      [](Scene& s) {
          s.t.dialogs.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
-         DeleteCategory(s.t.state, "FO", "Food");
+         (void)DeleteCategory(s.t.state, "FO", "Food");
      }},
     {"ImportIntoTwoYears", nullptr,
      [](Scene& s) {
@@ -134,7 +134,7 @@ const Command kCommands[] = {
     {"UndoOfCategoryChange",
      [](Scene& s) {
          s.t.state.CurrentCategory = "FO";
-         ASSERT_TRUE(ReplaceCategory(s.t.state, "FD", "Food"));
+         ASSERT_TRUE(ReplaceCategory(s.t.state, "FD", "Food").ok());
      },
      [](Scene& s) {
          const TurnResult undone = UndoChanges(s.t.journal, 1);

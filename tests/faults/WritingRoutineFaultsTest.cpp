@@ -92,22 +92,22 @@ const Routine kRoutines[] = {
          t.dialogs.answers = {Answer::Yes};
          (void)DeleteRec(t.state, RecordLineKey(t.Ledger()[0], t.env.money));
      }},
-    {"SaveNewCategory", [](TestEnv& t, Target&) { SaveNewCategory(t.state, "BA", "Bank"); }},
+    {"SaveNewCategory", [](TestEnv& t, Target&) { (void)SaveNewCategory(t.state, "BA", "Bank"); }},
     {"ReplaceCategory",
      [](TestEnv& t, Target&) {
          t.state.CurrentCategory = "FO";
-         ReplaceCategory(t.state, "FD", "Food");
+         (void)ReplaceCategory(t.state, "FD", "Food");
      }},
     {"DeleteCategory",
      [](TestEnv& t, Target&) {
          t.dialogs.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
-         DeleteCategory(t.state, "FO", "Food");
+         (void)DeleteCategory(t.state, "FO", "Food");
      }},
     {"RecodeLedgerRecords", [](TestEnv& t, Target&) { RecodeLedgerRecords(t.state, "FO", "FD"); }},
     {"ConvertLedgerDates",
      [](TestEnv& t, Target&) {
          t.dialogs.answers = {Answer::Yes};
-         ConvertLedgerDates(t.state);
+         (void)ConvertLedgerDates(t.state);
      }},
     {"ChangeUserName",
      [](TestEnv& t, Target&) {
@@ -115,7 +115,7 @@ const Routine kRoutines[] = {
          ChangeUserName(t.state);
      },
      true},
-    {"LoadSettings", [](TestEnv& t, Target&) { LoadSettings(t.state); }, true},
+    {"LoadSettings", [](TestEnv& t, Target&) { (void)LoadSettings(t.state); }, true},
     {"SelectYear",
      [](TestEnv& t, Target&) {
          t.dialogs.answers = {Answer::Yes};

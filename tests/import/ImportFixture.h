@@ -36,13 +36,10 @@ protected:
 
     Statement Read(const std::string& name) {
         const std::string bytes = ExpectedFile("import/" + name);
-        Statement statement;
         CsvLayout layout;
-        std::string error;
-        EXPECT_TRUE(ReadStatement(bytes, DetectStatementFormat(bytes), std::nullopt, layout,
-                                  statement, error))
-            << name << ": " << error;
-        return statement;
+        const Result<Statement> read = ReadStatement(bytes, DetectStatementFormat(bytes), std::nullopt, layout);
+        EXPECT_TRUE(read.ok()) << name << ": " << read.status().reason();
+        return read.ok() ? read.value() : Statement{};
     }
 
     ImportPlan Plan(const Statement& statement, ImportChoices choices = {"MI", false}) {

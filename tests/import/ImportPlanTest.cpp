@@ -19,9 +19,9 @@ TEST(StatementAmount, ReadsBankTextsExactly) {
         {"--5", '.', std::nullopt},      {"(5", '.', std::nullopt},    {"", '.', std::nullopt},
         {"99999999999999999999", '.', std::nullopt}};
     for (const auto& [text, mark, expected] : cases) {
-        std::string reason;
-        EXPECT_EQ(ReadStatementAmount(text, mark, reason), expected) << text;
-        EXPECT_EQ(reason.empty(), expected.has_value()) << text << ": " << reason;
+        const Result<std::int64_t> read = ReadStatementAmount(text, mark);
+        EXPECT_EQ(read.ok() ? std::optional(read.value()) : std::nullopt, expected) << text;
+        EXPECT_EQ(read.status().reason().empty(), expected.has_value()) << text << ": " << read.status().reason();
     }
 }
 
@@ -30,14 +30,14 @@ TEST(StatementDate, ReadsEachOrderAndGuessesIt) {
         {"02.03.2026", DateOrder::DayMonthYear, 3, 2, 2026}, {"03/02/2026", DateOrder::MonthDayYear, 3, 2, 2026},
         {"2026-03-02", DateOrder::YearMonthDay, 3, 2, 2026}, {"2/3/26 10:15", DateOrder::DayMonthYear, 3, 2, 2026},
         {"29.02.2024", DateOrder::DayMonthYear, 2, 29, 2024}, {"01.01.99", DateOrder::DayMonthYear, 1, 1, 1999}};
-    std::string reason;
     for (const auto& [text, order, month, day, year] : good) {
-        const auto date = ReadStatementDate(text, order, reason);
-        ASSERT_TRUE(date) << text << ": " << reason;
-        EXPECT_EQ(std::tuple(date->month, date->day, date->year), std::tuple(month, day, year)) << text;
+        const Result<CalendarDate> date = ReadStatementDate(text, order);
+        ASSERT_TRUE(date.ok()) << text << ": " << date.status().reason();
+        EXPECT_EQ(std::tuple(date.value().month, date.value().day, date.value().year), std::tuple(month, day, year))
+            << text;
     }
     for (const char* bad : {"29.02.2025", "13/13/2026", "2026-03", "02.03-2026", "02.03.202", "x"})
-        EXPECT_FALSE(ReadStatementDate(bad, DateOrder::DayMonthYear, reason)) << bad;
+        EXPECT_FALSE(ReadStatementDate(bad, DateOrder::DayMonthYear).ok()) << bad;
     EXPECT_EQ(GuessDateOrder({"03/02/2026", "03/15/2026"}), DateOrder::MonthDayYear);
     EXPECT_EQ(GuessDateOrder({"15/02/2026", "03/02/2026"}), DateOrder::DayMonthYear);
     EXPECT_EQ(GuessDateOrder({"03.02.2026"}), DateOrder::DayMonthYear);

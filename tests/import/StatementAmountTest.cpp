@@ -75,8 +75,8 @@ std::string Expected(const AmountCase& c) {
     return std::string("unreadable amount: ") + c.text + (*c.text ? " (" : "(") + c.reason + ")";
 }
 
-std::string Got(const std::optional<std::int64_t>& value, const std::string& reason) {
-    return value ? std::to_string(*value) : reason;
+std::string Got(const Result<std::int64_t>& read) {
+    return read.ok() ? std::to_string(read.value()) : read.status().reason();
 }
 
 std::string Got(const StatementLine& line) { return line.error.empty() ? std::to_string(line.amount) : line.error; }
@@ -95,10 +95,9 @@ Statement CsvOf(const std::vector<AmountCase>& cases, char mark) {
     layout.separator = ';';
     layout.decimalMark = mark;
     layout.amountColumn = 1;
-    Statement statement;
-    std::string error;
-    EXPECT_TRUE(ReadCsvStatement(text, layout, statement, error)) << error;
-    return statement;
+    const Result<Statement> read = ReadCsvStatement(text, layout);
+    EXPECT_TRUE(read.ok()) << read.status().reason();
+    return read.ok() ? read.value() : Statement{};
 }
 
 Statement OfxOf(const std::vector<AmountCase>& cases) {
@@ -111,10 +110,9 @@ Statement OfxOf(const std::vector<AmountCase>& cases) {
         text += std::string("<STMTTRN><TRNTYPE>OTHER<DTPOSTED>20260302<TRNAMT>") + c.text + "\r\n<FITID>T" +
                 std::to_string(++id) + "<NAME>x</STMTTRN>\r\n";
     text += "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\r\n";
-    Statement statement;
-    std::string error;
-    EXPECT_TRUE(ReadOfxStatement(text, statement, error)) << error;
-    return statement;
+    const Result<Statement> read = ReadOfxStatement(text);
+    EXPECT_TRUE(read.ok()) << read.status().reason();
+    return read.ok() ? read.value() : Statement{};
 }
 
 TEST(StatementAmount, EachFormReadExactlyOrRefusedWithItsReasonInCsvAndOfx) {
@@ -126,8 +124,7 @@ TEST(StatementAmount, EachFormReadExactlyOrRefusedWithItsReasonInCsvAndOfx) {
         ASSERT_EQ(ofx.lines.size(), cases.size());
         for (std::size_t i = 0; i < cases.size(); ++i) {
             const AmountCase& c = cases[i];
-            std::string reason;
-            EXPECT_EQ(Got(ReadStatementAmount(c.text, c.mark, reason), reason), Expected(c)) << c.text;
+            EXPECT_EQ(Got(ReadStatementAmount(c.text, c.mark)), Expected(c)) << c.text;
             EXPECT_EQ(Got(csv.lines[i]), Expected(c)) << "CSV " << c.text;
             EXPECT_EQ(csv.lines[i].lineNumber, static_cast<int>(i) + 2) << c.text;
             const std::string fitid = *c.reason ? " in transaction FITID T" + std::to_string(i + 1) : "";

@@ -111,14 +111,13 @@ TEST(StartUp, EntersLocksAndRefusesWithOneMessage) {
     const std::filesystem::path before = std::filesystem::current_path();
     ::setenv("TESSAMO_HOME", home.path().c_str(), 1);
     InstanceLock first, second;
-    std::string folder, message;
-    ASSERT_TRUE(EnterDataFolder("", first, folder, message)) << message;
+    const Result<std::string> entered = EnterDataFolder("", first);
+    ASSERT_TRUE(entered.ok()) << entered.status().reason();
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(home.path()));
-    EXPECT_FALSE(EnterDataFolder("", second, folder, message));
-    EXPECT_EQ(message, FolderInUseMessage(home.path()));
+    EXPECT_EQ(EnterDataFolder("", second).status().reason(), FolderInUseMessage(home.path()));
     home.Write("plain", "x");
     ::setenv("TESSAMO_HOME", (home.path() + "/plain").c_str(), 1);
-    EXPECT_FALSE(EnterDataFolder("", second, folder, message));
+    const std::string message = EnterDataFolder("", second).status().reason();
     EXPECT_EQ(message.rfind("The data folder could not be used:\r\n" + home.path() + "/plain: ", 0), 0u) << message;
     ::unsetenv("TESSAMO_HOME");
     std::filesystem::current_path(before);
@@ -138,6 +137,24 @@ TEST(Status, FileSystemFailuresCarryTheirKind) {
     EXPECT_TRUE(notFolder.IsIOError()) << notFolder.ToString();
     EXPECT_FALSE(Status::Corruption("a", "b").ok());
     EXPECT_EQ(Status::InvalidArgument("a", "b").code(), Status::Code::kInvalidArgument);
+    EXPECT_EQ(Status::InvalidArgument("", "unknown option --x").ToString(), "unknown option --x");
+}
+
+TEST(Result, HoldsTheValueOrTheFailure) {
+    const Result<std::string> made = std::string("1999TSM.DAT");
+    const Result<std::string> refused = Status::NotFound("x.dat", "No such file or directory");
+    EXPECT_TRUE(made.ok());
+    EXPECT_EQ(made.value(), "1999TSM.DAT");
+    EXPECT_FALSE(refused.ok());
+    EXPECT_TRUE(refused.status().IsNotFound());
+}
+
+// A failure already shown comes back AlreadyTold, so no caller shows it twice.
+TEST(FileErrors, TellIfFailedShowsOnceAndSaysSo) {
+    ScriptedDialogs dialogs;
+    EXPECT_TRUE(TellIfFailed(dialogs, Status::Ok()).ok());
+    EXPECT_TRUE(TellIfFailed(dialogs, Status::IOError("1999TSM.DAT", "Read-only file system")).IsAlreadyTold());
+    EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
 TEST(FileErrors, OneCriticalBoxNamingTheFileAndTheReason) {

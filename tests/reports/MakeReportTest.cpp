@@ -38,15 +38,15 @@ TEST_F(MakeReportOnDisk, ReportsTheLedgerAndRemovesEveryWorkingFile) {
     for (const char* name : {"ic_file.$$$", "ex_file.$$$", "todofile.$$$", "temp.$$$"}) t.folder.Write(name, stray);
     const std::string ledgerBefore = t.folder.Read("1999TSM.DAT");
 
-    const ReportOutcome r = MakeReport(t.state, "tempcats.$$$", 1, 12, "F");
+    const Result<ReportText> r = MakeReport(t.state, "tempcats.$$$", 1, 12, "F");
 
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.report.status.income, "(1 Items) Income = $1,500.00 ");
-    EXPECT_EQ(r.report.status.expense, "(1 Items) Expense = ($120.00) ");
-    EXPECT_EQ(r.report.status.balance, "Balance = $1,380.00 ");
-    EXPECT_EQ(r.report.text.find("stray"), std::string::npos);
-    EXPECT_NE(r.report.text.find("\r\n 04-30-99   FD  Coupons"), std::string::npos);
-    EXPECT_EQ(r.report.text.substr(0, 70), "Cashflow Record for Pat Smith                      Printed: 03-15-1999");
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.value().status.income, "(1 Items) Income = $1,500.00 ");
+    EXPECT_EQ(r.value().status.expense, "(1 Items) Expense = ($120.00) ");
+    EXPECT_EQ(r.value().status.balance, "Balance = $1,380.00 ");
+    EXPECT_EQ(r.value().text.find("stray"), std::string::npos);
+    EXPECT_NE(r.value().text.find("\r\n 04-30-99   FD  Coupons"), std::string::npos);
+    EXPECT_EQ(r.value().text.substr(0, 70), "Cashflow Record for Pat Smith                      Printed: 03-15-1999");
     for (const std::string& name : ReportWorkingFiles()) EXPECT_FALSE(t.folder.Exists(name)) << name;
     EXPECT_EQ(t.folder.Read("1999TSM.DAT"), ledgerBefore);
     EXPECT_TRUE(t.dialogs.messages.empty());
@@ -54,9 +54,8 @@ TEST_F(MakeReportOnDisk, ReportsTheLedgerAndRemovesEveryWorkingFile) {
 
 TEST_F(MakeReportOnDisk, AnUnreadableFileEndsTheReportNamingTheFile) {
     t.files.Fail(FaultyFileSystem::Op::Read, "Permission denied");
-    const ReportOutcome r = MakeReport(t.state, "tempcats.$$$", 1, 12, "S");
-    EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.report.text.empty());
+    const Result<ReportText> r = MakeReport(t.state, "tempcats.$$$", 1, 12, "S");
+    EXPECT_TRUE(r.status().IsAlreadyTold());
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
     EXPECT_NE(t.dialogs.Last().text.find("tempcats.$$$"), std::string::npos);
     EXPECT_NE(t.dialogs.Last().text.find("Permission denied"), std::string::npos);
@@ -65,9 +64,9 @@ TEST_F(MakeReportOnDisk, AnUnreadableFileEndsTheReportNamingTheFile) {
 
 TEST_F(MakeReportOnDisk, AWorkingFileThatCannotBeRemovedIsToldButTheReportStands) {
     t.files.Fail(FaultyFileSystem::Op::Remove, "Device or resource busy");
-    const ReportOutcome r = MakeReport(t.state, "tempcats.$$$", 1, 12, "S");
-    EXPECT_TRUE(r.ok);
-    EXPECT_NE(r.report.text.find("  END"), std::string::npos);
+    const Result<ReportText> r = MakeReport(t.state, "tempcats.$$$", 1, 12, "S");
+    EXPECT_TRUE(r.ok());
+    EXPECT_NE(r.value().text.find("  END"), std::string::npos);
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
     EXPECT_NE(t.dialogs.Last().text.find("tempcats.$$$"), std::string::npos);
 }
@@ -75,13 +74,13 @@ TEST_F(MakeReportOnDisk, AWorkingFileThatCannotBeRemovedIsToldButTheReportStands
 // The report from the list in memory is the report from the file, and it
 // writes nothing: a folder that refuses every write still reports.
 TEST_F(MakeReportOnDisk, TheListInMemoryGivesTheSameReportWritingNothing) {
-    const ReportOutcome fromFile = MakeReport(t.state, "tempcats.$$$", 2, 11, "F");
+    const Result<ReportText> fromFile = MakeReport(t.state, "tempcats.$$$", 2, 11, "F");
     for (auto op : {FaultyFileSystem::Op::Write, FaultyFileSystem::Op::Replace, FaultyFileSystem::Op::Create,
                     FaultyFileSystem::Op::Remove, FaultyFileSystem::Op::Rename})
         t.files.Fail(op, "Read-only file system");
-    const ReportOutcome inMemory = MakeReport(t.state, kChosen, 2, 11, "F");
-    ASSERT_TRUE(inMemory.ok);
-    EXPECT_EQ(inMemory.report.text, fromFile.report.text);
+    const Result<ReportText> inMemory = MakeReport(t.state, kChosen, 2, 11, "F");
+    ASSERT_TRUE(inMemory.ok());
+    EXPECT_EQ(inMemory.value().text, fromFile.value().text);
     EXPECT_TRUE(t.dialogs.messages.empty());
 }
 

@@ -137,13 +137,13 @@ private slots:
         QVERIFY(!w.frmCatSel->isVisible());
         QVERIFY(h.Enabled("rtbPrint"));
 
-        const ReportOutcome want = MakeReport(h.env.state, kReportCategories, 2, 12, "F");
-        QVERIFY(want.ok);
-        QString text = QString::fromStdString(Cp1252ToUtf8(want.report.text));
+        const Result<ReportText> want = MakeReport(h.env.state, kReportCategories, 2, 12, "F");
+        QVERIFY(want.ok());
+        QString text = QString::fromStdString(Cp1252ToUtf8(want.value().text));
         QCOMPARE(w.Text1->toPlainText(), text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        QCOMPARE(w.RSBic->text().toStdString(), want.report.status.income);
-        QCOMPARE(w.RSBex->text().toStdString(), want.report.status.expense);
-        QCOMPARE(w.RSBbal->text().toStdString(), *want.report.status.balance);
+        QCOMPARE(w.RSBic->text().toStdString(), want.value().status.income);
+        QCOMPARE(w.RSBex->text().toStdString(), want.value().status.expense);
+        QCOMPARE(w.RSBbal->text().toStdString(), *want.value().status.balance);
         for (const std::string& name : ReportWorkingFiles()) QVERIFY2(!h.env.folder.Exists(name), name.c_str());
 
         h.Press("rtbSelectCats");

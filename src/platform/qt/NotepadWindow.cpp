@@ -28,7 +28,10 @@ NotepadWindow::NotepadWindow(const QString& path, const std::string& bytes, std:
     setCentralWidget(text_);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    QAction* saveAction = file->addAction(tr("&Save"), this, [this] { save(); });
+    QAction* saveAction = file->addAction(tr("&Save"), this, [this] {
+        // A failure was shown; the text stays in the window to be saved again.
+        (void)save();
+    });
     saveAction->setObjectName(QStringLiteral("NotepadSave"));
     saveAction->setShortcut(QKeySequence::Save);
     QAction* closeAction = file->addAction(tr("&Close"), this, &QWidget::close);
@@ -47,19 +50,19 @@ void NotepadWindow::load(const std::string& bytes) {
     text_->document()->setModified(false);
 }
 
-bool NotepadWindow::save() {
+Status NotepadWindow::save() {
     QString text = text_->toPlainText();
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     bool lossy = false;
     const std::string bytes = Utf8ToCp1252(text.toStdString(), &lossy);
     const Status s = folder_->ReplaceWhole(QFileInfo(path_).fileName().toStdString(), "tempnote.$$$", bytes);
-    if (!ReportIfFailed(dialogs_, s)) return false;
+    if (!ReportIfFailed(dialogs_, s)) return Status::AlreadyTold();
     if (lossy)
         dialogs_.Show(Message{"Some characters cannot be kept in " + QFileInfo(path_).fileName().toStdString() +
                                   " and were saved as \"?\".",
                               kProgramTitle, MessageIcon::Exclamation});
     text_->document()->setModified(false);
-    return true;
+    return Status::Ok();
 }
 
 void NotepadWindow::closeEvent(QCloseEvent* event) {
@@ -70,7 +73,7 @@ void NotepadWindow::closeEvent(QCloseEvent* event) {
         // the window that happens to be active.
         auto* boxes = dynamic_cast<QtDialogs*>(&dialogs_);
         const Answer answer = boxes ? boxes->ShowOver(this, ask) : dialogs_.Show(ask);
-        if (answer == Answer::Cancel || (answer == Answer::Yes && !save())) {
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !save().ok())) {
             event->ignore();
             return;
         }

@@ -26,8 +26,8 @@ public:
                   QWidget* parent = nullptr);
 
     const QString& path() const { return path_; }
-    // Writes the text to the file; false after showing why it failed.
-    bool save();
+    // Writes the text to the file; AlreadyTold after showing why it failed.
+    Status save();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

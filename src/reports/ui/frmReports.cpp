@@ -254,7 +254,8 @@ void frmReports::Form_Load(const QWidget& mainWindow) {
 
 void frmReports::PopRepCatList_A() {
     std::vector<CategoryRecord> categories;
-    ReadCategoryList(state_, categories);
+    // A failure was shown; the list stays empty.
+    (void)ReadCategoryList(state_, categories);
     allCategories_->SetRecords(std::move(categories));
 }
 
@@ -281,7 +282,8 @@ QAction* frmReports::Button(const char* key) const { return RepToolbarButton(QSt
 void frmReports::RepToolbar_ButtonClick(const QString& key) {
     if (key == QLatin1String("rtbAll")) {
         std::vector<CategoryRecord> all;
-        ReadCategoryList(state_, all);
+        // A failure was shown; nothing is chosen.
+        (void)ReadCategoryList(state_, all);
         choice_.ChooseAll(all);
         ShowChosenCategories();
         Button("rtbView")->setEnabled(true);
@@ -317,14 +319,14 @@ void frmReports::View() {
     frmCatSel->hide();
     Text1->clear();
     WaitCursor wait;
-    const ReportOutcome outcome =
+    const Result<ReportText> outcome =
         MakeReport(state_, choice_.Categories(), choice_.StartMonth(), choice_.EndMonth(), choice_.ReportType(),
                    nullptr, choice_.Scope());
-    if (!outcome.ok) return;
-    SetLargePlainText(Text1, ReportTextForWindow(outcome.report.text));
+    if (!outcome.ok()) return;
+    SetLargePlainText(Text1, ReportTextForWindow(outcome.value().text));
     Text1->document()->setModified(false);
     reportViewed_ = true;
-    const ReportStatusTexts& status = outcome.report.status;
+    const ReportStatusTexts& status = outcome.value().status;
     RSBic->setText(QString::fromStdString(status.income));
     RSBex->setText(QString::fromStdString(status.expense));
     if (status.balance) RSBbal->setText(QString::fromStdString(*status.balance));
@@ -374,9 +376,10 @@ bool frmReports::CategoriesChosen() {
 void frmReports::ShowReportChart() {
     if (!CategoriesChosen()) return;
     WaitCursor wait;
-    ReportChartData chart;
-    if (!MakeReportChart(state_, choice_.Categories(), choice_.StartMonth(), choice_.EndMonth(), chart)) return;
-    OpenOwnedWindow(this, companions_.chart(state_, chart, choice_.StartMonth(), choice_.EndMonth()),
+    const Result<ReportChartData> chart =
+        MakeReportChart(state_, choice_.Categories(), choice_.StartMonth(), choice_.EndMonth());
+    if (!chart.ok()) return;
+    OpenOwnedWindow(this, companions_.chart(state_, chart.value(), choice_.StartMonth(), choice_.EndMonth()),
                     OwnerWhileOpen::Enabled);
 }
 
