@@ -10,7 +10,7 @@
 #include "QuietState.h"
 #include "core/Amounts.h"
 #include "core/LeadingNumber.h"
-#include "core/LedgerSummary.h"
+#include "core/ItemListSummary.h"
 #include "core/TypedEntry.h"
 #include "macros/MacroFile.h"
 #include "reports/ReportFields.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Check.h"
-#include "core/LedgerSummary.h"
+#include "core/ItemListSummary.h"
 #include "core/RecordFile.h"
 #include "core/Records.h"
 
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string code = ledger.empty() ? std::string(kAllCategories) : ledger.front().Code;
     const std::size_t count = ledger.size();
-    const LedgerSummary summary =
+    const ItemListSummary summary =
         SummarizeLedger(std::move(ledger), categories, code, "1999", MoneyFormat::Reference());
     FUZZ_CHECK(summary.items.size() <= count);
     return 0;

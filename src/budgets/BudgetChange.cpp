@@ -5,7 +5,7 @@
 #include "core/FixedText.h"
 #include "platform/CodePage.h"
 #include "core/RecordFile.h"
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 
 namespace tessamo {
 
@@ -36,7 +36,7 @@ Status BudgetsFromYear(const SharedState& state, const std::string& fromYear, bo
     if (actual) {
         std::string ledger;
         if (Status s = state.env.files.ReadAll(fromYear + "TSM.DAT", ledger); !s.ok()) return s;
-        copy = AverageBudgets(LedgerView(ledger), state.DateStyle, categories);
+        copy = AverageBudgets(LedgerBytesView(ledger), state.DateStyle, categories);
         return Status::Ok();
     }
     YearBudgets other;

@@ -26,7 +26,7 @@ BudgetCopy CopiedBudgets(const YearBudgets& other, const std::vector<CategoryRec
     return copy;
 }
 
-BudgetCopy AverageBudgets(const LedgerView& otherLedger, const std::string& dateStyle,
+BudgetCopy AverageBudgets(const LedgerBytesView& otherLedger, const std::string& dateStyle,
                           const std::vector<CategoryRecord>& categories) {
     BudgetCopy copy;
     const ActualSums actual(otherLedger, dateStyle);

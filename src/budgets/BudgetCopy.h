@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "budgets/BudgetFile.h"
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 #include "core/Records.h"
 
 namespace tessamo {
@@ -22,7 +22,7 @@ struct BudgetCopy {
 BudgetCopy CopiedBudgets(const YearBudgets& other, const std::vector<CategoryRecord>& categories);
 
 // Every month of each listed code: the other year's monthly average.
-BudgetCopy AverageBudgets(const LedgerView& otherLedger, const std::string& dateStyle,
+BudgetCopy AverageBudgets(const LedgerBytesView& otherLedger, const std::string& dateStyle,
                           const std::vector<CategoryRecord>& categories);
 
 }  // namespace tessamo

@@ -3,7 +3,7 @@
 namespace tessamo {
 
 BudgetOverview MakeBudgetOverview(const YearBudgets& budgets, const std::vector<CategoryRecord>& categories,
-                                  const LedgerView& ledger, const std::string& dateStyle, int year, int month,
+                                  const LedgerBytesView& ledger, const std::string& dateStyle, int year, int month,
                                   const CalendarDate& today) {
     const ActualSums actual(ledger, dateStyle);
     // With every row kept, both lists hold the same codes in the same order.

@@ -34,7 +34,7 @@ struct BudgetOverview {
 
 // `year` is the active year's number (for the month's length).
 BudgetOverview MakeBudgetOverview(const YearBudgets& budgets, const std::vector<CategoryRecord>& categories,
-                                  const LedgerView& ledger, const std::string& dateStyle, int year, int month,
+                                  const LedgerBytesView& ledger, const std::string& dateStyle, int year, int month,
                                   const CalendarDate& today);
 
 }  // namespace tessamo

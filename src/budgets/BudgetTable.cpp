@@ -38,7 +38,7 @@ BudgetRow MakeRow(const std::string& code, const MonthBudgets* months, const Act
 
 }  // namespace
 
-ActualSums::ActualSums(const LedgerView& ledger, const std::string& dateStyle) {
+ActualSums::ActualSums(const LedgerBytesView& ledger, const std::string& dateStyle) {
     for (std::size_t i = 0; i < ledger.size(); ++i) {
         const LedgerBytesRecord record = ledger[i];
         const double month = MonthOfDate(record.Date(), dateStyle);
@@ -86,7 +86,7 @@ Status LoadBudgetRows(const SharedState& state, const BudgetRowChoice& choice, s
     if (Status s = ReadRecords(state.env.files, state.CategoryFileName, categories); !s.ok()) return s;
     if (Status s = LoadBudgets(state.env.files, state.CurYear, budgets); !s.ok()) return s;
     if (Status s = state.env.files.ReadAll(state.LedgerFileName, ledger); !s.ok()) return s;
-    rows = BudgetRows(budgets, categories, ActualSums(LedgerView(ledger), state.DateStyle), choice);
+    rows = BudgetRows(budgets, categories, ActualSums(LedgerBytesView(ledger), state.DateStyle), choice);
     return Status::Ok();
 }
 

@@ -16,7 +16,7 @@
 #include "budgets/BudgetFile.h"
 #include "core/Amounts.h"
 #include "core/CodeTable.h"
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 #include "core/Records.h"
 #include "core/SharedState.h"
 #include "platform/Clock.h"
@@ -29,7 +29,7 @@ inline constexpr const char* kNoCategoryText = "(no category)";
 class ActualSums {
 public:
     // One pass over the ledger's lines.
-    ActualSums(const LedgerView& ledger, const std::string& dateStyle);
+    ActualSums(const LedgerBytesView& ledger, const std::string& dateStyle);
     // The code's amounts in the months first..last (1..12), exact.
     AmountSum Sum(const std::string& code, int firstMonth, int lastMonth) const;
     // The codes met on lines in any month, in the order first met.

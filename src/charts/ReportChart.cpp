@@ -1,7 +1,7 @@
 #include "charts/ReportChart.h"
 
 #include "core/Dates.h"
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 #include "core/ReportCategoryList.h"
 #include "platform/Dialogs.h"
 #include "platform/FileErrors.h"
@@ -25,7 +25,7 @@ ReportChartData BuildReportChart(const std::vector<CategoryRecord>& chosen, std:
                                  const ReportChartChoice& choice) {
     const std::vector<CategoryRecord> categories = ReportCategoryRecords(chosen);
     const ReportSelection selection =
-        SelectReportRecords(categories, LedgerView(ledger), choice.startMonth, choice.endMonth, choice.dateStyle);
+        SelectReportRecords(categories, LedgerBytesView(ledger), choice.startMonth, choice.endMonth, choice.dateStyle);
     ReportChartData chart;
     TotalUp(selection.expense, chart.expenseTotal);
     TotalUp(selection.income, chart.incomeTotal);

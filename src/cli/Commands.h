@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 #include "core/SharedState.h"
 #include "platform/Status.h"
 

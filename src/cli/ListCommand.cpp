@@ -6,7 +6,7 @@
 #include "cli/Commands.h"
 #include "core/CategoryFile.h"
 #include "platform/FileErrors.h"
-#include "core/LedgerSummary.h"
+#include "core/ItemListSummary.h"
 #include "core/FixedText.h"
 #include "core/RecordFile.h"
 #include "platform/CodePage.h"
@@ -57,8 +57,8 @@ int RunListCommand(CliContext& context, const std::vector<std::string>& args) {
             return kExitFailed;
         category = ResolveCategoryCode(categories, category);
     }
-    LedgerSummary summary;
-    if (!ReportIfFailed(state.env.dialogs, LoadLedgerSummary(state, category, summary))) return kExitFailed;
+    ItemListSummary summary;
+    if (!ReportIfFailed(state.env.dialogs, LoadItemListSummary(state, category, summary))) return kExitFailed;
 
     context.out << kItemListHeaders[0] << '\t' << kItemListHeaders[1] << '\t' << kItemListHeaders[2] << '\t'
                 << kItemListHeaders[3] << '\n';

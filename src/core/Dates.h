@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 #include "core/Records.h"
 #include "platform/Clock.h"
 

@@ -25,7 +25,7 @@ bool ValidateEntry(const SharedState& state, const LedgerRecord& entry) {
     return true;
 }
 
-std::size_t InsertionPosition(const LedgerView& records, double key, const std::string& style) {
+std::size_t InsertionPosition(const LedgerBytesView& records, double key, const std::string& style) {
     for (std::size_t i = 0; i < records.size(); ++i)
         if (SortKey(records[i], style) <= key) return i;
     return records.size();
@@ -40,7 +40,7 @@ namespace {
 // bisection); entries of earlier gaps never stop it, since their keys are
 // higher. Within one gap the entries stand in descending key order, a later
 // entry before an earlier one of equal key.
-std::vector<std::size_t> InsertionPlaces(const LedgerView& records, const std::vector<LedgerRecord>& entries,
+std::vector<std::size_t> InsertionPlaces(const LedgerBytesView& records, const std::vector<LedgerRecord>& entries,
                                          const std::string& style) {
     if (entries.size() == 1) return {InsertionPosition(records, SortKey(entries.front().Normalized(), style), style)};
     std::vector<double> runningMin;
@@ -112,7 +112,7 @@ EntryOutcome InsertValidatedRecords(SharedState& state, const std::vector<Ledger
     // Whole records only: a partial tail is no line and is not written back.
     const std::size_t count = bytes.size() / LedgerRecord::kSize;
     bytes.resize(count * LedgerRecord::kSize);
-    PlaceEntries(bytes, count, entries, InsertionPlaces(LedgerView(bytes), entries, state.DateStyle));
+    PlaceEntries(bytes, count, entries, InsertionPlaces(LedgerBytesView(bytes), entries, state.DateStyle));
     if (!ReportIfFailed(state.env.dialogs,
                         state.env.files.ReplaceWhole(state.LedgerFileName, kLedgerTempName, bytes)))
         return EntryOutcome::Failed;
@@ -134,7 +134,7 @@ EntryOutcome ReplaceRecord(SharedState& state, const LedgerRecord& changed) {
     if (!ReportIfFailed(state.env.dialogs, files.ReadAll(state.LedgerFileName, bytes))) return EntryOutcome::Failed;
     std::string opened;
     state.OpenedRecord.AppendBytes(opened);  // all four fields at full width
-    const LedgerView records(bytes);
+    const LedgerBytesView records(bytes);
     for (std::size_t i = 0; i < records.size(); ++i) {
         if (records[i].Bytes() == opened) {
             if (!ReportIfFailed(state.env.dialogs,

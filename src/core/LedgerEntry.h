@@ -3,7 +3,7 @@
 // reaches the ledger file. Both check the date and the code first and tell
 // the user why an entry is refused ("Entry Aborted"); a refused entry writes
 // nothing. The caller refreshes the lists afterwards, whatever the outcome.
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 #include "core/Records.h"
 #include "core/SharedState.h"
 
@@ -37,6 +37,6 @@ EntryOutcome InsertValidatedRecords(SharedState& state, const std::vector<Ledger
 EntryOutcome ReplaceRecord(SharedState& state, const LedgerRecord& changed);
 
 // The position (0-based) where InsertRecord puts a record of key `key`.
-std::size_t InsertionPosition(const LedgerView& records, double key, const std::string& style);
+std::size_t InsertionPosition(const LedgerBytesView& records, double key, const std::string& style);
 
 }  // namespace tessamo

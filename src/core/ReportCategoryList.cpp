@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 #include "core/RecordFile.h"
 
 namespace tessamo {
@@ -23,7 +23,7 @@ std::vector<CategoryRecord> ReportCategoryRecords(const std::vector<CategoryReco
     held[0] = true;  // the list's blank first record
     for (const CategoryRecord& c : chosen) held[CodeKey(c.Code)] = true;
     std::vector<std::uint16_t> unlisted;
-    const LedgerView lines(ledger);
+    const LedgerBytesView lines(ledger);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::uint16_t key = CodeKey(lines[i].Code());
         if (!held[key]) unlisted.push_back(key);

@@ -3,7 +3,7 @@
 #include "core/AmountExpression.h"
 #include "core/Amounts.h"
 #include "core/FixedText.h"
-#include "core/LedgerSummary.h"
+#include "core/ItemListSummary.h"
 #include "core/LineDeletion.h"
 
 namespace tessamo {

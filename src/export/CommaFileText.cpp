@@ -7,7 +7,7 @@
 #include "core/FixedText.h"
 #include "export/ExportNumberText.h"
 #include "export/SpreadsheetField.h"
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 
 namespace tessamo {
 namespace {
@@ -70,12 +70,12 @@ LineItemsExport::LineItemsExport(const std::vector<CategoryRecord>& categories, 
                                  const LineItemsExportOptions& options)
     : listed_(ListedCodes(categories)), ledger_(ledger), options_(options) {
     // Any style but "A" and "E" exports no line.
-    if (options.dateStyle != "A" && options.dateStyle != "E") next_ = LedgerView(ledger).size();
+    if (options.dateStyle != "A" && options.dateStyle != "E") next_ = LedgerBytesView(ledger).size();
 }
 
 bool LineItemsExport::Next(std::string& out) {
     constexpr std::size_t kPieceSize = 1 << 16;
-    const LedgerView ledger(ledger_);
+    const LedgerBytesView ledger(ledger_);
     const std::size_t start = out.size();
     for (; next_ < ledger.size() && out.size() - start < kPieceSize; ++next_) {
         const LedgerBytesRecord r = ledger[next_];
@@ -99,7 +99,7 @@ std::string LineItemsExportText(const std::vector<CategoryRecord>& categories, s
 
 std::string SummaryExportText(const std::vector<CategoryRecord>& categories, std::string_view ledgerBytes,
                               const MoneyFormat& money) {
-    const LedgerView ledger(ledgerBytes);
+    const LedgerBytesView ledger(ledgerBytes);
     CodeTable<CodeTotals> totals;
     for (std::size_t i = 0; i < ledger.size(); ++i) {
         const std::int64_t amount = ledger[i].Amount();

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/DataFolderGuard.h"
+#include "core/DataFileProtection.h"
 #include "platform/FileErrors.h"
 #include "core/FixedText.h"
 #include "export/CommaFileText.h"
@@ -35,7 +35,7 @@ ExportOutcome WriteAndFinish(const SharedState& state, FileSystem& targetFolder,
     Dialogs& dialogs = state.env.dialogs;
     const bool existed = targetFolder.Exists(fileName);
     bool refused = false;
-    const DataFolderGuard guard(state.env.files);
+    const DataFileProtection guard(state.env.files);
     const Status s = targetFolder.WriteOutputPieces(fileName, kExportTempFileName, lines, append,
                                                   guard.Check(Status::InvalidArgument(fileName, "a file of the data folder"), refused));
     if (refused) {
@@ -64,7 +64,7 @@ ExportOutcome ExportToFile(const SharedState& state, ExportKind kind, const std:
     FileInfo target;
     if (UsableFileName(fileName) && !ReportIfFailed(dialogs, targetFolder.Inspect(fileName, target)))
         return ExportOutcome::Failed;
-    if (!UsableFileName(fileName) || DataFolderGuard(state.env.files).Protects(target)) {
+    if (!UsableFileName(fileName) || DataFileProtection(state.env.files).Protects(target)) {
         dialogs.Show(InvalidName(fileName));
         return ExportOutcome::Refused;
     }

@@ -15,7 +15,7 @@
 // lines are written complete to "tempexp.$$$" beside it and renamed over it,
 // so an interrupted or failed export leaves the file as it was; a device or a
 // pipe is written straight through. A target that is one of the data
-// folder's own files (see DataFolderGuard) is refused. A file failure is
+// folder's own files (see DataFileProtection) is refused. A file failure is
 // shown with the file name and the system's reason.
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 
 #include "core/CodeTable.h"
 #include "core/FixedText.h"
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 #include "export/SpreadsheetField.h"
 #include "platform/CodePage.h"
 
@@ -44,7 +44,7 @@ std::string SpreadsheetExportText(const std::vector<CategoryRecord>& categories,
     CodeTable<const CategoryRecord*> names;
     for (const CategoryRecord& c : categories)
         if (!names.Find(CodeKey(c.Code))) names[CodeKey(c.Code)] = &c;
-    const LedgerView ledger(ledgerBytes);
+    const LedgerBytesView ledger(ledgerBytes);
     for (std::size_t i = 0; i < ledger.size(); ++i) {
         const LedgerBytesRecord r = ledger[i];
         const CategoryRecord* const* category = names.Find(CodeKey(r.Code()));

@@ -111,7 +111,7 @@ public:
     }
 
     void Search(std::string_view bytes) {
-        const LedgerView view(bytes);
+        const LedgerBytesView view(bytes);
         for (std::size_t i = 0; i < view.size(); ++i) {
             const LedgerBytesRecord line = view[i];
             ++lines_;

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/Amounts.h"
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 #include "core/Records.h"
 #include "find/FindCriteria.h"
 #include "platform/FileSystem.h"

@@ -1,7 +1,7 @@
 #include "find/FindText.h"
 
 #include "core/FixedText.h"
-#include "core/LedgerSummary.h"
+#include "core/ItemListSummary.h"
 #include "export/SpreadsheetExport.h"
 #include "export/SpreadsheetField.h"
 #include "platform/CodePage.h"

@@ -1,7 +1,7 @@
 #include "journal/ChangeText.h"
 
 #include "core/FixedText.h"
-#include "core/LedgerSummary.h"
+#include "core/ItemListSummary.h"
 #include "platform/CodePage.h"
 
 namespace tessamo {

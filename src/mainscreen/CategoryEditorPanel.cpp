@@ -11,7 +11,7 @@
 
 #include "core/CategoryEditor.h"
 #include "core/FixedText.h"
-#include "core/LedgerListing.h"
+#include "core/ListFiles.h"
 #include "widgets/PanelWidgets.h"
 
 namespace tessamo {

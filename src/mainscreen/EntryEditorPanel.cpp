@@ -13,7 +13,7 @@
 #include "core/Amounts.h"
 #include "core/Dates.h"
 #include "core/FixedText.h"
-#include "core/LedgerListing.h"
+#include "core/ListFiles.h"
 #include "core/LineDeletion.h"
 #include "mainscreen/EntryHelpers.h"
 #include "platform/CodePage.h"

@@ -1,7 +1,7 @@
 #include "mainscreen/ItemListModel.h"
 
 #include "core/FixedText.h"
-#include "core/LedgerSummary.h"
+#include "core/ItemListSummary.h"
 #include "platform/CodePage.h"
 #include "widgets/Grid.h"
 

@@ -7,7 +7,7 @@
 #include <QAbstractTableModel>
 #include <vector>
 
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 #include "core/Records.h"
 #include "platform/MoneyFormat.h"
 

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/Dates.h"
-#include "core/LedgerListing.h"
+#include "core/ListFiles.h"
 #include "due/ui/ScheduleDialog.h"
 #include "macros/MacroFileName.h"
 #include "macros/MacroPlayback.h"

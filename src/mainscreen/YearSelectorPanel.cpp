@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/Dates.h"
-#include "core/LedgerListing.h"
+#include "core/ListFiles.h"
 #include "core/YearSelection.h"
 #include "widgets/PanelWidgets.h"
 

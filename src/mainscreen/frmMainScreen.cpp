@@ -17,7 +17,7 @@
 
 #include "backups/CloseBackup.h"
 #include "core/Dates.h"
-#include "core/LedgerListing.h"
+#include "core/ListFiles.h"
 #include "core/LoadSettings.h"
 #include "help/ui/QtHelpEngine.h"
 #include "mainscreen/FindAllYearsEntry.h"
@@ -58,7 +58,7 @@ frmMainScreen::frmMainScreen(SharedState& state, QWidget* parent) : QMainWindow(
     createActions();
     createMenus();
     createToolBar();
-    createLedgerView();
+    createLists();
     createStatusBars();
     createPanels();
     connectFindAndOptions();

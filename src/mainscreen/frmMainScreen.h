@@ -229,7 +229,7 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBars();
-    void createLedgerView();
+    void createLists();
     void createPanels();
     void connectEntryEditor();
     void connectCategoryEditor();

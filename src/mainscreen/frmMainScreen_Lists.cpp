@@ -8,7 +8,7 @@
 #include <QToolBar>
 
 #include "core/FixedText.h"
-#include "core/LedgerListing.h"
+#include "core/ListFiles.h"
 #include "core/LineDeletion.h"
 #include "mainscreen/EntryEditorPanel.h"
 #include "mainscreen/ItemListModel.h"
@@ -25,7 +25,7 @@ constexpr int kHintMargin = 8;
 
 }  // namespace
 
-void frmMainScreen::createLedgerView() {
+void frmMainScreen::createLists() {
     itemModel_ = new ItemListModel(state_.env.money, this);
     catModel_ = new CategoryListModel(this);
 
@@ -85,9 +85,9 @@ void frmMainScreen::ShowItemListHint() {
 
 void frmMainScreen::PopItemList(const std::string& category) {
     setCursor(Qt::WaitCursor);
-    LedgerSummary summary;
+    ItemListSummary summary;
     // A failure was shown; the list stays empty.
-    (void)ReadLedgerView(state_, category, summary);
+    (void)ReadItemList(state_, category, summary);
     itemModel_->SetRecords(std::move(summary.items));
     // As after every rebuild, the current cell is the header's (nothing is
     // open) and the list shows its top left: the newest lines, Date first.

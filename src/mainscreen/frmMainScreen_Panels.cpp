@@ -7,7 +7,7 @@
 #include <QTableView>
 #include <QToolBar>
 
-#include "core/LedgerListing.h"
+#include "core/ListFiles.h"
 #include "core/YearSelection.h"
 #include "mainscreen/CategoryEditorPanel.h"
 #include "mainscreen/EntryEditorPanel.h"

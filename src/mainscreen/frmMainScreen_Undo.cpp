@@ -22,7 +22,7 @@
 #include <algorithm>
 
 #include "core/FixedText.h"
-#include "core/LedgerSummary.h"
+#include "core/ItemListSummary.h"
 #include "core/Settings.h"
 #include "journal/ui/HistoryWindow.h"
 #include "mainscreen/frmMainScreen.h"

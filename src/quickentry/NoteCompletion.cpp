@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 
 namespace tessamo {
 namespace {
@@ -82,7 +82,7 @@ NoteCompletion::NoteCompletion(const std::vector<YearLedger>& ledgers, const std
     std::vector<Uses> uses;
     std::unordered_map<std::string_view, std::size_t> seen;
     for (const YearLedger& ledger : ledgers) {
-        const LedgerView view(ledger.bytes);
+        const LedgerBytesView view(ledger.bytes);
         for (std::size_t i = 0; i < view.size(); ++i) {
             const LedgerBytesRecord line = view[i];
             const std::string_view note = TrimRight(line.Note());

@@ -15,7 +15,7 @@ using LinesByCode = CodeTable<std::vector<InRangeLine>>;
 
 // The in-range lines of each code in ledger order, so that each category
 // takes its own lines without another pass over the whole ledger.
-LinesByCode InRangeLinesByCode(const LedgerView& ledger, int begmo, int endmo, const std::string& dateStyle) {
+LinesByCode InRangeLinesByCode(const LedgerBytesView& ledger, int begmo, int endmo, const std::string& dateStyle) {
     LinesByCode byCode;
     for (std::size_t j = 0; j < ledger.size(); ++j) {
         const double month = MonthOfDate(ledger[j].Date(), dateStyle);
@@ -28,7 +28,7 @@ LinesByCode InRangeLinesByCode(const LedgerView& ledger, int begmo, int endmo, c
 // Room for every line of each set from the start, so that a long ledger's
 // sets are built without growing (and never held twice while they grow).
 void ReserveSets(ReportSelection& selection, const std::vector<CategoryRecord>& categories, const LinesByCode& byCode,
-                 const LedgerView& ledger) {
+                 const LedgerBytesView& ledger) {
     std::size_t income = 0, expense = 0, open = 0;
     for (const CategoryRecord& category : categories) {
         const auto* found = byCode.Find(CodeKey(category.Code));
@@ -50,7 +50,7 @@ void NoteMonth(ReportSelection& selection, int month) {
 
 }  // namespace
 
-ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categories, const LedgerView& ledger,
+ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categories, const LedgerBytesView& ledger,
                                     int begmo, int endmo, const std::string& dateStyle) {
     const auto byCode = InRangeLinesByCode(ledger, begmo, endmo, dateStyle);
     ReportSelection selection;

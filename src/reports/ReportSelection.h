@@ -14,7 +14,7 @@
 
 #include "core/Amounts.h"
 #include "core/Records.h"
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 
 namespace tessamo {
 
@@ -42,7 +42,7 @@ struct ReportSelection {
 };
 
 // `categories` is the category list as "tempcats.$$$" holds it.
-ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categories, const LedgerView& ledger,
+ReportSelection SelectReportRecords(const std::vector<CategoryRecord>& categories, const LedgerBytesView& ledger,
                                     int begmo, int endmo, const std::string& dateStyle);
 
 // TotalUp: adds every amount of the set to `bucks` (not reset first).

@@ -4,7 +4,7 @@
 
 #include "core/CodeTable.h"
 
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 #include "reports/ReportFields.h"
 
 namespace tessamo {

@@ -128,7 +128,7 @@ ReportText BuildReport(const std::vector<CategoryRecord>& categories, std::strin
                        const ReportOptions& options, const ReportPieceSink* sink) {
     const MoneyFormat& money = options.money;
     const ReportSelection selection =
-        SelectReportRecords(categories, LedgerView(ledger), options.startMonth, options.endMonth, options.dateStyle);
+        SelectReportRecords(categories, LedgerBytesView(ledger), options.startMonth, options.endMonth, options.dateStyle);
     AmountSum incomeTotal = 0, expenseTotal = 0;
     TotalUp(selection.income, incomeTotal);
     TotalUp(selection.expense, expenseTotal);

@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "core/DataFolderGuard.h"
+#include "core/DataFileProtection.h"
 #include "core/FileListing.h"
 #include "platform/FileErrors.h"
 #include "core/FixedText.h"
@@ -61,7 +61,7 @@ BackupOutcome CopyDataFiles(const SharedState& state, FileSystem& target, const 
     }
     // A copy never lands on a file of the data folder, whatever link in the
     // target folder leads there.
-    const DataFolderGuard guard(source);
+    const DataFileProtection guard(source);
     const std::vector<std::string> names = BackupFileList(source);
     std::vector<Status> failures;
     for (std::size_t k = 0; k < names.size(); ++k) {

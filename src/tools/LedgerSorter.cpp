@@ -6,7 +6,7 @@
 #include "journal/Transaction.h"
 #include "core/Dates.h"
 #include "platform/FileErrors.h"
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 
 namespace tessamo {
 
@@ -81,7 +81,7 @@ SortOutcome SortMainFile(SharedState& state, const SortProgress& progress, const
     // The records are sorted where they lie in the file's bytes. A partial
     // record at the end is no line, but its bytes stay at the end, as a sort
     // that exchanges whole records in place would leave them.
-    const LedgerView ledger(bytes);
+    const LedgerBytesView ledger(bytes);
     std::vector<std::size_t> order;
     {
         std::vector<double> keys;

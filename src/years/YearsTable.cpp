@@ -4,7 +4,7 @@
 #include <cctype>
 #include <unordered_map>
 
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 #include "core/RecordFile.h"
 #include "platform/FolderHandle.h"
 
@@ -25,7 +25,7 @@ bool IsLedgerFileName(const std::string& name) {
 // Income and expense of every code of the ledger, by CodeKey.
 std::unordered_map<std::uint16_t, YearCategoryTotals> TotalsByCode(std::string_view ledger) {
     std::unordered_map<std::uint16_t, YearCategoryTotals> totals;
-    const LedgerView view(ledger);
+    const LedgerBytesView view(ledger);
     for (std::size_t i = 0; i < view.size(); ++i) {
         const std::int64_t amount = view[i].Amount();
         YearCategoryTotals& code = totals[CodeKey(view[i].Code())];

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "core/LedgerSummary.h"
+#include "core/ItemListSummary.h"
 #include "export/CommaFileText.h"
 #include "core/ReportCategoryList.h"
 #include "reports/ReportText.h"
@@ -21,7 +21,7 @@ TEST(WideTotals, TheLargestAmountsAddUpExactlyEverywhere) {
     const std::vector<CategoryRecord> chosen =
         ReportCategoryRecords({CategoryRecord::Make("SA", "Salary"), CategoryRecord::Make("FD", "Food")});
     const MoneyFormat money = MoneyFormat::Reference();
-    const LedgerSummary summary = SummarizeLedger(ledger, {}, kAllCategories, "1999", money);
+    const ItemListSummary summary = SummarizeLedger(ledger, {}, kAllCategories, "1999", money);
     ReportOptions options;
     options.reportType = "F";
     options.ledgerFileName = "1999TSM.DAT";

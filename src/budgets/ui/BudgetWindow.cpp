@@ -142,7 +142,7 @@ void BudgetWindow::Refresh() {
     if (!s.ok() && s.ToString() != failure_) state_.env.dialogs.Show(FileErrorMessage(s));
     failure_ = s.ok() ? std::string() : s.ToString();
 
-    const LedgerView ledger = held ? held->View() : LedgerView(fileBytes);
+    const LedgerBytesView ledger = held ? held->View() : LedgerBytesView(fileBytes);
     model_->SetOverview(MakeBudgetOverview(budgets, categories, ledger, state_.DateStyle, ActiveYearNumber(state_),
                                            MonthChoice->currentData().toInt(), state_.env.clock.Today()));
     ShowYearTotals();

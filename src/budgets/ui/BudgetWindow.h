@@ -14,7 +14,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 #include "core/SharedState.h"
 
 class QCheckBox;

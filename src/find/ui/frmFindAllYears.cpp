@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/DataFolderGuard.h"
+#include "core/DataFileProtection.h"
 #include "find/FindText.h"
 #include "find/ui/FoundLinesModel.h"
 #include "platform/FileErrors.h"
@@ -249,7 +249,7 @@ bool SaveOutput(const SharedState& state, const std::string& path, const std::st
     const QFileInfo target(QString::fromStdString(path));
     const std::unique_ptr<FileSystem> folder = state.env.files.OtherFolder(target.absolutePath().toStdString());
     const std::string name = target.fileName().toStdString();
-    const DataFolderGuard guard(state.env.files);
+    const DataFileProtection guard(state.env.files);
     bool refused = false;
     return ReportIfFailed(state.env.dialogs,
                           folder->WriteOutputFile(name, "tempout.$$$", bytes, false,

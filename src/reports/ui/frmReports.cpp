@@ -20,7 +20,7 @@
 #include "core/Dates.h"
 #include "help/ui/QtHelpEngine.h"
 #include "platform/FileErrors.h"
-#include "core/LedgerListing.h"
+#include "core/ListFiles.h"
 #include "charts/ReportChart.h"
 #include "export/ExportToFile.h"
 #include "export/ui/frmExport.h"

@@ -4,7 +4,7 @@
 // report's), sets the month range and the report type with the toolbar
 // RepToolbar, and has the report built into Text1 (View), where it can be
 // read and edited, printed (Print), previewed or saved as a PDF, or handed to
-// the export window (Export). The choice follows ReportWindowChoice; the
+// the export window (Export). The choice follows ReportWindowState; the
 // report comes from MakeReport.
 //
 // Opened from the main window through OpenOwnedWindow, which keeps the main
@@ -15,7 +15,7 @@
 
 #include "core/SharedState.h"
 #include "reports/NewPrintReport.h"
-#include "reports/ReportWindowChoice.h"
+#include "reports/ReportWindowState.h"
 #include "reports/ui/ReportCompanions.h"
 
 class QAction;
@@ -66,7 +66,7 @@ public:
 
     // The toolbar button's action of a key ("rtbView" ...), or nullptr.
     QAction* RepToolbarButton(const QString& key) const;
-    const ReportWindowChoice& Choice() const { return choice_; }
+    const ReportWindowState& Choice() const { return choice_; }
 
     QToolBar* RepToolbar = nullptr;
     QGroupBox* frmCatSel = nullptr;
@@ -127,7 +127,7 @@ private:
     QAction* Button(const char* key) const;
 
     SharedState& state_;
-    ReportWindowChoice choice_;
+    ReportWindowState choice_;
     const ReportCompanions companions_;
     CategoryListModel* allCategories_ = nullptr;
     CategoryListModel* reportCategories_ = nullptr;

@@ -1,29 +1,29 @@
-#include "reports/ReportWindowChoice.h"
+#include "reports/ReportWindowState.h"
 
 #include <algorithm>
 
 namespace tessamo {
 
-void ReportWindowChoice::Reset() {
+void ReportWindowState::Reset() {
     state_.RepStartMonth = 1;
     state_.RepEndMonth = 12;
     reptype_.clear();
     ClearCategories();
 }
 
-void ReportWindowChoice::PushStartMonth() {
+void ReportWindowState::PushStartMonth() {
     int& start = state_.RepStartMonth;
     start = start >= 12 ? 1 : start + 1;
     if (start > state_.RepEndMonth) state_.RepEndMonth = start;
 }
 
-void ReportWindowChoice::PullEndMonth() {
+void ReportWindowState::PullEndMonth() {
     int& end = state_.RepEndMonth;
     end = end <= 1 ? 12 : end - 1;
     if (end < state_.RepStartMonth) state_.RepStartMonth = end;
 }
 
-bool ReportWindowChoice::Add(const CategoryRecord& category) {
+bool ReportWindowState::Add(const CategoryRecord& category) {
     const bool listed = std::any_of(categories_.begin(), categories_.end(),
                                     [&](const CategoryRecord& c) { return c.Code == category.Code; });
     if (listed) return false;
@@ -32,13 +32,13 @@ bool ReportWindowChoice::Add(const CategoryRecord& category) {
     return true;
 }
 
-void ReportWindowChoice::ChooseAll(const std::vector<CategoryRecord>& all) {
+void ReportWindowState::ChooseAll(const std::vector<CategoryRecord>& all) {
     ClearCategories();
     for (const CategoryRecord& category : all) Add(category);
     scope_ = CategoryScope::All;
 }
 
-bool ReportWindowChoice::RemoveRow(int row) {
+bool ReportWindowState::RemoveRow(int row) {
     if (row < 2) {
         ClearCategories();
         return true;

@@ -1,4 +1,4 @@
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 
 #include "core/LeadingNumber.h"
 #include "core/RecordFile.h"

@@ -1,4 +1,4 @@
-#include "core/DataFolderGuard.h"
+#include "core/DataFileProtection.h"
 
 #include <algorithm>
 
@@ -24,7 +24,7 @@ bool IsDataFolderFileName(const std::string& name) {
     return HasDataFileExtension(name) || EndsWithUpper(ToUpperAscii(name), ".$$$") || name == kInstanceLockName;
 }
 
-DataFolderGuard::DataFolderGuard(const FileSystem& dataFolder) {
+DataFileProtection::DataFileProtection(const FileSystem& dataFolder) {
     FileInfo info;
     if (dataFolder.Inspect(".", info).ok() && info.kind == FileKind::Directory) folder_ = info.file;
     for (const std::string& name : dataFolder.List()) {
@@ -33,13 +33,13 @@ DataFolderGuard::DataFolderGuard(const FileSystem& dataFolder) {
     }
 }
 
-bool DataFolderGuard::Protects(const FileInfo& target) const {
+bool DataFileProtection::Protects(const FileInfo& target) const {
     if (target.kind != FileKind::Missing && std::find(files_.begin(), files_.end(), target.file) != files_.end())
         return true;
     return target.folder == folder_ && IsDataFolderFileName(target.name);
 }
 
-OutputCheck DataFolderGuard::Check(const Status& refusal, bool& refused) const {
+OutputCheck DataFileProtection::Check(const Status& refusal, bool& refused) const {
     refused = false;
     return [this, refusal, &refused](const FileInfo& target) {
         refused = Protects(target);

@@ -1,5 +1,5 @@
 #pragma once
-// LedgerSummary: what the ledger view shows for one category of the active
+// ItemListSummary: what the ledger view shows for one category of the active
 // year, as text: the item list's cells and the four status panel texts. Shared
 // by the main window's item list and the command line's "list", so both show
 // the same. Texts that come from records (notes, category names) stay in
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/Amounts.h"
-#include "core/LedgerView.h"
+#include "core/LedgerBytes.h"
 #include "core/Records.h"
 #include "core/SharedState.h"
 #include "platform/MoneyFormat.h"
@@ -42,7 +42,7 @@ void CategoryLabel(const std::vector<CategoryRecord>& categories, const std::str
 std::array<std::string, 3> TotalsStatusTexts(AmountSum income, AmountSum expense, AmountSum balance,
                                              const MoneyFormat& money);
 
-struct LedgerSummary {
+struct ItemListSummary {
     LedgerLines items;                // the listed records, in file order
     AmountSum income = 0;             // sum of positive amounts, exact
     AmountSum expense = 0;            // sum of negative amounts, exact
@@ -57,17 +57,17 @@ struct LedgerSummary {
 // both characters) from the whole ledger and category list.
 // `yearText` is the year shown in the records panel (the first four
 // characters of LedgerFileName).
-LedgerSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger, const std::vector<CategoryRecord>& categories,
+ItemListSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger, const std::vector<CategoryRecord>& categories,
                               const std::string& category, const std::string& yearText, const MoneyFormat& money);
 // The same over the ledger file's bytes. Only the listed records are kept,
 // as raw records; "all" takes the bytes over whole: pass them with
 // std::move so a rebuild of a long ledger costs one read and no copy.
-LedgerSummary SummarizeLedgerBytes(std::string ledgerBytes, const std::vector<CategoryRecord>& categories,
+ItemListSummary SummarizeLedgerBytes(std::string ledgerBytes, const std::vector<CategoryRecord>& categories,
                                    const std::string& category, const std::string& yearText,
                                    const MoneyFormat& money);
 
 // Reads the active year's ledger and category files (without creating them)
 // and summarizes `category`.
-Status LoadLedgerSummary(const SharedState& state, const std::string& category, LedgerSummary& summary);
+Status LoadItemListSummary(const SharedState& state, const std::string& category, ItemListSummary& summary);
 
 }  // namespace tessamo

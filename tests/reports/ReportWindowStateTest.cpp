@@ -2,7 +2,7 @@
 // doubles, removal by row.
 #include <gtest/gtest.h>
 
-#include "reports/ReportWindowChoice.h"
+#include "reports/ReportWindowState.h"
 #include "support/TestEnv.h"
 
 namespace tessamo {
@@ -14,7 +14,7 @@ struct MonthCase {
     int wantStart, wantEnd;
 };
 
-TEST(ReportWindowChoice, StartAndEndWrapAndDragTheOtherMonth) {
+TEST(ReportWindowState, StartAndEndWrapAndDragTheOtherMonth) {
     const MonthCase cases[] = {
         {12, 12, true, 1, 12},  // wraps to January, the end stays
         {6, 6, true, 7, 7},     // passes the end: the end follows
@@ -25,7 +25,7 @@ TEST(ReportWindowChoice, StartAndEndWrapAndDragTheOtherMonth) {
     };
     for (const MonthCase& c : cases) {
         TestEnv t;
-        ReportWindowChoice choice(t.state);
+        ReportWindowState choice(t.state);
         t.state.RepStartMonth = c.start;
         t.state.RepEndMonth = c.end;
         c.pushStart ? choice.PushStartMonth() : choice.PullEndMonth();
@@ -34,9 +34,9 @@ TEST(ReportWindowChoice, StartAndEndWrapAndDragTheOtherMonth) {
     }
 }
 
-TEST(ReportWindowChoice, ACodeStandsOnTheListOnce) {
+TEST(ReportWindowState, ACodeStandsOnTheListOnce) {
     TestEnv t;
-    ReportWindowChoice choice(t.state);
+    ReportWindowState choice(t.state);
     const CategoryRecord food = CategoryRecord::Make("FD", "Food");
     const CategoryRecord salary = CategoryRecord::Make("SA", "Salary");
     EXPECT_TRUE(choice.Add(food));
@@ -48,9 +48,9 @@ TEST(ReportWindowChoice, ACodeStandsOnTheListOnce) {
     EXPECT_EQ(choice.Categories(), (std::vector<CategoryRecord>{salary, food}));
 }
 
-TEST(ReportWindowChoice, TheFirstRowEmptiesTheListALaterRowGoesAlone) {
+TEST(ReportWindowState, TheFirstRowEmptiesTheListALaterRowGoesAlone) {
     TestEnv t;
-    ReportWindowChoice choice(t.state);
+    ReportWindowState choice(t.state);
     const std::vector<CategoryRecord> three = {CategoryRecord::Make("A", "a"), CategoryRecord::Make("B", "b"),
                                                CategoryRecord::Make("C", "c")};
     choice.ChooseAll(three);
@@ -65,9 +65,9 @@ TEST(ReportWindowChoice, TheFirstRowEmptiesTheListALaterRowGoesAlone) {
     }
 }
 
-TEST(ReportWindowChoice, ResetRestoresTheOpeningChoice) {
+TEST(ReportWindowState, ResetRestoresTheOpeningChoice) {
     TestEnv t;
-    ReportWindowChoice choice(t.state);
+    ReportWindowState choice(t.state);
     t.state.RepStartMonth = 4;
     t.state.RepEndMonth = 5;
     choice.SetReportType("F");

@@ -1,5 +1,5 @@
 #pragma once
-// LedgerView: a ledger file's bytes read as 58-byte LedgerRecords in place,
+// LedgerBytesView: a ledger file's bytes read as 58-byte LedgerRecords in place,
 // without decoding them into strings. The report and the export go through
 // every line of a year once; on a 100,000-line ledger, not copying each line
 // is most of their running time. The count is the number of whole records,
@@ -29,9 +29,9 @@ private:
     const char* bytes_;
 };
 
-class LedgerView {
+class LedgerBytesView {
 public:
-    explicit LedgerView(std::string_view bytes) : bytes_(bytes) {}
+    explicit LedgerBytesView(std::string_view bytes) : bytes_(bytes) {}
     std::size_t size() const { return bytes_.size() / LedgerRecord::kSize; }
     LedgerBytesRecord operator[](std::size_t i) const { return LedgerBytesRecord(bytes_.data() + i * LedgerRecord::kSize); }
 
@@ -56,7 +56,7 @@ public:
     LedgerBytesRecord operator[](std::size_t i) const { return View()[i]; }
     LedgerRecord Record(std::size_t i) const { return (*this)[i].Decode(); }
     void Append(const LedgerBytesRecord& record) { bytes_.append(record.Bytes()); }
-    LedgerView View() const { return LedgerView(bytes_); }
+    LedgerBytesView View() const { return LedgerBytesView(bytes_); }
     const std::string& Bytes() const { return bytes_; }
 
 private:

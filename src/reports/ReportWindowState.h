@@ -1,5 +1,5 @@
 #pragma once
-// ReportWindowChoice: what the report window's controls choose for a report
+// ReportWindowState: what the report window's controls choose for a report
 // or an export — the report's category list, the month range and the report
 // type — and the rules its buttons follow:
 //  - Start pushes the first month up by one, wrapping from December to
@@ -26,9 +26,9 @@ inline constexpr const char* kSelectCategoriesText = "(Select Categories)";
 inline constexpr const char* kSelectedCategoriesText = "Selected Categories...";
 inline constexpr const char* kAllCategoriesChosenText = "All Categories!";
 
-class ReportWindowChoice {
+class ReportWindowState {
 public:
-    explicit ReportWindowChoice(SharedState& state) : state_(state) {}
+    explicit ReportWindowState(SharedState& state) : state_(state) {}
 
     // As the window opens: months 1 to 12, an empty list, no report type.
     void Reset();

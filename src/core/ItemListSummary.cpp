@@ -1,4 +1,4 @@
-#include "core/LedgerSummary.h"
+#include "core/ItemListSummary.h"
 
 #include <utility>
 
@@ -37,7 +37,7 @@ std::array<std::string, 3> TotalsStatusTexts(AmountSum income, AmountSum expense
 
 namespace {
 
-void WriteStatusTexts(LedgerSummary& s, const std::vector<CategoryRecord>& categories, const std::string& category,
+void WriteStatusTexts(ItemListSummary& s, const std::vector<CategoryRecord>& categories, const std::string& category,
                       const std::string& yearText, const MoneyFormat& money) {
     std::array<std::string, 3> texts = TotalsStatusTexts(s.income, s.expense, s.balance, money);
     s.incomeText = std::move(texts[0]);
@@ -49,7 +49,7 @@ void WriteStatusTexts(LedgerSummary& s, const std::vector<CategoryRecord>& categ
                     "  records for category: " + ToUpperAscii(category) + "  " + name;
 }
 
-void AddToTotals(LedgerSummary& s, std::int64_t amount) {
+void AddToTotals(ItemListSummary& s, std::int64_t amount) {
     s.balance += amount;
     if (amount > 0) s.income += amount;
     if (amount < 0) s.expense += amount;
@@ -57,32 +57,32 @@ void AddToTotals(LedgerSummary& s, std::int64_t amount) {
 
 }  // namespace
 
-LedgerSummary SummarizeLedgerBytes(std::string ledgerBytes, const std::vector<CategoryRecord>& categories,
+ItemListSummary SummarizeLedgerBytes(std::string ledgerBytes, const std::vector<CategoryRecord>& categories,
                                    const std::string& category, const std::string& yearText,
                                    const MoneyFormat& money) {
-    LedgerSummary s;
+    ItemListSummary s;
     if (category == kAllCategories) {
         s.items = LedgerLines(std::move(ledgerBytes));  // every record is listed: take the bytes whole
     } else {
         // Both characters compared as one number: a code of another length
         // lists nothing.
-        const LedgerView ledger(ledgerBytes);
+        const LedgerBytesView ledger(ledgerBytes);
         const std::uint16_t code = CodeKey(category);
         for (std::size_t i = 0; i < ledger.size() && category.size() == 2; ++i)
             if (CodeKey(ledger[i].Code()) == code) s.items.Append(ledger[i]);
     }
-    const LedgerView listed = s.items.View();
+    const LedgerBytesView listed = s.items.View();
     for (std::size_t i = 0; i < listed.size(); ++i) AddToTotals(s, listed[i].Amount());
     WriteStatusTexts(s, categories, category, yearText, money);
     return s;
 }
 
-LedgerSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger, const std::vector<CategoryRecord>& categories,
+ItemListSummary SummarizeLedger(const std::vector<LedgerRecord>& ledger, const std::vector<CategoryRecord>& categories,
                               const std::string& category, const std::string& yearText, const MoneyFormat& money) {
     return SummarizeLedgerBytes(EncodeRecords(ledger), categories, category, yearText, money);
 }
 
-Status LoadLedgerSummary(const SharedState& state, const std::string& category, LedgerSummary& summary) {
+Status LoadItemListSummary(const SharedState& state, const std::string& category, ItemListSummary& summary) {
     std::string ledger;
     Status s = state.env.files.ReadAll(state.LedgerFileName, ledger);
     if (!s.ok()) return s;

@@ -1,4 +1,4 @@
-#include "core/LedgerListing.h"
+#include "core/ListFiles.h"
 
 #include "platform/FileErrors.h"
 #include "core/RecordFile.h"
@@ -16,7 +16,7 @@ Status ReadYearFile(const SharedState& state, const std::string& name, Read read
 
 }  // namespace
 
-Status ReadLedgerView(const SharedState& state, const std::string& category, LedgerSummary& summary) {
+Status ReadItemList(const SharedState& state, const std::string& category, ItemListSummary& summary) {
     const FileSystem& files = state.env.files;
     std::string ledger;
     std::vector<CategoryRecord> categories;

@@ -1,5 +1,5 @@
 #pragma once
-// DataFolderGuard: keeps output files (exports, backup copies) off the data
+// DataFileProtection: keeps output files (exports, backup copies) off the data
 // folder's own files. Those are the record files and every other "*.dat",
 // the macros "*.mcr", the notes "*.nts", the working files "*.$$$" and the
 // lock file. An output lands on one of them when it is the same file on disk
@@ -19,10 +19,10 @@ bool IsDataFolderFileName(const std::string& name);
 // True for "*.mcr", "*.dat" and "*.nts" (letter case ignored): what a backup copies.
 bool HasDataFileExtension(const std::string& name);
 
-class DataFolderGuard {
+class DataFileProtection {
 public:
     // Takes the identities of the folder and its own files as they are now.
-    explicit DataFolderGuard(const FileSystem& dataFolder);
+    explicit DataFileProtection(const FileSystem& dataFolder);
 
     bool Protects(const FileInfo& target) const;
     // An OutputCheck that refuses a protected target with `refusal` and
