@@ -65,6 +65,28 @@ struct Command {
 
 void PrintTo(const Command& c, std::ostream* os) { *os << c.name; }
 
+constexpr const char* kFolderId = "0123456789abcdef0123456789abcdef\n";  // the same in every scene
+
+// A backup made under the folder id, then the folder's id set to `idAfter`
+// and two of its files changed, so that a restore has several to write.
+void BackUpThenChange(Scene& s, const char* idAfter) {
+    s.t.folder.Write("data-folder-id.txt", kFolderId);
+    ASSERT_EQ(MakeAutomaticBackup(s.t.real, s.outsideFiles, s.t.clock).outcome, AutoBackupOutcome::Made);
+    s.t.folder.Write("data-folder-id.txt", idAfter);
+    s.t.PutLedger({Line("03-11-99", "AU", Money(-1), "Later")});
+    s.t.PutCategories({CategoryRecord::Make("AU", "Auto")});
+}
+
+using RestoreRoutine = RestoreResult (*)(FileSystem&, FileSystem&, const std::string&, const Clock&, Dialogs&);
+
+void RestoreTheBackup(Scene& s, RestoreRoutine restore) {
+    s.t.dialogs.answers = {Answer::Yes};
+    const auto backups = ListBackups(s.outsideFiles);
+    if (backups.empty()) return;
+    const RestoreResult result = restore(s.t.env.files, s.outsideFiles, backups.front().name, s.t.clock, s.t.dialogs);
+    s.t.dialogs.Show(RestoreEndMessage(result, backups.front().name));
+}
+
 const Command kCommands[] = {
     {"ReplaceCategory", nullptr,
      [](Scene& s) {
@@ -83,38 +105,11 @@ const Command kCommands[] = {
          ImportCounts counts;
          (void)session.Import(counts);
      }},
-    {"RestoreOfSeveralFiles",
-     [](Scene& s) {
-         s.t.folder.Write("data-folder-id.txt", "0123456789abcdef0123456789abcdef\n");  // the same in every scene
-         ASSERT_EQ(MakeAutomaticBackup(s.t.real, s.outsideFiles, s.t.clock).outcome, AutoBackupOutcome::Made);
-         s.t.PutLedger({Line("03-11-99", "AU", Money(-1), "Later")});
-         s.t.PutCategories({CategoryRecord::Make("AU", "Auto")});
-     },
-     [](Scene& s) {
-         s.t.dialogs.answers = {Answer::Yes};
-         const auto backups = ListBackups(s.outsideFiles);
-         if (backups.empty()) return;
-         const RestoreResult result =
-             RestoreBackup(s.t.env.files, s.outsideFiles, backups.front().name, s.t.clock, s.t.dialogs);
-         s.t.dialogs.Show(RestoreEndMessage(result, backups.front().name));
-     }},
+    {"RestoreOfSeveralFiles", [](Scene& s) { BackUpThenChange(s, kFolderId); },
+     [](Scene& s) { RestoreTheBackup(s, RestoreBackup); }},
     // A backup made under another id: the folder's own id stays through the restore.
-    {"RestoreOfAnotherFoldersBackup",
-     [](Scene& s) {
-         s.t.folder.Write("data-folder-id.txt", "0123456789abcdef0123456789abcdef\n");
-         ASSERT_EQ(MakeAutomaticBackup(s.t.real, s.outsideFiles, s.t.clock).outcome, AutoBackupOutcome::Made);
-         s.t.folder.Write("data-folder-id.txt", "fedcba9876543210fedcba9876543210\n");
-         s.t.PutLedger({Line("03-11-99", "AU", Money(-1), "Later")});
-         s.t.PutCategories({CategoryRecord::Make("AU", "Auto")});
-     },
-     [](Scene& s) {
-         s.t.dialogs.answers = {Answer::Yes};
-         const auto backups = ListBackups(s.outsideFiles);
-         if (backups.empty()) return;
-         const RestoreResult result =
-             RestoreOtherFolderBackup(s.t.env.files, s.outsideFiles, backups.front().name, s.t.clock, s.t.dialogs);
-         s.t.dialogs.Show(RestoreEndMessage(result, backups.front().name));
-     }},
+    {"RestoreOfAnotherFoldersBackup", [](Scene& s) { BackUpThenChange(s, "fedcba9876543210fedcba9876543210\n"); },
+     [](Scene& s) { RestoreTheBackup(s, RestoreOtherFolderBackup); }},
     {"BudgetChange", nullptr,
      [](Scene& s) { (void)ReportIfFailed(s.t.dialogs, ChangeBudget(s.t.env.files, "1999", "FO", 3, Money(-80))); }},
     // Due in 1998 with 1999 active: the other year's ledger and the schedule file together.
