@@ -14,7 +14,7 @@ template <typename T>
 class [[nodiscard]] Result {
 public:
     Result(T value) : value_(std::move(value)) {}
-    Result(Status failure) : status_(std::move(failure)) { assert(!status_.ok()); }
+    Result(Status failure) : status_(AsFailure(std::move(failure))) {}
 
     bool ok() const { return value_.has_value(); }
     const T& value() const& { return *value_; }
@@ -23,6 +23,13 @@ public:
     const Status& status() const { return status_; }
 
 private:
+    // A success Status carries no value: that is the caller's mistake, caught
+    // by the assert, and never taken for a success in a release build.
+    static Status AsFailure(Status status) {
+        assert(!status.ok());
+        return status.ok() ? Status::InvalidArgument({}, "no value was made") : status;
+    }
+
     std::optional<T> value_;
     Status status_;
 };

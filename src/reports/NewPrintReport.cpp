@@ -63,8 +63,8 @@ int PageCount(std::size_t lines, int linesPerPage) {
     return pages < 1 ? 1 : static_cast<int>(pages);
 }
 
-PrintResult NewPrintReport(Printer& printer, std::string_view text, PrintProgress& progress) {
-    if (Status s = printer.Start(ReportPrintFont()); !s.ok()) return {PrintOutcome::Failed, s};
+Status NewPrintReport(Printer& printer, std::string_view text, PrintProgress& progress) {
+    if (Status s = printer.Start(ReportPrintFont()); !s.ok()) return s;
     const std::vector<std::string> lines = PrintedLines(text, printer.ColumnsPerLine());
     const int perPage = printer.LinesPerPage() < 1 ? 1 : printer.LinesPerPage();
     const int pages = PageCount(lines.size(), perPage);
@@ -76,15 +76,15 @@ PrintResult NewPrintReport(Printer& printer, std::string_view text, PrintProgres
             onPage = 0;
             if (!progress.PageDone(++pagesDone, pages)) {
                 printer.Abort();
-                return {PrintOutcome::Cancelled, {}};
+                return Status::Declined();
             }
         }
         printer.PrintLine(line);
         ++onPage;
     }
-    if (Status s = printer.End(); !s.ok()) return {PrintOutcome::Failed, s};
+    if (Status s = printer.End(); !s.ok()) return s;
     progress.PageDone(pages, pages);
-    return {};
+    return Status::Ok();
 }
 
 }  // namespace tessamo

@@ -29,13 +29,8 @@ std::string ExpandTabs(std::string_view line);
 // The number of pages `lines` lines fill, at least one.
 int PageCount(std::size_t lines, int linesPerPage);
 
-enum class [[nodiscard]] PrintOutcome { Printed, Cancelled, Failed };
-
-struct [[nodiscard]] PrintResult {
-    PrintOutcome outcome = PrintOutcome::Printed;
-    Status status;  // the failure of a Failed job
-};
-
-PrintResult NewPrintReport(Printer& printer, std::string_view text, PrintProgress& progress);
+// Ok when every page was printed, Declined when the user stopped the job
+// from its progress dialog, the printer's failure otherwise.
+Status NewPrintReport(Printer& printer, std::string_view text, PrintProgress& progress);
 
 }  // namespace tessamo

@@ -79,8 +79,8 @@ TEST(PrintedLines, TabsMoveToTheNextMultipleOfEight) {
 TEST(NewPrintReport, FillsPagesInTheReportFontAndTellsEachPage) {
     RecordingPrinter printer(3, 80);
     CountingProgress progress;
-    const PrintResult r = NewPrintReport(printer, "l1\r\nl2\r\nl3\r\nl4", progress);
-    EXPECT_EQ(r.outcome, PrintOutcome::Printed);
+    const Status r = NewPrintReport(printer, "l1\r\nl2\r\nl3\r\nl4", progress);
+    EXPECT_TRUE(r.ok());
     EXPECT_EQ(printer.font.family, "Courier New");
     EXPECT_EQ(printer.font.points, 10);
     EXPECT_EQ(printer.pages, (std::vector<Lines>{{"", "", "l1"}, {"l2", "l3", "l4"}}));
@@ -94,8 +94,8 @@ TEST(NewPrintReport, FillsPagesInTheReportFontAndTellsEachPage) {
 TEST(NewPrintReport, CancelAbortsTheJob) {
     RecordingPrinter printer(2, 80);
     CountingProgress progress(1);
-    const PrintResult r = NewPrintReport(printer, "a\nb\nc\nd", progress);
-    EXPECT_EQ(r.outcome, PrintOutcome::Cancelled);
+    const Status r = NewPrintReport(printer, "a\nb\nc\nd", progress);
+    EXPECT_TRUE(r.IsDeclined());
     EXPECT_TRUE(printer.aborted);
     EXPECT_FALSE(printer.ended);
     EXPECT_EQ(printer.pages.size(), 2u);  // the second page was begun, never finished
@@ -106,9 +106,8 @@ TEST(NewPrintReport, AFailingPrinterIsReportedWithItsReason) {
         RecordingPrinter printer(60, 80);
         (atStart ? printer.startFailure : printer.endFailure) = Status::IOError("Test printer", "out of paper");
         CountingProgress progress;
-        const PrintResult r = NewPrintReport(printer, "report", progress);
-        EXPECT_EQ(r.outcome, PrintOutcome::Failed);
-        EXPECT_EQ(r.status.ToString(), "Test printer: out of paper");
+        const Status r = NewPrintReport(printer, "report", progress);
+        EXPECT_EQ(r.ToString(), "Test printer: out of paper");
         EXPECT_EQ(printer.ended, !atStart);
     }
 }

@@ -284,10 +284,14 @@ void frmFindAllYears::PrintPreview() {
     connect(&preview, &PagePreview::PrintRequested, this, [this, &preview, text] {
         preview.accept();
         QtPrintProgress progress(this, QStringLiteral("Printing..."));
-        const PrintResult result = PrintOnDefaultPrinter(text, progress);
-        if (result.outcome == PrintOutcome::Failed) state_.env.dialogs.Show(PrintFailedMessage("list of found lines", result.status));
+        TellPrintFailure(PrintOnDefaultPrinter(text, progress));
     });
     preview.exec();
+}
+
+void frmFindAllYears::TellPrintFailure(const Status& printed) {
+    if (printed.ok() || printed.IsDeclined()) return;
+    state_.env.dialogs.Show(PrintFailedMessage("list of found lines", printed));
 }
 
 void frmFindAllYears::SaveAsPdf() {
@@ -296,7 +300,8 @@ void frmFindAllYears::SaveAsPdf() {
     WaitCursor wait;
     QtPrintProgress progress(this, QStringLiteral("Writing the PDF..."));
     QByteArray pdf;
-    if (ReportPdf(PrintText(), progress, pdf).outcome != PrintOutcome::Printed) return;
+    if (const Status painted = ReportPdf(PrintText(), progress, pdf); !painted.ok())
+        return TellPrintFailure(painted);
     if (SaveOutput(state_, *path, pdf.toStdString()))
         statusBar()->showMessage(QStringLiteral("Saved as ") + QString::fromStdString(*path), 5000);
 }

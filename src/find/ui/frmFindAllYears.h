@@ -65,6 +65,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Shows a print job's failure; nothing for a job printed or stopped by the user.
+    void TellPrintFailure(const Status& printed);
     void createMenus();
     void createCriteria();
     void createResults();

@@ -11,7 +11,7 @@
 namespace tessamo {
 namespace {
 
-PrintResult PrintOn(QPrinter& printer, const QString& name, const QString& text, PrintProgress& progress) {
+Status PrintOn(QPrinter& printer, const QString& name, const QString& text, PrintProgress& progress) {
     printer.setPageLayout(ReportPageLayout());
     QtPrinter out(printer, &printer, name);
     return NewPrintReport(out, text.toStdString(), progress);
@@ -19,7 +19,7 @@ PrintResult PrintOn(QPrinter& printer, const QString& name, const QString& text,
 
 }  // namespace
 
-PrintResult PrintOnDefaultPrinter(const QString& text, PrintProgress& progress) {
+Status PrintOnDefaultPrinter(const QString& text, PrintProgress& progress) {
     QPrinter printer(QPrinter::HighResolution);
     const QString name = QPrinterInfo::defaultPrinterName();
     printer.setPrinterName(name);
@@ -27,17 +27,17 @@ PrintResult PrintOnDefaultPrinter(const QString& text, PrintProgress& progress) 
     return PrintOn(printer, name, text, progress);
 }
 
-PrintResult PaintReportPages(QPrinter& printer, const QString& text, PrintProgress& progress) {
+Status PaintReportPages(QPrinter& printer, const QString& text, PrintProgress& progress) {
     return PrintOn(printer, QStringLiteral("Print preview"), text, progress);
 }
 
-PrintResult ReportPdf(const QString& text, PrintProgress& progress, QByteArray& pdf) {
+Status ReportPdf(const QString& text, PrintProgress& progress, QByteArray& pdf) {
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     SetUpReportPdf(writer);
     QtPrinter out(writer, nullptr, QStringLiteral("PDF"));
-    PrintResult result = NewPrintReport(out, text.toStdString(), progress);
+    Status result = NewPrintReport(out, text.toStdString(), progress);
     buffer.close();
     return result;
 }

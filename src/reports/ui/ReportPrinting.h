@@ -13,12 +13,12 @@ class QPrinter;
 namespace tessamo {
 
 // Prints `text` on the default printer.
-PrintResult PrintOnDefaultPrinter(const QString& text, PrintProgress& progress);
+Status PrintOnDefaultPrinter(const QString& text, PrintProgress& progress);
 
 // Paints `text` on `printer` (the pages of a print preview).
-PrintResult PaintReportPages(QPrinter& printer, const QString& text, PrintProgress& progress);
+Status PaintReportPages(QPrinter& printer, const QString& text, PrintProgress& progress);
 
 // The PDF of `text`, built in memory; `pdf` is set when the outcome is Printed.
-PrintResult ReportPdf(const QString& text, PrintProgress& progress, QByteArray& pdf);
+Status ReportPdf(const QString& text, PrintProgress& progress, QByteArray& pdf);
 
 }  // namespace tessamo

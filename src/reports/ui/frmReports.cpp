@@ -438,9 +438,9 @@ void frmReports::NewPrintReport() {
     ReportPrintFailure(PrintOnDefaultPrinter(Text1->toPlainText(), progress));
 }
 
-void frmReports::ReportPrintFailure(const PrintResult& result) {
-    if (result.outcome != PrintOutcome::Failed) return;
-    state_.env.dialogs.Show(PrintFailedMessage("report", result.status));
+void frmReports::ReportPrintFailure(const Status& result) {
+    if (result.ok() || result.IsDeclined()) return;
+    state_.env.dialogs.Show(PrintFailedMessage("report", result));
 }
 
 bool frmReports::ReportViewed() {
@@ -479,7 +479,8 @@ void frmReports::WritePdf(const QString& path) {
     WaitCursor wait;
     QtPrintProgress progress(this, QStringLiteral("Writing the PDF..."));
     QByteArray pdf;
-    if (ReportPdf(Text1->toPlainText(), progress, pdf).outcome != PrintOutcome::Printed) return;
+    if (const Status painted = ReportPdf(Text1->toPlainText(), progress, pdf); !painted.ok())
+        return ReportPrintFailure(painted);
     if (ReportIfFailed(state_.env.dialogs, SaveWholeFile(state_.env.files, path, pdf)))
         statusBar()->showMessage(QStringLiteral("Saved as ") + QDir::toNativeSeparators(path));
 }

@@ -120,7 +120,7 @@ private:
     // True when View is enabled; else the user is told to choose first.
     bool CategoriesChosen();
     // Shows a print job's failure naming the printer; the window stays usable.
-    void ReportPrintFailure(const PrintResult& result);
+    void ReportPrintFailure(const Status& result);
     void WritePdf(const QString& path);
     // True after View; else the user is told to view a report first.
     bool ReportViewed();
