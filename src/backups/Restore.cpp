@@ -152,8 +152,12 @@ RestoreResult RestoreOtherFolderBackup(FileSystem& data, FileSystem& root, const
     BackupEntry probe, entry;
     std::vector<DataFile> files;
     std::string id;
+    // Sizes only here: ReadBackup below verifies each checksum as it reads
+    // the copy, so no file of the backup is read twice.
+    FolderHandle top;
     Status s = ReadFolderId(data, id);
-    if (s.ok()) s = CheckBackup(root, name, "", probe);
+    if (s.ok()) s = FolderHandle::Open(root.Folder(), top);
+    if (s.ok()) s = CheckBackup(top, name, "", probe, Verify::Sizes);
     const std::string& theirs = probe.manifest.folder;
     if (s.ok() && (theirs.empty() || theirs == id))
         s = Status::InvalidArgument(root.Folder() + "/" + name, "the backup is not of another data folder");
